@@ -1,0 +1,32 @@
+#include "programfolder.h"
+
+#include <QCoreApplication>
+
+namespace {
+QString &overrideFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+namespace ProgramFolder {
+
+QString path()
+{
+    if (!overrideFolder().isEmpty())
+        return overrideFolder();
+    return QCoreApplication::applicationDirPath();
+}
+
+QString file(const QString &name)
+{
+    return path() + QLatin1Char('/') + name;
+}
+
+void setOverride(const QString &folder)
+{
+    overrideFolder() = folder;
+}
+
+} // namespace ProgramFolder
