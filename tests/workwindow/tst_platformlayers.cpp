@@ -1,0 +1,221 @@
+// The small layers the work window stands on: the file dialog with its
+// remembered name, the tab panel with its on/off switch, and the picture box.
+#include "commondialog.h"
+#include "picturebox.h"
+#include "scriptedfiledialog.h"
+#include "tabpanel.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestPlatformLayers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dialogAnswers_data();
+    void dialogAnswers();
+    void dialogFilter_data();
+    void dialogFilter();
+    void openMovesTheCurrentFolder();
+    void tabCaptionsStandInRowsOfTwo();
+    void switchedOffPanelTakesNoClickAndKeepsTheTab();
+    void pictureDrawnUnscaledAndClipped();
+    void transparencyShowsTheBackColour();
+    void unreadablePictureLeavesTheBoxEmpty();
+};
+
+void TestPlatformLayers::dialogAnswers_data()
+{
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("expectedName");
+    QTest::addColumn<QString>("expectedTitle");
+    QTest::newRow("chosen") << ""
+                            << "/tmp/a/Problema uno.znv"
+                            << "/tmp/a/Problema uno.znv"
+                            << "Problema uno.znv";
+    QTest::newRow("cancelled with a proposal") << "/tmp/a/vecchio.znv"
+                                               << ""
+                                               << ""
+                                               << "";
+    QTest::newRow("cancelled without") << ""
+                                       << ""
+                                       << ""
+                                       << "";
+}
+
+void TestPlatformLayers::dialogAnswers()
+{
+    QFETCH(QString, preset);
+    QFETCH(QString, answer);
+    QFETCH(QString, expectedName);
+    QFETCH(QString, expectedTitle);
+    auto script = ScriptedFileDialog::install();
+    script->answer(answer);
+
+    CommonDialog dialog;
+    dialog.setFileName(preset);
+    dialog.setFilter("Zenuvio (*.znv)|*.znv");
+    dialog.showSave();
+    QCOMPARE(dialog.fileName(), expectedName);
+    QCOMPARE(dialog.fileTitle(), expectedTitle);
+    QCOMPARE(script->showings().size(), 1);
+    QCOMPARE(script->showings()[0].proposed, preset);
+    QVERIFY(script->showings()[0].forSaving);
+
+    // The name stays for the next showing, which proposes it.
+    script->answer(QString());
+    dialog.showSave();
+    QCOMPARE(script->showings()[1].proposed, expectedName);
+}
+
+void TestPlatformLayers::dialogFilter_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("nameFilter");
+    QTest::newRow("problems") << "Zenuvio (*.znv)|*.znv"
+                              << "Zenuvio (*.znv)";
+    QTest::newRow("figures") << "Figura (*.gif)|*.gif"
+                             << "Figura (*.gif)";
+    QTest::newRow("label without pattern") << "Immagini|*.gif"
+                                           << "Immagini (*.gif)";
+}
+
+void TestPlatformLayers::dialogFilter()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, nameFilter);
+    QCOMPARE(CommonDialog::toNameFilter(filter), nameFilter);
+}
+
+void TestPlatformLayers::openMovesTheCurrentFolder()
+{
+    QTemporaryDir folder;
+    const QString chosen = folder.filePath("figura.gif");
+    auto script = ScriptedFileDialog::install();
+    script->answer(chosen);
+    const QString before = QDir::currentPath();
+    CommonDialog dialog;
+    dialog.showOpen();
+    QCOMPARE(QDir::currentPath(), QDir(folder.path()).canonicalPath());
+    QCOMPARE(dialog.fileTitle(), QStringLiteral("figura.gif"));
+    QDir::setCurrent(before);
+}
+
+void TestPlatformLayers::tabCaptionsStandInRowsOfTwo()
+{
+    TabPanel panel(2, 20);
+    panel.resize(299, 543);
+    for (int i = 0; i < 12; ++i)
+        panel.addTab(QStringLiteral("Tab %1").arg(i));
+    QCOMPARE(panel.pageTop(), 120);
+    const auto captions = panel.findChildren<TabCaption *>();
+    QCOMPARE(captions.size(), 12);
+    for (int i = 0; i < 12; ++i) {
+        const QRect r = captions[i]->geometry();
+        QCOMPARE(r.top(), (i / 2) * 20);
+        QCOMPARE(r.left() == 0, i % 2 == 0);
+        QCOMPARE(captions[i]->text(), QStringLiteral("Tab %1").arg(i));
+    }
+    QCOMPARE(panel.currentTab(), 0);
+    QVERIFY(panel.page(0)->isVisibleTo(&panel));
+    QVERIFY(!panel.page(1)->isVisibleTo(&panel));
+}
+
+void TestPlatformLayers::switchedOffPanelTakesNoClickAndKeepsTheTab()
+{
+    TabPanel panel(2, 20);
+    panel.resize(299, 543);
+    for (int i = 0; i < 4; ++i)
+        panel.addTab(QStringLiteral("Tab %1").arg(i));
+    auto *box = new PictureBox;
+    panel.placeOnPage(3, box, QRect(8, 136, 113, 41));
+    QSignalSpy clicks(box, &PictureBox::clicked);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+
+    const auto captions = panel.findChildren<TabCaption *>();
+    QTest::mouseClick(captions[3], Qt::LeftButton);
+    QCOMPARE(panel.currentTab(), 3);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->geometry().top() + panel.pageTop(), 136);
+
+    panel.setSwitchedOn(false);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseClick(captions[1], Qt::LeftButton);
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(panel.currentTab(), 3);
+
+    panel.setSwitchedOn(true);
+    QCOMPARE(panel.currentTab(), 3);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestPlatformLayers::pictureDrawnUnscaledAndClipped()
+{
+    PictureBox box;
+    box.resize(50, 30);
+    box.setBorderStyle(PictureBox::BorderStyle::None);
+    box.setBackColor(Qt::yellow);
+    QPixmap big(80, 80);
+    big.fill(Qt::blue);
+    box.setPicture(big);
+    const QImage shot = box.grab().toImage();
+    QCOMPARE(shot.size(), QSize(50, 30));
+    QCOMPARE(shot.pixelColor(0, 0), QColor(Qt::blue));
+    QCOMPARE(shot.pixelColor(49, 29), QColor(Qt::blue));
+
+    // A small picture stays its size at the top-left, the rest is background.
+    QPixmap small(10, 10);
+    small.fill(Qt::red);
+    PictureBox other;
+    other.resize(50, 30);
+    other.setBackColor(Qt::yellow);
+    other.setPicture(small);
+    const int b = other.borderWidth();
+    QCOMPARE(b, 2);
+    const QImage framed = other.grab().toImage();
+    QCOMPARE(framed.pixelColor(b, b), QColor(Qt::red));
+    QCOMPARE(framed.pixelColor(b + 9, b + 9), QColor(Qt::red));
+    QCOMPARE(framed.pixelColor(b + 10, b + 10), QColor(Qt::yellow));
+
+    box.copyPictureFrom(other);
+    QCOMPARE(box.picture().size(), QSize(10, 10));
+    box.clearPicture();
+    QVERIFY(!box.hasPicture());
+    QCOMPARE(box.grab().toImage().pixelColor(0, 0), QColor(Qt::yellow));
+}
+
+void TestPlatformLayers::transparencyShowsTheBackColour()
+{
+    QImage ink(20, 20, QImage::Format_ARGB32);
+    ink.fill(Qt::transparent);
+    ink.setPixelColor(5, 5, Qt::black);
+    PictureBox box;
+    box.resize(30, 30);
+    box.setBorderStyle(PictureBox::BorderStyle::None);
+    box.setBackColor(QColor(0, 255, 0));
+    box.setPicture(QPixmap::fromImage(ink));
+    const QImage shot = box.grab().toImage();
+    QCOMPARE(shot.pixelColor(5, 5), QColor(Qt::black));
+    QCOMPARE(shot.pixelColor(6, 6), QColor(0, 255, 0));
+}
+
+void TestPlatformLayers::unreadablePictureLeavesTheBoxEmpty()
+{
+    QTemporaryDir folder;
+    QFile junk(folder.filePath("rotto.gif"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("GIF89a not really");
+    junk.close();
+    PictureBox box;
+    box.setPicture(QPixmap(4, 4));
+    QVERIFY(!box.loadPicture(junk.fileName()));
+    QVERIFY(!box.hasPicture());
+    QVERIFY(!box.loadPicture(folder.filePath("manca.gif")));
+}
+
+QTEST_MAIN(TestPlatformLayers)
+#include "tst_platformlayers.moc"

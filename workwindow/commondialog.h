@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+// Answers a file dialog. The real one shows Qt's file dialog; tests put in one
+// that gives scripted answers without showing anything.
+class FileDialogBackend {
+public:
+    virtual ~FileDialogBackend() = default;
+    // Gives the chosen file's full path, or an empty text when the user closed
+    // the dialog without choosing. `proposed` is the name the dialog offers.
+    virtual QString askOpen(QWidget *parent, const QString &proposed,
+                            const QString &nameFilter) = 0;
+    virtual QString askSave(QWidget *parent, const QString &proposed,
+                            const QString &nameFilter) = 0;
+};
+
+// A file dialog that remembers its file name between showings, like the
+// classic common dialog: the name set or chosen last is proposed next time,
+// a cancelled dialog gives back the empty text, and after a file has been
+// chosen for opening the current folder is that file's folder.
+class CommonDialog {
+public:
+    explicit CommonDialog(QWidget *parent = nullptr);
+
+    void setFileName(const QString &name) { m_fileName = name; }
+    QString fileName() const { return m_fileName; }
+    // The chosen file's name without its folder.
+    QString fileTitle() const;
+
+    // One entry, label and pattern joined by a bar: "Zenuvio (*.znv)|*.znv".
+    void setFilter(const QString &filter) { m_filter = filter; }
+    QString filter() const { return m_filter; }
+
+    void showOpen();
+    void showSave();
+
+    // The filter as Qt's file dialog takes it: "Zenuvio (*.znv)".
+    static QString toNameFilter(const QString &filter);
+
+    // Every CommonDialog asks this backend; null puts the real dialog back.
+    static void setBackend(std::shared_ptr<FileDialogBackend> backend);
+    static FileDialogBackend &backend();
+
+private:
+    QWidget *m_parent;
+    QString m_fileName;
+    QString m_filter;
+};

@@ -1,0 +1,38 @@
+#include "formulapanel.h"
+
+#include "form2layout.h"
+#include "formulacatalogue.h"
+#include "formulapictures.h"
+#include "picturebox.h"
+
+#include <QApplication>
+
+namespace {
+const QColor pageColour(192, 192, 192);
+const QColor captionColour(0, 0, 192);
+} // namespace
+
+FormulaPanel::FormulaPanel(QWidget *parent) : TabPanel(2, Form2Layout::tabCaptionHeight, parent)
+{
+    QFont captionFont(QStringLiteral("Arial"));
+    captionFont.setPointSizeF(8.25);
+    setFont(captionFont);
+    for (int tab = 0; tab < FormulaCatalogue::TabCount; ++tab)
+        addTab(FormulaCatalogue::tabCaption(tab));
+    setPageColour(pageColour);
+    setCaptionColour(captionColour);
+
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    for (const FormulaCatalogue::Entry &entry : FormulaCatalogue::entries()) {
+        auto *box = new PictureBox;
+        box->setObjectName(QStringLiteral("picFormula_%1").arg(entry.number));
+        box->setProperty("index", entry.number);
+        box->setBackColor(QColor::fromRgb(FormulaCatalogue::kindColour(entry.kind)));
+        box->setPicture(FormulaPictures::picture(entry.number, ratio));
+        box->setAccessibleName(QString::fromUtf8(entry.formula));
+        placeOnPage(entry.tab, box, Form2Layout::picFormula(entry.row, entry.column));
+        const int number = entry.number;
+        connect(box, &PictureBox::clicked, this, [this, number] { emit formulaClicked(number); });
+        m_boxes[entry.number] = box;
+    }
+}

@@ -1,0 +1,130 @@
+#include "picturebox.h"
+
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent), m_backColor(palette().color(QPalette::Button))
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool PictureBox::loadPicture(const QString &path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        clearPicture();
+        return false;
+    }
+    setPicture(QPixmap::fromImage(image));
+    return true;
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::clearPicture()
+{
+    m_picture = QPixmap();
+    update();
+}
+
+void PictureBox::copyPictureFrom(const PictureBox &other)
+{
+    setPicture(other.picture());
+}
+
+void PictureBox::setBorderStyle(BorderStyle style)
+{
+    m_borderStyle = style;
+    update();
+}
+
+void PictureBox::setAppearance(Appearance appearance)
+{
+    m_appearance = appearance;
+    update();
+}
+
+void PictureBox::setBackColor(const QColor &colour)
+{
+    m_backColor = colour;
+    update();
+}
+
+int PictureBox::borderWidth() const
+{
+    if (m_borderStyle == BorderStyle::None)
+        return 0;
+    return m_appearance == Appearance::ThreeD ? 2 : 1;
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect all = rect();
+    painter.fillRect(all, m_backColor);
+
+    const int border = borderWidth();
+    const QRect inside = all.adjusted(border, border, -border, -border);
+    if (!m_picture.isNull()) {
+        painter.save();
+        painter.setClipRect(inside);
+        painter.drawPixmap(inside.topLeft(), m_picture);
+        painter.restore();
+    }
+
+    if (m_borderStyle == BorderStyle::None)
+        return;
+    if (m_appearance == Appearance::Flat) {
+        painter.setPen(Qt::black);
+        painter.drawRect(all.adjusted(0, 0, -1, -1));
+        return;
+    }
+    // Sunken 3-D frame: dark lines at the top and left, light ones at the
+    // bottom and right, two pixels deep.
+    const QPalette &pal = palette();
+    const int r = all.right();
+    const int b = all.bottom();
+    painter.setPen(pal.color(QPalette::Dark));
+    painter.drawLine(0, 0, r - 1, 0);
+    painter.drawLine(0, 0, 0, b - 1);
+    painter.setPen(QColor(Qt::black));
+    painter.drawLine(1, 1, r - 2, 1);
+    painter.drawLine(1, 1, 1, b - 2);
+    painter.setPen(pal.color(QPalette::Light));
+    painter.drawLine(0, b, r, b);
+    painter.drawLine(r, 0, r, b);
+    painter.setPen(pal.color(QPalette::Midlight));
+    painter.drawLine(1, b - 1, r - 1, b - 1);
+    painter.drawLine(r - 1, 1, r - 1, b - 1);
+
+    if (hasFocus()) {
+        QPen pen(pal.color(QPalette::Highlight));
+        pen.setStyle(Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(inside.adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+    QWidget::mousePressEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
+        emit clicked();
+    QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+// A box that shows one picture unscaled from its top-left corner, clipped to
+// the box, on its background colour (which shows through a GIF's transparent
+// pixels). It can be emptied, take the keyboard focus, and take a copy of
+// another box's picture; its border is none or a fixed single line, drawn flat
+// or sunken in 3-D.
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class BorderStyle { None = 0, FixedSingle = 1 };
+    enum class Appearance { Flat = 0, ThreeD = 1 };
+
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    // Loads a GIF or JPEG file. A file that is missing or cannot be read as a
+    // picture leaves the box empty and gives false.
+    bool loadPicture(const QString &path);
+    void setPicture(const QPixmap &picture);
+    void clearPicture();
+    void copyPictureFrom(const PictureBox &other);
+    const QPixmap &picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    void setBorderStyle(BorderStyle style);
+    BorderStyle borderStyle() const { return m_borderStyle; }
+    void setAppearance(Appearance appearance);
+    Appearance appearance() const { return m_appearance; }
+    void setBackColor(const QColor &colour);
+    QColor backColor() const { return m_backColor; }
+
+    // Width of the frame on each side, in pixels.
+    int borderWidth() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap m_picture;
+    QColor m_backColor;
+    BorderStyle m_borderStyle = BorderStyle::FixedSingle;
+    Appearance m_appearance = Appearance::ThreeD;
+    bool m_pressed = false;
+};
