@@ -27,7 +27,9 @@ cmake --build "$build" --target draw_pictures -j2
 pngs=$(mktemp -d)
 trap 'rm -rf "$pngs"' EXIT
 
-QT_QPA_PLATFORM=offscreen "$build/bin/draw_pictures" "$root/resources/embedded" "$pngs"
+# Headless drawing; Qt wants a private runtime folder, the temporary one will do.
+XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$pngs} QT_QPA_PLATFORM=offscreen \
+    "$build/bin/draw_pictures" "$root/resources/embedded" "$pngs"
 
 # GIF keeps the transparency of the PNGs (fully clear or fully opaque pixels);
 # no dithering, so lines and letters stay clean.
