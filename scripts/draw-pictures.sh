@@ -31,11 +31,14 @@ trap 'rm -rf "$pngs"' EXIT
 XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$pngs} QT_QPA_PLATFORM=offscreen \
     "$build/bin/draw_pictures" "$root/resources/embedded" "$pngs"
 
-# GIF keeps the transparency of the PNGs (fully clear or fully opaque pixels);
-# no dithering, so lines and letters stay clean.
+# The GIFs keep the transparency of the PNGs (pixels are fully clear or fully
+# opaque); the transparent colour is white, so a viewer that ignores
+# transparency still shows black on white. No dithering, so lines and letters
+# stay clean.
 for png in "$pngs"/*.png; do
     name=$(basename "$png" .png)
-    convert "$png" +dither -strip "$root/resources/beside/$name.gif"
+    convert "$png" -background white -alpha background -transparent-color white +dither -strip \
+        "$root/resources/beside/$name.gif"
 done
 
 echo "Pictures redrawn:"
