@@ -14,7 +14,6 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -25,7 +24,9 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <vector>
 
