@@ -1,0 +1,590 @@
+// Draws every picture that Zenuvio ships: the start window's sky, the program
+// icon (as a 16-colour .ico and as PNGs), the empty figure box "Clicca", the
+// empty formula slot "Vuoto" and four example figures.
+//
+// Usage: draw_pictures <embedded-folder> <png-folder>
+//   The sky, the .ico and the icon PNGs go straight into <embedded-folder>.
+//   The pictures kept beside the program are written as PNG (with alpha where
+//   they are transparent) into <png-folder>; scripts/draw-pictures.sh turns
+//   them into GIF files.
+//
+// Everything is drawn from scratch; the only outside ingredient is the
+// Liberation Sans font. The random numbers come from a fixed seed, so two runs
+// give the same pictures.
+
+#include <QByteArray>
+#include <QDir>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Output
+
+bool saveImage(const QImage &image, const QString &path, const char *format, int quality = -1)
+{
+    if (image.save(path, format, quality))
+        return true;
+    std::fprintf(stderr, "draw_pictures: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool saveBytes(const QByteArray &bytes, const QString &path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    std::fprintf(stderr, "draw_pictures: cannot write %s: %s\n", qPrintable(path),
+                 qPrintable(file.errorString()));
+    return false;
+}
+
+QFont labelFont(int pixelSize, bool antialiased)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    font.setStyleStrategy(antialiased ? QFont::PreferAntialias : QFont::NoAntialias);
+    return font;
+}
+
+// ---------------------------------------------------------------------------
+// The sky behind the start window: a blue gradient with soft white clouds.
+
+class SkyPainter {
+public:
+    QImage draw()
+    {
+        QImage sky(640, 480, QImage::Format_RGB32);
+        QPainter painter(&sky);
+        painter.setRenderHint(QPainter::Antialiasing);
+
+        QLinearGradient gradient(0, 0, 0, 480);
+        gradient.setColorAt(0.0, QColor(74, 138, 222));
+        gradient.setColorAt(0.55, QColor(128, 180, 238));
+        gradient.setColorAt(1.0, QColor(198, 226, 252));
+        painter.fillRect(sky.rect(), gradient);
+
+        // A wide veil of haze behind the title and subtitle keeps the dark
+        // blue lettering of the start window readable.
+        paintHaze(painter, QPointF(265, 52), 300, 48);
+
+        paintCloud(painter, QPointF(95, 165), 75, 22);
+        paintCloud(painter, QPointF(450, 185), 105, 26);
+        paintCloud(painter, QPointF(170, 305), 90, 22);
+        paintCloud(painter, QPointF(440, 345), 125, 26);
+        paintCloud(painter, QPointF(595, 95), 55, 16);
+        paintCloud(painter, QPointF(55, 440), 95, 22);
+        paintCloud(painter, QPointF(575, 460), 85, 20);
+        return sky;
+    }
+
+private:
+    std::mt19937 random{20240611};
+
+    double uniform(double from, double to)
+    {
+        return from + (to - from) * (double(random()) / double(std::mt19937::max()));
+    }
+
+    // A soft white ellipse that fades out towards its edge.
+    static void paintSoftEllipse(QPainter &painter, QPointF centre, double rx, double ry,
+                                 const QColor &colour, int alpha)
+    {
+        QRadialGradient gradient(QPointF(0, 0), 1.0);
+        QColor inner = colour;
+        inner.setAlpha(alpha);
+        QColor middle = colour;
+        middle.setAlpha(alpha * 2 / 3);
+        QColor outer = colour;
+        outer.setAlpha(0);
+        gradient.setColorAt(0.0, inner);
+        gradient.setColorAt(0.6, middle);
+        gradient.setColorAt(1.0, outer);
+        painter.save();
+        painter.translate(centre);
+        painter.scale(rx, ry);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(gradient);
+        painter.drawEllipse(QPointF(0, 0), 1.0, 1.0);
+        painter.restore();
+    }
+
+    void paintHaze(QPainter &painter, QPointF centre, double rx, double ry)
+    {
+        paintSoftEllipse(painter, centre, rx, ry, Qt::white, 150);
+        for (int i = 0; i < 9; ++i) {
+            const double x = centre.x() + uniform(-rx * 0.8, rx * 0.8);
+            const double y = centre.y() + uniform(-ry * 0.4, ry * 0.4);
+            paintSoftEllipse(painter, QPointF(x, y), uniform(50, 90), uniform(18, 28), Qt::white,
+                             90);
+        }
+    }
+
+    // One cloud: round puffs standing on a flat base, with a greyish
+    // underside.
+    void paintCloud(QPainter &painter, QPointF base, double halfWidth, double puffRadius)
+    {
+        struct Puff {
+            QPointF centre;
+            double radius;
+        };
+        std::vector<Puff> puffs;
+        const int count = int(halfWidth / 5);
+        for (int i = 0; i < count; ++i) {
+            const double along = uniform(-0.85, 0.85);
+            const double radius =
+                puffRadius * (0.45 + 0.75 * (1.0 - along * along)) * uniform(0.8, 1.2);
+            const double y = base.y() - radius * uniform(0.5, 1.1);
+            puffs.push_back({QPointF(base.x() + along * halfWidth, y), radius});
+        }
+        paintSoftEllipse(painter, base + QPointF(0, -puffRadius * 0.3), halfWidth, puffRadius * 0.8,
+                         Qt::white, 200);
+        for (const Puff &puff : puffs)
+            paintSoftEllipse(painter, puff.centre, puff.radius * 1.25, puff.radius * 1.25,
+                             Qt::white, 235);
+        paintSoftEllipse(painter, base + QPointF(0, -puffRadius * 0.15), halfWidth * 0.75,
+                         puffRadius * 0.6, QColor(176, 192, 216), 55);
+    }
+};
+
+// ---------------------------------------------------------------------------
+// The program icon: magenta boxes joined by dotted lines into a tree, on a
+// yellow checkered ground, in the classic 16-colour Windows palette. It is
+// drawn pixel by pixel into an 8-bit indexed image that only uses indexes
+// 0..15, so the .ico writer can pack it into 4 bits per pixel.
+
+enum ClassicColour : uint {
+    Black = 0,
+    Maroon,
+    Green,
+    Olive,
+    Navy,
+    Purple,
+    Teal,
+    Silver,
+    Grey,
+    Red,
+    Lime,
+    Yellow,
+    Blue,
+    Magenta,
+    Cyan,
+    White
+};
+
+QVector<QRgb> classicPalette()
+{
+    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+}
+
+class IconPainter {
+public:
+    // Sizes of the tree for one icon size; boxes are given by their left,
+    // top, width and height, in pixels.
+    struct Layout {
+        int size;
+        int checker;
+        QRect root;
+        int branchY; // the row of the dotted line that joins the children
+        std::vector<QRect> children;
+    };
+
+    static QImage draw(const Layout &layout)
+    {
+        QImage icon(layout.size, layout.size, QImage::Format_Indexed8);
+        icon.setColorTable(classicPalette());
+        for (int y = 0; y < layout.size; ++y)
+            for (int x = 0; x < layout.size; ++x) {
+                const bool even = ((x / layout.checker) + (y / layout.checker)) % 2 == 0;
+                icon.setPixel(x, y, even ? Yellow : White);
+            }
+
+        const int rootX = layout.root.center().x();
+        const int branchY = layout.branchY;
+        dottedLine(icon, QPoint(rootX, layout.root.bottom() + 1), QPoint(rootX, branchY));
+        dottedLine(icon, QPoint(layout.children.front().center().x(), branchY),
+                   QPoint(layout.children.back().center().x(), branchY));
+        for (const QRect &child : layout.children)
+            dottedLine(icon, QPoint(child.center().x(), branchY),
+                       QPoint(child.center().x(), child.top() - 1));
+
+        box(icon, layout.root);
+        for (const QRect &child : layout.children)
+            box(icon, child);
+        return icon;
+    }
+
+    static Layout large()
+    {
+        return {32,
+                4,
+                QRect(11, 2, 11, 9),
+                16,
+                {QRect(2, 21, 9, 8), QRect(12, 21, 9, 8), QRect(22, 21, 9, 8)}};
+    }
+
+    static Layout small()
+    {
+        return {16, 2, QRect(4, 1, 7, 5), 7, {QRect(1, 10, 5, 5), QRect(9, 10, 5, 5)}};
+    }
+
+private:
+    static void box(QImage &icon, const QRect &rect)
+    {
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                const bool edge =
+                    x == rect.left() || x == rect.right() || y == rect.top() || y == rect.bottom();
+                icon.setPixel(x, y, edge ? Purple : Magenta);
+            }
+        // A light top-left edge gives the box a little relief.
+        if (rect.width() > 7)
+            for (int x = rect.left() + 1; x < rect.right(); ++x)
+                icon.setPixel(x, rect.top() + 1, White);
+    }
+
+    // A horizontal or vertical dotted line. The dots sit on the pixels whose
+    // coordinates add up to an even number, so lines that meet share a dot.
+    static void dottedLine(QImage &icon, QPoint from, QPoint to)
+    {
+        const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+        const int dx = to.x() > from.x() ? 1 : (to.x() < from.x() ? -1 : 0);
+        const int dy = to.y() > from.y() ? 1 : (to.y() < from.y() ? -1 : 0);
+        for (int i = 0; i <= steps; ++i) {
+            const QPoint dot(from.x() + i * dx, from.y() + i * dy);
+            if ((dot.x() + dot.y()) % 2 == 0)
+                icon.setPixel(dot, Black);
+        }
+    }
+};
+
+// A Windows icon file holding the given 16-colour images: an ICONDIR, one
+// ICONDIRENTRY per image, then per image a BITMAPINFOHEADER, the 16-entry
+// palette, the 4-bit colour rows and the 1-bit AND mask (all opaque), rows
+// bottom-up and padded to 32 bits.
+QByteArray icoFile(const std::vector<QImage> &images)
+{
+    QByteArray out;
+    auto put16 = [&out](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        out.append(b, 2);
+    };
+    auto put32 = [&out](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        out.append(b, 4);
+    };
+    auto rowBytes = [](int width, int bits) { return ((width * bits + 31) / 32) * 4; };
+    auto dibSize = [&](const QImage &image) {
+        return 40 + 16 * 4 +
+               (rowBytes(image.width(), 4) + rowBytes(image.width(), 1)) * image.height();
+    };
+
+    put16(0);
+    put16(1); // icon
+    put16(quint16(images.size()));
+    quint32 offset = 6 + 16 * quint32(images.size());
+    for (const QImage &image : images) {
+        out.append(char(image.width() % 256));
+        out.append(char(image.height() % 256));
+        out.append(char(16)); // colours
+        out.append(char(0));
+        put16(1); // planes
+        put16(4); // bits per pixel
+        put32(quint32(dibSize(image)));
+        put32(offset);
+        offset += quint32(dibSize(image));
+    }
+
+    for (const QImage &image : images) {
+        const int w = image.width();
+        const int h = image.height();
+        put32(40);
+        put32(quint32(w));
+        put32(quint32(h * 2)); // colour rows and mask rows
+        put16(1);
+        put16(4);
+        put32(0); // no compression
+        put32(quint32((rowBytes(w, 4) + rowBytes(w, 1)) * h));
+        put32(0);
+        put32(0);
+        put32(16);
+        put32(0);
+        for (QRgb colour : image.colorTable()) {
+            out.append(char(qBlue(colour)));
+            out.append(char(qGreen(colour)));
+            out.append(char(qRed(colour)));
+            out.append(char(0));
+        }
+        for (int y = h - 1; y >= 0; --y) {
+            QByteArray row(rowBytes(w, 4), '\0');
+            for (int x = 0; x < w; ++x) {
+                const int index = image.pixelIndex(x, y) & 0x0f;
+                row[x / 2] = char(row[x / 2] | (x % 2 == 0 ? index << 4 : index));
+            }
+            out.append(row);
+        }
+        out.append(QByteArray(rowBytes(w, 1) * h, '\0'));
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------------------
+// Pictures kept beside the program.
+
+// The empty figure box of the editor, which asks to be clicked.
+QImage drawClicca()
+{
+    QImage picture(237, 101, QImage::Format_RGB32);
+    picture.fill(QColor(255, 255, 255));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    QPen frame(QColor(70, 90, 170), 2, Qt::DashLine);
+    painter.setPen(frame);
+    painter.setBrush(QColor(244, 247, 255));
+    painter.drawRoundedRect(QRectF(4, 4, 229, 93), 8, 8);
+
+    // A mouse pointer at the left says "click".
+    QPainterPath arrow;
+    arrow.moveTo(0, 0);
+    arrow.lineTo(0, 24);
+    arrow.lineTo(6, 18);
+    arrow.lineTo(10, 28);
+    arrow.lineTo(14, 26);
+    arrow.lineTo(10, 16.5);
+    arrow.lineTo(18, 16.5);
+    arrow.closeSubpath();
+    painter.save();
+    painter.translate(22, 34);
+    painter.setPen(QPen(QColor(0, 0, 0), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(255, 255, 255));
+    painter.drawPath(arrow);
+    painter.restore();
+
+    painter.setPen(QColor(0, 0, 192));
+    painter.setFont(labelFont(20, true));
+    painter.drawText(QRectF(50, 20, 180, 28), Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("Clicca qui"));
+    painter.setFont(labelFont(14, true));
+    painter.drawText(QRectF(50, 50, 180, 18), Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("per scegliere"));
+    painter.drawText(QRectF(50, 68, 180, 18), Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("la figura"));
+    return picture;
+}
+
+// Sets every pixel either fully transparent or opaque, so the GIF needs no
+// more than its few drawing colours and one transparent colour.
+QImage hardenAlpha(const QImage &image)
+{
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            line[x] = qAlpha(line[x]) < 128 ? qRgba(255, 255, 255, 0)
+                                            : qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
+    }
+    return out;
+}
+
+// The formula slot of a step that still waits for its formula: a white card
+// with a dashed edge and a question mark.
+QImage drawVuoto()
+{
+    QImage picture(105, 35, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QPen(QColor(96, 96, 96), 1, Qt::DashLine));
+    painter.setBrush(QColor(255, 255, 255));
+    painter.drawRect(QRect(0, 0, 104, 34));
+    painter.setPen(QColor(0, 0, 160));
+    painter.setFont(labelFont(24, false));
+    painter.drawText(QRect(0, 0, 105, 35), Qt::AlignCenter, QStringLiteral("?"));
+    painter.end();
+    return hardenAlpha(picture);
+}
+
+// Example figures: black lines and labels on a transparent ground, drawn
+// without anti-aliasing like the formula pictures.
+class FigurePainter {
+public:
+    FigurePainter() : picture(237, 101, QImage::Format_ARGB32), painter()
+    {
+        picture.fill(Qt::transparent);
+        painter.begin(&picture);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setFont(labelFont(13, false));
+    }
+
+    void line(QPoint from, QPoint to) { painter.drawLine(from, to); }
+
+    void polygon(std::initializer_list<QPoint> corners)
+    {
+        const std::vector<QPoint> points(corners);
+        for (size_t i = 0; i < points.size(); ++i)
+            line(points[i], points[(i + 1) % points.size()]);
+    }
+
+    void dashed(QPoint from, QPoint to)
+    {
+        QPen pen(Qt::black, 1);
+        pen.setDashPattern({4, 3});
+        painter.setPen(pen);
+        painter.drawLine(from, to);
+        painter.setPen(QPen(Qt::black, 1));
+    }
+
+    // The small square that marks a right angle at corner, with its sides
+    // along the unit directions a and b (each -1, 0 or 1 per axis).
+    void rightAngle(QPoint corner, QPoint a, QPoint b, int size = 7)
+    {
+        const QPoint p = corner + a * size;
+        const QPoint q = corner + b * size;
+        line(p, p + b * size);
+        line(q, q + a * size);
+    }
+
+    // A vertex name placed so that its centre lies at the point given.
+    void label(const QString &name, QPoint centre)
+    {
+        painter.drawText(QRect(centre.x() - 10, centre.y() - 9, 20, 18), Qt::AlignCenter, name);
+    }
+
+    QImage finish()
+    {
+        painter.end();
+        return hardenAlpha(picture);
+    }
+
+private:
+    QImage picture;
+    QPainter painter;
+};
+
+QImage drawRettangolo()
+{
+    FigurePainter f;
+    const QPoint a(40, 84), b(196, 84), c(196, 16), d(40, 16);
+    f.polygon({a, b, c, d});
+    f.line(b, d);
+    f.label("A", a + QPoint(-9, 7));
+    f.label("B", b + QPoint(9, 7));
+    f.label("C", c + QPoint(9, -7));
+    f.label("D", d + QPoint(-9, -7));
+    return f.finish();
+}
+
+QImage drawRombo()
+{
+    FigurePainter f;
+    const QPoint a(34, 50), b(118, 86), c(202, 50), d(118, 14), o(118, 50);
+    f.polygon({a, b, c, d});
+    f.line(a, c);
+    f.line(d, b);
+    f.rightAngle(o, QPoint(1, 0), QPoint(0, -1), 6);
+    f.label("A", a + QPoint(-10, 0));
+    f.label("B", b + QPoint(0, 9));
+    f.label("C", c + QPoint(10, 0));
+    f.label("D", d + QPoint(0, -8));
+    f.label("O", o + QPoint(-9, 9));
+    return f.finish();
+}
+
+QImage drawTrapezioRettangolo()
+{
+    FigurePainter f;
+    const QPoint a(36, 82), b(204, 82), c(140, 18), d(36, 18), h(140, 82);
+    f.polygon({a, b, c, d});
+    f.dashed(c, h);
+    f.rightAngle(a, QPoint(1, 0), QPoint(0, -1));
+    f.rightAngle(d, QPoint(1, 0), QPoint(0, 1));
+    f.rightAngle(h, QPoint(-1, 0), QPoint(0, -1));
+    f.label("A", a + QPoint(-9, 8));
+    f.label("B", b + QPoint(9, 8));
+    f.label("C", c + QPoint(7, -8));
+    f.label("D", d + QPoint(-9, -8));
+    f.label("H", h + QPoint(0, 10));
+    return f.finish();
+}
+
+QImage drawTriangoloIsoscele()
+{
+    FigurePainter f;
+    const QPoint a(40, 82), b(196, 82), c(118, 14), h(118, 82);
+    f.polygon({a, b, c});
+    f.dashed(c, h);
+    f.rightAngle(h, QPoint(1, 0), QPoint(0, -1));
+    f.label("A", a + QPoint(-9, 8));
+    f.label("B", b + QPoint(9, 8));
+    f.label("C", c + QPoint(0, -9));
+    f.label("H", h + QPoint(0, 10));
+    return f.finish();
+}
+
+bool fontIsThere()
+{
+    const QFontInfo info(labelFont(12, true));
+    if (info.family() == QStringLiteral("Liberation Sans"))
+        return true;
+    std::fprintf(stderr, "draw_pictures: the font Liberation Sans is missing (got %s)\n",
+                 qPrintable(info.family()));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: draw_pictures <embedded-folder> <png-folder>\n");
+        return 2;
+    }
+    const QDir embedded(args.at(1));
+    const QDir pngs(args.at(2));
+    if (!QDir().mkpath(embedded.path()) || !QDir().mkpath(pngs.path()) || !fontIsThere())
+        return 1;
+
+    SkyPainter sky;
+    const QImage icon32 = IconPainter::draw(IconPainter::large());
+    const QImage icon16 = IconPainter::draw(IconPainter::small());
+
+    bool ok = saveImage(sky.draw(), embedded.filePath("sky.jpg"), "JPG", 90);
+    ok = saveBytes(icoFile({icon32, icon16}), embedded.filePath("zenuvio.ico")) && ok;
+    ok = saveImage(icon32, embedded.filePath("zenuvio-32.png"), "PNG") && ok;
+    ok = saveImage(icon16, embedded.filePath("zenuvio-16.png"), "PNG") && ok;
+
+    const std::vector<std::pair<const char *, QImage>> beside = {
+        {"Clicca", drawClicca()},
+        {"Vuoto", drawVuoto()},
+        {"Rettangolo", drawRettangolo()},
+        {"Rombo", drawRombo()},
+        {"TrapezioRettangolo", drawTrapezioRettangolo()},
+        {"TriangoloIsoscele", drawTriangoloIsoscele()},
+    };
+    for (const auto &[name, image] : beside)
+        ok = saveImage(image, pngs.filePath(QString::fromLatin1(name) + ".png"), "PNG") && ok;
+    return ok ? 0 : 1;
+}
