@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, whatever the build, the program and its tests need
+# and the machine lacks. Safe to run again: it installs nothing already there.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-gtk-platformtheme
+    fonts-liberation2 fonts-comic-neue
+    xvfb xauth xdotool x11-utils imagemagick
+    python3 python3-pyatspi at-spi2-core dbus dbus-x11
+    clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
