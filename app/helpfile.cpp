@@ -1,6 +1,7 @@
 #include "helpfile.h"
 
 #include "helpviewer.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -64,8 +65,10 @@ QString HelpFile::fileToOpen()
 
 HelpViewer *HelpFile::showHelp()
 {
-    if (!state().viewer)
+    if (!state().viewer) {
         state().viewer = new HelpViewer;
+        placeAtScreenCentre(state().viewer);
+    }
     HelpViewer *viewer = state().viewer;
     viewer->showFileFromStart(fileToOpen());
     viewer->show();

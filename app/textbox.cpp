@@ -14,5 +14,4 @@ void TextBox::setText(const QString &text)
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     setPlainText(shown);
-    setAccessibleName(shown);
 }
