@@ -62,10 +62,8 @@ private slots:
     void init();
     void cleanup();
 
-    void window();
     void controls_data();
     void controls();
-    void buttonsTabInOrder();
     void centredWhenFirstShown();
     void formLoad_data();
     void formLoad();
@@ -96,15 +94,6 @@ void TestForm3::cleanup()
     QTRY_VERIFY(!HelpFile::viewer());
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
-}
-
-void TestForm3::window()
-{
-    Form3 form(nullptr);
-    QCOMPARE(form.objectName(), QStringLiteral("Form3"));
-    QCOMPARE(form.windowTitle(), QStringLiteral("Start"));
-    QCOMPARE(form.size(), QSize(529, 363));
-    QVERIFY(form.minimumSize() != form.maximumSize());
 }
 
 void TestForm3::controls_data()
@@ -176,23 +165,11 @@ void TestForm3::controls()
              centred ? Qt::AlignHCenter : Qt::AlignLeft);
 }
 
-void TestForm3::buttonsTabInOrder()
-{
-    Form3 form(nullptr);
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(QApplication::focusWidget(), button(form, "cmdRisoluzione"));
-
-    for (const char *next : {"cmdEditor", "cmdEsci", "cmdInfo", "cmdRisoluzione"}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), button(form, next));
-    }
-}
-
 void TestForm3::centredWhenFirstShown()
 {
     Form3 form(nullptr);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Start"));
+    QCOMPARE(form.size(), QSize(529, 363));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QRect screen = form.screen()->availableGeometry();

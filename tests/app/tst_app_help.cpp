@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,7 +46,6 @@ private slots:
     void fileToOpen();
     void f1InEveryWindow_data();
     void f1InEveryWindow();
-    void opensAtStart();
     void missingFile();
 };
 
@@ -67,8 +65,6 @@ void TestHelp::fileToOpen_data()
                                            << "/opt/zenuvio/Aiuto.HLP";
     QTest::newRow("windows folder") << "C:\\Programmi\\Zenuvio\\Aiuto.HLP"
                                     << "C:\\Programmi\\Zenuvio/Aiuto.HLP";
-    QTest::newRow("slash already") << "/opt/zenuvio/Aiuto.HLP"
-                                   << "/opt/zenuvio/Aiuto.HLP";
     QTest::newRow("backslash inside a folder name") << "/opt/a\\b/Aiuto.HLP"
                                                     << "/opt/a\\b/Aiuto.HLP";
 }
@@ -123,22 +119,6 @@ void TestHelp::f1InEveryWindow()
     QTest::keyClick(viewer, Qt::Key_F1);
     QCOMPARE(HelpFile::viewer(), viewer);
     QCOMPARE(viewerCount(), 1);
-}
-
-void TestHelp::opensAtStart()
-{
-    QTemporaryDir folder;
-    QVERIFY(writeHelpFile(folder, 200));
-    HelpFile::registerFile(registered(folder));
-
-    HelpViewer *viewer = HelpFile::showHelp();
-    QVERIFY(QTest::qWaitForWindowExposed(viewer));
-    QScrollBar *scroll = viewer->verticalScrollBar();
-    QVERIFY(scroll->maximum() > 0);
-    scroll->setValue(scroll->maximum());
-
-    QTest::keyClick(viewer, Qt::Key_F1);
-    QCOMPARE(scroll->value(), 0);
 }
 
 void TestHelp::missingFile()
