@@ -26,6 +26,8 @@ struct FontLook {
 };
 const FontLook ButtonFont{"Comic Sans MS", 20.25, false};
 const FontLook SmallFont{"Comic Sans MS", 8.25, false};
+const FontLook TitleFont{"Arial", 26.25, true};
+const FontLook SubtitleFont{"Arial", 12, true};
 
 enum class Kind { Button, Label };
 
@@ -39,34 +41,21 @@ struct ControlRow {
     Qt::Alignment alignment;
 };
 
+// clang-format off
 const ControlRow Controls[] = {
     {Kind::Button, "cmdRisoluzione", "Risoluzione", 2340, 1740, 3135, 615, ButtonFont, {}},
     {Kind::Button, "cmdEditor", "Editor", 2340, 2760, 3195, 615, ButtonFont, {}},
     {Kind::Button, "cmdEsci", "Esci", 5220, 3840, 1155, 555, ButtonFont, {}},
-    {Kind::Label,
-     "Label1",
-     "Zenuvio di geometria piana",
-     300,
-     240,
-     7215,
-     675,
-     {"Arial", 26.25, true},
-     Qt::AlignHCenter},
-    {Kind::Label,
-     "Label2",
-     "( Perimetro - Area - Teorema di Pitagora )",
-     240,
-     960,
-     7335,
-     375,
-     {"Arial", 12, true},
-     Qt::AlignHCenter},
+    {Kind::Label, "Label1", "Zenuvio di geometria piana", 300, 240, 7215, 675,
+     TitleFont, Qt::AlignHCenter},
+    {Kind::Label, "Label2", "( Perimetro - Area - Teorema di Pitagora )", 240, 960, 7335, 375,
+     SubtitleFont, Qt::AlignHCenter},
     {Kind::Button, "cmdInfo", "Info", 1500, 3840, 1155, 555, ButtonFont, {}},
-    {Kind::Label, "Label5", "ventalbo@example.org", 2820, 3840, 2355, 255, SmallFont,
-     Qt::AlignLeft},
+    {Kind::Label, "Label5", "ventalbo@example.org", 2820, 3840, 2355, 255, SmallFont, Qt::AlignLeft},
     {Kind::Label, "Label3", "Versione", 3300, 4140, 735, 255, SmallFont, Qt::AlignLeft},
     {Kind::Label, "Label4", "", 4020, 4140, 615, 255, SmallFont, Qt::AlignLeft},
 };
+// clang-format on
 
 QFont fontOf(const FontLook &look)
 {
@@ -93,8 +82,6 @@ Form3::Form3(WorkWindowFactory makeWorkWindow, QWidget *parent)
     buildControls();
 }
 
-Form3::~Form3() = default;
-
 void Form3::buildControls()
 {
     QPalette labelPalette = palette();
@@ -104,8 +91,7 @@ void Form3::buildControls()
     for (const ControlRow &row : Controls) {
         QWidget *control = nullptr;
         if (row.kind == Kind::Button) {
-            auto *button = new QPushButton(QString::fromUtf8(row.caption), this);
-            control = button;
+            control = new QPushButton(QString::fromUtf8(row.caption), this);
         } else {
             auto *label = new QLabel(QString::fromUtf8(row.caption), this);
             label->setAlignment(row.alignment | Qt::AlignTop);

@@ -23,7 +23,6 @@ public:
     using WorkWindowFactory = std::function<QWidget *()>;
 
     explicit Form3(WorkWindowFactory makeWorkWindow, QWidget *parent = nullptr);
-    ~Form3() override;
 
     // False when the screen is refused: the program is then to end at once,
     // without showing any window.
