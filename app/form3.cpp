@@ -1,0 +1,212 @@
+#include "form3.h"
+
+#include "frminfo.h"
+#include "helpfile.h"
+#include "messagebox.h"
+#include "module1.h"
+#include "primaryscreenmetrics.h"
+#include "programfolder.h"
+#include "screencheck.h"
+#include "twips.h"
+#include "versiontext.h"
+#include "windowplacement.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+const QColor DarkBlue(0, 0, 192);
+
+struct FontLook {
+    const char *family;
+    qreal pointSize;
+    bool boldItalic;
+};
+const FontLook ButtonFont{"Comic Sans MS", 20.25, false};
+const FontLook SmallFont{"Comic Sans MS", 8.25, false};
+const FontLook TitleFont{"Arial", 26.25, true};
+const FontLook SubtitleFont{"Arial", 12, true};
+
+enum class Kind { Button, Label };
+
+// One control of the start window, in tab order; positions in twips.
+struct ControlRow {
+    Kind kind;
+    const char *name;
+    const char *caption;
+    int left, top, width, height;
+    FontLook font;
+    Qt::Alignment alignment;
+};
+
+// clang-format off
+const ControlRow Controls[] = {
+    {Kind::Button, "cmdRisoluzione", "Risoluzione", 2340, 1740, 3135, 615, ButtonFont, {}},
+    {Kind::Button, "cmdEditor", "Editor", 2340, 2760, 3195, 615, ButtonFont, {}},
+    {Kind::Button, "cmdEsci", "Esci", 5220, 3840, 1155, 555, ButtonFont, {}},
+    {Kind::Label, "Label1", "Zenuvio di geometria piana", 300, 240, 7215, 675,
+     TitleFont, Qt::AlignHCenter},
+    {Kind::Label, "Label2", "( Perimetro - Area - Teorema di Pitagora )", 240, 960, 7335, 375,
+     SubtitleFont, Qt::AlignHCenter},
+    {Kind::Button, "cmdInfo", "Info", 1500, 3840, 1155, 555, ButtonFont, {}},
+    {Kind::Label, "Label5", "ventalbo@example.org", 2820, 3840, 2355, 255, SmallFont, Qt::AlignLeft},
+    {Kind::Label, "Label3", "Versione", 3300, 4140, 735, 255, SmallFont, Qt::AlignLeft},
+    {Kind::Label, "Label4", "", 4020, 4140, 615, 255, SmallFont, Qt::AlignLeft},
+};
+// clang-format on
+
+QFont fontOf(const FontLook &look)
+{
+    QFont font(QLatin1String(look.family));
+    font.setPointSizeF(look.pointSize);
+    font.setBold(look.boldItalic);
+    font.setItalic(look.boldItalic);
+    return font;
+}
+
+const QString RefusalText = QStringLiteral(
+    "Il programma funziona con una risoluzione minima dello schermo di 800 x 600 pixel. "
+    "Modifica le impostazioni e rilancia il programma.");
+} // namespace
+
+Form3::Form3(WorkWindowFactory makeWorkWindow, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_makeWorkWindow(std::move(makeWorkWindow)), m_sky(QStringLiteral(":/zenuvio/sky.jpg"))
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Start"));
+    resize(twipsToPixels(7935), twipsToPixels(5445));
+    buildControls();
+}
+
+void Form3::buildControls()
+{
+    QPalette labelPalette = palette();
+    labelPalette.setColor(QPalette::WindowText, DarkBlue);
+
+    QWidget *previous = nullptr;
+    for (const ControlRow &row : Controls) {
+        QWidget *control = nullptr;
+        if (row.kind == Kind::Button) {
+            control = new QPushButton(QString::fromUtf8(row.caption), this);
+        } else {
+            auto *label = new QLabel(QString::fromUtf8(row.caption), this);
+            label->setAlignment(row.alignment | Qt::AlignTop);
+            label->setWordWrap(true);
+            label->setPalette(labelPalette);
+            control = label;
+        }
+        control->setObjectName(QLatin1String(row.name));
+        control->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        control->setFont(fontOf(row.font));
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+
+    const struct {
+        const char *name;
+        void (Form3::*handler)();
+    } clicks[] = {
+        {"cmdRisoluzione", &Form3::cmdRisoluzione_Click},
+        {"cmdEditor", &Form3::cmdEditor_Click},
+        {"cmdEsci", &Form3::cmdEsci_Click},
+        {"cmdInfo", &Form3::cmdInfo_Click},
+    };
+    for (const auto &click : clicks)
+        connect(findChild<QPushButton *>(QLatin1String(click.name)), &QPushButton::clicked, this,
+                click.handler);
+}
+
+bool Form3::Form_Load()
+{
+    findChild<QLabel *>(QStringLiteral("Label4"))->setText(programVersionText());
+    HelpFile::registerFile(ProgramFolder::path() + QStringLiteral("\\Aiuto.HLP"));
+    if (RisoluzioneUguale(640, 480, activeScreenMetrics())) {
+        MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Avviso"), RefusalText);
+        return false;
+    }
+    return true;
+}
+
+void Form3::cmdRisoluzione_Click()
+{
+    enterMode(0, 1);
+}
+
+void Form3::cmdEditor_Click()
+{
+    enterMode(1, 0);
+}
+
+void Form3::enterMode(int modoEditor, int modoRisoluzione)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Module1::ModoRisoluzione = modoRisoluzione;
+    Module1::ModoEditor = modoEditor;
+
+    QWidget *workWindow = m_makeWorkWindow ? m_makeWorkWindow() : nullptr;
+    if (!workWindow) {
+        QApplication::restoreOverrideCursor();
+        return;
+    }
+    m_workWindow = workWindow;
+    connect(workWindow, &QObject::destroyed, this, &Form3::workWindowGone);
+    workWindow->show();
+    hide();
+}
+
+void Form3::workWindowGone()
+{
+    if (!m_ending)
+        show();
+}
+
+void Form3::cmdInfo_Click()
+{
+    if (m_about && m_about->isVisible()) {
+        m_about->raise();
+        m_about->activateWindow();
+        return;
+    }
+    m_about = new frmInfo;
+    m_about->Form_Load();
+    placeAtScreenCentre(m_about);
+    m_about->show();
+}
+
+void Form3::cmdEsci_Click()
+{
+    m_ending = true;
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            windows.append(window);
+    }
+    for (const QPointer<QWidget> &window : windows) {
+        if (window)
+            window->close();
+    }
+    QCoreApplication::quit();
+}
+
+void Form3::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (m_sky.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_sky);
+}
+
+void Form3::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        placeAtScreenCentre(this);
+    }
+    QWidget::showEvent(event);
+}

@@ -1,0 +1,48 @@
+#include "screencheck.h"
+
+#include "twips.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace {
+const ScreenMetrics *&overrideMetrics()
+{
+    static const ScreenMetrics *metrics = nullptr;
+    return metrics;
+}
+
+// The size in twips as a 32-bit signed product, or nothing when it overflows.
+std::optional<std::int32_t> pixelsToTwips(int pixels)
+{
+    const std::int64_t twips = std::int64_t(pixels) * TwipsPerPixel;
+    if (twips < std::numeric_limits<std::int32_t>::min() ||
+        twips > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return std::int32_t(twips);
+}
+} // namespace
+
+ScreenMetrics::~ScreenMetrics() = default;
+
+void ScreenMetrics::setOverride(const ScreenMetrics *metrics)
+{
+    overrideMetrics() = metrics;
+}
+
+const ScreenMetrics *ScreenMetrics::overridden()
+{
+    return overrideMetrics();
+}
+
+bool RisoluzioneUguale(const int &Larghezza, const int &Altezza, const ScreenMetrics &screen)
+{
+    const auto larghezzaTwips = pixelsToTwips(Larghezza);
+    const auto altezzaTwips = pixelsToTwips(Altezza);
+    if (!larghezzaTwips || !altezzaTwips)
+        return false;
+    if (double(screen.widthTwips()) != double(*larghezzaTwips))
+        return false;
+    return double(screen.heightTwips()) == double(*altezzaTwips);
+}
