@@ -1,4 +1,5 @@
 #include "fontsubstitutions.h"
+#include "form2.h"
 #include "form3.h"
 #include "programicon.h"
 #include "versiontext.h"
@@ -13,15 +14,10 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(programIcon());
     installFontSubstitutions();
 
-    // Replaced by the real work window when it lands.
-    auto makeWorkWindow = []() -> QWidget * {
-        auto *workWindow = new QWidget;
-        workWindow->setWindowTitle(QStringLiteral("Zenuvio"));
-        workWindow->setAttribute(Qt::WA_DeleteOnClose);
-        workWindow->resize(640, 480);
-        QApplication::restoreOverrideCursor();
-        return workWindow;
-    };
+    // Each mode button builds a new work window, set up for its mode, with the
+    // handlers of that mode.
+    const ModeHandlers handlers{};
+    auto makeWorkWindow = [&handlers]() -> QWidget * { return Form2::load(handlers); };
 
     Form3 start(makeWorkWindow);
     if (!start.Form_Load())

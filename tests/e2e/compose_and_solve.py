@@ -1,0 +1,179 @@
+#!/usr/bin/python3
+"""Drives the real program as a teacher and then a pupil would.
+
+The program runs under Xvfb; xdotool moves the mouse and types, and the
+accessibility tree (AT-SPI, as a screen reader sees it) says where each
+control is and what the hint label reads. A teacher composes a small problem
+and saves it through the real file dialog; a pupil opens it and solves it to
+"Bravo. Hai finito.".
+
+    compose_and_solve.py <zenuvio executable> <folder for files and screenshots>
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TIMEOUT = 30.0
+
+
+def fail(message):
+    print("FAIL:", message, flush=True)
+    sys.exit(1)
+
+
+def wait_for(what, probe, timeout=TIMEOUT):
+    """Polls `probe` until it gives something, or fails after `timeout` seconds."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.05)
+    fail("gave up waiting for " + what)
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and (app.name or "") == "Zenuvio":
+            return app
+    return None
+
+
+def showing(node):
+    try:
+        return node.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def find_all(root, predicate):
+    found = []
+    stack = [root]
+    while stack:
+        node = stack.pop()
+        if node is None:
+            continue
+        try:
+            if predicate(node):
+                found.append(node)
+            stack.extend(list(node))
+        except Exception:
+            continue
+    return found
+
+
+def control(name, role=None):
+    """The one showing control with this accessible name (and role)."""
+
+    def probe():
+        app = application()
+        if app is None:
+            return None
+        hits = find_all(app, lambda n: n.name == name and showing(n)
+                        and (role is None or n.getRoleName() == role))
+        return hits[0] if hits else None
+
+    return wait_for("the control '%s'" % name, probe)
+
+
+def click(node):
+    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    x = extents.x + extents.width // 2
+    y = extents.y + extents.height // 2
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", name], check=True)
+
+
+def hint(text):
+    """Waits until the solving hint label reads `text`."""
+    control(text, "label")
+
+
+def click_and_type(name, text, enter=False):
+    box = control(name)
+    click(box)
+    wait_for("the focus in '%s'" % name,
+             lambda: box.getState().contains(pyatspi.STATE_FOCUSED))
+    type_text(text)
+    if enter:
+        key("Return")
+
+
+def answer_file_dialog(path):
+    """Types a full path into Qt's file dialog, which has the focus in its name box."""
+    wait_for("the file dialog", lambda: find_all(
+        application(), lambda n: n.getRoleName() == "dialog" and showing(n)))
+    key("ctrl+a")
+    type_text(path)
+    key("Return")
+
+
+def screenshot(folder, name):
+    subprocess.run(["import", "-window", "root", os.path.join(folder, name)], check=False)
+
+
+def main():
+    program, folder = sys.argv[1], sys.argv[2]
+    os.makedirs(folder, exist_ok=True)
+    problem = os.path.join(folder, "quadrato.znv")
+    if os.path.exists(problem):
+        os.remove(problem)
+    zenuvio = subprocess.Popen([program], cwd=folder)
+    try:
+        # The teacher composes: text, one datum, two steps with their results.
+        click(control("Editor", "push button"))
+        click_and_type("Testo del problema", "Un quadrato ha il lato di 12 cm.")
+        click_and_type("Dato 1", "12 cm")
+        click(control("Formula del passaggio 1"))
+        click(control("A = l²"))
+        click_and_type("Risultato del passaggio 1", "144 cm2")
+        click(control("Formula del passaggio 2"))
+        click(control("2p = 4 × l"))
+        click_and_type("Risultato del passaggio 2", "48 cm")
+        click(control("Salva", "push button"))
+        answer_file_dialog(problem)
+        wait_for("the saved file", lambda: os.path.exists(problem))
+        with open(problem, "rb") as saved:
+            lines = saved.read().split(b"\r\n")
+        if lines[0] != b"Un quadrato ha il lato di 12 cm." or lines[10] != b" 0 " \
+                or lines[11] != b" 2 " or len(lines) != 27:
+            fail("the saved file is not the composed problem: %r" % lines[:12])
+        click(control("Esci", "push button"))
+
+        # The pupil solves it.
+        click(control("Risoluzione", "push button"))
+        click(control("Apri", "push button"))
+        answer_file_dialog(problem)
+        hint("Inserisci i dati")
+        screenshot(folder, "solving-1-data.png")
+        click_and_type("Dato 1", "12 cm", enter=True)
+        hint("Bravo. Scegli la formula")
+        screenshot(folder, "solving-2-formula.png")
+        click(control("2p = 4 × l"))
+        hint("Errata")
+        click(control("A = l²"))
+        hint("Bravo")
+        click_and_type("Risultato del passaggio 1", "144 cm2", enter=True)
+        hint("Bravo. Scegli la formula")
+        click(control("2p = 4 × l"))
+        click_and_type("Risultato del passaggio 2", "48 cm", enter=True)
+        hint("Bravo. Hai finito.")
+        screenshot(folder, "solving-3-finished.png")
+        print("PASS: composed, saved, opened and solved", flush=True)
+    finally:
+        zenuvio.kill()
+        zenuvio.wait()
+
+
+if __name__ == "__main__":
+    main()
