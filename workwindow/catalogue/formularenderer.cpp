@@ -1,0 +1,95 @@
+#include "formularenderer.h"
+
+#include "formulalayout.h"
+
+#include <QPainter>
+#include <QtMath>
+
+namespace FormulaRenderer {
+
+namespace {
+
+// All formulas are set at one lettering size; with a smaller one the bold
+// strokes of the hinted font thin down to a single pixel.
+constexpr int PixelSize = 13;
+constexpr int MinimumPixelSize = 7;
+// The blanks around the operators are a pixel narrower than the font's own,
+// and two pixels narrower where a formula would not fit otherwise.
+constexpr int WordSpacing = -1;
+constexpr int TightWordSpacing = -2;
+
+struct Fit {
+    int pixelSize;
+    int wordSpacing;
+    QSize size; // of the picture, in logical pixels
+};
+
+bool fits(const FormulaLayout::Box &box, const QSize &size)
+{
+    return box.width <= size.width() - 2 * Margin && box.height() <= size.height() - 2 * Margin;
+}
+
+// The lettering stays at PixelSize whenever it can: the picture first grows
+// from the requested size up to the largest size a box shows, then the blanks
+// tighten, and only then does the lettering get smaller.
+Fit fitLayout(FormulaLayout::Box &layout, const QSize &requested, bool antialiased)
+{
+    const QSize largest(MaxWidth, MaxHeight);
+    const auto grown = [&](const FormulaLayout::Box &box) {
+        return requested
+            .expandedTo(QSize(box.width, box.height()) + QSize(2 * GrowthMargin, 2 * GrowthMargin))
+            .boundedTo(largest.expandedTo(requested));
+    };
+    for (int spacing : {WordSpacing, TightWordSpacing}) {
+        layout.measure(FormulaLayout::Style(PixelSize, antialiased, spacing));
+        const QSize size = grown(layout);
+        if (fits(layout, size))
+            return {PixelSize, spacing, size};
+    }
+    const QSize size = largest.expandedTo(requested);
+    for (int pixelSize = PixelSize - 1; pixelSize > MinimumPixelSize; --pixelSize) {
+        layout.measure(FormulaLayout::Style(pixelSize, antialiased, TightWordSpacing));
+        if (fits(layout, size))
+            return {pixelSize, TightWordSpacing, size};
+    }
+    return {MinimumPixelSize, TightWordSpacing, size};
+}
+
+} // namespace
+
+QSize logicalSize(const FormulaCatalogue::Entry &entry)
+{
+    return QSize(qBound(1, entry.pictureWidth, MaxWidth),
+                 qBound(1, entry.pictureHeight, MaxHeight));
+}
+
+QImage render(const FormulaCatalogue::Entry &entry, qreal devicePixelRatio)
+{
+    return render(QString::fromUtf8(entry.formula), logicalSize(entry), devicePixelRatio);
+}
+
+QImage render(const QString &formula, const QSize &requestedSize, qreal devicePixelRatio)
+{
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const bool antialiased = ratio > 1.0;
+    const std::unique_ptr<FormulaLayout::RowBox> layout = FormulaLayout::parse(formula);
+    const Fit fit = fitLayout(*layout, requestedSize.expandedTo(QSize(1, 1)), antialiased);
+    const FormulaLayout::Style style(fit.pixelSize, antialiased, fit.wordSpacing);
+    layout->measure(style);
+
+    QImage image(qCeil(fit.size.width() * ratio), qCeil(fit.size.height() * ratio),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, antialiased);
+    painter.setRenderHint(QPainter::TextAntialiasing, antialiased);
+    painter.setPen(Qt::black);
+    const int x = (fit.size.width() - layout->width) / 2;
+    const int baseline = (fit.size.height() - layout->height()) / 2 + layout->ascent;
+    layout->paint(painter, style, x, baseline);
+    return image;
+}
+
+} // namespace FormulaRenderer
