@@ -31,28 +31,40 @@ bool fits(const FormulaLayout::Box &box, const QSize &size)
 
 // The lettering stays at PixelSize whenever it can: the picture first grows
 // from the requested size up to the largest size a box shows, then the blanks
-// tighten, and only then does the lettering get smaller.
-Fit fitLayout(FormulaLayout::Box &layout, const QSize &requested, bool antialiased)
+// tighten, and only then does the lettering get smaller. The picture's size is
+// always worked out with the crisp lettering of a device pixel ratio of 1, so
+// that a formula takes the same room on every screen.
+Fit pictureFit(FormulaLayout::Box &layout, const QSize &requested)
 {
-    const QSize largest(MaxWidth, MaxHeight);
-    const auto grown = [&](const FormulaLayout::Box &box) {
-        return requested
-            .expandedTo(QSize(box.width, box.height()) + QSize(2 * GrowthMargin, 2 * GrowthMargin))
-            .boundedTo(largest.expandedTo(requested));
-    };
+    const QSize largest = QSize(MaxWidth, MaxHeight).expandedTo(requested);
+    const QSize margins(2 * GrowthMargin, 2 * GrowthMargin);
     for (int spacing : {WordSpacing, TightWordSpacing}) {
-        layout.measure(FormulaLayout::Style(PixelSize, antialiased, spacing));
-        const QSize size = grown(layout);
+        layout.measure(FormulaLayout::Style(PixelSize, false, spacing));
+        const QSize size =
+            requested.expandedTo(QSize(layout.width, layout.height()) + margins).boundedTo(largest);
         if (fits(layout, size))
             return {PixelSize, spacing, size};
     }
-    const QSize size = largest.expandedTo(requested);
     for (int pixelSize = PixelSize - 1; pixelSize > MinimumPixelSize; --pixelSize) {
-        layout.measure(FormulaLayout::Style(pixelSize, antialiased, TightWordSpacing));
-        if (fits(layout, size))
-            return {pixelSize, TightWordSpacing, size};
+        layout.measure(FormulaLayout::Style(pixelSize, false, TightWordSpacing));
+        if (fits(layout, largest))
+            return {pixelSize, TightWordSpacing, largest};
     }
-    return {MinimumPixelSize, TightWordSpacing, size};
+    return {MinimumPixelSize, TightWordSpacing, largest};
+}
+
+// Antialiased lettering is measured without hinting and may come out a little
+// wider; within the picture's fixed size it tightens or shrinks as needed.
+Fit antialiasedFit(FormulaLayout::Box &layout, const Fit &crisp)
+{
+    for (int pixelSize = crisp.pixelSize; pixelSize > MinimumPixelSize; --pixelSize) {
+        for (int spacing : {crisp.wordSpacing, TightWordSpacing}) {
+            layout.measure(FormulaLayout::Style(pixelSize, true, spacing));
+            if (fits(layout, crisp.size))
+                return {pixelSize, spacing, crisp.size};
+        }
+    }
+    return {MinimumPixelSize, TightWordSpacing, crisp.size};
 }
 
 } // namespace
@@ -73,7 +85,8 @@ QImage render(const QString &formula, const QSize &requestedSize, qreal devicePi
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     const bool antialiased = ratio > 1.0;
     const std::unique_ptr<FormulaLayout::RowBox> layout = FormulaLayout::parse(formula);
-    const Fit fit = fitLayout(*layout, requestedSize.expandedTo(QSize(1, 1)), antialiased);
+    const Fit crisp = pictureFit(*layout, requestedSize.expandedTo(QSize(1, 1)));
+    const Fit fit = antialiased ? antialiasedFit(*layout, crisp) : crisp;
     const FormulaLayout::Style style(fit.pixelSize, antialiased, fit.wordSpacing);
     layout->measure(style);
 

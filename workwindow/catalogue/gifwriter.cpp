@@ -242,13 +242,22 @@ QByteArray encode(const QImage &image)
     putWord(out, 0);
     putWord(out, picture.width);
     putWord(out, picture.height);
-    out.append('\x40'); // interlaced, no local colour table
+    // Pictures of three or four rows are written plainly: Qt's own GIF reader,
+    // which the program loads pictures with, puts their rows in the wrong order
+    // when the second interlace pass is empty, and interlacing gains nothing there.
+    const bool interlaced = picture.height < 3 || picture.height > 4;
+    out.append(interlaced ? '\x40' : '\0'); // no local colour table
 
     std::vector<quint8> ordered;
-    ordered.reserve(picture.indices.size());
-    for (int y : interlacedRows(picture.height)) {
-        const auto row = picture.indices.begin() + static_cast<std::ptrdiff_t>(y) * picture.width;
-        ordered.insert(ordered.end(), row, row + picture.width);
+    if (interlaced) {
+        ordered.reserve(picture.indices.size());
+        for (int y : interlacedRows(picture.height)) {
+            const auto row =
+                picture.indices.begin() + static_cast<std::ptrdiff_t>(y) * picture.width;
+            ordered.insert(ordered.end(), row, row + picture.width);
+        }
+    } else {
+        ordered = picture.indices;
     }
 
     out.append(static_cast<char>(minimumCodeSize));

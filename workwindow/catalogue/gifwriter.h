@@ -1,6 +1,7 @@
 #pragma once
 
-// Writes a picture as a GIF89a file: one interlaced frame, a global palette of
+// Writes a picture as a GIF89a file: one interlaced frame (plain for pictures
+// of three or four rows), a global palette of
 // at most 256 colours, and a graphic control extension naming the transparent
 // colour when the picture has transparent pixels.
 //
