@@ -11,7 +11,7 @@ namespace {
 const QChar SquareRoot(0x221A);
 const QChar SuperscriptTwo(0x00B2);
 
-QFont letteringFont(int pixelSize, bool antialiased, int wordSpacing = 0)
+QFont letteringFont(int pixelSize, bool antialiased, qreal wordSpacing = 0)
 {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
@@ -31,7 +31,7 @@ QFont letteringFont(int pixelSize, bool antialiased, int wordSpacing = 0)
 
 } // namespace
 
-Style::Style(int pixelSize, bool antialiased, int wordSpacing)
+Style::Style(int pixelSize, bool antialiased, qreal wordSpacing)
     : font(letteringFont(pixelSize, antialiased, wordSpacing)),
       scriptFont(letteringFont(qMax(6, qRound(pixelSize * 0.7)), antialiased)),
       pixelSize(pixelSize), wordSpacing(wordSpacing), rule(qMax(1, qRound(pixelSize * 0.14))),

@@ -29,12 +29,12 @@ namespace FormulaLayout {
 struct Style {
     // wordSpacing is added to every blank (negative to tighten the spacing
     // around the operators of long formulas).
-    Style(int pixelSize, bool antialiased, int wordSpacing = 0);
+    Style(int pixelSize, bool antialiased, qreal wordSpacing = 0);
 
     QFont font;       // main lettering
     QFont scriptFont; // the raised 2
     int pixelSize;
-    int wordSpacing;
+    qreal wordSpacing;
     int rule; // thickness of fraction bars and of the root sign
     int axis; // height of the fraction bar's centre above the baseline
     int gap;  // space between a bar and what it separates

@@ -15,12 +15,12 @@ constexpr int PixelSize = 13;
 constexpr int MinimumPixelSize = 7;
 // The blanks around the operators are a pixel narrower than the font's own,
 // and two pixels narrower where a formula would not fit otherwise.
-constexpr int WordSpacing = -1;
-constexpr int TightWordSpacing = -2;
+constexpr qreal WordSpacing = -1;
+constexpr qreal TightWordSpacing = -2;
 
 struct Fit {
     int pixelSize;
-    int wordSpacing;
+    qreal wordSpacing;
     QSize size; // of the picture, in logical pixels
 };
 
@@ -38,7 +38,7 @@ Fit pictureFit(FormulaLayout::Box &layout, const QSize &requested)
 {
     const QSize largest = QSize(MaxWidth, MaxHeight).expandedTo(requested);
     const QSize margins(2 * GrowthMargin, 2 * GrowthMargin);
-    for (int spacing : {WordSpacing, TightWordSpacing}) {
+    for (qreal spacing : {WordSpacing, TightWordSpacing}) {
         layout.measure(FormulaLayout::Style(PixelSize, false, spacing));
         const QSize size =
             requested.expandedTo(QSize(layout.width, layout.height()) + margins).boundedTo(largest);
@@ -54,11 +54,12 @@ Fit pictureFit(FormulaLayout::Box &layout, const QSize &requested)
 }
 
 // Antialiased lettering is measured without hinting and may come out a little
-// wider; within the picture's fixed size it tightens or shrinks as needed.
+// wider; within the picture's fixed size its blanks tighten by half pixels, and
+// only then does it shrink.
 Fit antialiasedFit(FormulaLayout::Box &layout, const Fit &crisp)
 {
     for (int pixelSize = crisp.pixelSize; pixelSize > MinimumPixelSize; --pixelSize) {
-        for (int spacing : {crisp.wordSpacing, TightWordSpacing}) {
+        for (qreal spacing = WordSpacing; spacing >= TightWordSpacing; spacing -= 0.5) {
             layout.measure(FormulaLayout::Style(pixelSize, true, spacing));
             if (fits(layout, crisp.size))
                 return {pixelSize, spacing, crisp.size};
