@@ -22,7 +22,8 @@ QFont letteringFont(int pixelSize, bool antialiased, qreal wordSpacing = 0)
     if (antialiased) {
         font.setStyleStrategy(QFont::PreferAntialias);
     } else {
-        // Two colours only, like the pictures of the original program.
+        // Two colours only: black lettering without grey edges, sharp at its
+        // small size and exactly representable in a two-colour GIF.
         font.setStyleStrategy(QFont::NoAntialias);
         font.setHintingPreference(QFont::PreferFullHinting);
     }

@@ -73,8 +73,9 @@ IndexedPicture indexed(const QImage &source)
     const int reserved = picture.transparent ? 1 : 0;
     const bool useCube = colours.size() + reserved > MaxColours;
 
+    // The transparent colour is white, the ground shown by readers that ignore transparency.
     if (picture.transparent)
-        picture.palette.push_back(qRgb(255, 255, 255)); // white ground, as the originals
+        picture.palette.push_back(qRgb(255, 255, 255));
     if (useCube) {
         for (int i = 0; i < 6 * 7 * 6; ++i)
             picture.palette.push_back(cubeColour(i));
