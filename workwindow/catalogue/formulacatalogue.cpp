@@ -148,8 +148,8 @@ constexpr std::array<Entry, FormulaCount> Table = {{
 }};
 
 constexpr std::array<const char *, TabCount> Captions = {
-    "Quadrato",       "Rettangolo",       "Parallelogr.",  "Rombo",
-    "Trap. Isoscele", "Trap. Rettangolo", "Trap. Scaleno", "Trap. Pitagora",
+    "Quadrato",       "Rettangolo",       "Parallelogr.",    "Rombo",
+    "Trap. Isoscele", "Trap. Rettangolo", "Trap. Scaleno",   "Trap. Pitagora",
     "Tri. Isoscele",  "Tri. Scaleno",     "Tri. Rettangolo", "Tri. Equilatero",
 };
 

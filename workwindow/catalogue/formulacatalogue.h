@@ -15,10 +15,10 @@ namespace FormulaCatalogue {
 enum class Kind { Area, Perimeter, Pythagoras1, Pythagoras2, Segments };
 
 struct Entry {
-    int number;        // 0..138, the index of the formula box
-    int tab;           // 0..11, in the order of the tab strip
-    int row;           // 1..8
-    int column;        // 1 or 2
+    int number; // 0..138, the index of the formula box
+    int tab;    // 0..11, in the order of the tab strip
+    int row;    // 1..8
+    int column; // 1 or 2
     Kind kind;
     int pictureWidth;  // pixels
     int pictureHeight; // pixels

@@ -27,14 +27,17 @@ namespace FormulaLayout {
 
 // The lettering and the proportions derived from one font size.
 struct Style {
-    Style(int pixelSize, bool antialiased);
+    // wordSpacing is added to every blank (negative to tighten the spacing
+    // around the operators of long formulas).
+    Style(int pixelSize, bool antialiased, qreal wordSpacing = 0);
 
     QFont font;       // main lettering
     QFont scriptFont; // the raised 2
     int pixelSize;
-    int rule;         // thickness of fraction bars and of the root sign
-    int axis;         // height of the fraction bar's centre above the baseline
-    int gap;          // space between a bar and what it separates
+    qreal wordSpacing;
+    int rule; // thickness of fraction bars and of the root sign
+    int axis; // height of the fraction bar's centre above the baseline
+    int gap;  // space between a bar and what it separates
     int superscriptRaise;
 };
 
@@ -53,10 +56,7 @@ public:
 
 class TextBox : public Box {
 public:
-    explicit TextBox(QString text, bool script = false)
-        : text(std::move(text)), script(script)
-    {
-    }
+    explicit TextBox(QString text, bool script = false) : text(std::move(text)), script(script) {}
     void measure(const Style &style) override;
     void paint(QPainter &painter, const Style &style, int x, int baseline) const override;
 

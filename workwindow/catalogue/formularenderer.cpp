@@ -1,5 +1,109 @@
 #include "formularenderer.h"
+
+#include "formulalayout.h"
+
 #include <QPainter>
-namespace FormulaRenderer { QImage render(const FormulaCatalogue::Entry &entry, qreal dpr) {
- QImage img(QSize(entry.pictureWidth, entry.pictureHeight) * dpr, QImage::Format_ARGB32_Premultiplied); img.setDevicePixelRatio(dpr); img.fill(Qt::transparent);
- QPainter p(&img); p.drawText(QRect(0,0,entry.pictureWidth, entry.pictureHeight), Qt::AlignCenter, QString::fromUtf8(entry.formula)); return img; } }
+#include <QtMath>
+
+namespace FormulaRenderer {
+
+namespace {
+
+// All formulas are set at one lettering size; with a smaller one the bold
+// strokes of the hinted font thin down to a single pixel.
+constexpr int PixelSize = 13;
+constexpr int MinimumPixelSize = 7;
+// The blanks around the operators are a pixel narrower than the font's own,
+// and two pixels narrower where a formula would not fit otherwise.
+constexpr qreal WordSpacing = -1;
+constexpr qreal TightWordSpacing = -2;
+
+struct Fit {
+    int pixelSize;
+    qreal wordSpacing;
+    QSize size; // of the picture, in logical pixels
+};
+
+bool fits(const FormulaLayout::Box &box, const QSize &size)
+{
+    return box.width <= size.width() - 2 * Margin && box.height() <= size.height() - 2 * Margin;
+}
+
+// The lettering stays at PixelSize whenever it can: the picture first grows
+// from the requested size up to the largest size a box shows, then the blanks
+// tighten, and only then does the lettering get smaller. The picture's size is
+// always worked out with the crisp lettering of a device pixel ratio of 1, so
+// that a formula takes the same room on every screen.
+Fit pictureFit(FormulaLayout::Box &layout, const QSize &requested)
+{
+    const QSize largest = QSize(MaxWidth, MaxHeight).expandedTo(requested);
+    const QSize margins(2 * GrowthMargin, 2 * GrowthMargin);
+    for (qreal spacing : {WordSpacing, TightWordSpacing}) {
+        layout.measure(FormulaLayout::Style(PixelSize, false, spacing));
+        const QSize size =
+            requested.expandedTo(QSize(layout.width, layout.height()) + margins).boundedTo(largest);
+        if (fits(layout, size))
+            return {PixelSize, spacing, size};
+    }
+    for (int pixelSize = PixelSize - 1; pixelSize > MinimumPixelSize; --pixelSize) {
+        layout.measure(FormulaLayout::Style(pixelSize, false, TightWordSpacing));
+        if (fits(layout, largest))
+            return {pixelSize, TightWordSpacing, largest};
+    }
+    return {MinimumPixelSize, TightWordSpacing, largest};
+}
+
+// Antialiased lettering is measured without hinting and may come out a little
+// wider; within the picture's fixed size its blanks tighten by half pixels, and
+// only then does it shrink.
+Fit antialiasedFit(FormulaLayout::Box &layout, const Fit &crisp)
+{
+    for (int pixelSize = crisp.pixelSize; pixelSize > MinimumPixelSize; --pixelSize) {
+        for (qreal spacing = WordSpacing; spacing >= TightWordSpacing; spacing -= 0.5) {
+            layout.measure(FormulaLayout::Style(pixelSize, true, spacing));
+            if (fits(layout, crisp.size))
+                return {pixelSize, spacing, crisp.size};
+        }
+    }
+    return {MinimumPixelSize, TightWordSpacing, crisp.size};
+}
+
+} // namespace
+
+QSize logicalSize(const FormulaCatalogue::Entry &entry)
+{
+    return QSize(qBound(1, entry.pictureWidth, MaxWidth),
+                 qBound(1, entry.pictureHeight, MaxHeight));
+}
+
+QImage render(const FormulaCatalogue::Entry &entry, qreal devicePixelRatio)
+{
+    return render(QString::fromUtf8(entry.formula), logicalSize(entry), devicePixelRatio);
+}
+
+QImage render(const QString &formula, const QSize &requestedSize, qreal devicePixelRatio)
+{
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const bool antialiased = ratio > 1.0;
+    const std::unique_ptr<FormulaLayout::RowBox> layout = FormulaLayout::parse(formula);
+    const Fit crisp = pictureFit(*layout, requestedSize.expandedTo(QSize(1, 1)));
+    const Fit fit = antialiased ? antialiasedFit(*layout, crisp) : crisp;
+    const FormulaLayout::Style style(fit.pixelSize, antialiased, fit.wordSpacing);
+    layout->measure(style);
+
+    QImage image(qCeil(fit.size.width() * ratio), qCeil(fit.size.height() * ratio),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, antialiased);
+    painter.setRenderHint(QPainter::TextAntialiasing, antialiased);
+    painter.setPen(Qt::black);
+    const int x = (fit.size.width() - layout->width) / 2;
+    const int baseline = (fit.size.height() - layout->height()) / 2 + layout->ascent;
+    layout->paint(painter, style, x, baseline);
+    return image;
+}
+
+} // namespace FormulaRenderer
