@@ -93,9 +93,8 @@ FileLines readLines(const QString &path)
                 return {{},
                         QStringLiteral("Il file «%1» non è un problema di Zenuvio: la riga %2 "
                                        "è più lunga di %3 caratteri.")
-                            .arg(shown(path))
-                            .arg(lines.size() + 1)
-                            .arg(MaxLineBytes)};
+                            .arg(shown(path), QString::number(lines.size() + 1),
+                                 QString::number(MaxLineBytes))};
             } else {
                 current.append(byte);
             }
@@ -126,26 +125,20 @@ template <class Problem> Problem withTexts(const QStringList &lines)
 }
 
 // The formula number a field names: plain decimal digits worth 0..138.
+// Leading zeros are tolerated, and the value is checked digit by digit so
+// that no length of field can overflow it.
 std::optional<int> formulaNumber(const QString &field)
 {
     if (field.isEmpty())
         return std::nullopt;
+    int value = 0;
     for (const QChar c : field) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
-    }
-    // Leading zeros are tolerated; past them, four digits are already too many.
-    int value = 0;
-    int significantDigits = 0;
-    for (const QChar c : field) {
-        if (significantDigits == 0 && c == QLatin1Char('0'))
-            continue;
-        if (++significantDigits > 3)
-            return std::nullopt;
         value = value * 10 + (c.unicode() - '0');
+        if (value > HighestFormulaNumber)
+            return std::nullopt;
     }
-    if (value > HighestFormulaNumber)
-        return std::nullopt;
     return value;
 }
 
@@ -246,10 +239,8 @@ ReadResult<EditorProblem> readForEditor(const QString &path)
                     QStringLiteral("Il file «%1» non è un problema valido: la riga %2 dovrebbe "
                                    "contenere il numero di una formula (da 0 a %3) o niente, ma "
                                    "contiene «%4».")
-                        .arg(shown(path))
-                        .arg(line + 1)
-                        .arg(HighestFormulaNumber)
-                        .arg(quotedForMessage(field))};
+                        .arg(shown(path), QString::number(line + 1),
+                             QString::number(HighestFormulaNumber), quotedForMessage(field))};
         }
     }
     return {problem, {}};

@@ -245,6 +245,8 @@ void TestProblemFile::readRefused_data()
     QByteArray longLine = numberedLines(26);
     longLine.replace("r3", QByteArray(64 * 1024 + 1, 'a'));
     QTest::newRow("long line") << "long.znv" << longLine << "la riga 3 è più lunga";
+    QTest::newRow("percent signs in the name")
+        << "%1 e %2.znv" << longLine << "la riga 3 è più lunga";
     QTest::newRow("no line end at all") << "flat.znv" << QByteArray(1 << 20, 'a') << "la riga 1";
 }
 
