@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to both problem file readers, and to the text helpers
-// the readers and the writer rely on. Besides crashes and sanitizer reports it
+// Feeds arbitrary bytes to both problem file readers, to the writer, and to
+// the text helpers they rely on. Besides crashes and sanitizer reports it
 // stops on any broken promise: every byte string survives the code page, a
 // reader gives a problem or a message but never both, and whatever the editor
 // reader accepts is written back and read again unchanged.
@@ -42,6 +42,14 @@ QByteArray contents(const QString &path)
     return file.readAll();
 }
 
+// The bytes taken as UTF-16, which may hold any character at all.
+QString wideText(const QByteArray &bytes)
+{
+    QString wide(bytes.size() / 2, Qt::Uninitialized);
+    std::memcpy(wide.data(), bytes.constData(), wide.size() * sizeof(QChar));
+    return wide;
+}
+
 bool sameProblem(const EditorProblem &a, const EditorProblem &b)
 {
     return a.testo == b.testo && a.nomeFigura == b.nomeFigura && a.dati == b.dati &&
@@ -54,9 +62,7 @@ void fuzzTextHelpers(const QByteArray &bytes)
     require(Cp1252::encode(decoded) == bytes);
     require(Cp1252::unencodable(decoded).isEmpty());
 
-    // The same bytes taken as UTF-16, which may hold any character at all.
-    QString wide(bytes.size() / 2, Qt::Uninitialized);
-    std::memcpy(wide.data(), bytes.constData(), wide.size() * sizeof(QChar));
+    const QString wide = wideText(bytes);
     require(Cp1252::encode(wide).size() <= wide.size());
     Cp1252::unencodable(wide);
     FigureLocator::isSafeName(wide);
@@ -95,6 +101,54 @@ void fuzzReaders(const QByteArray &bytes)
     require(contents(copy) == written);
 }
 
+// Builds a problem from the bytes: the texts are the UTF-16 pieces between
+// U+001F characters, the formula numbers come from the first bytes. Any
+// problem is either written and read back as written (line breaks turned into
+// blanks), or refused with the file on disk left as it was.
+void fuzzWriter(const QByteArray &bytes)
+{
+    const QStringList pieces = wideText(bytes).split(QChar(0x1F));
+    const auto piece = [&pieces](int index) { return pieces.value(index); };
+    EditorProblem problem;
+    problem.testo = piece(0);
+    problem.nomeFigura = piece(1);
+    bool writable = true;
+    for (int i = 0; i < ProblemSlotCount; ++i) {
+        problem.dati[i] = piece(2 + i);
+        problem.risultati[i] = piece(10 + i);
+        const int raw = i < bytes.size() ? static_cast<unsigned char>(bytes.at(i)) - 50 : -50;
+        if (raw != -50)
+            problem.formule[i] = raw;
+        writable = writable && (raw == -50 || (raw >= 0 && raw <= HighestFormulaNumber));
+    }
+    for (const QString &text : pieces.mid(0, 18))
+        writable = writable && Cp1252::unencodable(ProblemFile::toSingleLine(text)).isEmpty();
+
+    const QString target = workFolder().filePath(QStringLiteral("target.znv"));
+    const QByteArray old("old problem");
+    {
+        QFile file(target);
+        require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        require(file.write(old) == old.size());
+    }
+    const QString error = ProblemFile::write(target, problem);
+    require(error.isEmpty() == writable);
+    if (!writable) {
+        require(contents(target) == old);
+        return;
+    }
+    const auto read = ProblemFile::readForEditor(target);
+    require(read.problem.has_value());
+    EditorProblem expected = problem;
+    expected.testo = ProblemFile::toSingleLine(problem.testo);
+    expected.nomeFigura = ProblemFile::toSingleLine(problem.nomeFigura);
+    for (int i = 0; i < ProblemSlotCount; ++i) {
+        expected.dati[i] = ProblemFile::toSingleLine(problem.dati[i]);
+        expected.risultati[i] = ProblemFile::toSingleLine(problem.risultati[i]);
+    }
+    require(sameProblem(*read.problem, expected));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -102,5 +156,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     fuzzTextHelpers(bytes);
     fuzzReaders(bytes);
+    fuzzWriter(bytes);
     return 0;
 }
