@@ -5,6 +5,8 @@
 #include "formulapanel.h"
 #include "module1.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -43,7 +45,7 @@ private slots:
     void stepIsClearedSelectedFilledAndReplaced();
     void figureChoice_data();
     void figureChoice();
-    void enterKeepsTheTextOnOneLine();
+    void lineBreaksStayOutOfTheText();
     void newProblemClearsEverythingButTheSelection();
 };
 
@@ -197,7 +199,9 @@ void TestEditorCompose::figureChoice()
         QVERIFY2(messages.first().contains(chosen), qPrintable(messages.first()));
 }
 
-void TestEditorCompose::enterKeepsTheTextOnOneLine()
+// The file holds the text on one line: Enter does not break it, and line
+// breaks that come in with pasted text are saved as blanks.
+void TestEditorCompose::lineBreaksStayOutOfTheText()
 {
     EditorTestBench bench;
     QPlainTextEdit *text = bench.form().txtTesto;
@@ -205,9 +209,17 @@ void TestEditorCompose::enterKeepsTheTextOnOneLine()
     QTest::keyClick(text, Qt::Key_Return);
     QTest::keyClick(text, Qt::Key_Enter, Qt::KeypadModifier);
     QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(text, " di lato 5 cm");
-    QCOMPARE(text->toPlainText(), QStringLiteral("Un quadrato di lato 5 cm"));
-    QCOMPARE(text->blockCount(), 1);
+    QTest::keyClicks(text, " di lato 5 cm.");
+    QCOMPARE(text->toPlainText(), QStringLiteral("Un quadrato di lato 5 cm."));
+
+    QApplication::clipboard()->setText(QStringLiteral(" Area?\nE il\r\nperimetro?"));
+    QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(text->blockCount(), 3);
+    const QString path = bench.workPath("incollato.znv");
+    bench.clickAnswering(bench.form().cmdSalva, path);
+    QByteArrayList lines(26);
+    lines[0] = "Un quadrato di lato 5 cm. Area? E il perimetro?";
+    QCOMPARE(EditorTestBench::bytes(path), EditorTestBench::crlfLines(lines));
 }
 
 void TestEditorCompose::newProblemClearsEverythingButTheSelection()
