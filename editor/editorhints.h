@@ -1,0 +1,19 @@
+#pragma once
+
+class Form2;
+
+// The hint tooltips the editor set-up puts on the work window come off a row
+// at a time: the first click on any control of a row removes the tooltips of
+// the whole row, and opening a problem removes them all. Nothing puts them
+// back while the window stays open.
+namespace EditorHints {
+
+enum class Row { Testo, Figura, Dati, Formule, Risultati };
+
+// Removes the row's tooltips, but only while the window still offers hints
+// (SuggerimentiAttivi is 1).
+void removeRowOnClick(Form2 &form, Row row);
+// Removes every hint tooltip, whatever SuggerimentiAttivi holds.
+void removeAll(Form2 &form);
+
+} // namespace EditorHints

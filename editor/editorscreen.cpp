@@ -1,0 +1,104 @@
+#include "editorscreen.h"
+
+#include "figurelocator.h"
+#include "form2.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+namespace EditorScreen {
+
+void clearControls(Form2 &form)
+{
+    form.txtTesto->clear();
+    form.Picture1->clearPicture();
+    forEachSlot([&form](int i) { form.txtDati[i]->clear(); });
+    forEachSlot([&form](int i) {
+        form.picFormRis[i]->clearPicture();
+        form.txtRisultato[i]->clear();
+    });
+}
+
+void forgetFigureAndFormulas()
+{
+    Module1::NomeFigura.clear();
+    Module1::FormuleEditor.fill(std::nullopt);
+}
+
+EditorProblem problemOnScreen(const Form2 &form)
+{
+    EditorProblem problem;
+    // The raw text keeps no-break spaces, which toPlainText() would turn into
+    // ordinary blanks; line breaks become blanks either way.
+    problem.testo = ProblemFile::toSingleLine(form.txtTesto->document()->toRawText());
+    problem.nomeFigura = Module1::NomeFigura;
+    for (int i = 0; i < Module1::SlotCount; ++i) {
+        problem.dati[i] = form.txtDati[i]->text();
+        problem.formule[i] = Module1::FormuleEditor[i];
+        problem.risultati[i] = form.txtRisultato[i]->text();
+    }
+    return problem;
+}
+
+void storeReadProblem(const EditorProblem &problem)
+{
+    Module1::NomeFigura = problem.nomeFigura;
+    Module1::Dati = problem.dati;
+    Module1::FormuleEditor = problem.formule;
+    Module1::Risultati = problem.risultati;
+}
+
+QString showStoredProblem(Form2 &form, const QString &testo, const QString &problemPath)
+{
+    form.txtTesto->setPlainText(testo);
+
+    QString notice;
+    const QString &name = Module1::NomeFigura;
+    if (!name.isEmpty()) {
+        const QString figurePath = FigureLocator::locate(name, problemPath);
+        if (figurePath.isEmpty())
+            notice = figureNotFoundNotice(name);
+        else if (!form.Picture1->loadPicture(figurePath))
+            notice = unreadableFigureNotice(name, figurePath);
+    }
+
+    forEachSlot([&form](int i) { form.txtDati[i]->setText(Module1::Dati[i]); });
+    forEachSlot([&form](int i) {
+        const std::optional<int> formula = Module1::FormuleEditor[i];
+        if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
+            form.picFormRis[i]->copyPictureFrom(*form.picFormula(*formula));
+    });
+    forEachSlot([&form](int i) { form.txtRisultato[i]->setText(Module1::Risultati[i]); });
+    return notice;
+}
+
+QString notAPictureNotice(const QString &path)
+{
+    return QStringLiteral("Il file «%1» non è un'immagine che Zenuvio sappia mostrare: la figura "
+                          "non è stata inserita.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString figureNotFoundNotice(const QString &name)
+{
+    if (!FigureLocator::isSafeName(name)) {
+        return QStringLiteral("Il problema indica come figura «%1», che non è il nome di un file "
+                              "di figura: la figura non è mostrata.")
+            .arg(name);
+    }
+    return QStringLiteral("La figura «%1» non è stata trovata né nella cartella del programma né "
+                          "accanto al file del problema: non è mostrata, ma il problema la "
+                          "indica ancora.")
+        .arg(name);
+}
+
+QString unreadableFigureNotice(const QString &name, const QString &path)
+{
+    return QStringLiteral("La figura «%1» non si può mostrare: il file «%2» non è un'immagine "
+                          "leggibile. Il problema la indica ancora.")
+        .arg(name, QDir::toNativeSeparators(path));
+}
+
+} // namespace EditorScreen

@@ -1,0 +1,19 @@
+#include "singlelinetext.h"
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+SingleLineText::SingleLineText(QPlainTextEdit *box) : QObject(box)
+{
+    box->installEventFilter(this);
+}
+
+bool SingleLineText::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+class QPlainTextEdit;
+
+// Keeps the Enter key from breaking a problem text into lines: the file holds
+// the text on one line, and the box wraps long lines by itself. Whatever line
+// breaks still come in (pasted text) are written as blanks when the problem is
+// saved.
+class SingleLineText : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SingleLineText(QPlainTextEdit *box);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
