@@ -1,3 +1,4 @@
+#include "editorhandler.h"
 #include "fontsubstitutions.h"
 #include "form2.h"
 #include "form3.h"
@@ -16,7 +17,7 @@ int main(int argc, char *argv[])
 
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.
-    const ModeHandlers handlers{};
+    const ModeHandlers handlers{makeEditorHandler, nullptr};
     auto makeWorkWindow = [&handlers]() -> QWidget * { return Form2::load(handlers); };
 
     Form3 start(makeWorkWindow);
