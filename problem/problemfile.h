@@ -1,0 +1,76 @@
+#pragma once
+
+#include "module1.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// A problem file holds one problem as 26 lines, each ended by CR LF, in
+// Windows-1252:
+//   line 1       the problem text
+//   line 2       the figure's bare file name, or empty
+//   lines 3-10   data 0..7
+//   lines 11-18  formula of steps 0..7: " n " (blank, digits, blank), or empty
+//   lines 19-26  result of steps 0..7, with its unit
+// Texts are stored exactly as typed (commas, quotes and blanks included).
+// There are two readers: the editor's turns each formula line into a formula
+// number, the solving one keeps the line's field as text, to be compared with
+// the number of the picture the pupil clicks.
+
+constexpr int ProblemSlotCount = Module1::SlotCount;
+constexpr int ProblemLineCount = 26;
+constexpr int HighestFormulaNumber = 138;
+
+// What the editor writes and what its reader gives back.
+struct EditorProblem {
+    QString testo;
+    QString nomeFigura;
+    std::array<QString, ProblemSlotCount> dati;
+    std::array<std::optional<int>, ProblemSlotCount> formule; // 0..138, or no formula
+    std::array<QString, ProblemSlotCount> risultati;
+};
+
+// What the solving reader gives back.
+struct SolvingProblem {
+    QString testo;
+    QString nomeFigura;
+    std::array<QString, ProblemSlotCount> dati;
+    std::array<QString, ProblemSlotCount> formule; // the field's text, e.g. "12", or empty
+    std::array<QString, ProblemSlotCount> risultati;
+};
+
+// Either a problem, or an Italian message naming the file and what is wrong
+// with it. A file that cannot be read whole gives no problem at all.
+template <class T> struct ReadResult {
+    std::optional<T> problem;
+    QString error;
+};
+
+namespace ProblemFile {
+
+// Both readers read at most the first 26 lines, accept CR LF, LF or CR as the
+// line end, and refuse a file with fewer lines or with a line longer than any
+// real problem holds. The editor reader also refuses a formula line that is
+// neither empty nor a formula number 0..138.
+ReadResult<EditorProblem> readForEditor(const QString &path);
+ReadResult<SolvingProblem> readForSolving(const QString &path);
+
+// Writes the problem whole: the file on disk is either replaced by the new
+// problem or left as it was. Returns an empty text when the problem was
+// written, otherwise an Italian message saying why not. A problem holding a
+// character that Windows-1252 cannot store is refused before the disk is
+// touched. Line breaks inside a text are written as blanks.
+QString write(const QString &path, const EditorProblem &problem);
+
+// The field of a formula line: blanks in front are skipped; the field ends at
+// a comma or at the line's end, or, when it opens with a double quote, at the
+// closing quote. Blanks around an unquoted field are not part of it.
+QString readField(const QString &line);
+
+// The text with each line break (CR LF, LF, CR, U+2028, U+2029) turned into
+// one blank, so it fits on one line of the file.
+QString toSingleLine(const QString &text);
+
+} // namespace ProblemFile
