@@ -30,6 +30,12 @@ struct EditorProblem {
     std::array<QString, ProblemSlotCount> dati;
     std::array<std::optional<int>, ProblemSlotCount> formule; // 0..138, or no formula
     std::array<QString, ProblemSlotCount> risultati;
+
+    bool operator==(const EditorProblem &other) const
+    {
+        return testo == other.testo && nomeFigura == other.nomeFigura && dati == other.dati &&
+               formule == other.formule && risultati == other.risultati;
+    }
 };
 
 // What the solving reader gives back.

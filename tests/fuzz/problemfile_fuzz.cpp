@@ -1,11 +1,11 @@
-// Feeds arbitrary bytes to both problem file readers, and to the text helpers
-// the readers and the writer rely on. Besides crashes and sanitizer reports it
+// Feeds arbitrary bytes to both problem file readers, to the writer, and to
+// the text helpers they rely on. Besides crashes and sanitizer reports it
 // stops on any broken promise: every byte string survives the code page, a
-// reader gives a problem or a message but never both, and whatever the editor
-// reader accepts is written back and read again unchanged.
+// reader gives a problem or a message but never both, whatever the editor
+// reader accepts is written back and read again unchanged, and a save either
+// writes what it was given or leaves the old file alone.
 
 #include "cp1252.h"
-#include "figurelocator.h"
 #include "problemfile.h"
 
 #include <QDir>
@@ -25,14 +25,14 @@ void require(bool promise)
 }
 
 // In memory where the system offers it: the writer syncs every file it saves.
-const QTemporaryDir &workFolder()
+QString workFile(const QString &name)
 {
-    static const QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
-                                          ? QStringLiteral("/dev/shm/zenuvio-fuzz-XXXXXX")
-                                          : QDir::tempPath() +
-                                                QStringLiteral("/zenuvio-fuzz-XXXXXX"));
+    static const QTemporaryDir folder((QDir(QStringLiteral("/dev/shm")).exists()
+                                           ? QStringLiteral("/dev/shm")
+                                           : QDir::tempPath()) +
+                                      QStringLiteral("/zenuvio-fuzz-XXXXXX"));
     require(folder.isValid());
-    return folder;
+    return folder.filePath(name);
 }
 
 QByteArray contents(const QString &path)
@@ -42,57 +42,84 @@ QByteArray contents(const QString &path)
     return file.readAll();
 }
 
-bool sameProblem(const EditorProblem &a, const EditorProblem &b)
+void replaceContents(const QString &path, const QByteArray &bytes)
 {
-    return a.testo == b.testo && a.nomeFigura == b.nomeFigura && a.dati == b.dati &&
-           a.formule == b.formule && a.risultati == b.risultati;
+    QFile file(path);
+    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    require(file.write(bytes) == bytes.size());
 }
 
-void fuzzTextHelpers(const QByteArray &bytes)
+// Applies change to each of the problem's 18 texts, in file order.
+template <class Change> void forEachText(EditorProblem &problem, Change change)
+{
+    change(problem.testo);
+    change(problem.nomeFigura);
+    for (QString &dato : problem.dati)
+        change(dato);
+    for (QString &risultato : problem.risultati)
+        change(risultato);
+}
+
+void fuzzTextHelpers(const QByteArray &bytes, const QString &wide)
 {
     const QString decoded = Cp1252::decode(bytes);
-    require(Cp1252::encode(decoded) == bytes);
-    require(Cp1252::unencodable(decoded).isEmpty());
-
-    // The same bytes taken as UTF-16, which may hold any character at all.
-    QString wide(bytes.size() / 2, Qt::Uninitialized);
-    std::memcpy(wide.data(), bytes.constData(), wide.size() * sizeof(QChar));
-    require(Cp1252::encode(wide).size() <= wide.size());
-    Cp1252::unencodable(wide);
-    FigureLocator::isSafeName(wide);
-    const QString single = ProblemFile::toSingleLine(wide);
-    require(single.size() <= wide.size());
-    for (const QChar c : single)
+    require(Cp1252::encode(decoded) == bytes && Cp1252::unencodable(decoded).isEmpty());
+    Cp1252::encode(wide);
+    ProblemFile::readField(wide);
+    for (const QChar c : ProblemFile::toSingleLine(wide))
         require(c != QLatin1Char('\r') && c != QLatin1Char('\n') && c != QChar::LineSeparator &&
                 c != QChar::ParagraphSeparator);
-    require(ProblemFile::readField(wide).size() <= wide.size());
-    require(ProblemFile::readField(decoded).size() <= decoded.size());
 }
 
 void fuzzReaders(const QByteArray &bytes)
 {
-    const QString input = workFolder().filePath(QStringLiteral("input.znv"));
-    {
-        QFile file(input);
-        require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        require(file.write(bytes) == bytes.size());
-    }
-    const auto editor = ProblemFile::readForEditor(input);
-    const auto solving = ProblemFile::readForSolving(input);
+    replaceContents(workFile(QStringLiteral("input.znv")), bytes);
+    const auto editor = ProblemFile::readForEditor(workFile(QStringLiteral("input.znv")));
+    const auto solving = ProblemFile::readForSolving(workFile(QStringLiteral("input.znv")));
     require(editor.problem.has_value() == editor.error.isEmpty());
     require(solving.problem.has_value() == solving.error.isEmpty());
     if (!editor.problem)
         return;
-    require(solving.problem && solving.problem->testo == editor.problem->testo &&
-            solving.problem->risultati == editor.problem->risultati);
+    require(solving.problem && solving.problem->testo == editor.problem->testo);
 
-    const QString copy = workFolder().filePath(QStringLiteral("copy.znv"));
+    const QString copy = workFile(QStringLiteral("copy.znv"));
     require(ProblemFile::write(copy, *editor.problem).isEmpty());
     const QByteArray written = contents(copy);
     const auto reread = ProblemFile::readForEditor(copy);
-    require(reread.problem && sameProblem(*reread.problem, *editor.problem));
-    require(ProblemFile::write(copy, *reread.problem).isEmpty());
-    require(contents(copy) == written);
+    require(reread.problem == editor.problem);
+    require(ProblemFile::write(copy, *reread.problem).isEmpty() && contents(copy) == written);
+}
+
+// The texts are the pieces of the wide text between U+001F characters; the
+// formula numbers come from the first bytes.
+void fuzzWriter(const QByteArray &bytes, const QString &wide)
+{
+    const QStringList pieces = wide.split(QChar(0x1F));
+    EditorProblem problem;
+    int index = 0;
+    forEachText(problem, [&](QString &text) { text = pieces.value(index++); });
+    bool writable = true;
+    for (int i = 0; i < ProblemSlotCount && i < bytes.size(); ++i) {
+        const int number = static_cast<unsigned char>(bytes.at(i)) - 50; // -50: no formula
+        if (number != -50)
+            problem.formule[i] = number;
+        writable = writable && (number == -50 || (number >= 0 && number <= HighestFormulaNumber));
+    }
+    EditorProblem expected = problem;
+    forEachText(expected, [&](QString &text) {
+        text = ProblemFile::toSingleLine(text);
+        writable = writable && Cp1252::unencodable(text).isEmpty();
+    });
+
+    const QString target = workFile(QStringLiteral("target.znv"));
+    replaceContents(target, "old problem");
+    require(ProblemFile::write(target, problem).isEmpty() == writable);
+    if (!writable) {
+        require(contents(target) == "old problem");
+        return;
+    }
+    const auto read = ProblemFile::readForEditor(target);
+    require(read.problem == expected);
 }
 
 } // namespace
@@ -100,7 +127,11 @@ void fuzzReaders(const QByteArray &bytes)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    fuzzTextHelpers(bytes);
+    // The same bytes taken as UTF-16, which may hold any character at all.
+    QString wide(bytes.size() / 2, Qt::Uninitialized);
+    std::memcpy(wide.data(), bytes.constData(), wide.size() * sizeof(QChar));
+    fuzzTextHelpers(bytes, wide);
     fuzzReaders(bytes);
+    fuzzWriter(bytes, wide);
     return 0;
 }
