@@ -98,11 +98,14 @@ void SolverHandler::cmdApri_Risoluzione_Click()
     // The text is there to be read: typing into it would only spoil it.
     m_form.txtTesto->setPlainText(problem.testo);
     m_form.txtTesto->setReadOnly(true);
-    showFigure(path);
+    const QString figureNotice = showFigure(path);
     Module1::Contatore = 0;
     m_form.txtDati[0]->setVisible(true);
     giveFocus(m_form.txtDati[0]);
     setHint(SolverTexts::InserisciIDati);
+    // Told once the problem is on screen, behind the notice.
+    if (!figureNotice.isEmpty())
+        MessageBox::show(MessageBox::Icon::Information, NoticeTitle, figureNotice, &m_form);
 }
 
 // No problem open: nothing to type into, the text area inert.
@@ -113,22 +116,18 @@ void SolverHandler::emptyWindow()
 
 // The figure is looked for in the program's folder, then beside the problem
 // file. A figure that cannot be shown does not stop the problem: the pupil is
-// told, and solves it without.
-void SolverHandler::showFigure(const QString &problemPath)
+// told why (the text returned), and solves it without.
+QString SolverHandler::showFigure(const QString &problemPath)
 {
     const QString name = Module1::NomeFigura;
     if (name.isEmpty())
-        return;
+        return {};
     const QString figurePath = FigureLocator::locate(name, problemPath);
-    if (figurePath.isEmpty()) {
-        MessageBox::show(MessageBox::Icon::Information, NoticeTitle,
-                         SolverNotices::figureNotFound(name), &m_form);
-        return;
-    }
-    if (!m_form.Picture1->loadPicture(figurePath)) {
-        MessageBox::show(MessageBox::Icon::Information, NoticeTitle,
-                         SolverNotices::figureUnreadable(name, figurePath), &m_form);
-    }
+    if (figurePath.isEmpty())
+        return SolverNotices::figureNotFound(name);
+    if (!m_form.Picture1->loadPicture(figurePath))
+        return SolverNotices::figureUnreadable(name, figurePath);
+    return {};
 }
 
 void SolverHandler::txtDati_KeyPress(int, int keyAscii)

@@ -38,7 +38,7 @@ public:
 
 private:
     void emptyWindow();
-    void showFigure(const QString &problemPath);
+    QString showFigure(const QString &problemPath);
     void startStep(int step);
     void showEmptySlot(int step);
     void setHint(const QString &text);
