@@ -1,0 +1,265 @@
+#include "solverhandler.h"
+
+#include "figurelocator.h"
+#include "form2.h"
+#include "formulapanel.h"
+#include "messagebox.h"
+#include "modesetup.h"
+#include "module1.h"
+#include "problemfile.h"
+#include "programfolder.h"
+#include "solvertexts.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString NoticeTitle = QStringLiteral("Zenuvio");
+
+bool isSlot(int index)
+{
+    return index >= 0 && index < Form2::SlotCount;
+}
+
+bool isFormulaNumber(int number)
+{
+    return number >= 0 && number < FormulaPanel::FormulaCount;
+}
+
+bool solving()
+{
+    return Module1::ModoRisoluzione == 1;
+}
+
+} // namespace
+
+namespace SolverNotices {
+
+QString figureNotFound(const QString &nomeFigura)
+{
+    return QStringLiteral("La figura «%1» non è stata trovata, né nella cartella del programma né "
+                          "accanto al file del problema. Il problema si può risolvere anche senza.")
+        .arg(nomeFigura);
+}
+
+QString figureUnreadable(const QString &nomeFigura, const QString &path)
+{
+    return QStringLiteral("La figura «%1» non si può mostrare: il file «%2» non è un'immagine "
+                          "leggibile. Il problema si può risolvere anche senza.")
+        .arg(nomeFigura, QDir::toNativeSeparators(path));
+}
+
+} // namespace SolverNotices
+
+SolverHandler::SolverHandler(Form2 &form) : m_form(form) {}
+
+std::unique_ptr<ModeHandler> makeSolverHandler(Form2 &form)
+{
+    return std::make_unique<SolverHandler>(form);
+}
+
+void SolverHandler::cmdApri_Risoluzione_Click()
+{
+    // Whatever happens next, the problem shown so far is gone.
+    m_form.txtTesto->setEnabled(true);
+    m_form.txtTesto->clear();
+    m_form.SSTab1->setSwitchedOn(false);
+    m_form.Picture1->clearPicture();
+    setHint(SolverTexts::Ciao);
+    ModeSetup::hideAllSlots(m_form);
+
+    // The dialog keeps its file name, so it proposes the problem opened last.
+    m_form.CommonDialog1.setFilter(SolverTexts::ProblemFilter);
+    m_form.CommonDialog1.showOpen();
+    const QString path = m_form.CommonDialog1.fileName();
+    if (path.isEmpty()) {
+        emptyWindow();
+        return;
+    }
+
+    // The problem is taken only once the file has been read whole, so a bad
+    // file leaves the last problem read in Module1 as it was.
+    const ReadResult<SolvingProblem> read = ProblemFile::readForSolving(path);
+    if (!read.problem) {
+        emptyWindow();
+        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, read.error, &m_form);
+        return;
+    }
+    const SolvingProblem &problem = *read.problem;
+    Module1::NomeFigura = problem.nomeFigura;
+    Module1::Dati = problem.dati;
+    Module1::Formule = problem.formule;
+    Module1::Risultati = problem.risultati;
+
+    // The text is there to be read: typing into it would only spoil it.
+    m_form.txtTesto->setPlainText(problem.testo);
+    m_form.txtTesto->setReadOnly(true);
+    const QString figureNotice = showFigure(path);
+    Module1::Contatore = 0;
+    m_form.txtDati[0]->setVisible(true);
+    giveFocus(m_form.txtDati[0]);
+    setHint(SolverTexts::InserisciIDati);
+    // Told once the problem is on screen, behind the notice.
+    if (!figureNotice.isEmpty())
+        MessageBox::show(MessageBox::Icon::Information, NoticeTitle, figureNotice, &m_form);
+}
+
+// No problem open: nothing to type into, the text area inert.
+void SolverHandler::emptyWindow()
+{
+    m_form.txtTesto->setEnabled(false);
+}
+
+// The figure is looked for in the program's folder, then beside the problem
+// file. A figure that cannot be shown does not stop the problem: the pupil is
+// told why (the text returned), and solves it without.
+QString SolverHandler::showFigure(const QString &problemPath)
+{
+    const QString name = Module1::NomeFigura;
+    if (name.isEmpty())
+        return {};
+    const QString figurePath = FigureLocator::locate(name, problemPath);
+    if (figurePath.isEmpty())
+        return SolverNotices::figureNotFound(name);
+    if (!m_form.Picture1->loadPicture(figurePath))
+        return SolverNotices::figureUnreadable(name, figurePath);
+    return {};
+}
+
+void SolverHandler::txtDati_KeyPress(int, int keyAscii)
+{
+    if (keyAscii == 13 && solving())
+        ControllaDato();
+}
+
+void SolverHandler::picFormula_Click(int number)
+{
+    // The panel lets no click through while it is off; this keeps it so
+    // whatever calls in.
+    if (Module1::ModoEditor == 1 || !solving() || !m_form.SSTab1->isSwitchedOn())
+        return;
+    Module1::FormulaScelta = number;
+    ControllaFormula();
+}
+
+void SolverHandler::txtRisultato_KeyPress(int, int keyAscii)
+{
+    if (keyAscii == 13 && solving())
+        ControllaRisultato();
+}
+
+void SolverHandler::txtTesto_Click()
+{
+    if (solving() && isSlot(Module1::Contatore))
+        giveFocus(m_form.txtDati[Module1::Contatore]);
+}
+
+void SolverHandler::ControllaDato()
+{
+    int &k = Module1::Contatore;
+    if (!isSlot(k))
+        return;
+    if (m_form.txtDati[k]->text() != Module1::Dati[k]) {
+        setHint(SolverTexts::Errato);
+        giveFocus(m_form.txtDati[k]);
+        return;
+    }
+    setHint(SolverTexts::Bravo);
+    ++k;
+    if (k == Form2::SlotCount || Module1::Dati[k].isEmpty()) {
+        // The data are complete: the first step waits for its formula. Its
+        // result box comes only once the formula is right.
+        setHint(SolverTexts::BravoScegliLaFormula);
+        k = 0;
+        m_form.picFormRis[0]->setVisible(true);
+        m_form.Label1[0]->setVisible(true);
+        m_form.SSTab1->setSwitchedOn(true);
+        showEmptySlot(0);
+        giveFocus(m_form.picFormRis[0]);
+        return;
+    }
+    // An Enter in a data box during the steps can bring the data back; no
+    // formula is to be chosen while they are typed.
+    m_form.SSTab1->setSwitchedOn(false);
+    m_form.txtDati[k]->setVisible(true);
+    giveFocus(m_form.txtDati[k]);
+}
+
+void SolverHandler::ControllaFormula()
+{
+    const int k = Module1::Contatore;
+    if (!isSlot(k))
+        return;
+    const int chosen = Module1::FormulaScelta;
+    // Only the number counts: the same formula on another tab is another one.
+    if (QString::number(chosen) != Module1::Formule[k]) {
+        setHint(SolverTexts::Errata);
+        giveFocus(m_form.picFormRis[k]);
+        return;
+    }
+    setHint(SolverTexts::Bravo);
+    if (isFormulaNumber(chosen)) {
+        const PictureBox &formula = *m_form.picFormula(chosen);
+        m_form.picFormRis[k]->copyPictureFrom(formula);
+        m_form.picFormRis[k]->setAccessibleDescription(formula.accessibleName());
+    }
+    m_form.txtRisultato[k]->setVisible(true);
+    giveFocus(m_form.txtRisultato[k]);
+}
+
+void SolverHandler::ControllaRisultato()
+{
+    int &k = Module1::Contatore;
+    if (!isSlot(k))
+        return;
+    if (m_form.txtRisultato[k]->text() != Module1::Risultati[k]) {
+        setHint(SolverTexts::Errato);
+        giveFocus(m_form.txtRisultato[k]);
+        return;
+    }
+    setHint(SolverTexts::BravoScegliLaFormula);
+    ++k;
+    if (k == Form2::SlotCount || Module1::Risultati[k].isEmpty()) {
+        setHint(SolverTexts::BravoHaiFinito);
+        k = 0;
+        m_form.SSTab1->setSwitchedOn(false);
+        giveFocus(m_form.cmdApri_Risoluzione);
+        return;
+    }
+    startStep(k);
+}
+
+// A step after the first shows its result box together with its empty slot.
+void SolverHandler::startStep(int step)
+{
+    m_form.picFormRis[step]->setVisible(true);
+    m_form.Label1[step]->setVisible(true);
+    m_form.txtRisultato[step]->setVisible(true);
+    m_form.SSTab1->setSwitchedOn(true);
+    showEmptySlot(step);
+    giveFocus(m_form.picFormRis[step]);
+}
+
+// "Vuoto.gif" is read from the program's folder each time; without it the
+// slot simply stays empty.
+void SolverHandler::showEmptySlot(int step)
+{
+    PictureBox *slot = m_form.picFormRis[step];
+    slot->loadPicture(ProgramFolder::file(SolverTexts::EmptySlotPicture));
+    slot->setAccessibleDescription(QStringLiteral("Formula da scegliere"));
+}
+
+void SolverHandler::setHint(const QString &text)
+{
+    m_form.lblAvviso_Risoluzione->setText(text);
+}
+
+void SolverHandler::giveFocus(QWidget *widget)
+{
+    if (widget->isVisibleTo(&m_form) && widget->isEnabled())
+        widget->setFocus(Qt::OtherFocusReason);
+}
