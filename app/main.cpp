@@ -3,6 +3,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "programicon.h"
+#include "solverhandler.h"
 #include "versiontext.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
 
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.
-    const ModeHandlers handlers{makeEditorHandler, nullptr};
+    const ModeHandlers handlers{makeEditorHandler, makeSolverHandler};
     auto makeWorkWindow = [&handlers]() -> QWidget * { return Form2::load(handlers); };
 
     Form3 start(makeWorkWindow);
