@@ -79,6 +79,10 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.restore();
     }
 
+    // A box that takes no click (the formula panel switched off) looks faded.
+    if (!isEnabled())
+        painter.fillRect(inside, QColor(192, 192, 192, 140));
+
     if (m_borderStyle == BorderStyle::None)
         return;
     if (m_appearance == Appearance::Flat) {
