@@ -5,7 +5,6 @@
 #include "module1.h"
 #include "programfolder.h"
 
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,33 +16,28 @@
 
 namespace {
 
-// Notes every event the window routes to it.
+// Notes the events the window routes to it.
 class RecordingHandler : public ModeHandler {
 public:
     explicit RecordingHandler(QStringList *log) : m_log(log) {}
-    void txtTesto_Click() override { *m_log << "txtTesto_Click"; }
-    void Picture1_Click() override { *m_log << "Picture1_Click"; }
-    void txtDati_Click(int i) override { *m_log << QStringLiteral("txtDati_Click %1").arg(i); }
-    void txtDati_KeyPress(int i, int key) override
-    {
-        *m_log << QStringLiteral("txtDati_KeyPress %1 %2").arg(i).arg(key);
-    }
-    void picFormRis_Click(int i) override
-    {
-        *m_log << QStringLiteral("picFormRis_Click %1").arg(i);
-    }
-    void txtRisultato_KeyPress(int i, int key) override
-    {
-        *m_log << QStringLiteral("txtRisultato_KeyPress %1 %2").arg(i).arg(key);
-    }
-    void picFormula_Click(int n) override
-    {
-        *m_log << QStringLiteral("picFormula_Click %1").arg(n);
-    }
-    void cmdSalva_Click() override { *m_log << "cmdSalva_Click"; }
-    void cmdApri_Risoluzione_Click() override { *m_log << "cmdApri_Risoluzione_Click"; }
+    void txtTesto_Click() override { note("txtTesto_Click"); }
+    void Picture1_Click() override { note("Picture1_Click"); }
+    void txtDati_Click(int i) override { note("txtDati_Click", i); }
+    void txtDati_KeyPress(int i, int key) override { note("txtDati_KeyPress", i, key); }
+    void picFormRis_Click(int i) override { note("picFormRis_Click", i); }
+    void txtRisultato_KeyPress(int i, int key) override { note("txtRisultato_KeyPress", i, key); }
+    void picFormula_Click(int n) override { note("picFormula_Click", n); }
+    void cmdApri_Risoluzione_Click() override { note("cmdApri_Risoluzione_Click"); }
 
 private:
+    void note(const char *what, int a = -1, int b = -1)
+    {
+        QString line = QLatin1String(what);
+        for (int n : {a, b})
+            if (n >= 0)
+                line += QLatin1Char(' ') + QString::number(n);
+        *m_log << line;
+    }
     QStringList *m_log;
 };
 
@@ -53,19 +47,23 @@ void enterMode(bool solving)
     Module1::ModoRisoluzione = solving ? 1 : 0;
 }
 
-void deleteClosedWindows()
+QStringList names(const Form2 &form, const std::function<bool(QWidget *)> &test)
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList found;
+    for (QWidget *w : form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (test(w))
+            found << w->objectName();
+    found.sort();
+    return found;
 }
 
-QStringList tooltipped(const Form2 &form)
+QStringList rows(std::initializer_list<const char *> arrays)
 {
-    QStringList names;
-    for (QWidget *w : form.findChildren<QWidget *>())
-        if (!w->toolTip().isEmpty())
-            names << w->objectName();
-    names.sort();
-    return names;
+    QStringList found;
+    for (const char *name : arrays)
+        for (int i = 0; i < 8; ++i)
+            found << QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i);
+    return found;
 }
 
 } // namespace
@@ -75,11 +73,9 @@ class TestModeSetup : public QObject {
 
 private slots:
     void init();
-    void cleanup();
-    void editorSetUp();
-    void solvingSetUp();
-    void flagsNeverSetChooseTheEditor();
-    void eachLoadStartsFromTheDesignState_data();
+    void cleanup() { ProgramFolder::setOverride(QString()); }
+    void setUp_data();
+    void setUp();
     void eachLoadStartsFromTheDesignState();
     void missingCliccaLeavesAnEmptyFigureBox();
     void eventsReachTheModeHandler();
@@ -87,9 +83,9 @@ private slots:
     void leavingDeletesTheWindow();
 
 private:
+    std::unique_ptr<Form2> load(bool solving);
     QTemporaryDir m_folder;
     QStringList m_log;
-    ModeHandlers recordingHandlers();
 };
 
 void TestModeSetup::init()
@@ -98,162 +94,105 @@ void TestModeSetup::init()
     m_log.clear();
     QImage picture(20, 10, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    // The reader goes by the content, so a PNG under the GIF's name will do here.
+    // The reader goes by the content, so a PNG under the GIF's name will do.
     QVERIFY(picture.save(m_folder.filePath("Clicca.gif"), "PNG"));
     ProgramFolder::setOverride(m_folder.path());
 }
 
-void TestModeSetup::cleanup()
+std::unique_ptr<Form2> TestModeSetup::load(bool solving)
 {
-    ProgramFolder::setOverride(QString());
-    deleteClosedWindows();
-}
-
-ModeHandlers TestModeSetup::recordingHandlers()
-{
+    enterMode(solving);
     auto make = [this](const char *mode) {
         return [this, mode](Form2 &) {
-            m_log << QStringLiteral("handler %1").arg(mode);
+            m_log << QStringLiteral("handler %1").arg(QLatin1String(mode));
             return std::make_unique<RecordingHandler>(&m_log);
         };
     };
-    return {make("editor"), make("solver")};
+    return std::unique_ptr<Form2>(Form2::load({make("editor"), make("solver")}));
 }
 
-void TestModeSetup::editorSetUp()
+void TestModeSetup::setUp_data()
 {
-    enterMode(false);
+    QTest::addColumn<bool>("solving");
+    QTest::newRow("editor") << false;
+    QTest::newRow("solving") << true;
+}
+
+void TestModeSetup::setUp()
+{
+    QFETCH(bool, solving);
     Module1::NomeFigura = "vecchia.gif";
     Module1::FormuleEditor.fill(12);
-    std::unique_ptr<Form2> form(Form2::load(recordingHandlers()));
+    const auto form = load(solving);
 
+    QCOMPARE(m_log, QStringList{solving ? "handler solver" : "handler editor"});
     QCOMPARE(Module1::Contatore, 8);
-    QCOMPARE(Module1::SuggerimentiAttivi, 1);
-    QVERIFY(Module1::NomeFigura.isEmpty());
-    for (const auto &formula : Module1::FormuleEditor)
-        QVERIFY(!formula.has_value());
-    QCOMPARE(m_log, QStringList{"handler editor"});
-
-    QStringList expected = {"txtTesto", "Picture1"};
-    for (int i = 0; i < 8; ++i)
-        expected << QStringLiteral("txtDati_%1").arg(i) << QStringLiteral("picFormRis_%1").arg(i)
-                 << QStringLiteral("txtRisultato_%1").arg(i);
-    expected.sort();
-    QCOMPARE(tooltipped(*form), expected);
-    QCOMPARE(form->txtTesto->toolTip(), "Clicca e poi digita il testo del problema");
-    QCOMPARE(form->txtRisultato[7]->toolTip(), "Clicca e digita il risultato e l'unità di misura.");
-
-    QVERIFY(form->SSTab1->isSwitchedOn());
-    QVERIFY(form->Picture1->hasPicture());
-    QCOMPARE(form->Picture1->borderStyle(), PictureBox::BorderStyle::FixedSingle);
-    QVERIFY(form->txtTesto->isEnabled());
-    for (QPushButton *w :
-         {form->cmdNuovo, form->cmdApri_Editor, form->cmdSalva, form->cmdEsci_Editor})
-        QVERIFY(!w->isHidden());
-    QVERIFY(!form->lblAvviso_Editor->isHidden());
-    QVERIFY(form->lblAvviso_Risoluzione->isHidden());
-    QVERIFY(form->cmdApri_Risoluzione->isHidden());
-    QVERIFY(form->cmdEsci_Risoluzione->isHidden());
-    for (int k = 0; k < 8; ++k)
-        QVERIFY(!form->txtDati[k]->isHidden() && !form->Option1[k]->isHidden() &&
-                !form->Label1[k]->isHidden() && !form->txtRisultato[k]->isHidden());
+    QCOMPARE(Module1::SuggerimentiAttivi, solving ? 0 : 1);
+    // The editor forgets the last problem's figure and formulas; solving keeps them.
+    QCOMPARE(Module1::NomeFigura.isEmpty(), !solving);
+    QCOMPARE(Module1::FormuleEditor[7].has_value(), solving);
     QCOMPARE(QDir::currentPath(), QDir(m_folder.path()).canonicalPath());
-}
 
-void TestModeSetup::solvingSetUp()
-{
-    enterMode(true);
-    Module1::NomeFigura = "rimane.gif";
-    Module1::Dati[0] = "12 cm";
-    std::unique_ptr<Form2> form(Form2::load(recordingHandlers()));
+    QStringList tipped = rows({"txtDati", "picFormRis", "txtRisultato"}) << "txtTesto"
+                                                                         << "Picture1";
+    tipped.sort();
+    QCOMPARE(names(*form, [](QWidget *w) { return !w->toolTip().isEmpty(); }),
+             solving ? QStringList() : tipped);
+    QCOMPARE(form->txtTesto->toolTip(), solving ? "" : "Clicca e poi digita il testo del problema");
+    QCOMPARE(form->txtRisultato[7]->toolTip(),
+             solving ? "" : "Clicca e digita il risultato e l'unità di misura.");
 
-    QCOMPARE(Module1::Contatore, 8);
-    QCOMPARE(Module1::SuggerimentiAttivi, 0);
-    QCOMPARE(Module1::NomeFigura, QStringLiteral("rimane.gif"));
-    QCOMPARE(Module1::Dati[0], QStringLiteral("12 cm"));
-    QCOMPARE(m_log, QStringList{"handler solver"});
-    QVERIFY(tooltipped(*form).isEmpty());
-
-    QVERIFY(!form->SSTab1->isSwitchedOn());
-    QVERIFY(!form->txtTesto->isEnabled());
-    QVERIFY(!form->Picture1->hasPicture());
-    QCOMPARE(form->Picture1->borderStyle(), PictureBox::BorderStyle::None);
-    QCOMPARE(form->lblAvviso_Risoluzione->text(), QStringLiteral("Ciao"));
-    QVERIFY(!form->lblAvviso_Risoluzione->isHidden());
-    QVERIFY(!form->cmdApri_Risoluzione->isHidden());
-    QVERIFY(!form->cmdEsci_Risoluzione->isHidden());
-    const QList<QWidget *> editorOnly = {form->cmdNuovo, form->cmdApri_Editor, form->cmdSalva,
-                                         form->cmdEsci_Editor, form->lblAvviso_Editor};
-    for (QWidget *w : editorOnly)
-        QVERIFY(w->isHidden());
-    for (int k = 0; k < 8; ++k)
-        QVERIFY(form->txtDati[k]->isHidden() && form->Option1[k]->isHidden() &&
-                form->picFormRis[k]->isHidden() && form->Label1[k]->isHidden() &&
-                form->txtRisultato[k]->isHidden());
-}
-
-void TestModeSetup::flagsNeverSetChooseTheEditor()
-{
-    std::unique_ptr<Form2> form(Form2::load(recordingHandlers()));
-    QCOMPARE(m_log, QStringList{"handler editor"});
-    QVERIFY(!form->cmdSalva->isHidden());
-}
-
-void TestModeSetup::eachLoadStartsFromTheDesignState_data()
-{
-    QTest::addColumn<bool>("firstSolving");
-    QTest::addColumn<bool>("thenSolving");
-    QTest::newRow("editor then solving") << false << true;
-    QTest::newRow("solving then editor") << true << false;
-    QTest::newRow("editor twice") << false << false;
+    QStringList hidden =
+        solving
+            ? rows({"txtDati", "Option1", "picFormRis", "Label1", "txtRisultato"})
+                  << "cmdNuovo"
+                  << "cmdApri_Editor"
+                  << "cmdSalva"
+                  << "cmdEsci_Editor"
+                  << "lblAvviso_Editor"
+            : QStringList{"lblAvviso_Risoluzione", "cmdApri_Risoluzione", "cmdEsci_Risoluzione"};
+    hidden.sort();
+    QCOMPARE(names(*form, [](QWidget *w) { return w->isHidden(); }), hidden);
+    QCOMPARE(form->SSTab1->isSwitchedOn(), !solving);
+    QCOMPARE(form->txtTesto->isEnabled(), !solving);
+    QCOMPARE(form->Picture1->hasPicture(), !solving);
+    QCOMPARE(form->Picture1->borderStyle(),
+             solving ? PictureBox::BorderStyle::None : PictureBox::BorderStyle::FixedSingle);
 }
 
 void TestModeSetup::eachLoadStartsFromTheDesignState()
 {
-    QFETCH(bool, firstSolving);
-    QFETCH(bool, thenSolving);
+    // Whatever the last window showed, the next one starts afresh.
+    for (bool first : {false, true}) {
+        auto form = load(first);
+        form->txtTesto->setPlainText("Un rettangolo...");
+        form->txtDati[3]->setText("5 cm");
+        form->Option1[2]->setChecked(true);
+        form->picFormRis[1]->copyPictureFrom(*form->picFormula(6));
+        form->CommonDialog1.setFileName("/tmp/vecchio.znv");
+        form.reset();
 
-    enterMode(firstSolving);
-    QPointer<Form2> first = Form2::load(recordingHandlers());
-    first->show();
-    first->txtTesto->setEnabled(true);
-    first->txtTesto->setPlainText("Un rettangolo...");
-    first->txtDati[3]->setText("5 cm");
-    first->txtDati[3]->show();
-    first->Option1[2]->setChecked(true);
-    first->picFormRis[1]->copyPictureFrom(*first->picFormula(6));
-    first->CommonDialog1.setFileName("/tmp/vecchio.znv");
-    first->close();
-    deleteClosedWindows();
-    QVERIFY(first.isNull());
-
-    enterMode(thenSolving);
-    std::unique_ptr<Form2> second(Form2::load(recordingHandlers()));
-    QVERIFY(second->txtTesto->toPlainText().isEmpty());
-    QVERIFY(second->txtDati[3]->text().isEmpty());
-    QVERIFY(!second->Option1[2]->isChecked());
-    QVERIFY(!second->picFormRis[1]->hasPicture());
-    QVERIFY(second->CommonDialog1.fileName().isEmpty());
-    QCOMPARE(second->txtDati[3]->isHidden(), thenSolving);
-    QCOMPARE(second->cmdSalva->isHidden(), thenSolving);
-    QCOMPARE(second->txtTesto->isEnabled(), !thenSolving);
-    QCOMPARE(tooltipped(*second).isEmpty(), thenSolving);
+        const auto second = load(!first);
+        QVERIFY(second->txtTesto->toPlainText().isEmpty());
+        QVERIFY(second->txtDati[3]->text().isEmpty());
+        QVERIFY(!second->Option1[2]->isChecked());
+        QVERIFY(!second->picFormRis[1]->hasPicture());
+        QVERIFY(second->CommonDialog1.fileName().isEmpty());
+        QCOMPARE(second->cmdSalva->isHidden(), first == false);
+    }
 }
 
 void TestModeSetup::missingCliccaLeavesAnEmptyFigureBox()
 {
     QTemporaryDir empty;
     ProgramFolder::setOverride(empty.path());
-    enterMode(false);
-    std::unique_ptr<Form2> form(Form2::load(recordingHandlers()));
+    const auto form = load(false);
     QVERIFY(!form->Picture1->hasPicture());
-    QVERIFY(!form->cmdSalva->isHidden());
 }
 
 void TestModeSetup::eventsReachTheModeHandler()
 {
-    enterMode(true);
-    std::unique_ptr<Form2> form(Form2::load(recordingHandlers()));
+    const auto form = load(true);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     m_log.clear();
@@ -263,11 +202,10 @@ void TestModeSetup::eventsReachTheModeHandler()
     QVERIFY(m_log.isEmpty());
 
     form->SSTab1->setSwitchedOn(true);
-    for (int k : {2, 5}) {
-        form->txtDati[k]->show();
-        form->txtRisultato[k]->show();
-        form->picFormRis[k]->show();
-    }
+    for (QWidget *w :
+         {static_cast<QWidget *>(form->txtDati[2]), static_cast<QWidget *>(form->txtRisultato[5]),
+          static_cast<QWidget *>(form->picFormRis[5])})
+        w->show();
     form->txtTesto->setEnabled(true);
     QTest::mouseClick(form->picFormula(0), Qt::LeftButton);
     QTest::mouseClick(form->txtDati[2], Qt::LeftButton);
@@ -289,27 +227,26 @@ void TestModeSetup::eventsReachTheModeHandler()
 void TestModeSetup::leavingDeletesTheWindow_data()
 {
     QTest::addColumn<bool>("solving");
-    QTest::addColumn<int>("how"); // 0 the mode's "Esci", 1 the frame's close box
-    QTest::newRow("editor Esci") << false << 0;
-    QTest::newRow("editor frame") << false << 1;
-    QTest::newRow("solving Esci") << true << 0;
-    QTest::newRow("solving frame") << true << 1;
+    QTest::addColumn<bool>("byFrame");
+    QTest::newRow("editor Esci") << false << false;
+    QTest::newRow("editor frame") << false << true;
+    QTest::newRow("solving Esci") << true << false;
+    QTest::newRow("solving frame") << true << true;
 }
 
 void TestModeSetup::leavingDeletesTheWindow()
 {
     QFETCH(bool, solving);
-    QFETCH(int, how);
-    enterMode(solving);
-    QPointer<Form2> form = Form2::load(recordingHandlers());
+    QFETCH(bool, byFrame);
+    QPointer<Form2> form = load(solving).release();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.data()));
-    if (how == 0)
+    if (byFrame)
+        form->close();
+    else
         QTest::mouseClick(solving ? form->cmdEsci_Risoluzione : form->cmdEsci_Editor,
                           Qt::LeftButton);
-    else
-        form->close();
-    deleteClosedWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form.isNull());
     // Leaving resets no flag.
     QCOMPARE(Module1::ModoRisoluzione, std::optional<int>(solving ? 1 : 0));

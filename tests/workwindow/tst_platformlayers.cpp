@@ -21,8 +21,6 @@ private slots:
     void tabCaptionsStandInRowsOfTwo();
     void switchedOffPanelTakesNoClickAndKeepsTheTab();
     void pictureDrawnUnscaledAndClipped();
-    void transparencyShowsTheBackColour();
-    void unreadablePictureLeavesTheBoxEmpty();
 };
 
 void TestPlatformLayers::dialogAnswers_data()
@@ -155,66 +153,30 @@ void TestPlatformLayers::switchedOffPanelTakesNoClickAndKeepsTheTab()
 
 void TestPlatformLayers::pictureDrawnUnscaledAndClipped()
 {
+    // A picture larger than the box is cut, a smaller one keeps its size at the
+    // top-left inside the frame, and transparent pixels show the background.
+    QImage picture(80, 80, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 80; ++x)
+            picture.setPixelColor(x, y, Qt::red);
     PictureBox box;
     box.resize(50, 30);
-    box.setBorderStyle(PictureBox::BorderStyle::None);
     box.setBackColor(Qt::yellow);
-    QPixmap big(80, 80);
-    big.fill(Qt::blue);
-    box.setPicture(big);
-    const QImage shot = box.grab().toImage();
-    QCOMPARE(shot.size(), QSize(50, 30));
-    QCOMPARE(shot.pixelColor(0, 0), QColor(Qt::blue));
-    QCOMPARE(shot.pixelColor(49, 29), QColor(Qt::blue));
-
-    // A small picture stays its size at the top-left, the rest is background.
-    QPixmap small(10, 10);
-    small.fill(Qt::red);
-    PictureBox other;
-    other.resize(50, 30);
-    other.setBackColor(Qt::yellow);
-    other.setPicture(small);
-    const int b = other.borderWidth();
+    box.setPicture(QPixmap::fromImage(picture));
+    const int b = box.borderWidth();
     QCOMPARE(b, 2);
-    const QImage framed = other.grab().toImage();
-    QCOMPARE(framed.pixelColor(b, b), QColor(Qt::red));
-    QCOMPARE(framed.pixelColor(b + 9, b + 9), QColor(Qt::red));
-    QCOMPARE(framed.pixelColor(b + 10, b + 10), QColor(Qt::yellow));
-
-    box.copyPictureFrom(other);
-    QCOMPARE(box.picture().size(), QSize(10, 10));
-    box.clearPicture();
-    QVERIFY(!box.hasPicture());
-    QCOMPARE(box.grab().toImage().pixelColor(0, 0), QColor(Qt::yellow));
-}
-
-void TestPlatformLayers::transparencyShowsTheBackColour()
-{
-    QImage ink(20, 20, QImage::Format_ARGB32);
-    ink.fill(Qt::transparent);
-    ink.setPixelColor(5, 5, Qt::black);
-    PictureBox box;
-    box.resize(30, 30);
-    box.setBorderStyle(PictureBox::BorderStyle::None);
-    box.setBackColor(QColor(0, 255, 0));
-    box.setPicture(QPixmap::fromImage(ink));
     const QImage shot = box.grab().toImage();
-    QCOMPARE(shot.pixelColor(5, 5), QColor(Qt::black));
-    QCOMPARE(shot.pixelColor(6, 6), QColor(0, 255, 0));
-}
+    QCOMPARE(shot.pixelColor(b, b), QColor(Qt::red));
+    QCOMPARE(shot.pixelColor(49 - b, b + 9), QColor(Qt::red));
+    QCOMPARE(shot.pixelColor(b, b + 10), QColor(Qt::yellow));
+    QCOMPARE(shot.pixelColor(49, 29) == QColor(Qt::red), false);
 
-void TestPlatformLayers::unreadablePictureLeavesTheBoxEmpty()
-{
-    QTemporaryDir folder;
-    QFile junk(folder.filePath("rotto.gif"));
-    QVERIFY(junk.open(QIODevice::WriteOnly));
-    junk.write("GIF89a not really");
-    junk.close();
-    PictureBox box;
-    box.setPicture(QPixmap(4, 4));
-    QVERIFY(!box.loadPicture(junk.fileName()));
-    QVERIFY(!box.hasPicture());
-    QVERIFY(!box.loadPicture(folder.filePath("manca.gif")));
+    PictureBox copy;
+    copy.copyPictureFrom(box);
+    QCOMPARE(copy.picture().size(), QSize(80, 80));
+    copy.clearPicture();
+    QVERIFY(!copy.hasPicture());
 }
 
 QTEST_MAIN(TestPlatformLayers)
