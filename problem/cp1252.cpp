@@ -7,7 +7,7 @@
 namespace {
 
 // Characters of the bytes 0x80..0x9F; the undefined ones map to themselves.
-constexpr std::array<char16_t, 32> HighControlRange = {
+constexpr std::array<char16_t, 32> CharactersOf80To9F = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80..87
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88..8F
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90..97
@@ -20,8 +20,8 @@ int byteFor(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return c;
-    for (std::size_t i = 0; i < HighControlRange.size(); ++i) {
-        if (HighControlRange[i] == c)
+    for (std::size_t i = 0; i < CharactersOf80To9F.size(); ++i) {
+        if (CharactersOf80To9F[i] == c)
             return static_cast<int>(0x80 + i);
     }
     return NoByte;
@@ -58,7 +58,7 @@ QString decode(const QByteArray &bytes)
     QChar *out = text.data();
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
-        *out++ = (value >= 0x80 && value < 0xA0) ? QChar(HighControlRange[value - 0x80])
+        *out++ = (value >= 0x80 && value < 0xA0) ? QChar(CharactersOf80To9F[value - 0x80])
                                                  : QChar(static_cast<char16_t>(value));
     }
     return text;

@@ -10,9 +10,9 @@
 
 namespace {
 
-// No real problem comes near this; it keeps a wrong or damaged file from
-// filling the memory.
-constexpr int MaxLineBytes = 64 * 1024;
+// No real problem comes near the longest line; the bound keeps a wrong or
+// damaged file from filling the memory. One character is one byte.
+constexpr int MaxLineBytes = ProblemMaxLineLength;
 constexpr int ReadChunkBytes = 16 * 1024;
 // Longest piece of a wrong formula line quoted back in a message.
 constexpr int QuotedFieldLength = 40;
@@ -149,15 +149,17 @@ QString quotedForMessage(const QString &text)
     return text.left(QuotedFieldLength) + QStringLiteral("…");
 }
 
+// What a line of the file holds, to name it in a message ("il " or "nel "
+// goes in front).
 QString slotName(int line)
 {
     if (line == TestoLine)
-        return QStringLiteral("nel testo");
+        return QStringLiteral("testo");
     if (line == FiguraLine)
-        return QStringLiteral("nel nome della figura");
+        return QStringLiteral("nome della figura");
     if (line < FirstFormulaLine)
-        return QStringLiteral("nel dato %1").arg(line - FirstDatoLine + 1);
-    return QStringLiteral("nel risultato %1").arg(line - FirstRisultatoLine + 1);
+        return QStringLiteral("dato %1").arg(line - FirstDatoLine + 1);
+    return QStringLiteral("risultato %1").arg(line - FirstRisultatoLine + 1);
 }
 
 // Names the characters that Windows-1252 cannot hold and where they are.
@@ -169,7 +171,7 @@ QString unencodableMessage(const QString &path, const QStringList &lines)
         const QString found = Cp1252::unencodable(lines.at(line));
         if (found.isEmpty())
             continue;
-        places.append(slotName(line));
+        places.append(QStringLiteral("nel ") + slotName(line));
         characters += found;
     }
     if (places.isEmpty())
@@ -268,6 +270,15 @@ QString write(const QString &path, const EditorProblem &problem)
     const QString encodingError = unencodableMessage(path, lines);
     if (!encodingError.isEmpty())
         return encodingError;
+    // A file the readers would refuse must not be written in the first place.
+    for (int line = 0; line < lines.size(); ++line) {
+        if (lines.at(line).size() > MaxLineBytes) {
+            return QStringLiteral(
+                       "Il problema non è stato salvato in «%1»: il %2 è più lungo di %3 "
+                       "caratteri.")
+                .arg(shown(path), slotName(line), QString::number(MaxLineBytes));
+        }
+    }
 
     const QFileInfo target(path);
     if (target.isDir())

@@ -22,6 +22,8 @@
 constexpr int ProblemSlotCount = Module1::SlotCount;
 constexpr int ProblemLineCount = 26;
 constexpr int HighestFormulaNumber = 138;
+// Longest line, in characters, that the readers accept and the writer writes.
+constexpr int ProblemMaxLineLength = 64 * 1024;
 
 // What the editor writes and what its reader gives back.
 struct EditorProblem {

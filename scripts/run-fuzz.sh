@@ -17,8 +17,9 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
 cmake --build "$build" -j2 --target problemfile_fuzz
 
 mkdir -p "$build/fuzz-corpus" "$build/fuzz-artifacts"
-# Lines may be up to 64 KiB long: inputs a little longer reach the long-line refusal.
+# Lines may be up to 64 KiB long; inputs twice as long reach the long-line
+# refusal both as bytes and, taken as UTF-16, as texts given to the writer.
 "$build/bin/problemfile_fuzz" \
-    -max_total_time="$seconds" -max_len=70000 -timeout=10 -print_final_stats=1 \
+    -max_total_time="$seconds" -max_len=140000 -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$build/fuzz-artifacts/" \
     "$build/fuzz-corpus" "$root/tests/fuzz/corpus"

@@ -108,7 +108,8 @@ void fuzzWriter(const QByteArray &bytes, const QString &wide)
     EditorProblem expected = problem;
     forEachText(expected, [&](QString &text) {
         text = ProblemFile::toSingleLine(text);
-        writable = writable && Cp1252::unencodable(text).isEmpty();
+        writable =
+            writable && Cp1252::unencodable(text).isEmpty() && text.size() <= ProblemMaxLineLength;
     });
 
     const QString target = workFile(QStringLiteral("target.znv"));

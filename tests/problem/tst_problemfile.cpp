@@ -224,14 +224,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<EditorProblem>("problem");
         QTest::addColumn<QString>("message");
-        EditorProblem root = sample(), emoji = sample(), badFormula = sample();
+        EditorProblem root = sample(), emoji = sample(), badFormula = sample(), tooLong = sample();
         root.testo = QStringLiteral("Calcola √2 e √3");
         root.risultati[1] = QStringLiteral("π cm");
         emoji.dati[4] = QStringLiteral("😀");
         badFormula.formule[5] = 139;
+        tooLong.risultati[7] = QString(64 * 1024 + 1, 'a'); // the readers would refuse it
         QTest::newRow("root and pi") << "old.znv" << root << "i caratteri «√» «π» non si possono";
         QTest::newRow("emoji") << "old.znv" << emoji << "il carattere «😀» non si può scrivere";
         QTest::newRow("formula 139") << "old.znv" << badFormula << "il passaggio 6";
+        QTest::newRow("too long") << "old.znv" << tooLong << "il risultato 8 è più lungo";
         QTest::newRow("target is a folder") << "folder" << sample() << "cartella";
         QTest::newRow("parent missing") << "nowhere/new.znv" << sample() << "non esiste";
     }
