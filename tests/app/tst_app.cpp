@@ -1,0 +1,266 @@
+#include "form3.h"
+#include "helpfile.h"
+#include "helpviewer.h"
+#include "messagebox.h"
+#include "module1.h"
+#include "programfolder.h"
+#include "screencheck.h"
+#include "textbox.h"
+#include "versiontext.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// Screen metrics a test chooses, counting how often the height is read.
+struct FakeScreen : ScreenMetrics {
+    FakeScreen(QSizeF twips) : twips(twips) {}
+    float widthTwips() const override { return float(twips.width()); }
+    float heightTwips() const override
+    {
+        ++heightReads;
+        return float(twips.height());
+    }
+    QSizeF twips;
+    mutable int heightReads = 0;
+};
+
+const QString AboutText = QStringLiteral("Premi il tasto F1 se vuoi visualizzare la guida\r\n"
+                                         "-----------------------------------------------\r\n"
+                                         "Buon lavoro da:\r\n"
+                                         "Ventalbo\r\n"
+                                         "http://www.example.org/ventalbo\r\n"
+                                         "e-mail: ventalbo@example.org\r\n");
+
+void click(QWidget *window, const char *button)
+{
+    QTest::mouseClick(window->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+}
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void versionText_data();
+    void versionText();
+    void risoluzioneUguale_data();
+    void risoluzioneUguale();
+    void controls_data();
+    void controls();
+    void formLoad();
+    void modeButtons_data();
+    void modeButtons();
+    void oneAboutWindow();
+    void esciClosesEveryWindow();
+    void f1OpensOneViewer();
+};
+
+void TestApp::cleanup()
+{
+    ScreenMetrics::setOverride(nullptr);
+    qDeleteAll(QApplication::topLevelWidgets());
+}
+
+void TestApp::versionText_data()
+{
+    QTest::addColumn<int>("minor");
+    // Tagged with the text for major version 1: minor 5 gives 1.5, never 1.05.
+    QTest::newRow("1.0") << 0;
+    QTest::newRow("1.12") << 12;
+    QTest::newRow("1.5") << 5;
+}
+
+void TestApp::versionText()
+{
+    QFETCH(int, minor);
+    QCOMPARE(::versionText(1, minor), QLatin1String(QTest::currentDataTag()));
+}
+
+void TestApp::risoluzioneUguale_data()
+{
+    QTest::addColumn<QSizeF>("screen"); // twips: pixels x 1440 / logical dpi
+    QTest::addColumn<bool>("equal");
+    QTest::addColumn<int>("heightReads");
+
+    QTest::newRow("640x480 at 96 dpi") << QSizeF(9600, 7200) << true << 1;
+    QTest::newRow("640x480 at 120 dpi") << QSizeF(7680, 5760) << false << 0;
+    QTest::newRow("800x600") << QSizeF(12000, 9000) << false << 0;
+    QTest::newRow("640 wide, 400 high") << QSizeF(9600, 6000) << false << 1;
+    QTest::newRow("height not read when width differs") << QSizeF(9599.999f, 7200) << false << 0;
+}
+
+void TestApp::risoluzioneUguale()
+{
+    QFETCH(QSizeF, screen);
+    QFETCH(bool, equal);
+    QFETCH(int, heightReads);
+    const FakeScreen metrics(screen);
+    QCOMPARE(RisoluzioneUguale(640, 480, metrics), equal);
+    QCOMPARE(metrics.heightReads, heightReads);
+}
+
+void TestApp::controls_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry"); // twips / 15
+    QTest::addColumn<QString>("font");
+
+    const QString comic = QStringLiteral("Comic Sans MS ");
+    const QString title = QStringLiteral(" bold italic");
+    QTest::newRow("cmdRisoluzione") << "Risoluzione" << QRect(156, 116, 209, 41) << comic + "20.25";
+    QTest::newRow("cmdEditor") << "Editor" << QRect(156, 184, 213, 41) << comic + "20.25";
+    QTest::newRow("cmdEsci") << "Esci" << QRect(348, 256, 77, 37) << comic + "20.25";
+    QTest::newRow("Label1") << "Zenuvio di geometria piana" << QRect(20, 16, 481, 45)
+                            << "Arial 26.25" + title;
+    QTest::newRow("Label2") << "( Perimetro - Area - Teorema di Pitagora )"
+                            << QRect(16, 64, 489, 25) << "Arial 12" + title;
+    QTest::newRow("cmdInfo") << "Info" << QRect(100, 256, 77, 37) << comic + "20.25";
+    QTest::newRow("Label5") << "ventalbo@example.org" << QRect(188, 256, 157, 17) << comic + "8.25";
+    QTest::newRow("Label3") << "Versione" << QRect(220, 276, 49, 17) << comic + "8.25";
+    QTest::newRow("Label4") << "" << QRect(268, 276, 41, 17) << comic + "8.25";
+}
+
+void TestApp::controls()
+{
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, font);
+    Form3 form(nullptr);
+    QCOMPARE(form.size(), QSize(529, 363));
+    auto *control = form.findChild<QWidget *>(QLatin1String(QTest::currentDataTag()));
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(control->property("text").toString(), caption);
+    const QFont f = control->font();
+    QCOMPARE(f.family() + ' ' + QString::number(f.pointSizeF()) + (f.bold() ? " bold" : "") +
+                 (f.italic() ? " italic" : ""),
+             font);
+}
+
+void TestApp::formLoad()
+{
+    const FakeScreen usual(QSizeF(12000, 9000)), small(QSizeF(9600, 7200)); // 800x600, 640x480
+    MessageBox::setRecording(true);
+    Form3 form(nullptr);
+    ScreenMetrics::setOverride(&usual);
+    QVERIFY(form.Form_Load());
+    QVERIFY(MessageBox::recorded().isEmpty());
+    QCOMPARE(form.findChild<QWidget *>("Label4")->property("text").toString(),
+             programVersionText());
+    QCOMPARE(HelpFile::registeredFile(), ProgramFolder::path() + QStringLiteral("\\Aiuto.HLP"));
+
+    ScreenMetrics::setOverride(&small);
+    QVERIFY(!form.Form_Load());
+    QCOMPARE(MessageBox::recorded().size(), 1);
+    const MessageBox::Shown &box = MessageBox::recorded().first();
+    QCOMPARE(box.icon, MessageBox::Icon::Information);
+    QCOMPARE(box.title, QStringLiteral("Avviso"));
+    QCOMPARE(box.text, QStringLiteral("Il programma funziona con una risoluzione minima dello "
+                                      "schermo di 800 x 600 pixel. Modifica le impostazioni e "
+                                      "rilancia il programma."));
+}
+
+void TestApp::modeButtons_data()
+{
+    QTest::addColumn<int>("editor");
+    QTest::newRow("cmdEditor") << 1;
+    QTest::newRow("cmdRisoluzione") << 0;
+}
+
+void TestApp::modeButtons()
+{
+    QFETCH(int, editor);
+    bool ready = false;
+    QPointer<QWidget> work;
+    // The work window finds the flags set and the busy pointer on; it puts the pointer back.
+    Form3 form([&]() -> QWidget * {
+        const QCursor *pointer = QApplication::overrideCursor();
+        ready = Module1::ModoEditor == editor && Module1::ModoRisoluzione == 1 - editor &&
+                pointer && pointer->shape() == Qt::WaitCursor;
+        QApplication::restoreOverrideCursor();
+        work = new QWidget;
+        work->setAttribute(Qt::WA_DeleteOnClose);
+        return work;
+    });
+    form.show();
+    click(&form, "cmdInfo");
+    QPointer<frmInfo> about = form.aboutWindow();
+
+    for (int visit = 0; visit < 2; ++visit) {
+        Module1::ModoEditor = 1 - editor; // as the other mode left them
+        Module1::ModoRisoluzione = editor;
+        click(&form, QTest::currentDataTag());
+        QVERIFY2(ready, "flags and busy pointer set before the work window is built");
+        QVERIFY(work && work->isVisible());
+        QVERIFY(!form.isVisible());
+        QVERIFY(about && about->isVisible());
+
+        // Closed through its frame, the work window brings the start window back.
+        work->close();
+        QTRY_VERIFY(form.isVisible());
+        QCOMPARE(Module1::ModoEditor, std::optional<int>(editor));
+    }
+}
+
+void TestApp::oneAboutWindow()
+{
+    Form3 form(nullptr);
+    click(&form, "cmdInfo");
+    QPointer<frmInfo> first = form.aboutWindow();
+    QVERIFY(first && first->isVisible());
+
+    // Closed with OK, then opened again with Info pressed twice.
+    click(first, "cmdOK");
+    click(&form, "cmdInfo");
+    click(&form, "cmdInfo");
+    QTRY_VERIFY(!first);
+    QCOMPARE(QApplication::topLevelWidgets().size(), 2); // the start and the about window
+    auto *text1 = form.aboutWindow()->findChild<TextBox *>(QStringLiteral("Text1"));
+    QCOMPARE(text1->text(), AboutText);
+    QCOMPARE(text1->document()->blockCount(), 7); // the seventh line is empty
+}
+
+void TestApp::esciClosesEveryWindow()
+{
+    Form3 form(nullptr);
+    form.show();
+    click(&form, "cmdInfo");
+    QPointer<frmInfo> about = form.aboutWindow();
+    QPointer<HelpViewer> help = HelpFile::showHelp();
+    QVERIFY(about && help);
+    click(&form, "cmdEsci");
+    QVERIFY(!form.isVisible());
+    QTRY_VERIFY(!about && !help);
+}
+
+void TestApp::f1OpensOneViewer()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Aiuto.HLP"));
+    HelpFile::registerFile(folder.path() + QStringLiteral("\\Aiuto.HLP"));
+    frmInfo about;
+    about.show();
+    QTest::keyClick(&about, Qt::Key_F1);
+    QPointer<HelpViewer> viewer = HelpFile::viewer();
+    QVERIFY(viewer && viewer->isVisible() && !viewer->showsFile());
+    const QString note = viewer->toPlainText();
+    QVERIFY2(note.contains(QStringLiteral("non è stato trovato")), qPrintable(note));
+    QVERIFY2(note.contains(QDir::toNativeSeparators(path)), qPrintable(note));
+
+    // Once the file is there, F1 here and in the viewer shows it in the one viewer.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("La guida è qui.") > 0 && file.flush());
+    QTest::keyClick(&about, Qt::Key_F1);
+    QTest::keyClick(viewer, Qt::Key_F1);
+    QCOMPARE(HelpFile::viewer(), viewer.data());
+    QCOMPARE(QApplication::topLevelWidgets().size(), 2); // the about window and the viewer
+    QVERIFY(viewer->showsFile());
+    QCOMPARE(viewer->toPlainText(), QStringLiteral("La guida è qui."));
+}
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"
