@@ -1,0 +1,404 @@
+// Solving problems in the work window, driven through the real widgets the way
+// a pupil would: clicking, typing and pressing Enter, only on what is offered.
+#include "form2.h"
+#include "formulacatalogue.h"
+#include "formulapanel.h"
+#include "messagebox.h"
+#include "module1.h"
+#include "problemfile.h"
+#include "programfolder.h"
+#include "scriptedfiledialog.h"
+#include "solverhandler.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString beside = QStringLiteral(ZENUVIO_SOURCE_DIR "/resources/beside/");
+const QString testo = QStringLiteral("Problema di prova.");
+const QString hintCodes = QStringLiteral("CIBEASF");
+const QStringList hints = QStringLiteral("Ciao/Inserisci i dati/Bravo/Errato/Errata/"
+                                         "Bravo. Scegli la formula/Bravo. Hai finito.")
+                              .split('/');
+
+EditorProblem problem(const QStringList &dati, const QList<std::optional<int>> &formule,
+                      const QStringList &risultati, const QString &figura = {})
+{
+    EditorProblem p{testo, figura, {}, {}, {}};
+    std::copy(dati.begin(), dati.end(), p.dati.begin());
+    std::copy(formule.begin(), formule.end(), p.formule.begin());
+    std::copy(risultati.begin(), risultati.end(), p.risultati.begin());
+    return p;
+}
+
+auto globals()
+{
+    return std::tuple(Module1::NomeFigura, Module1::Dati, Module1::Formule, Module1::Risultati);
+}
+
+QImage comparable(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// A work window in solving mode, shown and active, with a scripted open dialog.
+struct Pupil {
+    std::shared_ptr<ScriptedFileDialog> dialog = ScriptedFileDialog::install();
+    Form2 *form = nullptr;
+    QStringList answers;
+
+    Pupil()
+    {
+        Module1::ModoEditor = 0;
+        Module1::ModoRisoluzione = 1;
+        form = Form2::load(ModeHandlers{{}, makeSolverHandler});
+        form->show();
+        QApplication::setActiveWindow(form);
+        (void)QTest::qWaitForWindowActive(form); // the tests skip when it is not
+    }
+    ~Pupil()
+    {
+        form->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void open(const QString &path)
+    {
+        answers << path;
+        dialog->answer(path);
+        QTest::mouseClick(form->cmdApri_Risoluzione, Qt::LeftButton);
+    }
+    // Clicks the box, replaces its text if asked to, presses Enter.
+    void enter(QLineEdit *box, bool replace, const QString &text)
+    {
+        if (!box->isVisible() || !box->isEnabled())
+            return;
+        QTest::mouseClick(box, Qt::LeftButton);
+        if (replace) {
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_Delete);
+            QTest::keyClicks(box, text);
+        }
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    // Clicks the caption of the formula's tab, then the formula.
+    void clickFormula(int number)
+    {
+        const QString caption = FormulaCatalogue::tabCaption(FormulaCatalogue::entry(number).tab);
+        for (TabCaption *tab : form->SSTab1->findChildren<TabCaption *>()) {
+            if (tab->text() == caption && tab->isVisible())
+                QTest::mouseClick(tab, Qt::LeftButton);
+        }
+        if (form->picFormula(number)->isVisible())
+            QTest::mouseClick(form->picFormula(number), Qt::LeftButton);
+    }
+    QString slotPicture(int step) const
+    {
+        const QPixmap &picture = form->picFormRis[step]->picture();
+        if (picture.isNull())
+            return "x";
+        for (int n = 0; n < FormulaPanel::FormulaCount; ++n) {
+            if (picture.cacheKey() == form->picFormula(n)->picture().cacheKey())
+                return QString::number(n);
+        }
+        const QImage vuoto(ProgramFolder::file("Vuoto.gif"));
+        return !vuoto.isNull() && comparable(picture.toImage()) == comparable(vuoto) ? "v" : "?";
+    }
+    // What the window shows, as the scripts below write it.
+    QString seen() const
+    {
+        QString dati, ris;
+        QStringList pictures;
+        for (int i = 0; i < Form2::SlotCount; ++i) {
+            const bool slot = form->picFormRis[i]->isVisible();
+            dati += form->txtDati[i]->isVisible() ? QString::number(i) : "";
+            ris += form->txtRisultato[i]->isVisible() ? QString::number(i) : "";
+            // "!": an "=" without its slot, or a slot without its "=".
+            pictures << (slot ? slotPicture(i) : "_") +
+                            (form->Label1[i]->isVisible() != slot ? "!" : "");
+        }
+        while (!pictures.isEmpty() && pictures.last() == "_")
+            pictures.removeLast();
+        const QWidget *focus = QApplication::focusWidget();
+        QString focused = focus ? focus->objectName() : "-";
+        focused.replace("txtDati_", "d").replace("picFormRis_", "p").replace("txtRisultato_", "r");
+        focused.replace("cmdApri_Risoluzione", "A").replace("txtTesto", "t");
+        const auto orDash = [](const QString &s) { return s.isEmpty() ? QString("-") : s; };
+        return QString("%1 d%2 s%3 r%4 %5 k%6 @%7")
+            .arg(form->lblAvviso_Risoluzione->text(), orDash(dati), orDash(pictures.join(',')),
+                 orDash(ris), QString(form->SSTab1->isSwitchedOn() ? "on" : "off"))
+            .arg(Module1::Contatore)
+            .arg(focused);
+    }
+};
+
+} // namespace
+
+class TestSolving : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void session_data();
+    void session();
+    void figure_data();
+    void figure();
+
+private:
+    void play(Pupil &pupil, const QStringList &script);
+
+    QTemporaryDir m_programFolder;
+    QTemporaryDir m_problems;
+    QMap<QString, QString> m_paths;
+    const QStringList m_unreadable = {"vuoto", "corto", "cartella", "inesistente"};
+};
+
+void TestSolving::initTestCase()
+{
+    MessageBox::setRecording(true);
+    for (const char *name : {"Vuoto.gif", "Rettangolo.gif"})
+        QVERIFY(QFile::copy(beside + name, m_programFolder.filePath(name)));
+    ProgramFolder::setOverride(m_programFolder.path());
+
+    const QMap<QString, EditorProblem> problems = {
+        {"rettangolo", problem({"8 cm", "6 cm"}, {9, 6}, {"28 cm", "48 cm²"}, "Rettangolo.gif")},
+        {"nessunDato", problem({}, {17}, {"40 cm²"})},
+        {"otto", problem({"1", "2", "3", "4", "5", "6", "7", "8"}, {0, 1, 2, 3, 4, 5, 6, 7},
+                         {"r0", "r1", "r2", "r3", "r4", "r5", "r6", "r7"})},
+        {"primoVuoto", problem({"5 cm"}, {}, {})},
+        {"formulaSenzaRisultato", problem({"5 cm"}, {0}, {})},
+        {"lacuna", problem({"3 cm", "", "9 cm"}, {0, 1}, {"a", "b"})},
+    };
+    for (auto it = problems.cbegin(); it != problems.cend(); ++it) {
+        m_paths[it.key()] = m_problems.filePath(it.key() + ".znv");
+        QCOMPARE(ProblemFile::write(m_paths[it.key()], it.value()), QString());
+    }
+    for (const QString &name : m_unreadable)
+        m_paths[name] = m_problems.filePath(name);
+    QFile vuoto(m_paths["vuoto"]), corto(m_paths["corto"]); // corto: 25 lines out of 26
+    QVERIFY(vuoto.open(QIODevice::WriteOnly) && corto.open(QIODevice::WriteOnly));
+    QVERIFY(corto.write(QByteArray("riga\r\n").repeated(25)) == 150);
+    QVERIFY(QDir().mkpath(m_paths["cartella"]));
+}
+
+// Each step: "<act><n> <text>|<what the window shows then>". Acts: O opens the
+// problem named text (none: the dialog is left), D and R type text into data
+// or result box n and press Enter, d and r press Enter in that box as it is, F
+// clicks formula n, T clicks the problem text. What is shown: the hint (its
+// letter in hintCodes), the data boxes, the formula slots up to the last one shown (a
+// formula number, v for Vuoto.gif, x for no picture, _ for a hidden slot), the
+// result boxes, the formula panel, Contatore and the focus (dN, pN, rN for the
+// boxes and slots, A for the open button, t for the text).
+void TestSolving::play(Pupil &pupil, const QStringList &script)
+{
+    for (const QString &step : script) {
+        const QString action = step.section('|', 0, 0), expected = step.section('|', 1);
+        const int n = action.mid(1).section(' ', 0, 0).toInt();
+        const QString text = action.mid(1).section(' ', 1);
+        const auto before = globals();
+        MessageBox::clearRecorded();
+        const QChar act = action.at(0);
+        if (act == 'O')
+            pupil.open(m_paths.value(text));
+        else if (act == 'F')
+            pupil.clickFormula(n);
+        else if (act == 'T')
+            QTest::mouseClick(pupil.form->txtTesto->viewport(), Qt::LeftButton);
+        else
+            pupil.enter((act.toLower() == 'd' ? pupil.form->txtDati : pupil.form->txtRisultato)[n],
+                        act.isUpper(), text);
+        if (!expected.isEmpty()) {
+            const QString want = hints.value(hintCodes.indexOf(expected.at(0))) + expected.mid(1);
+            QVERIFY2(pupil.seen() == want, qPrintable(step + "\n   seen: " + pupil.seen()));
+        }
+        QCOMPARE(MessageBox::recorded().size(), act == 'O' && m_unreadable.contains(text) ? 1 : 0);
+        for (const MessageBox::Shown &box : MessageBox::recorded()) {
+            QCOMPARE(box.icon, MessageBox::Icon::Warning);
+            QVERIFY2(box.text.contains(QDir::toNativeSeparators(m_paths[text])),
+                     qPrintable(box.text));
+        }
+        if (act != 'O')
+            continue;
+        // Opened: the problem's text and figure. Not opened: an empty window,
+        // and the problem read before still whole in memory.
+        const bool opened = pupil.form->lblAvviso_Risoluzione->text() == hints[1];
+        QCOMPARE(pupil.form->txtTesto->isEnabled(), opened);
+        QCOMPARE(pupil.form->txtTesto->toPlainText(), opened ? testo : QString());
+        QCOMPARE(pupil.form->Picture1->hasPicture(), text == "rettangolo");
+        if (!opened)
+            QVERIFY(globals() == before);
+    }
+}
+
+void TestSolving::session_data()
+{
+    QTest::addColumn<QStringList>("script");
+
+    // While the data are typed the formula panel is off, and after the end again.
+    QTest::newRow("dati, formule e risultati giusti e sbagliati") << QStringList{
+        "O rettangolo|I d0 s- r- off k0 @d0", "D0 8 cm |E d0 s- r- off k0 @d0",
+        "D0 8 CM|E d0 s- r- off k0 @d0",      "D0 8 cm|B d01 s- r- off k1 @d1",
+        "F9|B d01 s- r- off k1 @d1",          "D1 6 cm|S d01 sv r- on k0 @p0",
+        "F6|A d01 sv r- on k0 @p0",           "F9|B d01 s9 r0 on k0 @r0",
+        "R0 28 cm |E d01 s9 r0 on k0 @r0",    "R0 28 cm|S d01 s9,v r01 on k1 @p1",
+        "F6|B d01 s9,6 r01 on k1 @r1",        "F7|A d01 s9,6 r01 on k1 @p1",
+        "R1 48 cm²|F d01 s9,6 r01 off k0 @A", "F9|F d01 s9,6 r01 off k0 @A",
+    };
+    QTest::newRow("nessun dato, la stessa formula su un'altra scheda") << QStringList{
+        "O nessunDato|I d0 s- r- off k0 @d0", "D0 x|E d0 s- r- off k0 @d0",
+        "D0 |S d0 sv r- on k0 @p0",           "F6|A d0 sv r- on k0 @p0",
+        "F17|B d0 s17 r0 on k0 @r0",          "R0 40 cm²|F d0 s17 r0 off k0 @A",
+    };
+    QTest::newRow("otto dati, Invio in un dato precedente, otto passaggi") << QStringList{
+        "O otto|I d0 s- r- off k0 @d0",
+        "D0 1|B d01 s- r- off k1 @d1",
+        "D1 2|B d012 s- r- off k2 @d2",
+        "d0|E d012 s- r- off k2 @d2", // box 0 is right, but box 2 is checked
+        "D2 3|B d0123 s- r- off k3 @d3",
+        "D3 4|B d01234 s- r- off k4 @d4",
+        "D4 5|B d012345 s- r- off k5 @d5",
+        "D5 6|B d0123456 s- r- off k6 @d6",
+        "D6 7|B d01234567 s- r- off k7 @d7",
+        "D7 8|S d01234567 sv r- on k0 @p0",
+        "F0|B d01234567 s0 r0 on k0 @r0",
+        // From the second step on, a right result needs no formula first.
+        "R0 r0|S d01234567 s0,v r01 on k1 @p1",
+        "R1 r1|S d01234567 s0,v,v r012 on k2 @p2",
+        "R2 r2|S d01234567 s0,v,v,v r0123 on k3 @p3",
+        "R3 r3|S d01234567 s0,v,v,v,v r01234 on k4 @p4",
+        "R4 r4|S d01234567 s0,v,v,v,v,v r012345 on k5 @p5",
+        "R5 r5|S d01234567 s0,v,v,v,v,v,v r0123456 on k6 @p6",
+        "R6 r6|S d01234567 s0,v,v,v,v,v,v,v r01234567 on k7 @p7",
+        "F7|B d01234567 s0,v,v,v,v,v,v,7 r01234567 on k7 @r7",
+        "R7 r7|F d01234567 s0,v,v,v,v,v,v,7 r01234567 off k0 @A",
+    };
+    // No formula is right, and the result box comes only with the formula.
+    QTest::newRow("primo passaggio senza formula né risultato") << QStringList{
+        "O primoVuoto|I d0 s- r- off k0 @d0",
+        "D0 5 cm|S d0 sv r- on k0 @p0",
+        "F0|A d0 sv r- on k0 @p0",
+        "F138|A d0 sv r- on k0 @p0",
+        "R0 x|A d0 sv r- on k0 @p0",
+        "d0|S d0 sv r- on k0 @p0",
+        "T|S d0 sv r- on k0 @d0",
+    };
+    QTest::newRow("formula giusta, risultato vuoto") << QStringList{
+        "O formulaSenzaRisultato|I d0 s- r- off k0 @d0",
+        "D0 5 cm|S d0 sv r- on k0 @p0",
+        "F0|B d0 s0 r0 on k0 @r0",
+        "R0 0|E d0 s0 r0 on k0 @r0",
+        "R0 |F d0 s0 r0 off k0 @A",
+    };
+    // Once finished, k is 0 again: step 0 is checked again, and so are the data.
+    QTest::newRow("Invio dopo Bravo. Hai finito.") << QStringList{
+        "O rettangolo|I d0 s- r- off k0 @d0", "D0 8 cm|B d01 s- r- off k1 @d1",
+        "D1 6 cm|S d01 sv r- on k0 @p0",      "F9|B d01 s9 r0 on k0 @r0",
+        "R0 28 cm|S d01 s9,v r01 on k1 @p1",  "R1 48 cm²|F d01 s9,v r01 off k0 @A",
+        "r1|S d01 s9,v r01 on k1 @p1",        "r0|F d01 s9,v r01 off k0 @A",
+        "d1|B d01 s9,v r01 off k1 @d1",       "d0|S d01 sv,v r01 on k0 @p0",
+        "F9|B d01 s9,v r01 on k0 @r0",
+    };
+    // At step 1, data value 1 is empty like its hidden box: the data go on at value 2.
+    QTest::newRow("Invio in un dato durante i passaggi") << QStringList{
+        "O lacuna|I d0 s- r- off k0 @d0",   "D0 3 cm|S d0 sv r- on k0 @p0",
+        "F0|B d0 s0 r0 on k0 @r0",          "R0 a|S d0 s0,v r01 on k1 @p1",
+        "d0|B d02 s0,v r01 off k2 @d2",     "F1|B d02 s0,v r01 off k2 @d2",
+        "D2 9 cm|S d02 sv,v r01 on k0 @p0",
+    };
+    // The empty first data value of the second problem is right only if box 0 was emptied.
+    QTest::newRow("un secondo problema a metà, lo stesso di nuovo, annullato") << QStringList{
+        "O rettangolo|I d0 s- r- off k0 @d0",
+        "D0 8 cm|B d01 s- r- off k1 @d1",
+        "D1 6 cm|S d01 sv r- on k0 @p0",
+        "F9|B d01 s9 r0 on k0 @r0",
+        "O nessunDato|I d0 s- r- off k0 @d0",
+        "d0|S d0 sv r- on k0 @p0",
+        "O nessunDato|I d0 s- r- off k0 @d0",
+        "O|C d- s- r- off k8 @A",
+        "T|C d- s- r- off k8 @A",
+        "F17|C d- s- r- off k8 @A",
+        "O rettangolo|I d0 s- r- off k0 @d0",
+        "d0|E d0 s- r- off k0 @d0",
+    };
+    QTest::newRow("file che non si leggono") << QStringList{
+        "O rettangolo|I d0 s- r- off k0 @d0", "D0 8 cm|B d01 s- r- off k1 @d1",
+        "O vuoto|C d- s- r- off k8 @A",       "D0 8 cm|C d- s- r- off k8 @A",
+        "O corto|C d- s- r- off k8 @A",       "O cartella|C d- s- r- off k8 @A",
+        "O inesistente|C d- s- r- off k8 @A", "O rettangolo|I d0 s- r- off k0 @d0",
+    };
+}
+
+void TestSolving::session()
+{
+    QFETCH(QStringList, script);
+    Pupil pupil;
+    if (!pupil.form->isActiveWindow())
+        QSKIP("The work window cannot be made active here.");
+    play(pupil, script);
+
+    // The dialog proposes the path chosen at the previous open.
+    QCOMPARE(pupil.form->CommonDialog1.filter(), QStringLiteral("Zenuvio (*.znv)|*.znv"));
+    QStringList proposed;
+    for (const ScriptedFileDialog::Showing &showing : pupil.dialog->showings())
+        proposed << (showing.forSaving ? "saving!" : showing.proposed);
+    QCOMPARE(proposed, QStringList(QString()) + pupil.answers.mid(0, pupil.answers.size() - 1));
+}
+
+void TestSolving::figure_data()
+{
+    // The figure's name; the file put under that name in the program folder,
+    // and beside the problem; the picture shown; the start of the notice.
+    QTest::addColumn<QStringList>("row");
+
+    QTest::newRow("nessuna figura") << QStringList{"", "", "", "", ""};
+    QTest::newRow("nella cartella del programma")
+        << QStringList{"Rettangolo.gif", "Rettangolo.gif", "", "Rettangolo.gif", ""};
+    QTest::newRow("accanto al problema")
+        << QStringList{"Rettangolo.gif", "", "Rettangolo.gif", "Rettangolo.gif", ""};
+    QTest::newRow("in tutte e due, prima il programma")
+        << QStringList{"Rettangolo.gif", "Rettangolo.gif", "Rombo.gif", "Rettangolo.gif", ""};
+    QTest::newRow("mancante") << QStringList{"Trapezio.gif", "", "", "",
+                                             "La figura «Trapezio.gif» non è stata trovata"};
+    QTest::newRow("file illeggibile") << QStringList{"Rotto.gif", "Aiuto.HLP", "", "",
+                                                     "La figura «Rotto.gif» non si può mostrare"};
+}
+
+// The program folder here has no "Vuoto.gif": the slots stay empty, and the
+// problem is solved all the same, with nothing more said.
+void TestSolving::figure()
+{
+    QFETCH(QStringList, row);
+    QTemporaryDir program, problems;
+    const QString path = problems.filePath("problema.znv");
+    if (!row[1].isEmpty())
+        QVERIFY(QFile::copy(beside + row[1], program.filePath(row[0])));
+    if (!row[2].isEmpty())
+        QVERIFY(QFile::copy(beside + row[2], problems.filePath(row[0])));
+    QCOMPARE(ProblemFile::write(path, problem({"8 cm"}, {6, 9}, {"48 cm²", "28 cm"}, row[0])),
+             QString());
+    ProgramFolder::setOverride(program.path());
+    MessageBox::clearRecorded();
+
+    Pupil pupil;
+    if (!pupil.form->isActiveWindow())
+        QSKIP("The work window cannot be made active here.");
+    pupil.open(path);
+    QVERIFY(comparable(pupil.form->Picture1->picture().toImage()) ==
+            comparable(row[3].isEmpty() ? QImage() : QImage(beside + row[3])));
+    QCOMPARE(MessageBox::recorded().size(), row[4].isEmpty() ? 0 : 1);
+    for (const MessageBox::Shown &box : MessageBox::recorded()) {
+        QCOMPARE(box.icon, MessageBox::Icon::Information);
+        QVERIFY2(box.text.startsWith(row[4]), qPrintable(box.text));
+    }
+    play(pupil, {"D0 8 cm", "F6|B d0 s6 r0 on k0 @r0", "R0 48 cm²|S d0 s6,x r01 on k1 @p1", "F9",
+                 "R1 28 cm|F d0 s6,9 r01 off k0 @A"});
+    ProgramFolder::setOverride(m_programFolder.path());
+}
+
+QTEST_MAIN(TestSolving)
+#include "tst_solving.moc"
