@@ -1,0 +1,286 @@
+// The catalogue is checked against a separate copy of the panel's grid, the
+// pictures by their ink, and the GIF files by reading them back with Qt.
+
+#include "formularenderer.h"
+#include "gifwriter.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <stdexcept>
+
+using namespace FormulaCatalogue;
+
+namespace {
+
+const QSize Box(FormulaRenderer::MaxWidth, FormulaRenderer::MaxHeight);
+
+QRect inkRect(const QImage &image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ink |= qAlpha(image.pixel(x, y)) >= 128 ? QRect(x, y, 1, 1) : QRect();
+    }
+    return ink;
+}
+
+// The longest unbroken run of ink in one row: {first column, length}.
+std::pair<int, int> longestRun(const QImage &image, int y)
+{
+    std::pair<int, int> best(-1, 0);
+    for (int x = 0, run = 0; x < image.width(); ++x) {
+        run = qAlpha(image.pixel(x, y)) >= 128 ? run + 1 : 0;
+        if (run > best.second)
+            best = {x + 1 - run, run};
+    }
+    return best;
+}
+
+// Random pixels among `count` colours, and the transparent one if asked.
+QImage noise(int width, int height, int count, bool transparent, quint32 seed = 1)
+{
+    QRandomGenerator random(seed);
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int i = 0; i < width * height; ++i) {
+        const int k = random.bounded(count + int(transparent));
+        image.setPixel(i % width, i / width, k < count ? qRgb(k, 17 * k % 256, 255 - k) : 0u);
+    }
+    return image;
+}
+
+const QRgb Alphas[] = {qRgba(200, 100, 50, 0), qRgba(200, 100, 50, 127), qRgba(200, 100, 50, 128),
+                       qRgba(200, 100, 50, 255)};
+
+} // namespace
+
+class TestCatalogue : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyNumberOnce()
+    {
+        QCOMPARE(int(entries().size()), 139);
+        for (int number = 0; number < FormulaCount; ++number) {
+            QCOMPARE(entry(number).number, number);
+            QCOMPARE(&entry(number), &entries()[number]);
+        }
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, entry(-1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, entry(FormulaCount));
+        QVERIFY(tabCaption(-1).isEmpty() && tabCaption(TabCount).isEmpty());
+    }
+
+    // Each tab's grid, tagged by its caption: rows split by "|", column 1 then
+    // column 2, "-" for an empty place, empty rows at the end left out.
+    void tabsMatchThePanelGrid_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("grid");
+        QTest::newRow("Quadrato") << 0 << 7 << "0 1|3 2|138 -|4 5";
+        QTest::newRow("Rettangolo") << 1 << 9 << "6 7|8 -|9 11|10 -|12 13|14 -";
+        QTest::newRow("Parallelogr.") << 2 << 12 << "17 16|15 -|20 19|18 -|21 22|23 -|24 25|26 -";
+        QTest::newRow("Rombo") << 3 << 10 << "29 28|27 -|31 30|119 137|34 33|32 -";
+        QTest::newRow("Trap. Isoscele") << 4 << 12 << "35 36|37 38|39 40|41 42|136 -|116 117|118 -";
+        QTest::newRow("Trap. Rettangolo")
+            << 5 << 13 << "71 70|69 68|58 59|60 61|62 134|124 125|126 -";
+        QTest::newRow("Trap. Scaleno")
+            << 6 << 14 << "75 74|73 72|63 65|64 66|67 135|120 121|122 123";
+        QTest::newRow("Trap. Pitagora")
+            << 7 << 15 << "48 47|46 45|44 43|49 50|51 52|53 54|55 56|57 -";
+        QTest::newRow("Tri. Isoscele") << 8 << 11 << "88 89|90 -|100 101|102 -|127 128|78 77|76 -";
+        QTest::newRow("Tri. Scaleno")
+            << 9 << 16 << "91 92|93 105|106 107|108 133|131 132|81 80|79 84|83 82";
+        QTest::newRow("Tri. Rettangolo") << 10 << 10 << "94 95|96 -|109 110|111 112|113 114|115 -";
+        QTest::newRow("Tri. Equilatero") << 11 << 10 << "97 98|99 -|103 104|129 130|87 86|85 -";
+    }
+
+    void tabsMatchThePanelGrid()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, count);
+        QFETCH(QString, grid);
+        QCOMPARE(tabCaption(tab), QString::fromUtf8(QTest::currentDataTag()));
+        QStringList places(RowCount * ColumnCount, QStringLiteral("-"));
+        int onTab = 0;
+        for (const Entry &e : entries()) {
+            if (e.tab != tab)
+                continue;
+            ++onTab;
+            // Outside the grid, or a place already taken.
+            const int place = (e.row - 1) * ColumnCount + e.column - 1;
+            QVERIFY2((e.column == 1 || e.column == 2) && places.value(place) == "-", e.formula);
+            places[place] = QString::number(e.number);
+        }
+        QCOMPARE(onTab, count);
+        QStringList expected = grid.split(QRegularExpression(QStringLiteral("[ |]")));
+        while (expected.size() < places.size())
+            expected << QStringLiteral("-");
+        QCOMPARE(places, expected);
+    }
+
+    // Box colours by kind; a root marks the Pythagorean theorem, "2p" exactly
+    // the perimeter formulas and "A" alone exactly the area ones.
+    void kindsAgreeWithTheFormulas()
+    {
+        const QRgb colours[] = {qRgb(255, 255, 192), qRgb(192, 255, 192), qRgb(192, 255, 255),
+                                qRgb(192, 192, 255), qRgb(0, 255, 0)};
+        static const QRegularExpression perimeter("\\b2p\\b"), area("\\bA\\b");
+        for (const Entry &e : entries()) {
+            const QString formula = QString::fromUtf8(e.formula);
+            const bool pythagoras = e.kind == Kind::Pythagoras1 || e.kind == Kind::Pythagoras2;
+            QCOMPARE(kindColour(e.kind), colours[int(e.kind)]);
+            QVERIFY2(formula.contains(QString::fromUtf8("√(")) == pythagoras, e.formula);
+            QVERIFY2(formula.contains(perimeter) == (e.kind == Kind::Perimeter), e.formula);
+            QVERIFY2(formula.contains(area) == (e.kind == Kind::Area), e.formula);
+        }
+    }
+
+    void everyPictureFitsItsBox_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("crisp") << 1.0;
+        QTest::newRow("sharp") << 2.0;
+        QTest::newRow("in between") << 1.5;
+    }
+
+    // The logical size of a ratio of 1, near the listed one, within 113 x 41;
+    // black ink, opaque unless antialiased, on transparent ground, off the frame.
+    void everyPictureFitsItsBox()
+    {
+        QFETCH(qreal, ratio);
+        for (const Entry &e : entries()) {
+            const QByteArray where = QByteArray::number(e.number) + ' ' + e.formula;
+            const QImage picture = FormulaRenderer::render(e, ratio);
+            const QSize size = picture.deviceIndependentSize().toSize();
+            const QSize listed = FormulaRenderer::logicalSize(e);
+            QCOMPARE(picture.devicePixelRatio(), ratio);
+            QCOMPARE(size, FormulaRenderer::render(e).size());
+            const QSize most = Box.boundedTo(listed + QSize(10, 4));
+            QVERIFY2(size.expandedTo(listed).boundedTo(most) == size, where);
+            const int border = FormulaRenderer::Margin * ratio; // whole for these ratios
+            const QRect inside = picture.rect().adjusted(border, border, -border, -border);
+            QVERIFY2(inside.contains(inkRect(picture)), where);
+            int ink = 0;
+            for (int i = 0; i < picture.width() * picture.height(); ++i) {
+                const QRgb pixel = picture.pixel(i % picture.width(), i / picture.width());
+                QVERIFY2(!(pixel & 0xffffffu) && (ratio > 1 || qAlpha(pixel) % 255 == 0), where);
+                ink += qAlpha(pixel) >= 128 ? 1 : 0;
+            }
+            // Lettering, neither an empty picture nor a filled block.
+            QVERIFY2(ink > 20 && ink < picture.width() * picture.height() / 3, where);
+        }
+    }
+
+    void fractionStandsOverABar_data()
+    {
+        QTest::addColumn<QString>("formula");
+        QTest::newRow("bracketed numerator") << "A = [b × h] / 2";
+        QTest::newRow("single-symbol numerator") << "l = 2p / 4";
+        QTest::newRow("fraction then minus") << "h = 2p / 2 − b";
+        QTest::newRow("parentheses in numerator") << "A = [(B + b) × h] / 2";
+    }
+
+    // Twice as tall as its numerator on a line; the widest row of ink, the bar,
+    // is as wide as the numerator, with ink above and below.
+    void fractionStandsOverABar()
+    {
+        QFETCH(QString, formula);
+        const QString top = formula.section('=', 1).section('/', 0, 0).remove('[').remove(']');
+        const QImage picture = FormulaRenderer::render(formula, Box);
+        const QRect ink = inkRect(picture);
+        const QRect line = inkRect(FormulaRenderer::render(top, Box));
+        QVERIFY2(ink.height() >= 2 * line.height(), qPrintable(QString::number(ink.height())));
+        int bar = ink.top();
+        for (int y = ink.top(); y <= ink.bottom(); ++y)
+            bar = longestRun(picture, y).second > longestRun(picture, bar).second ? y : bar;
+        QVERIFY(longestRun(picture, bar).second >= line.width());
+        QVERIFY(bar > ink.top() + 4 && bar < ink.bottom() - 4);
+    }
+
+    void rootBarCoversItsArgument_data()
+    {
+        QTest::addColumn<QString>("formula");
+        QTest::newRow("one letter") << "√A";
+        QTest::newRow("sum of squares") << "√(AB² + DA²)";
+    }
+
+    // The top row of ink is one bar from just after the root sign to the right
+    // end of the argument, which stands under it, apart from it.
+    void rootBarCoversItsArgument()
+    {
+        QFETCH(QString, formula);
+        const QImage picture = FormulaRenderer::render(formula, Box);
+        const QRect ink = inkRect(picture);
+        const auto [barStart, barLength] = longestRun(picture, ink.top());
+        QCOMPARE(barStart + barLength - 1, ink.right());
+        QVERIFY2(barStart <= ink.left() + 12, qPrintable(QString::number(barStart)));
+        const QRect underBar(barStart + 2, ink.top() + 3, barLength - 2, ink.height() - 3);
+        QVERIFY(!inkRect(picture.copy(underBar)).isEmpty());
+        QVERIFY(longestRun(picture, ink.top() + 3).second < barLength / 2);
+    }
+
+    void gifRoundTrip_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::newRow("formula") << FormulaRenderer::render(entry(35));
+        QTest::newRow("sharp formula") << FormulaRenderer::render(entry(4), 2.0);
+        QTest::newRow("alpha threshold")
+            << QImage(reinterpret_cast<const uchar *>(Alphas), 4, 1, QImage::Format_ARGB32);
+        QTest::newRow("one transparent pixel") << noise(1, 1, 0, true);
+        QTest::newRow("long run of one colour") << noise(500, 400, 1, false);
+        // Each interlace pass empty or not, in every combination.
+        for (int height : {2, 3, 4, 5, 8, 9, 17})
+            QTest::addRow("%d rows", height) << noise(7, height, 3, true, height);
+        QTest::newRow("255 colours and transparent") << noise(97, 83, 255, true);
+        QTest::newRow("256 colours, none transparent") << noise(97, 83, 256, false);
+        // Enough varied pixels to fill the 4096-code table many times over.
+        QTest::newRow("16-colour noise") << noise(300, 300, 16, true);
+    }
+
+    // Up to 256 colours (transparency counted) come back exactly; pixels below
+    // half opacity turn transparent, the others opaque.
+    void gifRoundTrip()
+    {
+        QFETCH(QImage, image);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("formula.gif"));
+        QCOMPARE(GifWriter::write(image, path), QString());
+        const QImage decoded(path, "gif");
+        QCOMPARE(decoded.size(), image.size());
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb want = image.pixel(x, y), got = decoded.pixel(x, y);
+                QVERIFY2(qAlpha(want) < 128 ? qAlpha(got) == 0 : got == (want | 0xff000000u),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+
+    // GIF89a, a two-colour palette whose first colour, white, is the
+    // transparent one, and one interlaced frame.
+    void gifHeaderOfAPicture()
+    {
+        const QByteArray gif = GifWriter::encode(FormulaRenderer::render("l", QSize(40, 40)));
+        QCOMPARE(gif.left(37).toHex(),
+                 "47494638396128002800f00000ffffff00000021f90401000000002c000000002800280040");
+        QCOMPARE(gif.back(), ';');
+    }
+
+    // The message names the file that could not be written; nothing is left.
+    void gifWriteFailureNamesTheFile()
+    {
+        QTemporaryDir dir;
+        for (const auto &[image, name] : {std::pair(QImage(), "vuota.gif"),
+                                          std::pair(noise(2, 2, 1, false), "manca/formula.gif")}) {
+            const QString path = QDir::toNativeSeparators(dir.filePath(QString::fromUtf8(name)));
+            QVERIFY(GifWriter::write(image, path).startsWith("Impossibile scrivere " + path));
+            QVERIFY(!QFile::exists(path));
+        }
+    }
+};
+
+QTEST_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"
