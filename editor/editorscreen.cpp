@@ -1,7 +1,7 @@
 #include "editorscreen.h"
 
-#include "figurelocator.h"
 #include "form2.h"
+#include "problemfigure.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -54,15 +54,10 @@ QString showStoredProblem(Form2 &form, const QString &testo, const QString &prob
 {
     form.txtTesto->setPlainText(testo);
 
-    QString notice;
-    const QString &name = Module1::NomeFigura;
-    if (!name.isEmpty()) {
-        const QString figurePath = FigureLocator::locate(name, problemPath);
-        if (figurePath.isEmpty())
-            notice = figureNotFoundNotice(name);
-        else if (!form.Picture1->loadPicture(figurePath))
-            notice = unreadableFigureNotice(name, figurePath);
-    }
+    // A figure that cannot be shown keeps its name, so saving again keeps it.
+    QString notice = ProblemFigure::show(*form.Picture1, Module1::NomeFigura, problemPath);
+    if (!notice.isEmpty())
+        notice += QStringLiteral(" Il problema la indica ancora.");
 
     forEachSlot([&form](int i) { form.txtDati[i]->setText(Module1::Dati[i]); });
     forEachSlot([&form](int i) {
@@ -79,26 +74,6 @@ QString notAPictureNotice(const QString &path)
     return QStringLiteral("Il file «%1» non è un'immagine che Zenuvio sappia mostrare: la figura "
                           "non è stata inserita.")
         .arg(QDir::toNativeSeparators(path));
-}
-
-QString figureNotFoundNotice(const QString &name)
-{
-    if (!FigureLocator::isSafeName(name)) {
-        return QStringLiteral("Il problema indica come figura «%1», che non è il nome di un file "
-                              "di figura: la figura non è mostrata.")
-            .arg(name);
-    }
-    return QStringLiteral("La figura «%1» non è stata trovata né nella cartella del programma né "
-                          "accanto al file del problema: non è mostrata, ma il problema la "
-                          "indica ancora.")
-        .arg(name);
-}
-
-QString unreadableFigureNotice(const QString &name, const QString &path)
-{
-    return QStringLiteral("La figura «%1» non si può mostrare: il file «%2» non è un'immagine "
-                          "leggibile. Il problema la indica ancora.")
-        .arg(name, QDir::toNativeSeparators(path));
 }
 
 } // namespace EditorScreen

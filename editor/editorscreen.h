@@ -42,7 +42,5 @@ QString showStoredProblem(Form2 &form, const QString &testo, const QString &prob
 
 // Italian notices about a figure that cannot be shown.
 QString notAPictureNotice(const QString &path);
-QString figureNotFoundNotice(const QString &name);
-QString unreadableFigureNotice(const QString &name, const QString &path);
 
 } // namespace EditorScreen

@@ -1,11 +1,11 @@
 #include "solverhandler.h"
 
-#include "figurelocator.h"
 #include "form2.h"
 #include "formulapanel.h"
 #include "messagebox.h"
 #include "modesetup.h"
 #include "module1.h"
+#include "problemfigure.h"
 #include "problemfile.h"
 #include "programfolder.h"
 #include "solvertexts.h"
@@ -36,24 +36,6 @@ bool solving()
 }
 
 } // namespace
-
-namespace SolverNotices {
-
-QString figureNotFound(const QString &nomeFigura)
-{
-    return QStringLiteral("La figura «%1» non è stata trovata, né nella cartella del programma né "
-                          "accanto al file del problema. Il problema si può risolvere anche senza.")
-        .arg(nomeFigura);
-}
-
-QString figureUnreadable(const QString &nomeFigura, const QString &path)
-{
-    return QStringLiteral("La figura «%1» non si può mostrare: il file «%2» non è un'immagine "
-                          "leggibile. Il problema si può risolvere anche senza.")
-        .arg(nomeFigura, QDir::toNativeSeparators(path));
-}
-
-} // namespace SolverNotices
 
 SolverHandler::SolverHandler(Form2 &form) : m_form(form) {}
 
@@ -119,15 +101,10 @@ void SolverHandler::emptyWindow()
 // told why (the text returned), and solves it without.
 QString SolverHandler::showFigure(const QString &problemPath)
 {
-    const QString name = Module1::NomeFigura;
-    if (name.isEmpty())
-        return {};
-    const QString figurePath = FigureLocator::locate(name, problemPath);
-    if (figurePath.isEmpty())
-        return SolverNotices::figureNotFound(name);
-    if (!m_form.Picture1->loadPicture(figurePath))
-        return SolverNotices::figureUnreadable(name, figurePath);
-    return {};
+    QString notice = ProblemFigure::show(*m_form.Picture1, Module1::NomeFigura, problemPath);
+    if (!notice.isEmpty())
+        notice += QStringLiteral(" Il problema si può risolvere anche senza.");
+    return notice;
 }
 
 void SolverHandler::txtDati_KeyPress(int, int keyAscii)

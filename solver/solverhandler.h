@@ -50,9 +50,3 @@ private:
 };
 
 std::unique_ptr<ModeHandler> makeSolverHandler(Form2 &form);
-
-// The notices shown when a problem's figure cannot be shown.
-namespace SolverNotices {
-QString figureNotFound(const QString &nomeFigura);
-QString figureUnreadable(const QString &nomeFigura, const QString &path);
-} // namespace SolverNotices
