@@ -10,7 +10,6 @@
 #include "programfolder.h"
 #include "solvertexts.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
