@@ -16,31 +16,6 @@
 
 namespace {
 
-// Notes the events the window routes to it.
-class RecordingHandler : public ModeHandler {
-public:
-    explicit RecordingHandler(QStringList *log) : m_log(log) {}
-    void txtTesto_Click() override { note("txtTesto_Click"); }
-    void Picture1_Click() override { note("Picture1_Click"); }
-    void txtDati_Click(int i) override { note("txtDati_Click", i); }
-    void txtDati_KeyPress(int i, int key) override { note("txtDati_KeyPress", i, key); }
-    void picFormRis_Click(int i) override { note("picFormRis_Click", i); }
-    void txtRisultato_KeyPress(int i, int key) override { note("txtRisultato_KeyPress", i, key); }
-    void picFormula_Click(int n) override { note("picFormula_Click", n); }
-    void cmdApri_Risoluzione_Click() override { note("cmdApri_Risoluzione_Click"); }
-
-private:
-    void note(const char *what, int a = -1, int b = -1)
-    {
-        QString line = QLatin1String(what);
-        for (int n : {a, b})
-            if (n >= 0)
-                line += QLatin1Char(' ') + QString::number(n);
-        *m_log << line;
-    }
-    QStringList *m_log;
-};
-
 void enterMode(bool solving)
 {
     Module1::ModoEditor = solving ? 0 : 1;
@@ -78,7 +53,6 @@ private slots:
     void setUp();
     void eachLoadStartsFromTheDesignState();
     void missingCliccaLeavesAnEmptyFigureBox();
-    void eventsReachTheModeHandler();
     void leavingDeletesTheWindow_data();
     void leavingDeletesTheWindow();
 
@@ -105,7 +79,7 @@ std::unique_ptr<Form2> TestModeSetup::load(bool solving)
     auto make = [this](const char *mode) {
         return [this, mode](Form2 &) {
             m_log << QStringLiteral("handler %1").arg(QLatin1String(mode));
-            return std::make_unique<RecordingHandler>(&m_log);
+            return std::make_unique<ModeHandler>();
         };
     };
     return std::unique_ptr<Form2>(Form2::load({make("editor"), make("solver")}));
@@ -188,40 +162,6 @@ void TestModeSetup::missingCliccaLeavesAnEmptyFigureBox()
     ProgramFolder::setOverride(empty.path());
     const auto form = load(false);
     QVERIFY(!form->Picture1->hasPicture());
-}
-
-void TestModeSetup::eventsReachTheModeHandler()
-{
-    const auto form = load(true);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    m_log.clear();
-
-    // While the panel is off no formula click gets through.
-    QTest::mouseClick(form->picFormula(0), Qt::LeftButton);
-    QVERIFY(m_log.isEmpty());
-
-    form->SSTab1->setSwitchedOn(true);
-    for (QWidget *w :
-         {static_cast<QWidget *>(form->txtDati[2]), static_cast<QWidget *>(form->txtRisultato[5]),
-          static_cast<QWidget *>(form->picFormRis[5])})
-        w->show();
-    form->txtTesto->setEnabled(true);
-    QTest::mouseClick(form->picFormula(0), Qt::LeftButton);
-    QTest::mouseClick(form->txtDati[2], Qt::LeftButton);
-    QTest::keyClick(form->txtDati[2], Qt::Key_Return);
-    QTest::keyClick(form->txtDati[2], Qt::Key_A);
-    QTest::keyClick(form->txtRisultato[5], Qt::Key_Enter);
-    QTest::mouseClick(form->picFormRis[5], Qt::LeftButton);
-    QTest::mouseClick(form->txtTesto->viewport(), Qt::LeftButton);
-    QTest::mouseClick(form->Picture1, Qt::LeftButton);
-    QTest::mouseClick(form->cmdApri_Risoluzione, Qt::LeftButton);
-
-    const QStringList expected = {"picFormula_Click 0",    "txtDati_Click 2",
-                                  "txtDati_KeyPress 2 13", "txtRisultato_KeyPress 5 13",
-                                  "picFormRis_Click 5",    "txtTesto_Click",
-                                  "Picture1_Click",        "cmdApri_Risoluzione_Click"};
-    QCOMPARE(m_log, expected);
 }
 
 void TestModeSetup::leavingDeletesTheWindow_data()

@@ -15,8 +15,6 @@ class TestPlatformLayers : public QObject {
 private slots:
     void dialogAnswers_data();
     void dialogAnswers();
-    void dialogFilter_data();
-    void dialogFilter();
     void openMovesTheCurrentFolder();
     void tabCaptionsStandInRowsOfTwo();
     void switchedOffPanelTakesNoClickAndKeepsTheTab();
@@ -66,25 +64,6 @@ void TestPlatformLayers::dialogAnswers()
     script->answer(QString());
     dialog.showSave();
     QCOMPARE(script->showings()[1].proposed, expectedName);
-}
-
-void TestPlatformLayers::dialogFilter_data()
-{
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("nameFilter");
-    QTest::newRow("problems") << "Zenuvio (*.znv)|*.znv"
-                              << "Zenuvio (*.znv)";
-    QTest::newRow("figures") << "Figura (*.gif)|*.gif"
-                             << "Figura (*.gif)";
-    QTest::newRow("label without pattern") << "Immagini|*.gif"
-                                           << "Immagini (*.gif)";
-}
-
-void TestPlatformLayers::dialogFilter()
-{
-    QFETCH(QString, filter);
-    QFETCH(QString, nameFilter);
-    QCOMPARE(CommonDialog::toNameFilter(filter), nameFilter);
 }
 
 void TestPlatformLayers::openMovesTheCurrentFolder()
