@@ -22,17 +22,38 @@ FormulaPanel::FormulaPanel(QWidget *parent) : TabPanel(2, Form2Layout::tabCaptio
     setPageColour(pageColour);
     setCaptionColour(captionColour);
 
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     for (const FormulaCatalogue::Entry &entry : FormulaCatalogue::entries()) {
         auto *box = new PictureBox;
         box->setObjectName(QStringLiteral("picFormula_%1").arg(entry.number));
         box->setProperty("index", entry.number);
         box->setBackColor(QColor::fromRgb(FormulaCatalogue::kindColour(entry.kind)));
-        box->setPicture(FormulaPictures::picture(entry.number, ratio));
         box->setAccessibleName(QString::fromUtf8(entry.formula));
         placeOnPage(entry.tab, box, Form2Layout::picFormula(entry.row, entry.column));
         const int number = entry.number;
         connect(box, &PictureBox::clicked, this, [this, number] { emit formulaClicked(number); });
         m_boxes[entry.number] = box;
     }
+    connect(this, &TabPanel::currentTabChanged, this, &FormulaPanel::drawTab);
+    drawTab(currentTab());
+}
+
+PictureBox *FormulaPanel::picFormula(int number) const
+{
+    drawPicture(number);
+    return m_boxes.at(number);
+}
+
+void FormulaPanel::drawTab(int tab) const
+{
+    for (const FormulaCatalogue::Entry &entry : FormulaCatalogue::entries())
+        if (entry.tab == tab)
+            drawPicture(entry.number);
+}
+
+void FormulaPanel::drawPicture(int number) const
+{
+    if (m_drawn.at(number))
+        return;
+    m_drawn[number] = true;
+    m_boxes[number]->setPicture(FormulaPictures::picture(number, devicePixelRatioF()));
 }

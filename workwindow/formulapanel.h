@@ -17,12 +17,19 @@ public:
 
     explicit FormulaPanel(QWidget *parent = nullptr);
 
-    PictureBox *picFormula(int number) const { return m_boxes.at(number); }
+    // The box of a formula, its picture drawn.
+    PictureBox *picFormula(int number) const;
 
 signals:
     // A formula box was clicked while the panel was on.
     void formulaClicked(int number);
 
 private:
+    // Pictures are drawn when their tab first comes to the front, or when a
+    // box is asked for, so that opening the window draws only the first tab.
+    void drawTab(int tab) const;
+    void drawPicture(int number) const;
+
     std::array<PictureBox *, FormulaCount> m_boxes{};
+    mutable std::array<bool, FormulaCount> m_drawn{};
 };

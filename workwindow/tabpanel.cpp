@@ -125,6 +125,7 @@ void TabPanel::selectTab(int tab)
     m_current = tab;
     m_captions.at(tab)->setChecked(true);
     m_pages.at(tab)->setVisible(true);
+    emit currentTabChanged(tab);
 }
 
 void TabPanel::keyPressEvent(QKeyEvent *event)

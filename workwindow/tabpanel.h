@@ -49,6 +49,10 @@ public:
     void setPageColour(const QColor &colour);
     void setCaptionColour(const QColor &colour);
 
+signals:
+    // The user brought another tab to the front.
+    void currentTabChanged(int tab);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
