@@ -53,17 +53,30 @@ void setColours(QWidget *widget, QPalette::ColorRole backRole, const QColor &bac
     widget->setPalette(pal);
 }
 
-QLabel *heading(QWidget *parent, const char *name, const QString &caption, const QRect &place)
+// A centred label on the button-face colour: the purple headings and the red
+// hint labels.
+QLabel *label(QWidget *parent, const char *name, const QString &caption, const QRect &place,
+              const QFont &font, const QColor &ink)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(place);
-    label->setFont(arial(9.75, true, false));
+    label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
     setColours(label, QPalette::Window, parent->palette().color(QPalette::Button),
-               QPalette::WindowText, purple);
+               QPalette::WindowText, ink);
     return label;
+}
+
+QLabel *heading(QWidget *parent, const char *name, const QString &caption, const QRect &place)
+{
+    return label(parent, name, caption, place, arial(9.75, true, false), purple);
+}
+
+QLabel *hintLabel(QWidget *parent, const char *name, const QString &caption, const QRect &place)
+{
+    return label(parent, name, caption, place, arial(24, true, true), red);
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &place)
@@ -74,19 +87,6 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
     b->setFont(arial(12, true, true));
     b->setAutoDefault(false);
     return b;
-}
-
-QLabel *hintLabel(QWidget *parent, const char *name, const QString &caption, const QRect &place)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
-    label->setFont(arial(24, true, true));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setAutoFillBackground(true);
-    setColours(label, QPalette::Window, parent->palette().color(QPalette::Button),
-               QPalette::WindowText, red);
-    return label;
 }
 
 QLineEdit *lineBox(QWidget *parent, const QString &name, const QRect &place)
