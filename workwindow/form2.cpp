@@ -5,6 +5,7 @@
 #include "modesetup.h"
 #include "module1.h"
 #include "programfolder.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <algorithm>
 #include <vector>
 
@@ -327,11 +327,7 @@ void Form2::showEvent(QShowEvent *event)
     if (m_placed)
         return;
     m_placed = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    placeAtScreenCentre(this);
 }
 
 void Form2::closeEvent(QCloseEvent *event)

@@ -4,8 +4,10 @@
 #include "formulacatalogue.h"
 #include "formulapictures.h"
 #include "picturebox.h"
+#include "problemfile.h"
 
-#include <QApplication>
+// A problem file may name any formula of the panel, and only those.
+static_assert(FormulaCatalogue::FormulaCount == HighestFormulaNumber + 1);
 
 namespace {
 const QColor pageColour(192, 192, 192);

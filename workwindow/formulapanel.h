@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formulacatalogue.h"
 #include "tabpanel.h"
 
 #include <array>
@@ -13,7 +14,7 @@ class FormulaPanel : public TabPanel {
     Q_OBJECT
 
 public:
-    static constexpr int FormulaCount = 139;
+    static constexpr int FormulaCount = FormulaCatalogue::FormulaCount;
 
     explicit FormulaPanel(QWidget *parent = nullptr);
 
