@@ -4,7 +4,6 @@
 program="$1"
 source "$(dirname "$0")/xsession.sh"
 
-start_display 640x480x24
 start_program "$program"
 
 notice=$(wait_for_window Avviso)

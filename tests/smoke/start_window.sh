@@ -4,7 +4,6 @@
 program="$1"
 source "$(dirname "$0")/xsession.sh"
 
-start_display 1024x768x24
 start_program "$program"
 
 start=$(wait_for_window Start)

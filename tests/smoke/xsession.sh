@@ -1,9 +1,10 @@
-# Shared by the smoke tests: a private X display for the real program.
-# Source it; it needs Xvfb and xdotool, and skips the test (exit 77) without them.
+# Shared by the smoke tests, which run on the private X display that
+# tests/support/with-desktop.sh gives them. Source it; it needs xdotool, and
+# skips the test (exit 77) without it.
 
 set -u
 
-for tool in Xvfb xdotool timeout; do
+for tool in xdotool timeout; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed"
         exit 77
@@ -15,27 +16,12 @@ cleanup() {
     if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
         kill "$program_pid" 2>/dev/null
     fi
-    if [ -n "${XVFB_PID:-}" ]; then
-        kill "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
-    fi
 }
 trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*"
     exit 1
-}
-
-# Starts Xvfb on a free display with the given screen (e.g. 1024x768x24, at
-# 96 dots per inch) and points DISPLAY at it. Xvfb prints the display number
-# once it accepts connections, so nothing has to wait by the clock.
-start_display() {
-    coproc XVFB { exec Xvfb -displayfd 1 -screen 0 "$1" -dpi 96 -nolisten tcp 2>/dev/null; }
-    local number=""
-    read -r -t 30 -u "${XVFB[0]}" number || fail "Xvfb did not start"
-    export DISPLAY=":$number"
-    export QT_QPA_PLATFORM=xcb
 }
 
 # Starts the program; it is stopped after 60 seconds if it has not ended.

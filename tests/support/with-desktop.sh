@@ -2,7 +2,8 @@
 # Runs a command on a private X display (Xvfb) with its own session bus and
 # accessibility bus, so that a test can drive the real program as a person
 # would and read its windows as a screen reader does:
-#   with-desktop.sh <command> [args...]
+#   [TEST_SCREEN=640x480x24] with-desktop.sh <command> [args...]
+# The screen is 1024 x 768 unless TEST_SCREEN says otherwise, at 96 dots per inch.
 set -euo pipefail
 
 if [[ -z "${WITH_DESKTOP_INNER:-}" ]]; then
@@ -13,19 +14,27 @@ fi
 runtime=$(mktemp -d)
 cleanup() {
     kill "${bus_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
+    # Xvfb removes its socket as it ends: let it finish before another test
+    # may take the same display number.
+    wait "${xvfb_pid:-}" 2>/dev/null || true
     rm -rf "$runtime"
 }
 trap cleanup EXIT
 
 # Xvfb picks a free display number itself and tells it through a pipe.
 exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd "$display_fd" -screen 0 "${TEST_SCREEN:-1024x768x24}" -dpi 96 -nolisten tcp \
+    >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 30 display_number <&"$display_fd"
 export DISPLAY=":$display_number"
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus_pid=$!
+# The program asks for the accessibility bus as it starts: have it ready first.
+# The call waits for the launcher's answer (the bus activates it if need be).
+dbus-send --session --print-reply --reply-timeout=30000 --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress >/dev/null
 
 export XDG_RUNTIME_DIR="$runtime"
 export HOME="$runtime"
