@@ -2,7 +2,7 @@
 # Redraws the pictures that Zenuvio ships and puts them in resources/:
 # the sky and the icon in resources/embedded/, the GIF pictures kept beside
 # the program in resources/beside/. The results are committed, so a normal
-# build never runs this; run it after changing resources/tools/drawpictures.cpp.
+# build never runs this; run it after changing tools/drawpictures.cpp.
 #
 # Usage: scripts/draw-pictures.sh [build-folder]   (default: build)
 set -eu
