@@ -1,5 +1,7 @@
 #include "form3.h"
 
+#include "colours.h"
+#include "fonts.h"
 #include "frminfo.h"
 #include "helpfile.h"
 #include "messagebox.h"
@@ -10,6 +12,7 @@
 #include "twips.h"
 #include "versiontext.h"
 #include "windowplacement.h"
+#include "zenuvioresources.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,17 +20,16 @@
 #include <QPushButton>
 
 namespace {
-const QColor DarkBlue(0, 0, 192);
-
+// The buttons and small labels are in regular Comic Sans MS, the two titles in
+// bold italic Arial.
 struct FontLook {
-    const char *family;
+    bool arial;
     qreal pointSize;
-    bool boldItalic;
 };
-const FontLook ButtonFont{"Comic Sans MS", 20.25, false};
-const FontLook SmallFont{"Comic Sans MS", 8.25, false};
-const FontLook TitleFont{"Arial", 26.25, true};
-const FontLook SubtitleFont{"Arial", 12, true};
+const FontLook ButtonFont{false, 20.25};
+const FontLook SmallFont{false, 8.25};
+const FontLook TitleFont{true, 26.25};
+const FontLook SubtitleFont{true, 12};
 
 enum class Kind { Button, Label };
 
@@ -59,11 +61,7 @@ const ControlRow Controls[] = {
 
 QFont fontOf(const FontLook &look)
 {
-    QFont font(QLatin1String(look.family));
-    font.setPointSizeF(look.pointSize);
-    font.setBold(look.boldItalic);
-    font.setItalic(look.boldItalic);
-    return font;
+    return look.arial ? Fonts::arial(look.pointSize, true, true) : Fonts::comicSans(look.pointSize);
 }
 
 const QString RefusalText = QStringLiteral(
@@ -74,7 +72,7 @@ const QString RefusalText = QStringLiteral(
 Form3::Form3(WorkWindowFactory makeWorkWindow, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_makeWorkWindow(std::move(makeWorkWindow)), m_sky(QStringLiteral(":/zenuvio/sky.jpg"))
+      m_makeWorkWindow(std::move(makeWorkWindow)), m_sky(ZenuvioResources::skyPicturePath())
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Start"));
@@ -85,7 +83,7 @@ Form3::Form3(WorkWindowFactory makeWorkWindow, QWidget *parent)
 void Form3::buildControls()
 {
     QPalette labelPalette = palette();
-    labelPalette.setColor(QPalette::WindowText, DarkBlue);
+    labelPalette.setColor(QPalette::WindowText, Colours::darkBlue);
 
     QWidget *previous = nullptr;
     for (const ControlRow &row : Controls) {

@@ -1,20 +1,15 @@
 #include "frminfo.h"
 
+#include "colours.h"
+#include "fonts.h"
+
 #include "textbox.h"
 #include "twips.h"
 
 #include <QPushButton>
 
 namespace {
-const QColor DarkBlue(0, 0, 192);
 const QLatin1String LineEnd("\r\n");
-
-QFont comicSans12()
-{
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPointSizeF(12);
-    return font;
-}
 } // namespace
 
 frmInfo::frmInfo(QWidget *parent)
@@ -29,15 +24,15 @@ frmInfo::frmInfo(QWidget *parent)
 
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setGeometry(twipsRect(120, 60, 6255, 2535));
-    m_text1->setFont(comicSans12());
+    m_text1->setFont(Fonts::comicSans(12));
     QPalette palette = m_text1->palette();
-    palette.setColor(QPalette::Text, DarkBlue);
+    palette.setColor(QPalette::Text, Colours::darkBlue);
     m_text1->setPalette(palette);
     m_text1->setText(QStringLiteral("Text1"));
 
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setGeometry(twipsRect(2580, 2820, 1395, 615));
-    m_cmdOK->setFont(comicSans12());
+    m_cmdOK->setFont(Fonts::comicSans(12));
     connect(m_cmdOK, &QPushButton::clicked, this, &frmInfo::cmdOK_Click);
 
     setTabOrder(m_text1, m_cmdOK);

@@ -1,10 +1,10 @@
 #include "editorhandler.h"
-#include "fontsubstitutions.h"
+#include "fonts.h"
 #include "form2.h"
 #include "form3.h"
-#include "programicon.h"
 #include "solverhandler.h"
 #include "versiontext.h"
+#include "zenuvioresources.h"
 
 #include <QApplication>
 
@@ -13,8 +13,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zenuvio"));
     QApplication::setApplicationVersion(programVersionText());
-    QApplication::setWindowIcon(programIcon());
-    installFontSubstitutions();
+    QApplication::setWindowIcon(ZenuvioResources::programIcon());
+    Fonts::installSubstitutions();
 
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.

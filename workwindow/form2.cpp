@@ -1,5 +1,7 @@
 #include "form2.h"
 
+#include "colours.h"
+#include "fonts.h"
 #include "form2layout.h"
 #include "formulapanel.h"
 #include "modesetup.h"
@@ -21,19 +23,11 @@
 
 namespace {
 
-const QColor lightGrey(192, 192, 192);
-const QColor darkBlue(0, 0, 192);
-const QColor purple(192, 0, 192);
-const QColor red(255, 0, 0);
-
-QFont arial(qreal points, bool bold, bool italic)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
+using Colours::darkBlue;
+using Colours::lightGrey;
+using Colours::purple;
+using Colours::red;
+using Fonts::arial;
 
 QString indexed(const char *name, int index)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QRect>
+#include "twips.h"
+
 #include <array>
 
 // Where every control of the work window stands at design time. Positions are
@@ -8,15 +9,12 @@
 // to the pixel.
 namespace Form2Layout {
 
-constexpr int TwipsPerPixel = 15;
-
 constexpr QRect twips(int left, int top, int width, int height)
 {
-    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                 height / TwipsPerPixel);
+    return twipsRect(left, top, width, height);
 }
 
-constexpr QSize clientSize{11880 / TwipsPerPixel, 8595 / TwipsPerPixel};
+constexpr QSize clientSize{twipsToPixels(11880), twipsToPixels(8595)};
 
 constexpr QRect txtTesto = twips(300, 60, 6975, 1335);
 constexpr QRect Label5 = twips(1320, 1440, 1395, 255);

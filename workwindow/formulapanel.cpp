@@ -1,5 +1,7 @@
 #include "formulapanel.h"
 
+#include "colours.h"
+#include "fonts.h"
 #include "form2layout.h"
 #include "formulacatalogue.h"
 #include "formulapictures.h"
@@ -9,20 +11,13 @@
 // A problem file may name any formula of the panel, and only those.
 static_assert(FormulaCatalogue::FormulaCount == HighestFormulaNumber + 1);
 
-namespace {
-const QColor pageColour(192, 192, 192);
-const QColor captionColour(0, 0, 192);
-} // namespace
-
 FormulaPanel::FormulaPanel(QWidget *parent) : TabPanel(2, Form2Layout::tabCaptionHeight, parent)
 {
-    QFont captionFont(QStringLiteral("Arial"));
-    captionFont.setPointSizeF(8.25);
-    setFont(captionFont);
+    setFont(Fonts::arial(8.25));
     for (int tab = 0; tab < FormulaCatalogue::TabCount; ++tab)
         addTab(FormulaCatalogue::tabCaption(tab));
-    setPageColour(pageColour);
-    setCaptionColour(captionColour);
+    setPageColour(Colours::lightGrey);
+    setCaptionColour(Colours::darkBlue);
 
     for (const FormulaCatalogue::Entry &entry : FormulaCatalogue::entries()) {
         auto *box = new PictureBox;
