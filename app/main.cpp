@@ -1,9 +1,9 @@
 #include "editorhandler.h"
 #include "fonts.h"
-#include "form2.h"
-#include "form3.h"
 #include "solverhandler.h"
+#include "startwindow.h"
 #include "versiontext.h"
+#include "workwindow.h"
 #include "zenuvioresources.h"
 
 #include <QApplication>
@@ -19,10 +19,10 @@ int main(int argc, char *argv[])
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.
     const ModeHandlers handlers{makeEditorHandler, makeSolverHandler};
-    auto makeWorkWindow = [&handlers]() -> QWidget * { return Form2::load(handlers); };
+    auto makeWorkWindow = [&handlers]() -> QWidget * { return WorkWindow::load(handlers); };
 
-    Form3 start(makeWorkWindow);
-    if (!start.Form_Load())
+    StartWindow start(makeWorkWindow);
+    if (!start.startUp())
         return 0;
     start.show();
     return app.exec();

@@ -36,10 +36,10 @@ const ScreenMetrics *ScreenMetrics::overridden()
     return overrideMetrics();
 }
 
-bool RisoluzioneUguale(const int &Larghezza, const int &Altezza, const ScreenMetrics &screen)
+bool screenIsExactly(const int &widthPixels, const int &heightPixels, const ScreenMetrics &screen)
 {
-    const auto larghezzaTwips = pixelsToTwips(Larghezza);
-    const auto altezzaTwips = pixelsToTwips(Altezza);
+    const auto larghezzaTwips = pixelsToTwips(widthPixels);
+    const auto altezzaTwips = pixelsToTwips(heightPixels);
     if (!larghezzaTwips || !altezzaTwips)
         return false;
     if (double(screen.widthTwips()) != double(*larghezzaTwips))

@@ -15,7 +15,7 @@ public:
     static const ScreenMetrics *overridden();
 };
 
-// True when the screen measures exactly Larghezza x Altezza pixels at a fixed
+// True when the screen measures exactly widthPixels x heightPixels pixels at a fixed
 // 15 twips to the pixel. The width is compared first; the height is read only
 // when the width matches. Sizes whose twips do not fit in 32 bits match no screen.
-bool RisoluzioneUguale(const int &Larghezza, const int &Altezza, const ScreenMetrics &screen);
+bool screenIsExactly(const int &widthPixels, const int &heightPixels, const ScreenMetrics &screen);

@@ -6,10 +6,10 @@
 //       --benchmark_report_aggregates_only=true   (one command line)
 //
 // Runs offscreen by itself unless a platform is named on the command line.
-#include "form2.h"
 #include "formulacatalogue.h"
 #include "formularenderer.h"
 #include "module1.h"
+#include "workwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,9 +26,9 @@ void loadWorkWindow(benchmark::State &state, bool solving)
     Module1::ModoEditor = solving ? 0 : 1;
     Module1::ModoRisoluzione = solving ? 1 : 0;
     // The first window draws the formula pictures once for the whole run.
-    delete Form2::load({});
+    delete WorkWindow::load({});
     for (auto _ : state) {
-        Form2 *form = Form2::load({});
+        WorkWindow *form = WorkWindow::load({});
         benchmark::DoNotOptimize(form);
         state.PauseTiming();
         delete form;
@@ -59,7 +59,7 @@ void BM_BareWindowSameChildCount(benchmark::State &state)
 {
     int children = 0;
     {
-        Form2 probe({});
+        WorkWindow probe({});
         children = probe.findChildren<QWidget *>().size();
     }
     state.counters["children"] = children;
@@ -92,7 +92,7 @@ int main(int argc, char **argv)
     {
         QElapsedTimer timer;
         timer.start();
-        delete Form2::load({});
+        delete WorkWindow::load({});
         std::printf("first work window of the run (cold): %.2f ms\n", timer.nsecsElapsed() / 1e6);
     }
     benchmark::Initialize(&argc, argv);

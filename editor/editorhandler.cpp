@@ -2,12 +2,12 @@
 
 #include "editorhints.h"
 #include "editorscreen.h"
-#include "form2.h"
 #include "messagebox.h"
 #include "module1.h"
 #include "problemfile.h"
 #include "programfolder.h"
 #include "singlelinetext.h"
+#include "workwindow.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -19,7 +19,7 @@ const QString problemFilter = QStringLiteral("Zenuvio (*.znv)|*.znv");
 const QString figureFilter = QStringLiteral("Figura (*.gif)|*.gif");
 } // namespace
 
-EditorHandler::EditorHandler(Form2 &form) : m_form(form)
+EditorHandler::EditorHandler(WorkWindow &form) : m_form(form)
 {
     new SingleLineText(m_form.txtTesto);
 }
@@ -29,78 +29,78 @@ void EditorHandler::notify(const QString &text)
     MessageBox::show(MessageBox::Icon::Warning, QStringLiteral("Zenuvio"), text, &m_form);
 }
 
-void EditorHandler::txtTesto_Click()
+void EditorHandler::textClicked()
 {
     EditorHints::removeRowOnClick(m_form, EditorHints::Row::Testo);
 }
 
-void EditorHandler::txtDati_Click(int)
+void EditorHandler::datumClicked(int)
 {
     EditorHints::removeRowOnClick(m_form, EditorHints::Row::Dati);
 }
 
-void EditorHandler::txtRisultato_Click(int)
+void EditorHandler::resultClicked(int)
 {
     EditorHints::removeRowOnClick(m_form, EditorHints::Row::Risultati);
 }
 
 // The figure: the name goes into NomeFigura only once its picture is shown, so
 // the problem never names a figure the teacher cannot see.
-void EditorHandler::Picture1_Click()
+void EditorHandler::figureClicked()
 {
     EditorHints::removeRowOnClick(m_form, EditorHints::Row::Figura);
     Module1::NomeFigura.clear();
-    CommonDialog &dialog = m_form.CommonDialog2;
+    FileDialog &dialog = m_form.figureDialog;
     dialog.setFileName(QString());
     dialog.setFilter(figureFilter);
     dialog.showOpen();
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty()) {
-        m_form.Picture1->clearPicture();
+        m_form.figureBox->clearPicture();
         return;
     }
     // The full path names the same file as the bare name in the folder the
     // dialog made current.
-    if (!m_form.Picture1->loadPicture(chosen)) {
+    if (!m_form.figureBox->loadPicture(chosen)) {
         notify(EditorScreen::notAPictureNotice(chosen));
         return;
     }
     Module1::NomeFigura = dialog.fileTitle();
 }
 
-void EditorHandler::picFormRis_Click(int index)
+void EditorHandler::stepFormulaClicked(int index)
 {
     EditorHints::removeRowOnClick(m_form, EditorHints::Row::Formule);
-    m_form.picFormRis[index]->clearPicture();
-    m_form.Option1[index]->setChecked(true);
+    m_form.stepFormulaBoxes[index]->clearPicture();
+    m_form.stepSelectors[index]->setChecked(true);
     Module1::FormuleEditor[index] = std::nullopt;
 }
 
-void EditorHandler::picFormula_Click(int number)
+void EditorHandler::formulaClicked(int number)
 {
     EditorScreen::forEachSlot([this, number](int i) {
-        if (!m_form.Option1[i]->isChecked())
+        if (!m_form.stepSelectors[i]->isChecked())
             return;
-        m_form.picFormRis[i]->copyPictureFrom(*m_form.picFormula(number));
+        m_form.stepFormulaBoxes[i]->copyPictureFrom(*m_form.picFormula(number));
         Module1::FormuleEditor[i] = number;
     });
 }
 
 // A new problem keeps the selected step, the removed tooltips and the tab.
-void EditorHandler::cmdNuovo_Click()
+void EditorHandler::newClicked()
 {
     EditorScreen::clearControls(m_form);
-    m_form.CommonDialog1.setFileName(QString());
+    m_form.problemDialog.setFileName(QString());
     // A missing Clicca.gif just leaves the figure box empty.
-    m_form.Picture1->loadPicture(ProgramFolder::file(QStringLiteral("Clicca.gif")));
+    m_form.figureBox->loadPicture(ProgramFolder::file(QStringLiteral("Clicca.gif")));
     EditorScreen::forgetFigureAndFormulas();
 }
 
 // Writes the problem on screen. The file is replaced whole or not at all; when
 // it cannot be written the message says why and the screen stays as it is.
-void EditorHandler::cmdSalva_Click()
+void EditorHandler::saveClicked()
 {
-    CommonDialog &dialog = m_form.CommonDialog1;
+    FileDialog &dialog = m_form.problemDialog;
     dialog.setFilter(problemFilter);
     dialog.showSave();
     const QString path = dialog.fileName();
@@ -116,10 +116,10 @@ void EditorHandler::cmdSalva_Click()
 // a file that cannot be read leaves it cleared, with nothing half read, and is
 // not proposed by the next save, so the refused file is not overwritten by
 // accident.
-void EditorHandler::cmdApri_Editor_Click()
+void EditorHandler::editorOpenClicked()
 {
     EditorHints::removeAll(m_form);
-    CommonDialog &dialog = m_form.CommonDialog1;
+    FileDialog &dialog = m_form.problemDialog;
     dialog.setFileName(QString());
     EditorScreen::clearControls(m_form);
     EditorScreen::forgetFigureAndFormulas();
@@ -145,7 +145,7 @@ void EditorHandler::cmdApri_Editor_Click()
         notify(figureNotice);
 }
 
-std::unique_ptr<ModeHandler> makeEditorHandler(Form2 &form)
+std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &form)
 {
     return std::make_unique<EditorHandler>(form);
 }

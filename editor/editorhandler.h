@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-class Form2;
+class WorkWindow;
 
 // What the work window does in editor mode: the hint tooltips come off as the
 // teacher clicks (EditorHints), the figure and the steps' formulas are chosen
@@ -16,22 +16,22 @@ class Form2;
 // nothing the teacher typed lost.
 class EditorHandler : public ModeHandler {
 public:
-    explicit EditorHandler(Form2 &form);
+    explicit EditorHandler(WorkWindow &form);
 
-    void txtTesto_Click() override;
-    void Picture1_Click() override;
-    void txtDati_Click(int index) override;
-    void picFormRis_Click(int index) override;
-    void txtRisultato_Click(int index) override;
-    void picFormula_Click(int number) override;
-    void cmdNuovo_Click() override;
-    void cmdApri_Editor_Click() override;
-    void cmdSalva_Click() override;
+    void textClicked() override;
+    void figureClicked() override;
+    void datumClicked(int index) override;
+    void stepFormulaClicked(int index) override;
+    void resultClicked(int index) override;
+    void formulaClicked(int number) override;
+    void newClicked() override;
+    void editorOpenClicked() override;
+    void saveClicked() override;
 
 private:
     void notify(const QString &text);
 
-    Form2 &m_form;
+    WorkWindow &m_form;
 };
 
-std::unique_ptr<ModeHandler> makeEditorHandler(Form2 &form);
+std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &form);

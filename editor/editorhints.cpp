@@ -1,14 +1,14 @@
 #include "editorhints.h"
 
-#include "form2.h"
 #include "module1.h"
+#include "workwindow.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace {
 
-void removeRow(Form2 &form, EditorHints::Row row)
+void removeRow(WorkWindow &form, EditorHints::Row row)
 {
     using Row = EditorHints::Row;
     switch (row) {
@@ -16,14 +16,14 @@ void removeRow(Form2 &form, EditorHints::Row row)
         form.txtTesto->setToolTip(QString());
         return;
     case Row::Figura:
-        form.Picture1->setToolTip(QString());
+        form.figureBox->setToolTip(QString());
         return;
     case Row::Dati:
         for (QLineEdit *box : form.txtDati)
             box->setToolTip(QString());
         return;
     case Row::Formule:
-        for (PictureBox *box : form.picFormRis)
+        for (PictureBox *box : form.stepFormulaBoxes)
             box->setToolTip(QString());
         return;
     case Row::Risultati:
@@ -37,13 +37,13 @@ void removeRow(Form2 &form, EditorHints::Row row)
 
 namespace EditorHints {
 
-void removeRowOnClick(Form2 &form, Row row)
+void removeRowOnClick(WorkWindow &form, Row row)
 {
     if (Module1::SuggerimentiAttivi == 1)
         removeRow(form, row);
 }
 
-void removeAll(Form2 &form)
+void removeAll(WorkWindow &form)
 {
     for (Row row : {Row::Testo, Row::Figura, Row::Dati, Row::Formule, Row::Risultati})
         removeRow(form, row);

@@ -1,6 +1,6 @@
 #pragma once
 
-class Form2;
+class WorkWindow;
 
 // The hint tooltips the editor set-up puts on the work window come off a row
 // at a time: the first click on any control of a row removes the tooltips of
@@ -12,8 +12,8 @@ enum class Row { Testo, Figura, Dati, Formule, Risultati };
 
 // Removes the row's tooltips, but only while the window still offers hints
 // (SuggerimentiAttivi is 1).
-void removeRowOnClick(Form2 &form, Row row);
+void removeRowOnClick(WorkWindow &form, Row row);
 // Removes every hint tooltip, whatever SuggerimentiAttivi holds.
-void removeAll(Form2 &form);
+void removeAll(WorkWindow &form);
 
 } // namespace EditorHints

@@ -1,7 +1,7 @@
 #include "editorscreen.h"
 
-#include "form2.h"
 #include "problemfigure.h"
+#include "workwindow.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -10,13 +10,13 @@
 
 namespace EditorScreen {
 
-void clearControls(Form2 &form)
+void clearControls(WorkWindow &form)
 {
     form.txtTesto->clear();
-    form.Picture1->clearPicture();
+    form.figureBox->clearPicture();
     forEachSlot([&form](int i) { form.txtDati[i]->clear(); });
     forEachSlot([&form](int i) {
-        form.picFormRis[i]->clearPicture();
+        form.stepFormulaBoxes[i]->clearPicture();
         form.txtRisultato[i]->clear();
     });
 }
@@ -27,7 +27,7 @@ void forgetFigureAndFormulas()
     Module1::FormuleEditor.fill(std::nullopt);
 }
 
-EditorProblem problemOnScreen(const Form2 &form)
+EditorProblem problemOnScreen(const WorkWindow &form)
 {
     EditorProblem problem;
     // The raw text keeps no-break spaces, which toPlainText() would turn into
@@ -50,12 +50,12 @@ void storeReadProblem(const EditorProblem &problem)
     Module1::Risultati = problem.risultati;
 }
 
-QString showStoredProblem(Form2 &form, const QString &testo, const QString &problemPath)
+QString showStoredProblem(WorkWindow &form, const QString &testo, const QString &problemPath)
 {
     form.txtTesto->setPlainText(testo);
 
     // A figure that cannot be shown keeps its name, so saving again keeps it.
-    QString notice = ProblemFigure::show(*form.Picture1, Module1::NomeFigura, problemPath);
+    QString notice = ProblemFigure::show(*form.figureBox, Module1::NomeFigura, problemPath);
     if (!notice.isEmpty())
         notice += QStringLiteral(" Il problema la indica ancora.");
 
@@ -63,7 +63,7 @@ QString showStoredProblem(Form2 &form, const QString &testo, const QString &prob
     forEachSlot([&form](int i) {
         const std::optional<int> formula = Module1::FormuleEditor[i];
         if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
-            form.picFormRis[i]->copyPictureFrom(*form.picFormula(*formula));
+            form.stepFormulaBoxes[i]->copyPictureFrom(*form.picFormula(*formula));
     });
     forEachSlot([&form](int i) { form.txtRisultato[i]->setText(Module1::Risultati[i]); });
     return notice;

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-class Form2;
+class WorkWindow;
 
 // The problem as the editor holds it: the text, data and results in the work
 // window's boxes, the figure's name and the steps' formula numbers in the
@@ -22,13 +22,13 @@ template <class Body> void forEachSlot(Body body)
 
 // Empties the text, the figure box (no picture at all), the data boxes, the
 // steps' formula boxes and the result boxes, in that order.
-void clearControls(Form2 &form);
+void clearControls(WorkWindow &form);
 // The problem has no figure and no step has a formula.
 void forgetFigureAndFormulas();
 
 // The problem on screen as it is written to a file. The problem text is put
 // on one line, since the file holds it on one.
-EditorProblem problemOnScreen(const Form2 &form);
+EditorProblem problemOnScreen(const WorkWindow &form);
 
 // Puts a problem just read into the globals it fills (NomeFigura, Dati,
 // FormuleEditor, Risultati).
@@ -38,7 +38,7 @@ void storeReadProblem(const EditorProblem &problem);
 // program's folder, then beside the problem file. Gives an Italian notice
 // when the figure cannot be shown (its name stays in NomeFigura, so that a
 // save keeps it), or an empty text.
-QString showStoredProblem(Form2 &form, const QString &testo, const QString &problemPath);
+QString showStoredProblem(WorkWindow &form, const QString &testo, const QString &problemPath);
 
 // Italian notices about a figure that cannot be shown.
 QString notAPictureNotice(const QString &path);

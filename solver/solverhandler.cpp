@@ -1,6 +1,5 @@
 #include "solverhandler.h"
 
-#include "form2.h"
 #include "formulapanel.h"
 #include "messagebox.h"
 #include "modesetup.h"
@@ -9,6 +8,7 @@
 #include "problemfile.h"
 #include "programfolder.h"
 #include "solvertexts.h"
+#include "workwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +21,7 @@ const QString NoticeTitle = QStringLiteral("Zenuvio");
 
 bool isSlot(int index)
 {
-    return index >= 0 && index < Form2::SlotCount;
+    return index >= 0 && index < WorkWindow::SlotCount;
 }
 
 bool isFormulaNumber(int number)
@@ -36,27 +36,27 @@ bool solving()
 
 } // namespace
 
-SolverHandler::SolverHandler(Form2 &form) : m_form(form) {}
+SolverHandler::SolverHandler(WorkWindow &form) : m_form(form) {}
 
-std::unique_ptr<ModeHandler> makeSolverHandler(Form2 &form)
+std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &form)
 {
     return std::make_unique<SolverHandler>(form);
 }
 
-void SolverHandler::cmdApri_Risoluzione_Click()
+void SolverHandler::solvingOpenClicked()
 {
     // Whatever happens next, the problem shown so far is gone.
     m_form.txtTesto->setEnabled(true);
     m_form.txtTesto->clear();
-    m_form.SSTab1->setSwitchedOn(false);
-    m_form.Picture1->clearPicture();
+    m_form.formulaPanel->setSwitchedOn(false);
+    m_form.figureBox->clearPicture();
     setHint(SolverTexts::Ciao);
     ModeSetup::hideAllSlots(m_form);
 
     // The dialog keeps its file name, so it proposes the problem opened last.
-    m_form.CommonDialog1.setFilter(SolverTexts::ProblemFilter);
-    m_form.CommonDialog1.showOpen();
-    const QString path = m_form.CommonDialog1.fileName();
+    m_form.problemDialog.setFilter(SolverTexts::ProblemFilter);
+    m_form.problemDialog.showOpen();
+    const QString path = m_form.problemDialog.fileName();
     if (path.isEmpty()) {
         emptyWindow();
         return;
@@ -100,35 +100,35 @@ void SolverHandler::emptyWindow()
 // told why (the text returned), and solves it without.
 QString SolverHandler::showFigure(const QString &problemPath)
 {
-    QString notice = ProblemFigure::show(*m_form.Picture1, Module1::NomeFigura, problemPath);
+    QString notice = ProblemFigure::show(*m_form.figureBox, Module1::NomeFigura, problemPath);
     if (!notice.isEmpty())
         notice += QStringLiteral(" Il problema si può risolvere anche senza.");
     return notice;
 }
 
-void SolverHandler::txtDati_KeyPress(int, int keyAscii)
+void SolverHandler::datumKeyPressed(int, int key)
 {
-    if (keyAscii == 13 && solving())
+    if (key == 13 && solving())
         ControllaDato();
 }
 
-void SolverHandler::picFormula_Click(int number)
+void SolverHandler::formulaClicked(int number)
 {
     // The panel lets no click through while it is off; this keeps it so
     // whatever calls in.
-    if (Module1::ModoEditor == 1 || !solving() || !m_form.SSTab1->isSwitchedOn())
+    if (Module1::ModoEditor == 1 || !solving() || !m_form.formulaPanel->isSwitchedOn())
         return;
     Module1::FormulaScelta = number;
     ControllaFormula();
 }
 
-void SolverHandler::txtRisultato_KeyPress(int, int keyAscii)
+void SolverHandler::resultKeyPressed(int, int key)
 {
-    if (keyAscii == 13 && solving())
+    if (key == 13 && solving())
         ControllaRisultato();
 }
 
-void SolverHandler::txtTesto_Click()
+void SolverHandler::textClicked()
 {
     if (solving() && isSlot(Module1::Contatore))
         giveFocus(m_form.txtDati[Module1::Contatore]);
@@ -146,21 +146,21 @@ void SolverHandler::ControllaDato()
     }
     setHint(SolverTexts::Bravo);
     ++k;
-    if (k == Form2::SlotCount || Module1::Dati[k].isEmpty()) {
+    if (k == WorkWindow::SlotCount || Module1::Dati[k].isEmpty()) {
         // The data are complete: the first step waits for its formula. Its
         // result box comes only once the formula is right.
         setHint(SolverTexts::BravoScegliLaFormula);
         k = 0;
-        m_form.picFormRis[0]->setVisible(true);
-        m_form.Label1[0]->setVisible(true);
-        m_form.SSTab1->setSwitchedOn(true);
+        m_form.stepFormulaBoxes[0]->setVisible(true);
+        m_form.equalsSigns[0]->setVisible(true);
+        m_form.formulaPanel->setSwitchedOn(true);
         showEmptySlot(0);
-        giveFocus(m_form.picFormRis[0]);
+        giveFocus(m_form.stepFormulaBoxes[0]);
         return;
     }
     // An Enter in a data box during the steps can bring the data back; no
     // formula is to be chosen while they are typed.
-    m_form.SSTab1->setSwitchedOn(false);
+    m_form.formulaPanel->setSwitchedOn(false);
     m_form.txtDati[k]->setVisible(true);
     giveFocus(m_form.txtDati[k]);
 }
@@ -174,14 +174,14 @@ void SolverHandler::ControllaFormula()
     // Only the number counts: the same formula on another tab is another one.
     if (QString::number(chosen) != Module1::Formule[k]) {
         setHint(SolverTexts::Errata);
-        giveFocus(m_form.picFormRis[k]);
+        giveFocus(m_form.stepFormulaBoxes[k]);
         return;
     }
     setHint(SolverTexts::Bravo);
     if (isFormulaNumber(chosen)) {
         const PictureBox &formula = *m_form.picFormula(chosen);
-        m_form.picFormRis[k]->copyPictureFrom(formula);
-        m_form.picFormRis[k]->setAccessibleDescription(formula.accessibleName());
+        m_form.stepFormulaBoxes[k]->copyPictureFrom(formula);
+        m_form.stepFormulaBoxes[k]->setAccessibleDescription(formula.accessibleName());
     }
     m_form.txtRisultato[k]->setVisible(true);
     giveFocus(m_form.txtRisultato[k]);
@@ -199,10 +199,10 @@ void SolverHandler::ControllaRisultato()
     }
     setHint(SolverTexts::BravoScegliLaFormula);
     ++k;
-    if (k == Form2::SlotCount || Module1::Risultati[k].isEmpty()) {
+    if (k == WorkWindow::SlotCount || Module1::Risultati[k].isEmpty()) {
         setHint(SolverTexts::BravoHaiFinito);
         k = 0;
-        m_form.SSTab1->setSwitchedOn(false);
+        m_form.formulaPanel->setSwitchedOn(false);
         giveFocus(m_form.cmdApri_Risoluzione);
         return;
     }
@@ -212,19 +212,19 @@ void SolverHandler::ControllaRisultato()
 // A step after the first shows its result box together with its empty slot.
 void SolverHandler::startStep(int step)
 {
-    m_form.picFormRis[step]->setVisible(true);
-    m_form.Label1[step]->setVisible(true);
+    m_form.stepFormulaBoxes[step]->setVisible(true);
+    m_form.equalsSigns[step]->setVisible(true);
     m_form.txtRisultato[step]->setVisible(true);
-    m_form.SSTab1->setSwitchedOn(true);
+    m_form.formulaPanel->setSwitchedOn(true);
     showEmptySlot(step);
-    giveFocus(m_form.picFormRis[step]);
+    giveFocus(m_form.stepFormulaBoxes[step]);
 }
 
 // "Vuoto.gif" is read from the program's folder each time; without it the
 // slot simply stays empty.
 void SolverHandler::showEmptySlot(int step)
 {
-    PictureBox *slot = m_form.picFormRis[step];
+    PictureBox *slot = m_form.stepFormulaBoxes[step];
     slot->loadPicture(ProgramFolder::file(SolverTexts::EmptySlotPicture));
     slot->setAccessibleDescription(QStringLiteral("Formula da scegliere"));
 }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-class Form2;
+class WorkWindow;
 class QWidget;
 
 // Solving mode of the work window. "Apri" empties the window, reads a problem
@@ -21,13 +21,13 @@ class QWidget;
 // the steps; ControllaFormula never moves it.
 class SolverHandler : public ModeHandler {
 public:
-    explicit SolverHandler(Form2 &form);
+    explicit SolverHandler(WorkWindow &form);
 
-    void cmdApri_Risoluzione_Click() override;
-    void txtDati_KeyPress(int index, int keyAscii) override;
-    void picFormula_Click(int number) override;
-    void txtRisultato_KeyPress(int index, int keyAscii) override;
-    void txtTesto_Click() override;
+    void solvingOpenClicked() override;
+    void datumKeyPressed(int index, int key) override;
+    void formulaClicked(int number) override;
+    void resultKeyPressed(int index, int key) override;
+    void textClicked() override;
 
     // The three checks work on the box or step at Contatore, whichever box
     // the key was pressed in. With Contatore outside 0..7 (only after an open
@@ -46,7 +46,7 @@ private:
     // one nothing happens.
     void giveFocus(QWidget *widget);
 
-    Form2 &m_form;
+    WorkWindow &m_form;
 };
 
-std::unique_ptr<ModeHandler> makeSolverHandler(Form2 &form);
+std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &form);

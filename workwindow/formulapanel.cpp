@@ -2,16 +2,17 @@
 
 #include "colours.h"
 #include "fonts.h"
-#include "form2layout.h"
 #include "formulacatalogue.h"
 #include "formulapictures.h"
 #include "picturebox.h"
 #include "problemfile.h"
+#include "workwindowlayout.h"
 
 // A problem file may name any formula of the panel, and only those.
 static_assert(FormulaCatalogue::FormulaCount == HighestFormulaNumber + 1);
 
-FormulaPanel::FormulaPanel(QWidget *parent) : TabPanel(2, Form2Layout::tabCaptionHeight, parent)
+FormulaPanel::FormulaPanel(QWidget *parent)
+    : TabPanel(2, WorkWindowLayout::tabCaptionHeight, parent)
 {
     setFont(Fonts::arial(8.25));
     for (int tab = 0; tab < FormulaCatalogue::TabCount; ++tab)
@@ -25,7 +26,7 @@ FormulaPanel::FormulaPanel(QWidget *parent) : TabPanel(2, Form2Layout::tabCaptio
         box->setProperty("index", entry.number);
         box->setBackColor(QColor::fromRgb(FormulaCatalogue::kindColour(entry.kind)));
         box->setAccessibleName(QString::fromUtf8(entry.formula));
-        placeOnPage(entry.tab, box, Form2Layout::picFormula(entry.row, entry.column));
+        placeOnPage(entry.tab, box, WorkWindowLayout::picFormula(entry.row, entry.column));
         const int number = entry.number;
         connect(box, &PictureBox::clicked, this, [this, number] { emit formulaClicked(number); });
         m_boxes[entry.number] = box;

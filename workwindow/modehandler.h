@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-class Form2;
+class WorkWindow;
 
 // What the work window does with the user's actions depends on its mode: the
 // window only routes each event here, to the handler of the mode it was set up
@@ -12,21 +12,21 @@ class ModeHandler {
 public:
     virtual ~ModeHandler() = default;
 
-    virtual void txtTesto_Click() {}
-    virtual void Picture1_Click() {}
-    virtual void txtDati_Click(int /*index*/) {}
-    virtual void txtDati_KeyPress(int /*index*/, int /*keyAscii*/) {}
-    virtual void picFormRis_Click(int /*index*/) {}
-    virtual void txtRisultato_Click(int /*index*/) {}
-    virtual void txtRisultato_KeyPress(int /*index*/, int /*keyAscii*/) {}
-    virtual void picFormula_Click(int /*number*/) {}
-    virtual void cmdNuovo_Click() {}
-    virtual void cmdApri_Editor_Click() {}
-    virtual void cmdSalva_Click() {}
-    virtual void cmdApri_Risoluzione_Click() {}
+    virtual void textClicked() {}
+    virtual void figureClicked() {}
+    virtual void datumClicked(int /*index*/) {}
+    virtual void datumKeyPressed(int /*index*/, int /*key*/) {}
+    virtual void stepFormulaClicked(int /*index*/) {}
+    virtual void resultClicked(int /*index*/) {}
+    virtual void resultKeyPressed(int /*index*/, int /*key*/) {}
+    virtual void formulaClicked(int /*number*/) {}
+    virtual void newClicked() {}
+    virtual void editorOpenClicked() {}
+    virtual void saveClicked() {}
+    virtual void solvingOpenClicked() {}
 };
 
-using ModeHandlerFactory = std::function<std::unique_ptr<ModeHandler>(Form2 &)>;
+using ModeHandlerFactory = std::function<std::unique_ptr<ModeHandler>(WorkWindow &)>;
 
 // The handlers of the two modes, given to the work window when it is created.
 struct ModeHandlers {

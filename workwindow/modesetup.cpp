@@ -1,9 +1,9 @@
 #include "modesetup.h"
 
-#include "form2.h"
 #include "formulapanel.h"
 #include "module1.h"
 #include "programfolder.h"
+#include "workwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,34 +13,34 @@
 
 namespace ModeSetup {
 
-void hideAllSlots(Form2 &form)
+void hideAllSlots(WorkWindow &form)
 {
-    for (Module1::Contatore = 0; Module1::Contatore < Form2::SlotCount; ++Module1::Contatore) {
+    for (Module1::Contatore = 0; Module1::Contatore < WorkWindow::SlotCount; ++Module1::Contatore) {
         const int i = Module1::Contatore;
         form.txtDati[i]->clear();
         form.txtDati[i]->setVisible(false);
     }
-    for (Module1::Contatore = 0; Module1::Contatore < Form2::SlotCount; ++Module1::Contatore) {
+    for (Module1::Contatore = 0; Module1::Contatore < WorkWindow::SlotCount; ++Module1::Contatore) {
         const int i = Module1::Contatore;
-        form.Option1[i]->setVisible(false);
-        form.picFormRis[i]->setVisible(false);
-        form.picFormRis[i]->clearPicture();
-        form.Label1[i]->setVisible(false);
+        form.stepSelectors[i]->setVisible(false);
+        form.stepFormulaBoxes[i]->setVisible(false);
+        form.stepFormulaBoxes[i]->clearPicture();
+        form.equalsSigns[i]->setVisible(false);
         form.txtRisultato[i]->clear();
         form.txtRisultato[i]->setVisible(false);
     }
 }
 
-void setUpForSolving(Form2 &form)
+void setUpForSolving(WorkWindow &form)
 {
-    form.Picture1->setBorderStyle(PictureBox::BorderStyle::None);
-    form.Picture1->setAppearance(PictureBox::Appearance::Flat);
-    form.Picture1->setBackColor(form.palette().color(QPalette::Button));
-    form.SSTab1->setSwitchedOn(false);
+    form.figureBox->setBorderStyle(PictureBox::BorderStyle::None);
+    form.figureBox->setAppearance(PictureBox::Appearance::Flat);
+    form.figureBox->setBackColor(form.palette().color(QPalette::Button));
+    form.formulaPanel->setSwitchedOn(false);
     form.txtTesto->clear();
     form.setTextBorderStyle(0);
     form.txtTesto->setEnabled(false);
-    form.Picture1->clearPicture();
+    form.figureBox->clearPicture();
     form.cmdNuovo->setVisible(false);
     form.cmdApri_Editor->setVisible(false);
     form.cmdSalva->setVisible(false);
@@ -53,23 +53,23 @@ void setUpForSolving(Form2 &form)
     hideAllSlots(form);
 }
 
-void setUpForEditing(Form2 &form)
+void setUpForEditing(WorkWindow &form)
 {
     form.txtTesto->setToolTip(tipTesto);
-    form.Picture1->setToolTip(tipFigura);
-    for (Module1::Contatore = 0; Module1::Contatore < Form2::SlotCount; ++Module1::Contatore) {
+    form.figureBox->setToolTip(tipFigura);
+    for (Module1::Contatore = 0; Module1::Contatore < WorkWindow::SlotCount; ++Module1::Contatore) {
         const int i = Module1::Contatore;
         form.txtDati[i]->setToolTip(tipDato);
-        form.picFormRis[i]->setToolTip(tipFormula);
+        form.stepFormulaBoxes[i]->setToolTip(tipFormula);
         form.txtRisultato[i]->setToolTip(tipRisultato);
     }
-    form.SSTab1->setSwitchedOn(true);
+    form.formulaPanel->setSwitchedOn(true);
     form.txtTesto->clear();
     form.setTextBorderStyle(1);
-    form.Picture1->setBorderStyle(PictureBox::BorderStyle::FixedSingle);
-    form.Picture1->setAppearance(PictureBox::Appearance::ThreeD);
+    form.figureBox->setBorderStyle(PictureBox::BorderStyle::FixedSingle);
+    form.figureBox->setAppearance(PictureBox::Appearance::ThreeD);
     // A missing or unreadable picture simply leaves the figure box empty.
-    form.Picture1->loadPicture(ProgramFolder::file(QStringLiteral("Clicca.gif")));
+    form.figureBox->loadPicture(ProgramFolder::file(QStringLiteral("Clicca.gif")));
     form.cmdNuovo->setVisible(true);
     form.cmdApri_Editor->setVisible(true);
     form.cmdSalva->setVisible(true);

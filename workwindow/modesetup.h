@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class Form2;
+class WorkWindow;
 
 // Arranges a freshly built work window for one of its two modes.
 namespace ModeSetup {
@@ -16,11 +16,11 @@ inline const QString tipFormula =
 inline const QString tipRisultato =
     QStringLiteral("Clicca e digita il risultato e l'unità di misura.");
 
-void setUpForSolving(Form2 &form);
-void setUpForEditing(Form2 &form);
+void setUpForSolving(WorkWindow &form);
+void setUpForEditing(WorkWindow &form);
 
 // Empties the eight step rows and hides them, together with the data boxes,
 // as the solving mode wants them before a problem is opened.
-void hideAllSlots(Form2 &form);
+void hideAllSlots(WorkWindow &form);
 
 } // namespace ModeSetup

@@ -1,10 +1,10 @@
-#include "form3.h"
 #include "helpfile.h"
 #include "helpviewer.h"
 #include "messagebox.h"
 #include "module1.h"
 #include "programfolder.h"
 #include "screencheck.h"
+#include "startwindow.h"
 #include "textbox.h"
 #include "versiontext.h"
 
@@ -99,7 +99,7 @@ void TestApp::risoluzioneUguale()
     QFETCH(bool, equal);
     QFETCH(int, heightReads);
     const FakeScreen metrics(screen);
-    QCOMPARE(RisoluzioneUguale(640, 480, metrics), equal);
+    QCOMPARE(screenIsExactly(640, 480, metrics), equal);
     QCOMPARE(metrics.heightReads, heightReads);
 }
 
@@ -129,7 +129,7 @@ void TestApp::controls()
     QFETCH(QString, caption);
     QFETCH(QRect, geometry);
     QFETCH(QString, font);
-    Form3 form(nullptr);
+    StartWindow form(nullptr);
     QCOMPARE(form.size(), QSize(529, 363));
     auto *control = form.findChild<QWidget *>(QLatin1String(QTest::currentDataTag()));
     QVERIFY(control);
@@ -145,16 +145,16 @@ void TestApp::formLoad()
 {
     const FakeScreen usual(QSizeF(12000, 9000)), small(QSizeF(9600, 7200)); // 800x600, 640x480
     MessageBox::setRecording(true);
-    Form3 form(nullptr);
+    StartWindow form(nullptr);
     ScreenMetrics::setOverride(&usual);
-    QVERIFY(form.Form_Load());
+    QVERIFY(form.startUp());
     QVERIFY(MessageBox::recorded().isEmpty());
     QCOMPARE(form.findChild<QWidget *>("Label4")->property("text").toString(),
              programVersionText());
     QCOMPARE(HelpFile::registeredFile(), ProgramFolder::path() + QStringLiteral("\\Aiuto.HLP"));
 
     ScreenMetrics::setOverride(&small);
-    QVERIFY(!form.Form_Load());
+    QVERIFY(!form.startUp());
     QCOMPARE(MessageBox::recorded().size(), 1);
     const MessageBox::Shown &box = MessageBox::recorded().first();
     QCOMPARE(box.icon, MessageBox::Icon::Information);
@@ -177,7 +177,7 @@ void TestApp::modeButtons()
     bool ready = false;
     QPointer<QWidget> work;
     // The work window finds the flags set and the busy pointer on; it puts the pointer back.
-    Form3 form([&]() -> QWidget * {
+    StartWindow form([&]() -> QWidget * {
         const QCursor *pointer = QApplication::overrideCursor();
         ready = Module1::ModoEditor == editor && Module1::ModoRisoluzione == 1 - editor &&
                 pointer && pointer->shape() == Qt::WaitCursor;
@@ -188,7 +188,7 @@ void TestApp::modeButtons()
     });
     form.show();
     click(&form, "cmdInfo");
-    QPointer<frmInfo> about = form.aboutWindow();
+    QPointer<AboutWindow> about = form.aboutWindow();
 
     for (int visit = 0; visit < 2; ++visit) {
         Module1::ModoEditor = 1 - editor; // as the other mode left them
@@ -208,9 +208,9 @@ void TestApp::modeButtons()
 
 void TestApp::oneAboutWindow()
 {
-    Form3 form(nullptr);
+    StartWindow form(nullptr);
     click(&form, "cmdInfo");
-    QPointer<frmInfo> first = form.aboutWindow();
+    QPointer<AboutWindow> first = form.aboutWindow();
     QVERIFY(first && first->isVisible());
 
     // Closed with OK, then opened again with Info pressed twice.
@@ -226,10 +226,10 @@ void TestApp::oneAboutWindow()
 
 void TestApp::esciClosesEveryWindow()
 {
-    Form3 form(nullptr);
+    StartWindow form(nullptr);
     form.show();
     click(&form, "cmdInfo");
-    QPointer<frmInfo> about = form.aboutWindow();
+    QPointer<AboutWindow> about = form.aboutWindow();
     QPointer<HelpViewer> help = HelpFile::showHelp();
     QVERIFY(about && help);
     click(&form, "cmdEsci");
@@ -242,7 +242,7 @@ void TestApp::f1OpensOneViewer()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Aiuto.HLP"));
     HelpFile::registerFile(folder.path() + QStringLiteral("\\Aiuto.HLP"));
-    frmInfo about;
+    AboutWindow about;
     about.show();
     QTest::keyClick(&about, Qt::Key_F1);
     QPointer<HelpViewer> viewer = HelpFile::viewer();

@@ -1,12 +1,12 @@
 // The work window in editor mode, driven through its real controls.
 #include "editorhandler.h"
-#include "form2.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "messagebox.h"
 #include "module1.h"
 #include "programfolder.h"
 #include "scriptedfiledialog.h"
+#include "workwindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,7 +35,7 @@ static QByteArray problemFile(const QByteArray &testo = {}, const QByteArray &fi
 {
     QByteArray all = testo + "\r\n" + figura + "\r\n";
     for (const QByteArrayList *part : {&dati, &formule, &risultati})
-        for (int i = 0; i < Form2::SlotCount; ++i)
+        for (int i = 0; i < WorkWindow::SlotCount; ++i)
             all += part->value(i) + "\r\n";
     return all;
 }
@@ -51,7 +51,7 @@ static void makePicture(const QString &path, const QColor &colour)
 // The state of an empty editor whose figure box shows figure.
 static QStringList emptyState(const QString &figure)
 {
-    return QStringList{QString(), "|" + figure} + QStringList(3 * Form2::SlotCount);
+    return QStringList{QString(), "|" + figure} + QStringList(3 * WorkWindow::SlotCount);
 }
 
 class TestEditor : public QObject {
@@ -59,7 +59,7 @@ class TestEditor : public QObject {
 
     std::optional<QTemporaryDir> tmp; // holds the program's folder and one for problem files
     std::shared_ptr<ScriptedFileDialog> dialog;
-    Form2 *f = nullptr;
+    WorkWindow *f = nullptr;
 
     QString work(const QString &name) const { return tmp->filePath("work/" + name); }
     // The last file dialog shown: "open" or "save", its filter and the name it proposed.
@@ -87,8 +87,8 @@ class TestEditor : public QObject {
     }
     void chooseFormula(int number)
     {
-        for (auto *tab : f->SSTab1->findChildren<TabCaption *>())
-            if (tab->text() == f->SSTab1->caption(FormulaCatalogue::entry(number).tab))
+        for (auto *tab : f->formulaPanel->findChildren<TabCaption *>())
+            if (tab->text() == f->formulaPanel->caption(FormulaCatalogue::entry(number).tab))
                 QTest::mouseClick(tab, Qt::LeftButton);
         QTest::mouseClick(f->picFormula(number), Qt::LeftButton);
     }
@@ -103,9 +103,9 @@ class TestEditor : public QObject {
         QTest::keyClick(f->txtTesto, Qt::Key_Enter, Qt::KeypadModifier);
         QApplication::clipboard()->setText(QString::fromUtf8(" di\u00A0lato\r\n6 cm."));
         QTest::keyClick(f->txtTesto, Qt::Key_V, Qt::ControlModifier);
-        click(f->Picture1, work("Disegno.gif"));
+        click(f->figureBox, work("Disegno.gif"));
         type(f->txtDati[1], "d = 6 cm");
-        click(f->picFormRis[0]);
+        click(f->stepFormulaBoxes[0]);
         chooseFormula(29);
         type(f->txtRisultato[0], "24 cm²");
     }
@@ -113,12 +113,12 @@ class TestEditor : public QObject {
     // "=" after its formula's number when it shows that formula's picture.
     QStringList state() const
     {
-        const QImage figure = f->Picture1->picture().toImage();
+        const QImage figure = f->figureBox->picture().toImage();
         const QString colour = figure.isNull() ? QString() : figure.pixelColor(0, 0).name();
         QStringList state = {f->txtTesto->toPlainText(), Module1::NomeFigura + "|" + colour};
-        for (int i = 0; i < Form2::SlotCount; ++i) {
+        for (int i = 0; i < WorkWindow::SlotCount; ++i) {
             const std::optional<int> n = Module1::FormuleEditor[i];
-            const PictureBox &b = *f->picFormRis[i];
+            const PictureBox &b = *f->stepFormulaBoxes[i];
             const bool same = n && b.picture().toImage() == f->picFormula(*n)->picture().toImage();
             state << f->txtDati[i]->text() << f->txtRisultato[i]->text()
                   << (n ? QString::number(*n) : "") + (b.hasPicture() ? (same ? "=" : "?") : "");
@@ -145,7 +145,7 @@ private slots:
         dialog = ScriptedFileDialog::install();
         MessageBox::setRecording(true);
         MessageBox::clearRecorded();
-        f = Form2::load(ModeHandlers{makeEditorHandler, nullptr});
+        f = WorkWindow::load(ModeHandlers{makeEditorHandler, nullptr});
         f->show();
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
@@ -190,25 +190,25 @@ private slots:
         click(f->cmdSalva, work("rombo.znv"));
         QCOMPARE(bytes(work("rombo.znv")), problemFile("Un rombo di\xA0lato 6 cm.", "Disegno.gif",
                                                        {"", "d = 6 cm"}, {" 29 "}, {"24 cm\xB2"}));
-        click(f->picFormRis[0]); // empties the filled box and keeps its step selected
+        click(f->stepFormulaBoxes[0]); // empties the filled box and keeps its step selected
         QCOMPARE(state().at(4), QString());
         const QStringList hints = tips();
-        const int tab = f->SSTab1->currentTab();
+        const int tab = f->formulaPanel->currentTab();
         QVERIFY(tab != 0);
         click(f->cmdNuovo);
         QCOMPARE(state(), emptyState("#ffff00"));
-        QVERIFY(f->Option1[0]->isChecked());
+        QVERIFY(f->stepSelectors[0]->isChecked());
         QCOMPARE(tips(), hints);
-        QCOMPARE(f->SSTab1->currentTab(), tab);
+        QCOMPARE(f->formulaPanel->currentTab(), tab);
         click(f->cmdSalva, work("nuovo.znv"));
         QCOMPARE(showing(), "save Zenuvio (*.znv) ");
         QCOMPARE(bytes(work("nuovo.znv")), problemFile());
 
         compose();
-        click(f->Picture1);
+        click(f->figureBox);
         QCOMPARE(showing(), "open Figura (*.gif) ");
         QCOMPARE(state().at(1), QStringLiteral("|"));
-        click(f->Picture1, work("rombo.znv")); // not a picture: told, and not named
+        click(f->figureBox, work("rombo.znv")); // not a picture: told, and not named
         QVERIFY2(state().at(1) == "|" && told().contains("rombo.znv"), qPrintable(told()));
         click(f->cmdApri_Editor);
         QCOMPARE(showing(), "open Zenuvio (*.znv) ");
@@ -225,11 +225,11 @@ private slots:
         QCOMPARE(state(), emptyState("#ffff00")); // no step is selected yet
         makePicture(work("Trapezio.gif"), Qt::blue);
         type(f->txtTesto, "  Un trapezio \"rettangolo\", alto 4 cm: quanto è l'area?  ");
-        click(f->Picture1, work("Trapezio.gif"));
+        click(f->figureBox, work("Trapezio.gif"));
         type(f->txtDati[0], "B = 12,5 cm");
         type(f->txtDati[3], " costo = 3 € ");
         for (const int step : {0, 1, 3}) {
-            click(f->picFormRis[step]);
+            click(f->stepFormulaBoxes[step]);
             chooseFormula(5);
             chooseFormula(step * 46); // replaces 5 with 0, 46 or 138
         }
@@ -246,7 +246,8 @@ private slots:
         QCOMPARE(showing(), "open Zenuvio (*.znv) ");
         QCOMPARE(state(), composed); // the figure was found beside the problem file
         QCOMPARE(QApplication::focusWidget(), f->txtDati[0]);
-        QVERIFY(tips().isEmpty() && f->Option1[3]->isChecked() && !f->Option1[1]->isChecked());
+        QVERIFY(tips().isEmpty() && f->stepSelectors[3]->isChecked() &&
+                !f->stepSelectors[1]->isChecked());
 
         // Saved unchanged over another file, without a question.
         putBytes(work("copia.znv"), "vecchio");

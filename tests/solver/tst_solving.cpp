@@ -1,6 +1,5 @@
 // Solving problems in the work window, driven through the real widgets the way
 // a pupil would: clicking, typing and pressing Enter, only on what is offered.
-#include "form2.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "messagebox.h"
@@ -9,6 +8,7 @@
 #include "programfolder.h"
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
+#include "workwindow.h"
 
 #include <QDir>
 #include <QLabel>
@@ -50,14 +50,14 @@ QImage comparable(const QImage &image)
 // A work window in solving mode, shown and active, with a scripted open dialog.
 struct Pupil {
     std::shared_ptr<ScriptedFileDialog> dialog = ScriptedFileDialog::install();
-    Form2 *form = nullptr;
+    WorkWindow *form = nullptr;
     QStringList answers;
 
     Pupil()
     {
         Module1::ModoEditor = 0;
         Module1::ModoRisoluzione = 1;
-        form = Form2::load(ModeHandlers{{}, makeSolverHandler});
+        form = WorkWindow::load(ModeHandlers{{}, makeSolverHandler});
         form->show();
         QApplication::setActiveWindow(form);
         (void)QTest::qWaitForWindowActive(form); // the tests skip when it is not
@@ -90,7 +90,7 @@ struct Pupil {
     void clickFormula(int number)
     {
         const QString caption = FormulaCatalogue::tabCaption(FormulaCatalogue::entry(number).tab);
-        for (TabCaption *tab : form->SSTab1->findChildren<TabCaption *>()) {
+        for (TabCaption *tab : form->formulaPanel->findChildren<TabCaption *>()) {
             if (tab->text() == caption && tab->isVisible())
                 QTest::mouseClick(tab, Qt::LeftButton);
         }
@@ -99,7 +99,7 @@ struct Pupil {
     }
     QString slotPicture(int step) const
     {
-        const QPixmap &picture = form->picFormRis[step]->picture();
+        const QPixmap &picture = form->stepFormulaBoxes[step]->picture();
         if (picture.isNull())
             return "x";
         for (int n = 0; n < FormulaPanel::FormulaCount; ++n) {
@@ -114,13 +114,13 @@ struct Pupil {
     {
         QString dati, ris;
         QStringList pictures;
-        for (int i = 0; i < Form2::SlotCount; ++i) {
-            const bool slot = form->picFormRis[i]->isVisible();
+        for (int i = 0; i < WorkWindow::SlotCount; ++i) {
+            const bool slot = form->stepFormulaBoxes[i]->isVisible();
             dati += form->txtDati[i]->isVisible() ? QString::number(i) : "";
             ris += form->txtRisultato[i]->isVisible() ? QString::number(i) : "";
             // "!": an "=" without its slot, or a slot without its "=".
             pictures << (slot ? slotPicture(i) : "_") +
-                            (form->Label1[i]->isVisible() != slot ? "!" : "");
+                            (form->equalsSigns[i]->isVisible() != slot ? "!" : "");
         }
         while (!pictures.isEmpty() && pictures.last() == "_")
             pictures.removeLast();
@@ -131,7 +131,7 @@ struct Pupil {
         const auto orDash = [](const QString &s) { return s.isEmpty() ? QString("-") : s; };
         return QString("%1 d%2 s%3 r%4 %5 k%6 @%7")
             .arg(form->lblAvviso_Risoluzione->text(), orDash(dati), orDash(pictures.join(',')),
-                 orDash(ris), QString(form->SSTab1->isSwitchedOn() ? "on" : "off"))
+                 orDash(ris), QString(form->formulaPanel->isSwitchedOn() ? "on" : "off"))
             .arg(Module1::Contatore)
             .arg(focused);
     }
@@ -229,7 +229,7 @@ void TestSolving::play(Pupil &pupil, const QStringList &script)
         const bool opened = pupil.form->lblAvviso_Risoluzione->text() == hints[1];
         QCOMPARE(pupil.form->txtTesto->isEnabled(), opened);
         QCOMPARE(pupil.form->txtTesto->toPlainText(), opened ? testo : QString());
-        QCOMPARE(pupil.form->Picture1->hasPicture(), text == "rettangolo");
+        QCOMPARE(pupil.form->figureBox->hasPicture(), text == "rettangolo");
         if (!opened)
             QVERIFY(globals() == before);
     }
@@ -342,7 +342,7 @@ void TestSolving::session()
     play(pupil, script);
 
     // The dialog proposes the path chosen at the previous open.
-    QCOMPARE(pupil.form->CommonDialog1.filter(), QStringLiteral("Zenuvio (*.znv)|*.znv"));
+    QCOMPARE(pupil.form->problemDialog.filter(), QStringLiteral("Zenuvio (*.znv)|*.znv"));
     QStringList proposed;
     for (const ScriptedFileDialog::Showing &showing : pupil.dialog->showings())
         proposed << (showing.forSaving ? "saving!" : showing.proposed);
@@ -388,7 +388,7 @@ void TestSolving::figure()
     if (!pupil.form->isActiveWindow())
         QSKIP("The work window cannot be made active here.");
     pupil.open(path);
-    QVERIFY(comparable(pupil.form->Picture1->picture().toImage()) ==
+    QVERIFY(comparable(pupil.form->figureBox->picture().toImage()) ==
             comparable(row[3].isEmpty() ? QImage() : QImage(beside + row[3])));
     QCOMPARE(MessageBox::recorded().size(), row[4].isEmpty() ? 0 : 1);
     for (const MessageBox::Shown &box : MessageBox::recorded()) {

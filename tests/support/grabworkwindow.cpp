@@ -1,7 +1,7 @@
 // Draws the work window in each mode to PNG files, for looking at the layout:
 //   grab_work_window <out-dir>
-#include "form2.h"
 #include "module1.h"
+#include "workwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,7 +13,7 @@ int main(int argc, char **argv)
     for (bool solving : {false, true}) {
         Module1::ModoEditor = solving ? 0 : 1;
         Module1::ModoRisoluzione = solving ? 1 : 0;
-        Form2 *form = Form2::load({});
+        WorkWindow *form = WorkWindow::load({});
         form->show();
         app.processEvents();
         form->grab().save(out + (solving ? "/form2-solving.png" : "/form2-editor.png"));

@@ -3,7 +3,7 @@
 std::shared_ptr<ScriptedFileDialog> ScriptedFileDialog::install()
 {
     auto dialog = std::make_shared<ScriptedFileDialog>();
-    CommonDialog::setBackend(dialog);
+    FileDialog::setBackend(dialog);
     return dialog;
 }
 

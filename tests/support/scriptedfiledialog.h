@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commondialog.h"
+#include "filedialog.h"
 
 #include <QStringList>
 #include <memory>
@@ -15,7 +15,7 @@ public:
         QString nameFilter;
     };
 
-    // Installs a fresh scripted dialog for every CommonDialog and returns it.
+    // Installs a fresh scripted dialog for every FileDialog and returns it.
     static std::shared_ptr<ScriptedFileDialog> install();
 
     void answer(const QString &path) { m_answers.append(path); }

@@ -1,9 +1,9 @@
 // Setting the work window up for each mode, routing the user's actions to the
 // mode's handler, and leaving the window.
-#include "form2.h"
 #include "formulapanel.h"
 #include "module1.h"
 #include "programfolder.h"
+#include "workwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +22,7 @@ void enterMode(bool solving)
     Module1::ModoRisoluzione = solving ? 1 : 0;
 }
 
-QStringList names(const Form2 &form, const std::function<bool(QWidget *)> &test)
+QStringList names(const WorkWindow &form, const std::function<bool(QWidget *)> &test)
 {
     QStringList found;
     for (QWidget *w : form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
@@ -57,7 +57,7 @@ private slots:
     void leavingDeletesTheWindow();
 
 private:
-    std::unique_ptr<Form2> load(bool solving);
+    std::unique_ptr<WorkWindow> load(bool solving);
     QTemporaryDir m_folder;
     QStringList m_log;
 };
@@ -73,16 +73,16 @@ void TestModeSetup::init()
     ProgramFolder::setOverride(m_folder.path());
 }
 
-std::unique_ptr<Form2> TestModeSetup::load(bool solving)
+std::unique_ptr<WorkWindow> TestModeSetup::load(bool solving)
 {
     enterMode(solving);
     auto make = [this](const char *mode) {
-        return [this, mode](Form2 &) {
+        return [this, mode](WorkWindow &) {
             m_log << QStringLiteral("handler %1").arg(QLatin1String(mode));
             return std::make_unique<ModeHandler>();
         };
     };
-    return std::unique_ptr<Form2>(Form2::load({make("editor"), make("solver")}));
+    return std::unique_ptr<WorkWindow>(WorkWindow::load({make("editor"), make("solver")}));
 }
 
 void TestModeSetup::setUp_data()
@@ -127,10 +127,10 @@ void TestModeSetup::setUp()
             : QStringList{"lblAvviso_Risoluzione", "cmdApri_Risoluzione", "cmdEsci_Risoluzione"};
     hidden.sort();
     QCOMPARE(names(*form, [](QWidget *w) { return w->isHidden(); }), hidden);
-    QCOMPARE(form->SSTab1->isSwitchedOn(), !solving);
+    QCOMPARE(form->formulaPanel->isSwitchedOn(), !solving);
     QCOMPARE(form->txtTesto->isEnabled(), !solving);
-    QCOMPARE(form->Picture1->hasPicture(), !solving);
-    QCOMPARE(form->Picture1->borderStyle(),
+    QCOMPARE(form->figureBox->hasPicture(), !solving);
+    QCOMPARE(form->figureBox->borderStyle(),
              solving ? PictureBox::BorderStyle::None : PictureBox::BorderStyle::FixedSingle);
 }
 
@@ -141,17 +141,17 @@ void TestModeSetup::eachLoadStartsFromTheDesignState()
         auto form = load(first);
         form->txtTesto->setPlainText("Un rettangolo...");
         form->txtDati[3]->setText("5 cm");
-        form->Option1[2]->setChecked(true);
-        form->picFormRis[1]->copyPictureFrom(*form->picFormula(6));
-        form->CommonDialog1.setFileName("/tmp/vecchio.znv");
+        form->stepSelectors[2]->setChecked(true);
+        form->stepFormulaBoxes[1]->copyPictureFrom(*form->picFormula(6));
+        form->problemDialog.setFileName("/tmp/vecchio.znv");
         form.reset();
 
         const auto second = load(!first);
         QVERIFY(second->txtTesto->toPlainText().isEmpty());
         QVERIFY(second->txtDati[3]->text().isEmpty());
-        QVERIFY(!second->Option1[2]->isChecked());
-        QVERIFY(!second->picFormRis[1]->hasPicture());
-        QVERIFY(second->CommonDialog1.fileName().isEmpty());
+        QVERIFY(!second->stepSelectors[2]->isChecked());
+        QVERIFY(!second->stepFormulaBoxes[1]->hasPicture());
+        QVERIFY(second->problemDialog.fileName().isEmpty());
         QCOMPARE(second->cmdSalva->isHidden(), first == false);
     }
 }
@@ -161,7 +161,7 @@ void TestModeSetup::missingCliccaLeavesAnEmptyFigureBox()
     QTemporaryDir empty;
     ProgramFolder::setOverride(empty.path());
     const auto form = load(false);
-    QVERIFY(!form->Picture1->hasPicture());
+    QVERIFY(!form->figureBox->hasPicture());
 }
 
 void TestModeSetup::leavingDeletesTheWindow_data()
@@ -178,7 +178,7 @@ void TestModeSetup::leavingDeletesTheWindow()
 {
     QFETCH(bool, solving);
     QFETCH(bool, byFrame);
-    QPointer<Form2> form = load(solving).release();
+    QPointer<WorkWindow> form = load(solving).release();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.data()));
     if (byFrame)

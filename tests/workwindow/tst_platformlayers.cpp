@@ -1,6 +1,6 @@
 // The small layers the work window stands on: the file dialog with its
 // remembered name, the tab panel with its on/off switch, and the picture box.
-#include "commondialog.h"
+#include "filedialog.h"
 #include "picturebox.h"
 #include "scriptedfiledialog.h"
 #include "tabpanel.h"
@@ -50,7 +50,7 @@ void TestPlatformLayers::dialogAnswers()
     auto script = ScriptedFileDialog::install();
     script->answer(answer);
 
-    CommonDialog dialog;
+    FileDialog dialog;
     dialog.setFileName(preset);
     dialog.setFilter("Zenuvio (*.znv)|*.znv");
     dialog.showSave();
@@ -73,7 +73,7 @@ void TestPlatformLayers::openMovesTheCurrentFolder()
     auto script = ScriptedFileDialog::install();
     script->answer(chosen);
     const QString before = QDir::currentPath();
-    CommonDialog dialog;
+    FileDialog dialog;
     dialog.showOpen();
     QCOMPARE(QDir::currentPath(), QDir(folder.path()).canonicalPath());
     QCOMPARE(dialog.fileTitle(), QStringLiteral("figura.gif"));

@@ -7,16 +7,16 @@ class TextBox;
 
 // The about window: how to open the help and who made the program. It is
 // built anew each time it is opened and deletes itself when closed.
-class frmInfo : public QWidget {
+class AboutWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmInfo(QWidget *parent = nullptr);
+    explicit AboutWindow(QWidget *parent = nullptr);
 
     // Writes the six lines of the about text into Text1.
-    void Form_Load();
-    void cmdOK_Click();
+    void writeText();
+    void okClicked();
 
 private:
-    TextBox *m_text1;
-    QPushButton *m_cmdOK;
+    TextBox *m_aboutText;
+    QPushButton *m_okButton;
 };

@@ -1,13 +1,13 @@
-#include "form2.h"
+#include "workwindow.h"
 
 #include "colours.h"
 #include "fonts.h"
-#include "form2layout.h"
 #include "formulapanel.h"
 #include "modesetup.h"
 #include "module1.h"
 #include "programfolder.h"
 #include "windowplacement.h"
+#include "workwindowlayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,14 +95,14 @@ QLineEdit *lineBox(QWidget *parent, const QString &name, const QRect &place)
 
 } // namespace
 
-Form2::Form2(ModeHandlers handlers, QWidget *parent)
-    : QWidget(parent), CommonDialog1(this), CommonDialog2(this), m_handlers(std::move(handlers))
+WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
+    : QWidget(parent), problemDialog(this), figureDialog(this), m_handlers(std::move(handlers))
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Zenuvio"));
     setWindowIcon(QApplication::windowIcon());
-    resize(Form2Layout::clientSize);
+    resize(WorkWindowLayout::clientSize);
     setAutoFillBackground(true);
     setColours(this, QPalette::Window, lightGrey, QPalette::WindowText, QColor());
     m_handler = std::make_unique<ModeHandler>();
@@ -111,23 +111,23 @@ Form2::Form2(ModeHandlers handlers, QWidget *parent)
     connectEvents();
 }
 
-Form2::~Form2() = default;
+WorkWindow::~WorkWindow() = default;
 
-Form2 *Form2::load(const ModeHandlers &handlers)
+WorkWindow *WorkWindow::load(const ModeHandlers &handlers)
 {
-    auto *form = new Form2(handlers);
-    form->Form_Load();
+    auto *form = new WorkWindow(handlers);
+    form->setUpForMode();
     return form;
 }
 
-PictureBox *Form2::picFormula(int number) const
+PictureBox *WorkWindow::picFormula(int number) const
 {
-    return SSTab1->picFormula(number);
+    return formulaPanel->picFormula(number);
 }
 
-void Form2::createControls()
+void WorkWindow::createControls()
 {
-    namespace L = Form2Layout;
+    namespace L = WorkWindowLayout;
 
     txtTesto = new QPlainTextEdit(this);
     txtTesto->setObjectName(QStringLiteral("txtTesto"));
@@ -139,16 +139,16 @@ void Form2::createControls()
     txtTesto->setAccessibleName(QStringLiteral("Testo del problema"));
     setColours(txtTesto, QPalette::Base, lightGrey, QPalette::Text, darkBlue);
 
-    Label5 = heading(this, "Label5", QStringLiteral("Figura"), L::Label5);
+    figureHeading = heading(this, "Label5", QStringLiteral("Figura"), L::figureHeading);
 
-    Picture1 = new PictureBox(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(L::Picture1);
-    Picture1->setAccessibleName(QStringLiteral("Figura"));
+    figureBox = new PictureBox(this);
+    figureBox->setObjectName(QStringLiteral("Picture1"));
+    figureBox->setGeometry(L::figureBox);
+    figureBox->setAccessibleName(QStringLiteral("Figura"));
 
-    Label2 = heading(this, "Label2", QStringLiteral("Dati"), L::Label2);
-    Label3 = heading(this, "Label3", QStringLiteral("Formule"), L::Label3);
-    Label4 = heading(this, "Label4", QStringLiteral("Risultati"), L::Label4);
+    dataHeading = heading(this, "Label2", QStringLiteral("Dati"), L::dataHeading);
+    formulasHeading = heading(this, "Label3", QStringLiteral("Formule"), L::formulasHeading);
+    resultsHeading = heading(this, "Label4", QStringLiteral("Risultati"), L::resultsHeading);
 
     cmdNuovo = button(this, "cmdNuovo", QStringLiteral("Nuovo"), L::cmdNuovo);
     cmdApri_Editor = button(this, "cmdApri_Editor", QStringLiteral("Apri"), L::cmdApri_Editor);
@@ -166,25 +166,25 @@ void Form2::createControls()
 
     for (int k = 0; k < SlotCount; ++k) {
         const QString row = QString::number(k + 1);
-        Option1[k] = new QRadioButton(this);
-        Option1[k]->setObjectName(indexed("Option1", k));
-        Option1[k]->setGeometry(L::Option1(k));
-        Option1[k]->setAccessibleName(QStringLiteral("Passaggio ") + row);
+        stepSelectors[k] = new QRadioButton(this);
+        stepSelectors[k]->setObjectName(indexed("Option1", k));
+        stepSelectors[k]->setGeometry(L::stepSelectors(k));
+        stepSelectors[k]->setAccessibleName(QStringLiteral("Passaggio ") + row);
 
-        picFormRis[k] = new PictureBox(this);
-        picFormRis[k]->setObjectName(indexed("picFormRis", k));
-        picFormRis[k]->setGeometry(L::picFormRis(k));
-        picFormRis[k]->setBackColor(lightGrey);
-        picFormRis[k]->setFont(arial(9.75, true, true));
-        picFormRis[k]->setAccessibleName(QStringLiteral("Formula del passaggio ") + row);
+        stepFormulaBoxes[k] = new PictureBox(this);
+        stepFormulaBoxes[k]->setObjectName(indexed("picFormRis", k));
+        stepFormulaBoxes[k]->setGeometry(L::stepFormulaBoxes(k));
+        stepFormulaBoxes[k]->setBackColor(lightGrey);
+        stepFormulaBoxes[k]->setFont(arial(9.75, true, true));
+        stepFormulaBoxes[k]->setAccessibleName(QStringLiteral("Formula del passaggio ") + row);
 
-        Label1[k] = new QLabel(QStringLiteral("="), this);
-        Label1[k]->setObjectName(indexed("Label1", k));
-        Label1[k]->setGeometry(L::Label1(k));
-        Label1[k]->setFont(arial(9.75, true, false));
-        Label1[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        Label1[k]->setAutoFillBackground(true);
-        setColours(Label1[k], QPalette::Window, lightGrey, QPalette::WindowText, QColor());
+        equalsSigns[k] = new QLabel(QStringLiteral("="), this);
+        equalsSigns[k]->setObjectName(indexed("Label1", k));
+        equalsSigns[k]->setGeometry(L::equalsSigns(k));
+        equalsSigns[k]->setFont(arial(9.75, true, false));
+        equalsSigns[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        equalsSigns[k]->setAutoFillBackground(true);
+        setColours(equalsSigns[k], QPalette::Window, lightGrey, QPalette::WindowText, QColor());
 
         txtRisultato[k] = lineBox(this, indexed("txtRisultato", k), L::txtRisultato(k));
         txtRisultato[k]->setAccessibleName(QStringLiteral("Risultato del passaggio ") + row);
@@ -192,35 +192,36 @@ void Form2::createControls()
         txtDati[k]->setAccessibleName(QStringLiteral("Dato ") + row);
     }
 
-    SSTab1 = new FormulaPanel(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setGeometry(L::SSTab1);
+    formulaPanel = new FormulaPanel(this);
+    formulaPanel->setObjectName(QStringLiteral("SSTab1"));
+    formulaPanel->setGeometry(L::formulaPanel);
 }
 
-void Form2::setTextBorderStyle(int style)
+void WorkWindow::setTextBorderStyle(int style)
 {
     txtTesto->setFrameShape(style == 0 ? QFrame::NoFrame : QFrame::StyledPanel);
 }
 
 // The keyboard focus order of the window, by the tab index each control was
 // given when the window was drawn.
-void Form2::setTabOrder()
+void WorkWindow::setTabOrder()
 {
     std::vector<std::pair<int, QWidget *>> order = {
-        {0, cmdNuovo},  {1, cmdApri_Editor},        {22, SSTab1},
-        {24, Picture1}, {25, cmdEsci_Editor},       {26, cmdSalva},
-        {27, txtTesto}, {181, cmdApri_Risoluzione}, {183, cmdEsci_Risoluzione},
+        {0, cmdNuovo},   {1, cmdApri_Editor},        {22, formulaPanel},
+        {24, figureBox}, {25, cmdEsci_Editor},       {26, cmdSalva},
+        {27, txtTesto},  {181, cmdApri_Risoluzione}, {183, cmdEsci_Risoluzione},
     };
     for (int k = 0; k < 5; ++k) {
         order.push_back({2 + k, txtDati[k]});
-        order.push_back({7 + 2 * k, Option1[k]});
+        order.push_back({7 + 2 * k, stepSelectors[k]});
         order.push_back({8 + 2 * k, txtRisultato[k]});
-        order.push_back({21 - k, picFormRis[k]});
+        order.push_back({21 - k, stepFormulaBoxes[k]});
     }
     const std::pair<int, QWidget *> laterRows[] = {
-        {33, txtDati[5]},      {34, picFormRis[5]},   {37, Option1[5]},    {41, txtRisultato[5]},
-        {42, txtDati[6]},      {43, txtDati[7]},      {46, picFormRis[6]}, {47, picFormRis[7]},
-        {48, txtRisultato[6]}, {49, txtRisultato[7]}, {52, Option1[6]},    {53, Option1[7]},
+        {33, txtDati[5]},          {34, stepFormulaBoxes[5]}, {37, stepSelectors[5]},
+        {41, txtRisultato[5]},     {42, txtDati[6]},          {43, txtDati[7]},
+        {46, stepFormulaBoxes[6]}, {47, stepFormulaBoxes[7]}, {48, txtRisultato[6]},
+        {49, txtRisultato[7]},     {52, stepSelectors[6]},    {53, stepSelectors[7]},
     };
     order.insert(order.end(), std::begin(laterRows), std::end(laterRows));
 
@@ -239,54 +240,54 @@ void Form2::setTabOrder()
         QWidget::setTabOrder(order[i - 1].second, order[i].second);
 }
 
-void Form2::connectEvents()
+void WorkWindow::connectEvents()
 {
-    connect(cmdNuovo, &QPushButton::clicked, this, [this] { m_handler->cmdNuovo_Click(); });
+    connect(cmdNuovo, &QPushButton::clicked, this, [this] { m_handler->newClicked(); });
     connect(cmdApri_Editor, &QPushButton::clicked, this,
-            [this] { m_handler->cmdApri_Editor_Click(); });
-    connect(cmdSalva, &QPushButton::clicked, this, [this] { m_handler->cmdSalva_Click(); });
-    connect(cmdEsci_Editor, &QPushButton::clicked, this, &Form2::cmdEsci_Editor_Click);
+            [this] { m_handler->editorOpenClicked(); });
+    connect(cmdSalva, &QPushButton::clicked, this, [this] { m_handler->saveClicked(); });
+    connect(cmdEsci_Editor, &QPushButton::clicked, this, &WorkWindow::leaveEditor);
     connect(cmdApri_Risoluzione, &QPushButton::clicked, this,
-            [this] { m_handler->cmdApri_Risoluzione_Click(); });
-    connect(cmdEsci_Risoluzione, &QPushButton::clicked, this, &Form2::cmdEsci_Risoluzione_Click);
-    connect(Picture1, &PictureBox::clicked, this, [this] { m_handler->Picture1_Click(); });
-    connect(SSTab1, &FormulaPanel::formulaClicked, this,
-            [this](int number) { m_handler->picFormula_Click(number); });
+            [this] { m_handler->solvingOpenClicked(); });
+    connect(cmdEsci_Risoluzione, &QPushButton::clicked, this, &WorkWindow::leaveSolving);
+    connect(figureBox, &PictureBox::clicked, this, [this] { m_handler->figureClicked(); });
+    connect(formulaPanel, &FormulaPanel::formulaClicked, this,
+            [this](int number) { m_handler->formulaClicked(number); });
     txtTesto->viewport()->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {
-        connect(picFormRis[k], &PictureBox::clicked, this,
-                [this, k] { m_handler->picFormRis_Click(k); });
+        connect(stepFormulaBoxes[k], &PictureBox::clicked, this,
+                [this, k] { m_handler->stepFormulaClicked(k); });
         connect(txtDati[k], &QLineEdit::returnPressed, this,
-                [this, k] { m_handler->txtDati_KeyPress(k, 13); });
+                [this, k] { m_handler->datumKeyPressed(k, 13); });
         connect(txtRisultato[k], &QLineEdit::returnPressed, this,
-                [this, k] { m_handler->txtRisultato_KeyPress(k, 13); });
+                [this, k] { m_handler->resultKeyPressed(k, 13); });
         txtDati[k]->installEventFilter(this);
         txtRisultato[k]->installEventFilter(this);
     }
 }
 
-bool Form2::eventFilter(QObject *watched, QEvent *event)
+bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::MouseButtonRelease || !m_handler)
         return QWidget::eventFilter(watched, event);
     if (watched == txtTesto->viewport()) {
-        m_handler->txtTesto_Click();
+        m_handler->textClicked();
         return false;
     }
     for (int k = 0; k < SlotCount; ++k) {
         if (watched == txtDati[k]) {
-            m_handler->txtDati_Click(k);
+            m_handler->datumClicked(k);
             return false;
         }
         if (watched == txtRisultato[k]) {
-            m_handler->txtRisultato_Click(k);
+            m_handler->resultClicked(k);
             return false;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void Form2::Form_Load()
+void WorkWindow::setUpForMode()
 {
     // The start window set the busy pointer before building this window.
     while (QApplication::overrideCursor())
@@ -305,17 +306,17 @@ void Form2::Form_Load()
         m_handler = std::make_unique<ModeHandler>();
 }
 
-void Form2::cmdEsci_Editor_Click()
+void WorkWindow::leaveEditor()
 {
     close();
 }
 
-void Form2::cmdEsci_Risoluzione_Click()
+void WorkWindow::leaveSolving()
 {
     close();
 }
 
-void Form2::showEvent(QShowEvent *event)
+void WorkWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (m_placed)
@@ -324,7 +325,7 @@ void Form2::showEvent(QShowEvent *event)
     placeAtScreenCentre(this);
 }
 
-void Form2::closeEvent(QCloseEvent *event)
+void WorkWindow::closeEvent(QCloseEvent *event)
 {
     // Leaving asks nothing: the window is closed and deleted, and the start
     // window, which watches for that, comes back.

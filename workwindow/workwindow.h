@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commondialog.h"
+#include "filedialog.h"
 #include "modehandler.h"
 #include "picturebox.h"
 
@@ -18,38 +18,38 @@ class FormulaPanel;
 // The work window, in which a teacher composes a problem (editor mode) and a
 // pupil solves one (solving mode).
 //
-// The constructor lays out every control in its design-time state; Form_Load
+// The constructor lays out every control in its design-time state; setUpForMode
 // then sets the window up for the mode the start window chose and picks that
 // mode's handler. From then on the window only routes each user action to the
 // handler. Leaving the window (either "Esci" or its frame) closes and deletes
 // it, so the next time the work window is wanted a new one is built from the
 // design-time state again.
-class Form2 : public QWidget {
+class WorkWindow : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int SlotCount = 8;
 
-    explicit Form2(ModeHandlers handlers, QWidget *parent = nullptr);
-    ~Form2() override;
+    explicit WorkWindow(ModeHandlers handlers, QWidget *parent = nullptr);
+    ~WorkWindow() override;
 
     // Builds a new work window, sets it up for the current mode and returns it
     // unshown. It deletes itself when it is closed.
-    static Form2 *load(const ModeHandlers &handlers);
+    static WorkWindow *load(const ModeHandlers &handlers);
 
-    void Form_Load();
-    void cmdEsci_Editor_Click();
-    void cmdEsci_Risoluzione_Click();
+    void setUpForMode();
+    void leaveEditor();
+    void leaveSolving();
 
     bool isSolvingMode() const { return m_solving; }
 
     // The controls, by their names.
     QPlainTextEdit *txtTesto = nullptr;
-    PictureBox *Picture1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
+    PictureBox *figureBox = nullptr;
+    QLabel *dataHeading = nullptr;
+    QLabel *formulasHeading = nullptr;
+    QLabel *resultsHeading = nullptr;
+    QLabel *figureHeading = nullptr;
     QPushButton *cmdNuovo = nullptr;
     QPushButton *cmdApri_Editor = nullptr;
     QPushButton *cmdSalva = nullptr;
@@ -58,16 +58,16 @@ public:
     QLabel *lblAvviso_Risoluzione = nullptr;
     QPushButton *cmdApri_Risoluzione = nullptr;
     QPushButton *cmdEsci_Risoluzione = nullptr;
-    std::array<QRadioButton *, SlotCount> Option1{};
-    std::array<PictureBox *, SlotCount> picFormRis{};
-    std::array<QLabel *, SlotCount> Label1{};
+    std::array<QRadioButton *, SlotCount> stepSelectors{};
+    std::array<PictureBox *, SlotCount> stepFormulaBoxes{};
+    std::array<QLabel *, SlotCount> equalsSigns{};
     std::array<QLineEdit *, SlotCount> txtRisultato{};
     std::array<QLineEdit *, SlotCount> txtDati{};
-    FormulaPanel *SSTab1 = nullptr;
+    FormulaPanel *formulaPanel = nullptr;
     PictureBox *picFormula(int number) const;
 
-    CommonDialog CommonDialog1;
-    CommonDialog CommonDialog2;
+    FileDialog problemDialog;
+    FileDialog figureDialog;
 
     // The text box border style as the window draws it: 0 none, 1 fixed single.
     void setTextBorderStyle(int style);

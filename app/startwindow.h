@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frminfo.h"
+#include "aboutwindow.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -8,12 +8,12 @@
 
 #include <functional>
 
-// The start window and main menu. Form_Load runs once, before the window is
+// The start window and main menu. startUp runs once, before the window is
 // first shown: it writes the version text, registers the help file and
 // refuses a 640 x 480 screen. The mode buttons set the mode flags, show the
 // work window and hide this window until the work window is gone; "Info"
 // opens the one about window; "Esci" closes every window and ends the program.
-class Form3 : public QWidget {
+class StartWindow : public QWidget {
     Q_OBJECT
 public:
     // Builds the work window for the mode in the flags, with its load handler
@@ -22,18 +22,18 @@ public:
     // nullptr leaves the start window in view.
     using WorkWindowFactory = std::function<QWidget *()>;
 
-    explicit Form3(WorkWindowFactory makeWorkWindow, QWidget *parent = nullptr);
+    explicit StartWindow(WorkWindowFactory makeWorkWindow, QWidget *parent = nullptr);
 
     // False when the screen is refused: the program is then to end at once,
     // without showing any window.
-    bool Form_Load();
+    bool startUp();
 
-    void cmdRisoluzione_Click();
-    void cmdEditor_Click();
-    void cmdInfo_Click();
-    void cmdEsci_Click();
+    void openSolving();
+    void openEditor();
+    void showAbout();
+    void quitProgram();
 
-    frmInfo *aboutWindow() const { return m_about; }
+    AboutWindow *aboutWindow() const { return m_about; }
     QWidget *workWindow() const { return m_workWindow; }
 
 protected:
@@ -47,7 +47,7 @@ private:
 
     WorkWindowFactory m_makeWorkWindow;
     QPixmap m_sky;
-    QPointer<frmInfo> m_about;
+    QPointer<AboutWindow> m_about;
     QPointer<QWidget> m_workWindow;
     bool m_placed = false;
     bool m_ending = false;

@@ -1,4 +1,4 @@
-#include "commondialog.h"
+#include "filedialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -49,26 +49,26 @@ std::shared_ptr<FileDialogBackend> &currentBackend()
 
 } // namespace
 
-CommonDialog::CommonDialog(QWidget *parent) : m_parent(parent) {}
+FileDialog::FileDialog(QWidget *parent) : m_parent(parent) {}
 
-QString CommonDialog::fileTitle() const
+QString FileDialog::fileTitle() const
 {
     return QFileInfo(m_fileName).fileName();
 }
 
-void CommonDialog::showOpen()
+void FileDialog::showOpen()
 {
     m_fileName = backend().askOpen(m_parent, m_fileName, toNameFilter(m_filter));
     if (!m_fileName.isEmpty())
         QDir::setCurrent(QFileInfo(m_fileName).absolutePath());
 }
 
-void CommonDialog::showSave()
+void FileDialog::showSave()
 {
     m_fileName = backend().askSave(m_parent, m_fileName, toNameFilter(m_filter));
 }
 
-QString CommonDialog::toNameFilter(const QString &filter)
+QString FileDialog::toNameFilter(const QString &filter)
 {
     const int bar = filter.indexOf(QLatin1Char('|'));
     if (bar < 0)
@@ -80,12 +80,12 @@ QString CommonDialog::toNameFilter(const QString &filter)
     return label + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
-void CommonDialog::setBackend(std::shared_ptr<FileDialogBackend> backend)
+void FileDialog::setBackend(std::shared_ptr<FileDialogBackend> backend)
 {
     currentBackend() = std::move(backend);
 }
 
-FileDialogBackend &CommonDialog::backend()
+FileDialogBackend &FileDialog::backend()
 {
     if (!currentBackend())
         currentBackend() = std::make_shared<QtFileDialogBackend>();

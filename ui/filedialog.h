@@ -22,9 +22,9 @@ public:
 // classic common dialog: the name set or chosen last is proposed next time,
 // a cancelled dialog gives back the empty text, and after a file has been
 // chosen for opening the current folder is that file's folder.
-class CommonDialog {
+class FileDialog {
 public:
-    explicit CommonDialog(QWidget *parent = nullptr);
+    explicit FileDialog(QWidget *parent = nullptr);
 
     void setFileName(const QString &name) { m_fileName = name; }
     QString fileName() const { return m_fileName; }
@@ -41,7 +41,7 @@ public:
     // The filter as Qt's file dialog takes it: "Zenuvio (*.znv)".
     static QString toNameFilter(const QString &filter);
 
-    // Every CommonDialog asks this backend; null puts the real dialog back.
+    // Every FileDialog asks this backend; null puts the real dialog back.
     static void setBackend(std::shared_ptr<FileDialogBackend> backend);
     static FileDialogBackend &backend();
 

@@ -7,7 +7,7 @@
 // Where every control of the work window stands at design time. Positions are
 // kept in twips, as the window was drawn, and turned into pixels at 15 twips
 // to the pixel.
-namespace Form2Layout {
+namespace WorkWindowLayout {
 
 constexpr QRect twips(int left, int top, int width, int height)
 {
@@ -17,11 +17,11 @@ constexpr QRect twips(int left, int top, int width, int height)
 constexpr QSize clientSize{twipsToPixels(11880), twipsToPixels(8595)};
 
 constexpr QRect txtTesto = twips(300, 60, 6975, 1335);
-constexpr QRect Label5 = twips(1320, 1440, 1395, 255);
-constexpr QRect Picture1 = twips(1320, 1680, 3615, 1575);
-constexpr QRect Label2 = twips(5760, 1680, 915, 195);
-constexpr QRect Label3 = twips(600, 3360, 1395, 255);
-constexpr QRect Label4 = twips(2760, 3360, 1095, 255);
+constexpr QRect figureHeading = twips(1320, 1440, 1395, 255);
+constexpr QRect figureBox = twips(1320, 1680, 3615, 1575);
+constexpr QRect dataHeading = twips(5760, 1680, 915, 195);
+constexpr QRect formulasHeading = twips(600, 3360, 1395, 255);
+constexpr QRect resultsHeading = twips(2760, 3360, 1095, 255);
 constexpr QRect cmdNuovo = twips(5280, 5700, 1095, 375);
 constexpr QRect cmdApri_Editor = twips(5280, 6240, 1095, 375);
 constexpr QRect cmdSalva = twips(5280, 6780, 1095, 375);
@@ -30,12 +30,12 @@ constexpr QRect lblAvviso_Editor = twips(4740, 4740, 2235, 555);
 constexpr QRect lblAvviso_Risoluzione = twips(4380, 4500, 2955, 2835);
 constexpr QRect cmdApri_Risoluzione = twips(4620, 7620, 1095, 375);
 constexpr QRect cmdEsci_Risoluzione = twips(6000, 7620, 1095, 375);
-constexpr QRect SSTab1 = twips(7380, 120, 4485, 8145);
+constexpr QRect formulaPanel = twips(7380, 120, 4485, 8145);
 
 // The per-step rows and the data column, index 0..7.
 struct Row {
     int option1Top;
-    int picFormRisTop;
+    int stepFormulaBoxTop;
     int label1Top;
     int txtRisultatoTop;
     int txtRisultatoHeight;
@@ -53,15 +53,15 @@ constexpr std::array<Row, 8> rows{{
     {8040, 7800, 7980, 7920, 345, 4020},
 }};
 
-constexpr QRect Option1(int k)
+constexpr QRect stepSelectors(int k)
 {
     return twips(240, rows[k].option1Top, 255, 255);
 }
-constexpr QRect picFormRis(int k)
+constexpr QRect stepFormulaBoxes(int k)
 {
-    return twips(600, rows[k].picFormRisTop, 1935, 615);
+    return twips(600, rows[k].stepFormulaBoxTop, 1935, 615);
 }
-constexpr QRect Label1(int k)
+constexpr QRect equalsSigns(int k)
 {
     return twips(2520, rows[k].label1Top, 255, 345);
 }
@@ -82,4 +82,4 @@ constexpr QRect picFormula(int row, int column)
 // Height of one row of tab captions in the panel (520 HIMETRIC, about 295 twips).
 constexpr int tabCaptionHeight = 20;
 
-} // namespace Form2Layout
+} // namespace WorkWindowLayout

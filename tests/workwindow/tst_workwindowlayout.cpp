@@ -1,7 +1,7 @@
 // The work window's design-time layout, control by control, against the
 // table it was drawn from (in twips, 15 to the pixel).
-#include "form2.h"
 #include "formulapanel.h"
+#include "workwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-class TestForm2Layout : public QObject {
+class TestWorkWindowLayout : public QObject {
     Q_OBJECT
 
 private slots:
@@ -23,7 +23,7 @@ private slots:
     void formulaBoxesSitInTheirGrid();
 
 private:
-    Form2 form{ModeHandlers{}};
+    WorkWindow form{ModeHandlers{}};
 };
 
 static QRect px(int left, int top, int width, int height)
@@ -31,7 +31,7 @@ static QRect px(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-void TestForm2Layout::geometry_data()
+void TestWorkWindowLayout::geometry_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("expected");
@@ -52,7 +52,8 @@ void TestForm2Layout::geometry_data()
     QTest::newRow("cmdEsci_Risoluzione") << "cmdEsci_Risoluzione" << px(6000, 7620, 1095, 375);
     QTest::newRow("SSTab1") << "SSTab1" << px(7380, 120, 4485, 8145);
 
-    // Per-step rows: Option1, picFormRis, Label1, txtRisultato (top, height), txtDati.
+    // Per-step rows: stepSelectors, stepFormulaBoxes, equalsSigns, txtRisultato (top, height),
+    // txtDati.
     const int rows[8][6] = {
         {3780, 3600, 3780, 3720, 360, 1920}, {4380, 4200, 4440, 4320, 375, 2220},
         {4980, 4800, 4980, 4920, 375, 2520}, {5580, 5400, 5580, 5520, 375, 2820},
@@ -72,7 +73,7 @@ void TestForm2Layout::geometry_data()
     }
 }
 
-void TestForm2Layout::geometry()
+void TestWorkWindowLayout::geometry()
 {
     QFETCH(QString, name);
     QFETCH(QRect, expected);
@@ -82,7 +83,7 @@ void TestForm2Layout::geometry()
     QCOMPARE(widget->geometry(), expected);
 }
 
-void TestForm2Layout::captionsAndFonts_data()
+void TestWorkWindowLayout::captionsAndFonts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
@@ -104,7 +105,7 @@ void TestForm2Layout::captionsAndFonts_data()
                                          << "Esci" << 12.0 << none;
 }
 
-void TestForm2Layout::captionsAndFonts()
+void TestWorkWindowLayout::captionsAndFonts()
 {
     QFETCH(QString, name);
     QFETCH(QString, caption);
@@ -121,7 +122,7 @@ void TestForm2Layout::captionsAndFonts()
         QCOMPARE(widget->palette().color(QPalette::WindowText), ink);
 }
 
-void TestForm2Layout::designStateIsVisibleEnabledEmpty()
+void TestWorkWindowLayout::designStateIsVisibleEnabledEmpty()
 {
     QCOMPARE(form.windowTitle(), QStringLiteral("Zenuvio"));
     QCOMPARE(form.size(), QSize(792, 573));
@@ -135,16 +136,16 @@ void TestForm2Layout::designStateIsVisibleEnabledEmpty()
     for (int k = 0; k < 8; ++k) {
         QVERIFY(form.txtDati[k]->text().isEmpty());
         QVERIFY(form.txtRisultato[k]->text().isEmpty());
-        QVERIFY(!form.Option1[k]->isChecked());
-        QVERIFY(!form.picFormRis[k]->hasPicture());
-        QVERIFY(form.Option1[k]->text().isEmpty());
+        QVERIFY(!form.stepSelectors[k]->isChecked());
+        QVERIFY(!form.stepFormulaBoxes[k]->hasPicture());
+        QVERIFY(form.stepSelectors[k]->text().isEmpty());
     }
-    QVERIFY(!form.Picture1->hasPicture());
-    QVERIFY(form.CommonDialog1.fileName().isEmpty());
-    QVERIFY(form.CommonDialog1.filter().isEmpty());
+    QVERIFY(!form.figureBox->hasPicture());
+    QVERIFY(form.problemDialog.fileName().isEmpty());
+    QVERIFY(form.problemDialog.filter().isEmpty());
 }
 
-void TestForm2Layout::tabOrderFollowsDrawnIndexes()
+void TestWorkWindowLayout::tabOrderFollowsDrawnIndexes()
 {
     // The focus chain from "Nuovo" visits the controls in their drawn order.
     const QStringList expectedStart = {
@@ -171,10 +172,10 @@ void TestForm2Layout::tabOrderFollowsDrawnIndexes()
     QCOMPARE(seen, expectedStart);
 }
 
-void TestForm2Layout::formulaBoxesSitInTheirGrid()
+void TestWorkWindowLayout::formulaBoxesSitInTheirGrid()
 {
     // Box 0 is the first of the "Quadrato" tab; 138 sits at row 3, column 1 there.
-    const int pageTop = form.SSTab1->pageTop();
+    const int pageTop = form.formulaPanel->pageTop();
     const QRect zero = form.picFormula(0)->geometry().translated(0, pageTop);
     QCOMPARE(zero, px(120, 2040, 1695, 615));
     const QRect last = form.picFormula(138)->geometry().translated(0, pageTop);
@@ -184,5 +185,5 @@ void TestForm2Layout::formulaBoxesSitInTheirGrid()
     QCOMPARE(form.picFormula(0)->accessibleName(), QStringLiteral("A = l²"));
 }
 
-QTEST_MAIN(TestForm2Layout)
-#include "tst_form2layout.moc"
+QTEST_MAIN(TestWorkWindowLayout)
+#include "tst_workwindowlayout.moc"

@@ -1,8 +1,8 @@
-#include "form3.h"
+#include "startwindow.h"
 
+#include "aboutwindow.h"
 #include "colours.h"
 #include "fonts.h"
-#include "frminfo.h"
 #include "helpfile.h"
 #include "messagebox.h"
 #include "module1.h"
@@ -69,7 +69,7 @@ const QString RefusalText = QStringLiteral(
     "Modifica le impostazioni e rilancia il programma.");
 } // namespace
 
-Form3::Form3(WorkWindowFactory makeWorkWindow, QWidget *parent)
+StartWindow::StartWindow(WorkWindowFactory makeWorkWindow, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_makeWorkWindow(std::move(makeWorkWindow)), m_sky(ZenuvioResources::skyPicturePath())
@@ -80,7 +80,7 @@ Form3::Form3(WorkWindowFactory makeWorkWindow, QWidget *parent)
     buildControls();
 }
 
-void Form3::buildControls()
+void StartWindow::buildControls()
 {
     QPalette labelPalette = palette();
     labelPalette.setColor(QPalette::WindowText, Colours::darkBlue);
@@ -107,40 +107,40 @@ void Form3::buildControls()
 
     const struct {
         const char *name;
-        void (Form3::*handler)();
+        void (StartWindow::*handler)();
     } clicks[] = {
-        {"cmdRisoluzione", &Form3::cmdRisoluzione_Click},
-        {"cmdEditor", &Form3::cmdEditor_Click},
-        {"cmdEsci", &Form3::cmdEsci_Click},
-        {"cmdInfo", &Form3::cmdInfo_Click},
+        {"cmdRisoluzione", &StartWindow::openSolving},
+        {"cmdEditor", &StartWindow::openEditor},
+        {"cmdEsci", &StartWindow::quitProgram},
+        {"cmdInfo", &StartWindow::showAbout},
     };
     for (const auto &click : clicks)
         connect(findChild<QPushButton *>(QLatin1String(click.name)), &QPushButton::clicked, this,
                 click.handler);
 }
 
-bool Form3::Form_Load()
+bool StartWindow::startUp()
 {
     findChild<QLabel *>(QStringLiteral("Label4"))->setText(programVersionText());
     HelpFile::registerFile(ProgramFolder::path() + QStringLiteral("\\Aiuto.HLP"));
-    if (RisoluzioneUguale(640, 480, activeScreenMetrics())) {
+    if (screenIsExactly(640, 480, activeScreenMetrics())) {
         MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Avviso"), RefusalText);
         return false;
     }
     return true;
 }
 
-void Form3::cmdRisoluzione_Click()
+void StartWindow::openSolving()
 {
     enterMode(0, 1);
 }
 
-void Form3::cmdEditor_Click()
+void StartWindow::openEditor()
 {
     enterMode(1, 0);
 }
 
-void Form3::enterMode(int modoEditor, int modoRisoluzione)
+void StartWindow::enterMode(int modoEditor, int modoRisoluzione)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Module1::ModoRisoluzione = modoRisoluzione;
@@ -152,31 +152,31 @@ void Form3::enterMode(int modoEditor, int modoRisoluzione)
         return;
     }
     m_workWindow = workWindow;
-    connect(workWindow, &QObject::destroyed, this, &Form3::workWindowGone);
+    connect(workWindow, &QObject::destroyed, this, &StartWindow::workWindowGone);
     workWindow->show();
     hide();
 }
 
-void Form3::workWindowGone()
+void StartWindow::workWindowGone()
 {
     if (!m_ending)
         show();
 }
 
-void Form3::cmdInfo_Click()
+void StartWindow::showAbout()
 {
     if (m_about && m_about->isVisible()) {
         m_about->raise();
         m_about->activateWindow();
         return;
     }
-    m_about = new frmInfo;
-    m_about->Form_Load();
+    m_about = new AboutWindow;
+    m_about->writeText();
     placeAtScreenCentre(m_about);
     m_about->show();
 }
 
-void Form3::cmdEsci_Click()
+void StartWindow::quitProgram()
 {
     m_ending = true;
     QList<QPointer<QWidget>> windows;
@@ -191,7 +191,7 @@ void Form3::cmdEsci_Click()
     QCoreApplication::quit();
 }
 
-void Form3::paintEvent(QPaintEvent *event)
+void StartWindow::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
     if (m_sky.isNull())
@@ -200,7 +200,7 @@ void Form3::paintEvent(QPaintEvent *event)
     painter.drawPixmap(0, 0, m_sky);
 }
 
-void Form3::showEvent(QShowEvent *event)
+void StartWindow::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
