@@ -82,10 +82,8 @@ std::vector<Token> tokenize(const QString &formula)
         } else if (kind == Kind::Close && !openers.empty()) {
             // A closer pairs only with the innermost opener of its own shape;
             // any other closer stays unpaired and is spoken as written.
-            const QString expected = tokens[openers.back()].text == QLatin1String("(")
-                                         ? QStringLiteral(")")
-                                         : QStringLiteral("]");
-            if (c == expected.at(0)) {
+            const bool round = tokens[openers.back()].text == QLatin1String("(");
+            if (c == QLatin1Char(round ? ')' : ']')) {
                 tokens[openers.back()].match = index;
                 openers.pop_back();
             }
