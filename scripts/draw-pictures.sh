@@ -1,8 +1,9 @@
 #!/bin/sh
-# Redraws the pictures that Zenuvio ships and puts them in resources/:
-# the sky and the icon in resources/embedded/, the GIF pictures kept beside
-# the program in resources/beside/. The results are committed, so a normal
-# build never runs this; run it after changing tools/drawpictures.cpp.
+# Redraws the pictures that Zenuvio ships: the sky and the icon in
+# resources/embedded/, the GIF pictures kept beside the program in
+# resources/beside/, and the figure of each example problem beside it in
+# examples/. The results are committed, so a normal build never runs this;
+# run it after changing tools/drawpictures.cpp.
 #
 # Usage: scripts/draw-pictures.sh [build-folder]   (default: build)
 set -eu
@@ -29,17 +30,23 @@ trap 'rm -rf "$pngs"' EXIT
 
 # Headless drawing; Qt wants a private runtime folder, the temporary one will do.
 XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$pngs} QT_QPA_PLATFORM=offscreen \
-    "$build/bin/draw_pictures" "$root/resources/embedded" "$pngs"
+    "$build/bin/draw_pictures" "$root/resources/embedded" "$pngs/beside" "$pngs/examples"
 
 # The GIFs keep the transparency of the PNGs (pixels are fully clear or fully
 # opaque); the transparent colour is white, so a viewer that ignores
 # transparency still shows black on white. No dithering, so lines and letters
 # stay clean.
-for png in "$pngs"/*.png; do
-    name=$(basename "$png" .png)
-    convert "$png" -background white -alpha background -transparent-color white +dither -strip \
-        "$root/resources/beside/$name.gif"
+for folder in beside examples; do
+    case $folder in
+    beside) target=$root/resources/beside ;;
+    examples) target=$root/examples ;;
+    esac
+    for png in "$pngs/$folder"/*.png; do
+        name=$(basename "$png" .png)
+        convert "$png" -background white -alpha background -transparent-color white +dither \
+            -strip "$target/$name.gif"
+    done
 done
 
 echo "Pictures redrawn:"
-ls -l "$root/resources/embedded" "$root/resources/beside"
+ls -l "$root/resources/embedded" "$root/resources/beside" "$root/examples"/*.gif

@@ -1,12 +1,12 @@
 // Draws every picture that Zenuvio ships: the start window's sky, the program
 // icon (as a 16-colour .ico and as PNGs), the empty figure box "Clicca", the
-// empty formula slot "Vuoto" and four example figures.
+// empty formula slot "Vuoto", and the figures of the example problems.
 //
-// Usage: draw_pictures <embedded-folder> <png-folder>
+// Usage: draw_pictures <embedded-folder> <beside-png-folder> <examples-png-folder>
 //   The sky, the .ico and the icon PNGs go straight into <embedded-folder>.
-//   The pictures kept beside the program are written as PNG (with alpha where
-//   they are transparent) into <png-folder>; scripts/draw-pictures.sh turns
-//   them into GIF files.
+//   The pictures kept beside the program, and the example figures, are
+//   written as PNG (with alpha where they are transparent) into the other two
+//   folders; scripts/draw-pictures.sh turns them into GIF files.
 //
 // Everything is drawn from scratch; the only outside ingredient is the
 // Liberation Sans font. The random numbers come from a fixed seed, so two runs
@@ -426,15 +426,28 @@ QImage drawVuoto()
 }
 
 // Example figures: black lines and labels on a transparent ground, drawn
-// without anti-aliasing like the formula pictures.
+// without anti-aliasing like the formula pictures. Each figure is laid out in
+// the centimetres of its problem, with y upwards, and drawn to scale: the
+// painter is given the figure's width and height in centimetres and how many
+// pixels make a centimetre, and centres the figure in the 237 x 101 box. So a
+// figure keeps the proportions its text gives (the longer diagonal of the
+// rhombus is the one drawn longer, a flat triangle is drawn flat).
 class FigurePainter {
 public:
-    FigurePainter() : picture(237, 101, QImage::Format_ARGB32), painter()
+    FigurePainter(double widthCm, double heightCm, double pixelsPerCm)
+        : picture(237, 101, QImage::Format_ARGB32), painter(), scale(pixelsPerCm),
+          left((237 - widthCm * pixelsPerCm) / 2), bottom((101 + heightCm * pixelsPerCm) / 2)
     {
         picture.fill(Qt::transparent);
         painter.begin(&picture);
         painter.setPen(QPen(Qt::black, 1));
         painter.setFont(labelFont(13, false));
+    }
+
+    // The pixel of the point (x, y), given in centimetres.
+    QPoint at(double x, double y) const
+    {
+        return QPoint(qRound(left + x * scale), qRound(bottom - y * scale));
     }
 
     void line(QPoint from, QPoint to) { painter.drawLine(from, to); }
@@ -446,6 +459,7 @@ public:
             line(points[i], points[(i + 1) % points.size()]);
     }
 
+    // Heights are dashed.
     void dashed(QPoint from, QPoint to)
     {
         QPen pen(Qt::black, 1);
@@ -456,7 +470,8 @@ public:
     }
 
     // The small square that marks a right angle at corner, with its sides
-    // along the unit directions a and b (each -1, 0 or 1 per axis).
+    // along the unit directions a and b (each -1, 0 or 1 per axis, in pixels,
+    // so y grows downwards).
     void rightAngle(QPoint corner, QPoint a, QPoint b, int size = 7)
     {
         const QPoint p = corner + a * size;
@@ -465,7 +480,7 @@ public:
         line(q, q + a * size);
     }
 
-    // A vertex name placed so that its centre lies at the point given.
+    // A point's name placed so that its centre lies at the point given.
     void label(const QString &name, QPoint centre)
     {
         painter.drawText(QRect(centre.x() - 10, centre.y() - 9, 20, 18), Qt::AlignCenter, name);
@@ -480,65 +495,225 @@ public:
 private:
     QImage picture;
     QPainter painter;
+    double scale;
+    double left;
+    double bottom;
 };
 
-QImage drawRettangolo()
+// Offsets of a label from its point, in pixels: below left, below, below
+// right, above left, above, above right, left, right.
+const QPoint BelowLeft(-9, 8), Below(0, 10), BelowRight(9, 8);
+const QPoint AboveLeft(-9, -8), Above(0, -9), AboveRight(9, -8);
+const QPoint Left(-10, 0), Right(10, 0);
+
+// A square of side 10 cm with its diagonals, which meet in O.
+QImage drawQuadrato()
 {
-    FigurePainter f;
-    const QPoint a(40, 84), b(196, 84), c(196, 16), d(40, 16);
+    FigurePainter f(10, 10, 6.8);
+    const QPoint a = f.at(0, 0), b = f.at(10, 0), c = f.at(10, 10), d = f.at(0, 10);
+    const QPoint o = f.at(5, 5);
     f.polygon({a, b, c, d});
+    f.line(a, c);
     f.line(b, d);
-    f.label("A", a + QPoint(-9, 7));
-    f.label("B", b + QPoint(9, 7));
-    f.label("C", c + QPoint(9, -7));
-    f.label("D", d + QPoint(-9, -7));
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + AboveRight);
+    f.label("D", d + AboveLeft);
+    f.label("O", o + QPoint(0, 11));
     return f.finish();
 }
 
+// A rectangle 12 cm by 5 cm with its diagonal BD.
+QImage drawRettangolo()
+{
+    FigurePainter f(12, 5, 13);
+    const QPoint a = f.at(0, 0), b = f.at(12, 0), c = f.at(12, 5), d = f.at(0, 5);
+    f.polygon({a, b, c, d});
+    f.line(b, d);
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + AboveRight);
+    f.label("D", d + AboveLeft);
+    return f.finish();
+}
+
+// A parallelogram on the base AB = 21 cm, with the side BC = 10 cm leaning
+// left, so that the foot H of the height CH = 8 cm falls on the base and
+// HB = 6 cm.
+QImage drawParallelogramma()
+{
+    FigurePainter f(27, 8, 7);
+    const QPoint a = f.at(6, 0), b = f.at(27, 0), c = f.at(21, 8), d = f.at(0, 8);
+    const QPoint h = f.at(21, 0);
+    f.polygon({a, b, c, d});
+    f.dashed(c, h);
+    f.rightAngle(h, QPoint(-1, 0), QPoint(0, -1));
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + AboveRight);
+    f.label("D", d + AboveLeft);
+    f.label("H", h + Below);
+    return f.finish();
+}
+
+// A rhombus with the longer diagonal BD = 20 cm across and the shorter
+// AC = 15 cm upright; they meet at right angles in O.
 QImage drawRombo()
 {
-    FigurePainter f;
-    const QPoint a(34, 50), b(118, 86), c(202, 50), d(118, 14), o(118, 50);
+    FigurePainter f(20, 15, 4.4);
+    const QPoint a = f.at(10, 0), b = f.at(20, 7.5), c = f.at(10, 15), d = f.at(0, 7.5);
+    const QPoint o = f.at(10, 7.5);
     f.polygon({a, b, c, d});
     f.line(a, c);
     f.line(d, b);
     f.rightAngle(o, QPoint(1, 0), QPoint(0, -1), 6);
-    f.label("A", a + QPoint(-10, 0));
-    f.label("B", b + QPoint(0, 9));
-    f.label("C", c + QPoint(10, 0));
-    f.label("D", d + QPoint(0, -8));
-    f.label("O", o + QPoint(-9, 9));
+    f.label("A", a + Below);
+    f.label("B", b + Right);
+    f.label("C", c + Above);
+    f.label("D", d + Left);
+    f.label("O", o + QPoint(-8, 9));
     return f.finish();
 }
 
+// An isosceles trapezium: bases AB = 28 cm and DC = 16 cm, height 8 cm; the
+// heights DK and CH cut AK = HB = 6 cm off the longer base.
+QImage drawTrapezioIsoscele()
+{
+    FigurePainter f(28, 8, 7);
+    const QPoint a = f.at(0, 0), b = f.at(28, 0), c = f.at(22, 8), d = f.at(6, 8);
+    const QPoint k = f.at(6, 0), h = f.at(22, 0);
+    f.polygon({a, b, c, d});
+    f.dashed(d, k);
+    f.dashed(c, h);
+    f.rightAngle(k, QPoint(1, 0), QPoint(0, -1));
+    f.rightAngle(h, QPoint(-1, 0), QPoint(0, -1));
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + AboveRight);
+    f.label("D", d + AboveLeft);
+    f.label("K", k + Below);
+    f.label("H", h + Below);
+    return f.finish();
+}
+
+// A right trapezium: bases AB = 20 cm and DC = 14 cm, height DA = 8 cm; the
+// height CH leaves HB = 6 cm.
 QImage drawTrapezioRettangolo()
 {
-    FigurePainter f;
-    const QPoint a(36, 82), b(204, 82), c(140, 18), d(36, 18), h(140, 82);
+    FigurePainter f(20, 8, 8);
+    const QPoint a = f.at(0, 0), b = f.at(20, 0), c = f.at(14, 8), d = f.at(0, 8);
+    const QPoint h = f.at(14, 0);
     f.polygon({a, b, c, d});
     f.dashed(c, h);
     f.rightAngle(a, QPoint(1, 0), QPoint(0, -1));
     f.rightAngle(d, QPoint(1, 0), QPoint(0, 1));
     f.rightAngle(h, QPoint(-1, 0), QPoint(0, -1));
-    f.label("A", a + QPoint(-9, 8));
-    f.label("B", b + QPoint(9, 8));
-    f.label("C", c + QPoint(7, -8));
-    f.label("D", d + QPoint(-9, -8));
-    f.label("H", h + QPoint(0, 10));
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + AboveRight);
+    f.label("D", d + AboveLeft);
+    f.label("H", h + Below);
     return f.finish();
 }
 
+// A scalene trapezium: bases AB = 24 cm and DC = 10 cm, sides AD = 13 cm and
+// BC = 15 cm, height CH = 12 cm.
+QImage drawTrapezioScaleno()
+{
+    FigurePainter f(24, 12, 5.5);
+    const QPoint a = f.at(0, 0), b = f.at(24, 0), c = f.at(15, 12), d = f.at(5, 12);
+    const QPoint h = f.at(15, 0);
+    f.polygon({a, b, c, d});
+    f.dashed(c, h);
+    f.rightAngle(h, QPoint(-1, 0), QPoint(0, -1));
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + AboveRight);
+    f.label("D", d + AboveLeft);
+    f.label("H", h + Below);
+    return f.finish();
+}
+
+// A trapezium solved with Pythagoras: the heights DK and CH = 12 cm, the
+// sides AD = 13 cm and BC = 15 cm, AH = 16 cm, and the diagonal AC.
+QImage drawTrapezioPitagora()
+{
+    FigurePainter f(25, 12, 5.5);
+    const QPoint a = f.at(0, 0), b = f.at(25, 0), c = f.at(16, 12), d = f.at(5, 12);
+    const QPoint k = f.at(5, 0), h = f.at(16, 0);
+    f.polygon({a, b, c, d});
+    f.line(a, c);
+    f.dashed(d, k);
+    f.dashed(c, h);
+    f.rightAngle(k, QPoint(-1, 0), QPoint(0, -1));
+    f.rightAngle(h, QPoint(1, 0), QPoint(0, -1));
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + AboveRight);
+    f.label("D", d + AboveLeft);
+    f.label("K", k + Below);
+    f.label("H", h + Below);
+    return f.finish();
+}
+
+// An isosceles triangle on the base AB = 24 cm with the sides 13 cm, so its
+// height CH is only 5 cm.
 QImage drawTriangoloIsoscele()
 {
-    FigurePainter f;
-    const QPoint a(40, 82), b(196, 82), c(118, 14), h(118, 82);
+    FigurePainter f(24, 5, 7);
+    const QPoint a = f.at(0, 0), b = f.at(24, 0), c = f.at(12, 5), h = f.at(12, 0);
     f.polygon({a, b, c});
     f.dashed(c, h);
     f.rightAngle(h, QPoint(1, 0), QPoint(0, -1));
-    f.label("A", a + QPoint(-9, 8));
-    f.label("B", b + QPoint(9, 8));
-    f.label("C", c + QPoint(0, -9));
-    f.label("H", h + QPoint(0, 10));
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + Above);
+    f.label("H", h + Below);
+    return f.finish();
+}
+
+// A scalene triangle with AC = 15 cm, BC = 13 cm and the height CH = 12 cm,
+// whose foot H splits AB into AH = 9 cm and HB = 5 cm.
+QImage drawTriangoloScaleno()
+{
+    FigurePainter f(14, 12, 5.5);
+    const QPoint a = f.at(0, 0), b = f.at(14, 0), c = f.at(9, 12), h = f.at(9, 0);
+    f.polygon({a, b, c});
+    f.dashed(c, h);
+    f.rightAngle(h, QPoint(1, 0), QPoint(0, -1));
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + Above);
+    f.label("H", h + Below);
+    return f.finish();
+}
+
+// A triangle with the right angle in A: legs AB = 16 cm and CA = 12 cm,
+// hypotenuse BC.
+QImage drawTriangoloRettangolo()
+{
+    FigurePainter f(16, 12, 5.5);
+    const QPoint a = f.at(0, 0), b = f.at(16, 0), c = f.at(0, 12);
+    f.polygon({a, b, c});
+    f.rightAngle(a, QPoint(1, 0), QPoint(0, -1));
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + AboveLeft);
+    return f.finish();
+}
+
+// An equilateral triangle of side 10 cm with its height CH = 8,66 cm.
+QImage drawTriangoloEquilatero()
+{
+    FigurePainter f(10, 8.66, 7.5);
+    const QPoint a = f.at(0, 0), b = f.at(10, 0), c = f.at(5, 8.66), h = f.at(5, 0);
+    f.polygon({a, b, c});
+    f.dashed(c, h);
+    f.rightAngle(h, QPoint(1, 0), QPoint(0, -1));
+    f.label("A", a + BelowLeft);
+    f.label("B", b + BelowRight);
+    f.label("C", c + Above);
+    f.label("H", h + Below);
     return f.finish();
 }
 
@@ -558,13 +733,16 @@ int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: draw_pictures <embedded-folder> <png-folder>\n");
+    if (args.size() != 4) {
+        std::fprintf(stderr, "usage: draw_pictures <embedded-folder> <beside-png-folder> "
+                             "<examples-png-folder>\n");
         return 2;
     }
     const QDir embedded(args.at(1));
-    const QDir pngs(args.at(2));
-    if (!QDir().mkpath(embedded.path()) || !QDir().mkpath(pngs.path()) || !fontIsThere())
+    const QDir besidePngs(args.at(2));
+    const QDir examplePngs(args.at(3));
+    if (!QDir().mkpath(embedded.path()) || !QDir().mkpath(besidePngs.path()) ||
+        !QDir().mkpath(examplePngs.path()) || !fontIsThere())
         return 1;
 
     SkyPainter sky;
@@ -576,15 +754,30 @@ int main(int argc, char **argv)
     ok = saveImage(icon32, embedded.filePath("zenuvio-32.png"), "PNG") && ok;
     ok = saveImage(icon16, embedded.filePath("zenuvio-16.png"), "PNG") && ok;
 
-    const std::vector<std::pair<const char *, QImage>> beside = {
+    using Named = std::vector<std::pair<const char *, QImage>>;
+    const Named beside = {
         {"Clicca", drawClicca()},
         {"Vuoto", drawVuoto()},
+    };
+    // One figure per example problem, named like its problem file.
+    const Named examples = {
+        {"Quadrato", drawQuadrato()},
         {"Rettangolo", drawRettangolo()},
+        {"Parallelogramma", drawParallelogramma()},
         {"Rombo", drawRombo()},
+        {"TrapezioIsoscele", drawTrapezioIsoscele()},
         {"TrapezioRettangolo", drawTrapezioRettangolo()},
+        {"TrapezioScaleno", drawTrapezioScaleno()},
+        {"TrapezioPitagora", drawTrapezioPitagora()},
         {"TriangoloIsoscele", drawTriangoloIsoscele()},
+        {"TriangoloScaleno", drawTriangoloScaleno()},
+        {"TriangoloRettangolo", drawTriangoloRettangolo()},
+        {"TriangoloEquilatero", drawTriangoloEquilatero()},
     };
     for (const auto &[name, image] : beside)
-        ok = saveImage(image, pngs.filePath(QString::fromLatin1(name) + ".png"), "PNG") && ok;
+        ok = saveImage(image, besidePngs.filePath(QString::fromLatin1(name) + ".png"), "PNG") && ok;
+    for (const auto &[name, image] : examples)
+        ok =
+            saveImage(image, examplePngs.filePath(QString::fromLatin1(name) + ".png"), "PNG") && ok;
     return ok ? 0 : 1;
 }

@@ -20,13 +20,13 @@ private slots:
         QVERIFY(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16)));
     }
 
-    // The figure box shows 237 x 101 pixels; "Vuoto.gif" stands in a formula slot 113 x 37.
+    // "Clicca.gif" fills the figure box, 237 x 101 pixels; "Vuoto.gif" stands
+    // in a formula slot 113 x 37. The example figures lie beside their
+    // problems, in examples/, and are checked with them.
     void besidePictureFitsItsBox_data()
     {
         QTest::addColumn<QSize>("box");
-        for (const char *name :
-             {"Clicca", "Rettangolo", "Rombo", "TrapezioRettangolo", "TriangoloIsoscele"})
-            QTest::newRow(name) << QSize(237, 101);
+        QTest::newRow("Clicca") << QSize(237, 101);
         QTest::newRow("Vuoto") << QSize(113, 37);
     }
     void besidePictureFitsItsBox()

@@ -21,6 +21,7 @@
 namespace {
 
 const QString beside = QStringLiteral(ZENUVIO_SOURCE_DIR "/resources/beside/");
+const QString sources = QStringLiteral(ZENUVIO_SOURCE_DIR "/");
 const QString testo = QStringLiteral("Problema di prova.");
 const QString hintCodes = QStringLiteral("CIBEASF");
 const QStringList hints = QStringLiteral("Ciao/Inserisci i dati/Bravo/Errato/Errata/"
@@ -161,8 +162,9 @@ private:
 void TestSolving::initTestCase()
 {
     MessageBox::setRecording(true);
-    for (const char *name : {"Vuoto.gif", "Rettangolo.gif"})
-        QVERIFY(QFile::copy(beside + name, m_programFolder.filePath(name)));
+    QVERIFY(QFile::copy(beside + "Vuoto.gif", m_programFolder.filePath("Vuoto.gif")));
+    QVERIFY(QFile::copy(sources + "examples/Rettangolo.gif",
+                        m_programFolder.filePath("Rettangolo.gif")));
     ProgramFolder::setOverride(m_programFolder.path());
 
     const QMap<QString, EditorProblem> problems = {
@@ -351,21 +353,24 @@ void TestSolving::session()
 
 void TestSolving::figure_data()
 {
-    // The figure's name; the file put under that name in the program folder,
-    // and beside the problem; the picture shown; the start of the notice.
+    // The figure's name; the file of the source tree put under that name in
+    // the program folder, and beside the problem; the picture shown; the start
+    // of the notice.
     QTest::addColumn<QStringList>("row");
+    const QString rettangolo = QStringLiteral("examples/Rettangolo.gif");
 
     QTest::newRow("nessuna figura") << QStringList{"", "", "", "", ""};
     QTest::newRow("nella cartella del programma")
-        << QStringList{"Rettangolo.gif", "Rettangolo.gif", "", "Rettangolo.gif", ""};
+        << QStringList{"Rettangolo.gif", rettangolo, "", rettangolo, ""};
     QTest::newRow("accanto al problema")
-        << QStringList{"Rettangolo.gif", "", "Rettangolo.gif", "Rettangolo.gif", ""};
+        << QStringList{"Rettangolo.gif", "", rettangolo, rettangolo, ""};
     QTest::newRow("in tutte e due, prima il programma")
-        << QStringList{"Rettangolo.gif", "Rettangolo.gif", "Rombo.gif", "Rettangolo.gif", ""};
+        << QStringList{"Rettangolo.gif", rettangolo, "examples/Rombo.gif", rettangolo, ""};
     QTest::newRow("mancante") << QStringList{"Trapezio.gif", "", "", "",
                                              "La figura «Trapezio.gif» non è stata trovata"};
-    QTest::newRow("file illeggibile") << QStringList{"Rotto.gif", "Aiuto.HLP", "", "",
-                                                     "La figura «Rotto.gif» non si può mostrare"};
+    QTest::newRow("file illeggibile")
+        << QStringList{"Rotto.gif", "resources/beside/Aiuto.HLP", "", "",
+                       "La figura «Rotto.gif» non si può mostrare"};
 }
 
 // The program folder here has no "Vuoto.gif": the slots stay empty, and the
@@ -376,9 +381,9 @@ void TestSolving::figure()
     QTemporaryDir program, problems;
     const QString path = problems.filePath("problema.znv");
     if (!row[1].isEmpty())
-        QVERIFY(QFile::copy(beside + row[1], program.filePath(row[0])));
+        QVERIFY(QFile::copy(sources + row[1], program.filePath(row[0])));
     if (!row[2].isEmpty())
-        QVERIFY(QFile::copy(beside + row[2], problems.filePath(row[0])));
+        QVERIFY(QFile::copy(sources + row[2], problems.filePath(row[0])));
     QCOMPARE(ProblemFile::write(path, problem({"8 cm"}, {6, 9}, {"48 cm²", "28 cm"}, row[0])),
              QString());
     ProgramFolder::setOverride(program.path());
@@ -389,7 +394,7 @@ void TestSolving::figure()
         QSKIP("The work window cannot be made active here.");
     pupil.open(path);
     QVERIFY(comparable(pupil.form->figureBox->picture().toImage()) ==
-            comparable(row[3].isEmpty() ? QImage() : QImage(beside + row[3])));
+            comparable(row[3].isEmpty() ? QImage() : QImage(sources + row[3])));
     QCOMPARE(MessageBox::recorded().size(), row[4].isEmpty() ? 0 : 1);
     for (const MessageBox::Shown &box : MessageBox::recorded()) {
         QCOMPARE(box.icon, MessageBox::Icon::Information);
