@@ -19,7 +19,9 @@ int main(int argc, char *argv[])
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.
     const ModeHandlers handlers{makeEditorHandler, makeSolverHandler};
-    auto makeWorkWindow = [&handlers]() -> QWidget * { return WorkWindow::load(handlers); };
+    auto makeWorkWindow = [&handlers](WorkMode mode) -> QWidget * {
+        return WorkWindow::load(mode, handlers);
+    };
 
     StartWindow start(makeWorkWindow);
     if (!start.startUp())

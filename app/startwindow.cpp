@@ -5,7 +5,6 @@
 #include "fonts.h"
 #include "helpfile.h"
 #include "messagebox.h"
-#include "module1.h"
 #include "primaryscreenmetrics.h"
 #include "programfolder.h"
 #include "screencheck.h"
@@ -132,21 +131,18 @@ bool StartWindow::startUp()
 
 void StartWindow::openSolving()
 {
-    enterMode(0, 1);
+    enterMode(WorkMode::Solving);
 }
 
 void StartWindow::openEditor()
 {
-    enterMode(1, 0);
+    enterMode(WorkMode::Editor);
 }
 
-void StartWindow::enterMode(int modoEditor, int modoRisoluzione)
+void StartWindow::enterMode(WorkMode mode)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    Module1::ModoRisoluzione = modoRisoluzione;
-    Module1::ModoEditor = modoEditor;
-
-    QWidget *workWindow = m_makeWorkWindow ? m_makeWorkWindow() : nullptr;
+    QWidget *workWindow = m_makeWorkWindow ? m_makeWorkWindow(mode) : nullptr;
     if (!workWindow) {
         QApplication::restoreOverrideCursor();
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "aboutwindow.h"
+#include "workmode.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -10,17 +11,17 @@
 
 // The start window and main menu. startUp runs once, before the window is
 // first shown: it writes the version text, registers the help file and
-// refuses a 640 x 480 screen. The mode buttons set the mode flags, show the
-// work window and hide this window until the work window is gone; "Info"
+// refuses a 640 x 480 screen. The mode buttons show a work window for their
+// mode and hide this window until the work window is gone; "Info"
 // opens the one about window; "Esci" closes every window and ends the program.
 class StartWindow : public QWidget {
     Q_OBJECT
 public:
-    // Builds the work window for the mode in the flags, with its load handler
-    // already run (which puts the mouse pointer back to normal). The window
-    // deletes itself when closed; it is shown by the start window. Returning
-    // nullptr leaves the start window in view.
-    using WorkWindowFactory = std::function<QWidget *()>;
+    // Builds the work window for a mode, already set up (which puts the mouse
+    // pointer back to normal). The window deletes itself when closed; it is
+    // shown by the start window. Returning nullptr leaves the start window in
+    // view.
+    using WorkWindowFactory = std::function<QWidget *(WorkMode)>;
 
     explicit StartWindow(WorkWindowFactory makeWorkWindow, QWidget *parent = nullptr);
 
@@ -42,7 +43,7 @@ protected:
 
 private:
     void buildControls();
-    void enterMode(int modoEditor, int modoRisoluzione);
+    void enterMode(WorkMode mode);
     void workWindowGone();
 
     WorkWindowFactory m_makeWorkWindow;

@@ -8,7 +8,6 @@
 // Runs offscreen by itself unless a platform is named on the command line.
 #include "formulacatalogue.h"
 #include "formularenderer.h"
-#include "module1.h"
 #include "workwindow.h"
 
 #include <QApplication>
@@ -23,12 +22,11 @@ namespace {
 
 void loadWorkWindow(benchmark::State &state, bool solving)
 {
-    Module1::ModoEditor = solving ? 0 : 1;
-    Module1::ModoRisoluzione = solving ? 1 : 0;
+    const WorkMode mode = solving ? WorkMode::Solving : WorkMode::Editor;
     // The first window draws the formula pictures once for the whole run.
-    delete WorkWindow::load({});
+    delete WorkWindow::load(mode, {});
     for (auto _ : state) {
-        WorkWindow *form = WorkWindow::load({});
+        WorkWindow *form = WorkWindow::load(mode, {});
         benchmark::DoNotOptimize(form);
         state.PauseTiming();
         delete form;
@@ -92,7 +90,7 @@ int main(int argc, char **argv)
     {
         QElapsedTimer timer;
         timer.start();
-        delete WorkWindow::load({});
+        delete WorkWindow::load(WorkMode::Editor, {});
         std::printf("first work window of the run (cold): %.2f ms\n", timer.nsecsElapsed() / 1e6);
     }
     benchmark::Initialize(&argc, argv);

@@ -1,9 +1,7 @@
 #include "editorhandler.h"
 
-#include "editorhints.h"
 #include "editorscreen.h"
 #include "messagebox.h"
-#include "module1.h"
 #include "problemfile.h"
 #include "programfolder.h"
 #include "singlelinetext.h"
@@ -11,103 +9,118 @@
 
 #include <QDir>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 
 namespace {
-const QString problemFilter = QStringLiteral("Zenuvio (*.znv)|*.znv");
-const QString figureFilter = QStringLiteral("Figura (*.gif)|*.gif");
+const QString FigureFilter = QStringLiteral("Figura (*.gif)|*.gif");
+const QString EmptyFigurePicture = QStringLiteral("Clicca.gif");
 } // namespace
 
-EditorHandler::EditorHandler(WorkWindow &form) : m_form(form)
+EditorHandler::EditorHandler(WorkWindow &window) : m_window(window), m_hints(window)
 {
-    new SingleLineText(m_form.txtTesto);
+    new SingleLineText(m_window.txtTesto);
 }
 
 void EditorHandler::notify(const QString &text)
 {
-    MessageBox::show(MessageBox::Icon::Warning, QStringLiteral("Zenuvio"), text, &m_form);
+    MessageBox::show(MessageBox::Icon::Warning, QStringLiteral("Zenuvio"), text, &m_window);
 }
 
 void EditorHandler::textClicked()
 {
-    EditorHints::removeRowOnClick(m_form, EditorHints::Row::Testo);
+    m_hints.removeRow(EditorHints::Row::Testo);
+}
+
+void EditorHandler::textChanged()
+{
+    m_draft.setText(EditorScreen::textOf(m_window));
 }
 
 void EditorHandler::datumClicked(int)
 {
-    EditorHints::removeRowOnClick(m_form, EditorHints::Row::Dati);
+    m_hints.removeRow(EditorHints::Row::Dati);
+}
+
+void EditorHandler::datumChanged(int index, const QString &text)
+{
+    m_draft.setDatum(index, text);
 }
 
 void EditorHandler::resultClicked(int)
 {
-    EditorHints::removeRowOnClick(m_form, EditorHints::Row::Risultati);
+    m_hints.removeRow(EditorHints::Row::Risultati);
 }
 
-// The figure: the name goes into NomeFigura only once its picture is shown, so
-// the problem never names a figure the teacher cannot see.
+void EditorHandler::resultChanged(int index, const QString &text)
+{
+    m_draft.setResult(index, text);
+}
+
+// The figure: the name goes into the problem only once its picture is shown,
+// so the problem never names a figure the teacher cannot see.
 void EditorHandler::figureClicked()
 {
-    EditorHints::removeRowOnClick(m_form, EditorHints::Row::Figura);
-    Module1::NomeFigura.clear();
-    FileDialog &dialog = m_form.figureDialog;
+    m_hints.removeRow(EditorHints::Row::Figura);
+    m_draft.setFigure(QString());
+    FileDialog &dialog = m_window.figureDialog;
     dialog.setFileName(QString());
-    dialog.setFilter(figureFilter);
+    dialog.setFilter(FigureFilter);
     dialog.showOpen();
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty()) {
-        m_form.figureBox->clearPicture();
+        m_window.figureBox->clearPicture();
         return;
     }
     // The full path names the same file as the bare name in the folder the
     // dialog made current.
-    if (!m_form.figureBox->loadPicture(chosen)) {
+    if (!m_window.figureBox->loadPicture(chosen)) {
         notify(EditorScreen::notAPictureNotice(chosen));
         return;
     }
-    Module1::NomeFigura = dialog.fileTitle();
+    m_draft.setFigure(dialog.fileTitle());
+}
+
+void EditorHandler::stepSelected(int index)
+{
+    m_draft.selectStep(index);
 }
 
 void EditorHandler::stepFormulaClicked(int index)
 {
-    EditorHints::removeRowOnClick(m_form, EditorHints::Row::Formule);
-    m_form.stepFormulaBoxes[index]->clearPicture();
-    m_form.stepSelectors[index]->setChecked(true);
-    Module1::FormuleEditor[index] = std::nullopt;
+    m_hints.removeRow(EditorHints::Row::Formule);
+    m_window.stepFormulaBoxes[index]->clearPicture();
+    m_window.stepSelectors[index]->setChecked(true);
+    m_draft.clearStep(index);
 }
 
 void EditorHandler::formulaClicked(int number)
 {
-    EditorScreen::forEachSlot([this, number](int i) {
-        if (!m_form.stepSelectors[i]->isChecked())
-            return;
-        m_form.stepFormulaBoxes[i]->copyPictureFrom(*m_form.picFormula(number));
-        Module1::FormuleEditor[i] = number;
-    });
+    if (const std::optional<int> step = m_draft.putFormula(number))
+        m_window.stepFormulaBoxes[*step]->copyPictureFrom(*m_window.picFormula(number));
 }
 
 // A new problem keeps the selected step, the removed tooltips and the tab.
 void EditorHandler::newClicked()
 {
-    EditorScreen::clearControls(m_form);
-    m_form.problemDialog.setFileName(QString());
+    EditorScreen::clear(m_window);
+    m_window.problemDialog.setFileName(QString());
     // A missing Clicca.gif just leaves the figure box empty.
-    m_form.figureBox->loadPicture(ProgramFolder::file(QStringLiteral("Clicca.gif")));
-    EditorScreen::forgetFigureAndFormulas();
+    m_window.figureBox->loadPicture(ProgramFolder::file(EmptyFigurePicture));
+    m_draft.clear();
 }
 
 // Writes the problem on screen. The file is replaced whole or not at all; when
 // it cannot be written the message says why and the screen stays as it is.
 void EditorHandler::saveClicked()
 {
-    FileDialog &dialog = m_form.problemDialog;
-    dialog.setFilter(problemFilter);
+    FileDialog &dialog = m_window.problemDialog;
+    dialog.setFilter(ProblemFile::DialogFilter);
     dialog.showSave();
     const QString path = dialog.fileName();
     QDir::setCurrent(ProgramFolder::path());
     if (path.isEmpty())
         return;
-    const QString error = ProblemFile::write(path, EditorScreen::problemOnScreen(m_form));
+    const QString error = ProblemFile::write(path, m_draft.problem());
     if (!error.isEmpty())
         notify(error);
 }
@@ -116,15 +129,15 @@ void EditorHandler::saveClicked()
 // a file that cannot be read leaves it cleared, with nothing half read, and is
 // not proposed by the next save, so the refused file is not overwritten by
 // accident.
-void EditorHandler::editorOpenClicked()
+void EditorHandler::openClicked()
 {
-    EditorHints::removeAll(m_form);
-    FileDialog &dialog = m_form.problemDialog;
+    m_hints.removeAll();
+    FileDialog &dialog = m_window.problemDialog;
     dialog.setFileName(QString());
-    EditorScreen::clearControls(m_form);
-    EditorScreen::forgetFigureAndFormulas();
+    EditorScreen::clear(m_window);
+    m_draft.clear();
 
-    dialog.setFilter(problemFilter);
+    dialog.setFilter(ProblemFile::DialogFilter);
     dialog.showOpen();
     const QString path = dialog.fileName();
     if (path.isEmpty())
@@ -136,16 +149,15 @@ void EditorHandler::editorOpenClicked()
         notify(read.error);
         return;
     }
-    EditorScreen::storeReadProblem(*read.problem);
-    const QString figureNotice = EditorScreen::showStoredProblem(m_form, read.problem->testo, path);
-    Module1::Contatore = 0;
-    m_form.txtDati[0]->setFocus();
+    const QString figureNotice = EditorScreen::show(m_window, *read.problem, path);
+    m_draft.load(*read.problem);
+    m_window.txtDati[0]->setFocus();
     // Told last, over the problem already on screen.
     if (!figureNotice.isEmpty())
         notify(figureNotice);
 }
 
-std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &form)
+std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &window)
 {
-    return std::make_unique<EditorHandler>(form);
+    return std::make_unique<EditorHandler>(window);
 }

@@ -1,52 +1,37 @@
 #include "editorhints.h"
 
-#include "module1.h"
 #include "workwindow.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-namespace {
-
-void removeRow(WorkWindow &form, EditorHints::Row row)
+void EditorHints::removeAll()
 {
-    using Row = EditorHints::Row;
+    for (Row row : {Row::Testo, Row::Figura, Row::Dati, Row::Formule, Row::Risultati})
+        removeRow(row);
+}
+
+void EditorHints::removeRow(Row row)
+{
+    WorkWindow &w = m_window;
     switch (row) {
     case Row::Testo:
-        form.txtTesto->setToolTip(QString());
+        w.txtTesto->setToolTip(QString());
         return;
     case Row::Figura:
-        form.figureBox->setToolTip(QString());
+        w.figureBox->setToolTip(QString());
         return;
     case Row::Dati:
-        for (QLineEdit *box : form.txtDati)
+        for (QLineEdit *box : w.txtDati)
             box->setToolTip(QString());
         return;
     case Row::Formule:
-        for (PictureBox *box : form.stepFormulaBoxes)
+        for (PictureBox *box : w.stepFormulaBoxes)
             box->setToolTip(QString());
         return;
     case Row::Risultati:
-        for (QLineEdit *box : form.txtRisultato)
+        for (QLineEdit *box : w.txtRisultato)
             box->setToolTip(QString());
         return;
     }
 }
-
-} // namespace
-
-namespace EditorHints {
-
-void removeRowOnClick(WorkWindow &form, Row row)
-{
-    if (Module1::SuggerimentiAttivi == 1)
-        removeRow(form, row);
-}
-
-void removeAll(WorkWindow &form)
-{
-    for (Row row : {Row::Testo, Row::Figura, Row::Dati, Row::Formule, Row::Risultati})
-        removeRow(form, row);
-}
-
-} // namespace EditorHints

@@ -6,14 +6,18 @@ class WorkWindow;
 // at a time: the first click on any control of a row removes the tooltips of
 // the whole row, and opening a problem removes them all. Nothing puts them
 // back while the window stays open.
-namespace EditorHints {
+class EditorHints {
+public:
+    enum class Row { Testo, Figura, Dati, Formule, Risultati };
 
-enum class Row { Testo, Figura, Dati, Formule, Risultati };
+    // The window was set up for editing, with its tooltips on.
+    explicit EditorHints(WorkWindow &window) : m_window(window) {}
 
-// Removes the row's tooltips, but only while the window still offers hints
-// (SuggerimentiAttivi is 1).
-void removeRowOnClick(WorkWindow &form, Row row);
-// Removes every hint tooltip, whatever SuggerimentiAttivi holds.
-void removeAll(WorkWindow &form);
+    // A control of the row was clicked.
+    void removeRow(Row row);
+    // A problem is opened.
+    void removeAll();
 
-} // namespace EditorHints
+private:
+    WorkWindow &m_window;
+};

@@ -10,63 +10,43 @@
 
 namespace EditorScreen {
 
-void clearControls(WorkWindow &form)
+void clear(WorkWindow &window)
 {
-    form.txtTesto->clear();
-    form.figureBox->clearPicture();
-    forEachSlot([&form](int i) { form.txtDati[i]->clear(); });
-    forEachSlot([&form](int i) {
-        form.stepFormulaBoxes[i]->clearPicture();
-        form.txtRisultato[i]->clear();
-    });
-}
-
-void forgetFigureAndFormulas()
-{
-    Module1::NomeFigura.clear();
-    Module1::FormuleEditor.fill(std::nullopt);
-}
-
-EditorProblem problemOnScreen(const WorkWindow &form)
-{
-    EditorProblem problem;
-    // The raw text keeps no-break spaces, which toPlainText() would turn into
-    // ordinary blanks; line breaks become blanks either way.
-    problem.testo = ProblemFile::toSingleLine(form.txtTesto->document()->toRawText());
-    problem.nomeFigura = Module1::NomeFigura;
-    for (int i = 0; i < Module1::SlotCount; ++i) {
-        problem.dati[i] = form.txtDati[i]->text();
-        problem.formule[i] = Module1::FormuleEditor[i];
-        problem.risultati[i] = form.txtRisultato[i]->text();
+    window.txtTesto->clear();
+    window.figureBox->clearPicture();
+    for (QLineEdit *box : window.txtDati)
+        box->clear();
+    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
+        window.stepFormulaBoxes[i]->clearPicture();
+        window.txtRisultato[i]->clear();
     }
-    return problem;
 }
 
-void storeReadProblem(const EditorProblem &problem)
+QString show(WorkWindow &window, const EditorProblem &problem, const QString &problemPath)
 {
-    Module1::NomeFigura = problem.nomeFigura;
-    Module1::Dati = problem.dati;
-    Module1::FormuleEditor = problem.formule;
-    Module1::Risultati = problem.risultati;
-}
+    window.txtTesto->setPlainText(problem.testo);
 
-QString showStoredProblem(WorkWindow &form, const QString &testo, const QString &problemPath)
-{
-    form.txtTesto->setPlainText(testo);
-
-    // A figure that cannot be shown keeps its name, so saving again keeps it.
-    QString notice = ProblemFigure::show(*form.figureBox, Module1::NomeFigura, problemPath);
+    QString notice = ProblemFigure::show(*window.figureBox, problem.nomeFigura, problemPath);
     if (!notice.isEmpty())
         notice += QStringLiteral(" Il problema la indica ancora.");
 
-    forEachSlot([&form](int i) { form.txtDati[i]->setText(Module1::Dati[i]); });
-    forEachSlot([&form](int i) {
-        const std::optional<int> formula = Module1::FormuleEditor[i];
+    for (int i = 0; i < WorkWindow::SlotCount; ++i)
+        window.txtDati[i]->setText(problem.dati[i]);
+    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
+        const std::optional<int> formula = problem.formule[i];
         if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
-            form.stepFormulaBoxes[i]->copyPictureFrom(*form.picFormula(*formula));
-    });
-    forEachSlot([&form](int i) { form.txtRisultato[i]->setText(Module1::Risultati[i]); });
+            window.stepFormulaBoxes[i]->copyPictureFrom(*window.picFormula(*formula));
+    }
+    for (int i = 0; i < WorkWindow::SlotCount; ++i)
+        window.txtRisultato[i]->setText(problem.risultati[i]);
     return notice;
+}
+
+QString textOf(const WorkWindow &window)
+{
+    // The raw text keeps no-break spaces, which toPlainText() would turn into
+    // ordinary blanks. Line breaks are written as blanks when the file is saved.
+    return window.txtTesto->document()->toRawText();
 }
 
 QString notAPictureNotice(const QString &path)

@@ -1,46 +1,31 @@
 #pragma once
 
-#include "module1.h"
 #include "problemfile.h"
 
 #include <QString>
 
 class WorkWindow;
 
-// The problem as the editor holds it: the text, data and results in the work
-// window's boxes, the figure's name and the steps' formula numbers in the
-// module globals, the figure and the formulas shown as pictures.
+// Shows the problem being composed on the work window: the text, data and
+// results in their boxes, the figure and each step's formula as pictures.
+// The other way, the boxes tell the editor what the teacher types (see
+// EditorHandler), so the problem value and the screen always agree.
 namespace EditorScreen {
-
-// Runs body for every slot 0..7 with the window's one loop counter, Contatore,
-// which therefore holds 8 afterwards.
-template <class Body> void forEachSlot(Body body)
-{
-    for (Module1::Contatore = 0; Module1::Contatore < Module1::SlotCount; ++Module1::Contatore)
-        body(Module1::Contatore);
-}
 
 // Empties the text, the figure box (no picture at all), the data boxes, the
 // steps' formula boxes and the result boxes, in that order.
-void clearControls(WorkWindow &form);
-// The problem has no figure and no step has a formula.
-void forgetFigureAndFormulas();
+void clear(WorkWindow &window);
 
-// The problem on screen as it is written to a file. The problem text is put
-// on one line, since the file holds it on one.
-EditorProblem problemOnScreen(const WorkWindow &form);
+// Shows a problem on a screen that was cleared before. The figure is looked
+// for by its name in the program's folder, then beside the problem file.
+// Gives an Italian notice when the figure cannot be shown (the problem keeps
+// its name, so that a save keeps it), or an empty text.
+QString show(WorkWindow &window, const EditorProblem &problem, const QString &problemPath);
 
-// Puts a problem just read into the globals it fills (NomeFigura, Dati,
-// FormuleEditor, Risultati).
-void storeReadProblem(const EditorProblem &problem);
-// Shows the problem held in the globals, with testo as its text, on a screen
-// that was cleared before. The figure is looked for by its name in the
-// program's folder, then beside the problem file. Gives an Italian notice
-// when the figure cannot be shown (its name stays in NomeFigura, so that a
-// save keeps it), or an empty text.
-QString showStoredProblem(WorkWindow &form, const QString &testo, const QString &problemPath);
+// The problem text as the box holds it, no-break spaces included.
+QString textOf(const WorkWindow &window);
 
-// Italian notices about a figure that cannot be shown.
+// Italian notice about a figure file that cannot be shown.
 QString notAPictureNotice(const QString &path);
 
 } // namespace EditorScreen

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "module1.h"
-
 #include <QString>
 
 #include <array>
@@ -19,7 +17,7 @@
 // number, the solving one keeps the line's field as text, to be compared with
 // the number of the picture the pupil clicks.
 
-constexpr int ProblemSlotCount = Module1::SlotCount;
+constexpr int ProblemSlotCount = 8;
 constexpr int ProblemLineCount = 26;
 constexpr int HighestFormulaNumber = 138;
 // Longest line, in characters, that the readers accept and the writer writes.
@@ -57,6 +55,9 @@ template <class T> struct ReadResult {
 };
 
 namespace ProblemFile {
+
+// What the file dialog offers when a problem is opened or saved.
+inline const QString DialogFilter = QStringLiteral("Zenuvio (*.znv)|*.znv");
 
 // Both readers read at most the first 26 lines, accept CR LF, LF or CR as the
 // line end, and refuse a file with fewer lines or with a line longer than any

@@ -3,11 +3,9 @@
 #include "formulapanel.h"
 #include "messagebox.h"
 #include "modesetup.h"
-#include "module1.h"
 #include "problemfigure.h"
 #include "problemfile.h"
 #include "programfolder.h"
-#include "solvertexts.h"
 #include "workwindow.h"
 
 #include <QLabel>
@@ -16,226 +14,148 @@
 #include <QPushButton>
 
 namespace {
-
 const QString NoticeTitle = QStringLiteral("Zenuvio");
-
-bool isSlot(int index)
-{
-    return index >= 0 && index < WorkWindow::SlotCount;
-}
-
-bool isFormulaNumber(int number)
-{
-    return number >= 0 && number < FormulaPanel::FormulaCount;
-}
-
-bool solving()
-{
-    return Module1::ModoRisoluzione == 1;
-}
-
+const QString EmptySlotPicture = QStringLiteral("Vuoto.gif");
 } // namespace
 
-SolverHandler::SolverHandler(WorkWindow &form) : m_form(form) {}
+SolverHandler::SolverHandler(WorkWindow &window) : m_window(window) {}
 
-std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &form)
+std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &window)
 {
-    return std::make_unique<SolverHandler>(form);
+    return std::make_unique<SolverHandler>(window);
 }
 
-void SolverHandler::solvingOpenClicked()
+void SolverHandler::openClicked()
 {
     // Whatever happens next, the problem shown so far is gone.
-    m_form.txtTesto->setEnabled(true);
-    m_form.txtTesto->clear();
-    m_form.formulaPanel->setSwitchedOn(false);
-    m_form.figureBox->clearPicture();
-    setHint(SolverTexts::Ciao);
-    ModeSetup::hideAllSlots(m_form);
+    show(m_session.emptyWindow());
 
     // The dialog keeps its file name, so it proposes the problem opened last.
-    m_form.problemDialog.setFilter(SolverTexts::ProblemFilter);
-    m_form.problemDialog.showOpen();
-    const QString path = m_form.problemDialog.fileName();
+    FileDialog &dialog = m_window.problemDialog;
+    dialog.setFilter(ProblemFile::DialogFilter);
+    dialog.showOpen();
+    const QString path = dialog.fileName();
     if (path.isEmpty()) {
         emptyWindow();
         return;
     }
 
-    // The problem is taken only once the file has been read whole, so a bad
-    // file leaves the last problem read in Module1 as it was.
+    // The problem is taken only once the file has been read whole.
     const ReadResult<SolvingProblem> read = ProblemFile::readForSolving(path);
     if (!read.problem) {
         emptyWindow();
-        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, read.error, &m_form);
+        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, read.error, &m_window);
         return;
     }
-    const SolvingProblem &problem = *read.problem;
-    Module1::NomeFigura = problem.nomeFigura;
-    Module1::Dati = problem.dati;
-    Module1::Formule = problem.formule;
-    Module1::Risultati = problem.risultati;
-
     // The text is there to be read: typing into it would only spoil it.
-    m_form.txtTesto->setPlainText(problem.testo);
-    m_form.txtTesto->setReadOnly(true);
-    const QString figureNotice = showFigure(path);
-    Module1::Contatore = 0;
-    m_form.txtDati[0]->setVisible(true);
-    giveFocus(m_form.txtDati[0]);
-    setHint(SolverTexts::InserisciIDati);
+    m_window.txtTesto->setPlainText(read.problem->testo);
+    m_window.txtTesto->setReadOnly(true);
+    const QString figureNotice = showFigure(read.problem->nomeFigura, path);
+    show(m_session.open(*read.problem));
     // Told once the problem is on screen, behind the notice.
     if (!figureNotice.isEmpty())
-        MessageBox::show(MessageBox::Icon::Information, NoticeTitle, figureNotice, &m_form);
+        MessageBox::show(MessageBox::Icon::Information, NoticeTitle, figureNotice, &m_window);
 }
 
 // No problem open: nothing to type into, the text area inert.
 void SolverHandler::emptyWindow()
 {
-    m_form.txtTesto->setEnabled(false);
+    m_window.txtTesto->setEnabled(false);
 }
 
 // The figure is looked for in the program's folder, then beside the problem
 // file. A figure that cannot be shown does not stop the problem: the pupil is
 // told why (the text returned), and solves it without.
-QString SolverHandler::showFigure(const QString &problemPath)
+QString SolverHandler::showFigure(const QString &nomeFigura, const QString &problemPath)
 {
-    QString notice = ProblemFigure::show(*m_form.figureBox, Module1::NomeFigura, problemPath);
+    QString notice = ProblemFigure::show(*m_window.figureBox, nomeFigura, problemPath);
     if (!notice.isEmpty())
         notice += QStringLiteral(" Il problema si può risolvere anche senza.");
     return notice;
 }
 
-void SolverHandler::datumKeyPressed(int, int key)
+void SolverHandler::datumChanged(int index, const QString &text)
 {
-    if (key == 13 && solving())
-        ControllaDato();
+    m_session.typeDatum(index, text);
+}
+
+void SolverHandler::datumEntered(int index)
+{
+    show(m_session.confirmDatum(index));
 }
 
 void SolverHandler::formulaClicked(int number)
 {
-    // The panel lets no click through while it is off; this keeps it so
-    // whatever calls in.
-    if (Module1::ModoEditor == 1 || !solving() || !m_form.formulaPanel->isSwitchedOn())
-        return;
-    Module1::FormulaScelta = number;
-    ControllaFormula();
+    show(m_session.chooseFormula(number));
 }
 
-void SolverHandler::resultKeyPressed(int, int key)
+void SolverHandler::resultChanged(int index, const QString &text)
 {
-    if (key == 13 && solving())
-        ControllaRisultato();
+    m_session.typeResult(index, text);
+}
+
+void SolverHandler::resultEntered(int index)
+{
+    show(m_session.confirmResult(index));
 }
 
 void SolverHandler::textClicked()
 {
-    if (solving() && isSlot(Module1::Contatore))
-        giveFocus(m_form.txtDati[Module1::Contatore]);
+    show(m_session.clickText());
 }
 
-void SolverHandler::ControllaDato()
+void SolverHandler::show(const SolvingOutcome &outcome)
 {
-    int &k = Module1::Contatore;
-    if (!isSlot(k))
-        return;
-    if (m_form.txtDati[k]->text() != Module1::Dati[k]) {
-        setHint(SolverTexts::Errato);
-        giveFocus(m_form.txtDati[k]);
-        return;
+    WorkWindow &w = m_window;
+    if (outcome.emptyWindow) {
+        w.txtTesto->setEnabled(true);
+        w.txtTesto->clear();
+        w.figureBox->clearPicture();
+        ModeSetup::hideAllSlots(w);
     }
-    setHint(SolverTexts::Bravo);
-    ++k;
-    if (k == WorkWindow::SlotCount || Module1::Dati[k].isEmpty()) {
-        // The data are complete: the first step waits for its formula. Its
-        // result box comes only once the formula is right.
-        setHint(SolverTexts::BravoScegliLaFormula);
-        k = 0;
-        m_form.stepFormulaBoxes[0]->setVisible(true);
-        m_form.equalsSigns[0]->setVisible(true);
-        m_form.formulaPanel->setSwitchedOn(true);
-        showEmptySlot(0);
-        giveFocus(m_form.stepFormulaBoxes[0]);
-        return;
+    if (outcome.hint)
+        w.lblAvviso_Risoluzione->setText(*outcome.hint);
+    for (int i : outcome.dataShown)
+        w.txtDati[i]->setVisible(true);
+    for (int i : outcome.stepsShown) {
+        w.stepFormulaBoxes[i]->setVisible(true);
+        w.equalsSigns[i]->setVisible(true);
     }
-    // An Enter in a data box during the steps can bring the data back; no
-    // formula is to be chosen while they are typed.
-    m_form.formulaPanel->setSwitchedOn(false);
-    m_form.txtDati[k]->setVisible(true);
-    giveFocus(m_form.txtDati[k]);
-}
-
-void SolverHandler::ControllaFormula()
-{
-    const int k = Module1::Contatore;
-    if (!isSlot(k))
-        return;
-    const int chosen = Module1::FormulaScelta;
-    // Only the number counts: the same formula on another tab is another one.
-    if (QString::number(chosen) != Module1::Formule[k]) {
-        setHint(SolverTexts::Errata);
-        giveFocus(m_form.stepFormulaBoxes[k]);
-        return;
+    for (int i : outcome.resultsShown)
+        w.txtRisultato[i]->setVisible(true);
+    if (outcome.panelOn)
+        w.formulaPanel->setSwitchedOn(*outcome.panelOn);
+    if (outcome.emptySlot) {
+        // "Vuoto.gif" is read from the program's folder each time; without it
+        // the slot simply stays empty.
+        PictureBox *slot = w.stepFormulaBoxes[*outcome.emptySlot];
+        slot->loadPicture(ProgramFolder::file(EmptySlotPicture));
+        slot->setAccessibleDescription(QStringLiteral("Formula da scegliere"));
     }
-    setHint(SolverTexts::Bravo);
-    if (isFormulaNumber(chosen)) {
-        const PictureBox &formula = *m_form.picFormula(chosen);
-        m_form.stepFormulaBoxes[k]->copyPictureFrom(formula);
-        m_form.stepFormulaBoxes[k]->setAccessibleDescription(formula.accessibleName());
+    if (outcome.formulaShown) {
+        PictureBox *slot = w.stepFormulaBoxes[outcome.formulaShown->step];
+        const PictureBox &formula = *w.picFormula(outcome.formulaShown->formula);
+        slot->copyPictureFrom(formula);
+        slot->setAccessibleDescription(formula.accessibleName());
     }
-    m_form.txtRisultato[k]->setVisible(true);
-    giveFocus(m_form.txtRisultato[k]);
+    if (QWidget *target = box(outcome.focus, outcome.focusIndex))
+        target->setFocus(Qt::OtherFocusReason);
 }
 
-void SolverHandler::ControllaRisultato()
+QWidget *SolverHandler::box(SolvingOutcome::Focus kind, int index) const
 {
-    int &k = Module1::Contatore;
-    if (!isSlot(k))
-        return;
-    if (m_form.txtRisultato[k]->text() != Module1::Risultati[k]) {
-        setHint(SolverTexts::Errato);
-        giveFocus(m_form.txtRisultato[k]);
-        return;
+    using Focus = SolvingOutcome::Focus;
+    switch (kind) {
+    case Focus::Datum:
+        return m_window.txtDati[index];
+    case Focus::StepFormula:
+        return m_window.stepFormulaBoxes[index];
+    case Focus::Result:
+        return m_window.txtRisultato[index];
+    case Focus::OpenButton:
+        return m_window.cmdApri_Risoluzione;
+    case Focus::Unchanged:
+        return nullptr;
     }
-    setHint(SolverTexts::BravoScegliLaFormula);
-    ++k;
-    if (k == WorkWindow::SlotCount || Module1::Risultati[k].isEmpty()) {
-        setHint(SolverTexts::BravoHaiFinito);
-        k = 0;
-        m_form.formulaPanel->setSwitchedOn(false);
-        giveFocus(m_form.cmdApri_Risoluzione);
-        return;
-    }
-    startStep(k);
-}
-
-// A step after the first shows its result box together with its empty slot.
-void SolverHandler::startStep(int step)
-{
-    m_form.stepFormulaBoxes[step]->setVisible(true);
-    m_form.equalsSigns[step]->setVisible(true);
-    m_form.txtRisultato[step]->setVisible(true);
-    m_form.formulaPanel->setSwitchedOn(true);
-    showEmptySlot(step);
-    giveFocus(m_form.stepFormulaBoxes[step]);
-}
-
-// "Vuoto.gif" is read from the program's folder each time; without it the
-// slot simply stays empty.
-void SolverHandler::showEmptySlot(int step)
-{
-    PictureBox *slot = m_form.stepFormulaBoxes[step];
-    slot->loadPicture(ProgramFolder::file(SolverTexts::EmptySlotPicture));
-    slot->setAccessibleDescription(QStringLiteral("Formula da scegliere"));
-}
-
-void SolverHandler::setHint(const QString &text)
-{
-    m_form.lblAvviso_Risoluzione->setText(text);
-}
-
-void SolverHandler::giveFocus(QWidget *widget)
-{
-    if (widget->isVisibleTo(&m_form) && widget->isEnabled())
-        widget->setFocus(Qt::OtherFocusReason);
+    return nullptr;
 }

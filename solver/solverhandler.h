@@ -1,6 +1,7 @@
 #pragma once
 
 #include "modehandler.h"
+#include "solvingsession.h"
 
 #include <QString>
 #include <memory>
@@ -9,44 +10,31 @@ class WorkWindow;
 class QWidget;
 
 // Solving mode of the work window. "Apri" empties the window, reads a problem
-// file into Module1 and shows the problem's text and figure with the first
-// data box. The pupil then types the data values again one by one, and for
-// each solution step chooses its formula in the formula panel and types its
-// result. Every entry is compared at once, exactly, with the problem, and the
-// answer goes into the hint label.
-//
-// No stage is stored: where the pupil is follows from Module1::Contatore
-// together with which boxes are shown and whether the formula panel is on.
-// ControllaDato moves Contatore through the data, ControllaRisultato through
-// the steps; ControllaFormula never moves it.
+// file and shows its text and figure; from then on every act of the pupil goes
+// to the solving session, which holds the rules, and what the session answers
+// is shown: the hint, the boxes that appear, the pictures, the focus.
 class SolverHandler : public ModeHandler {
 public:
-    explicit SolverHandler(WorkWindow &form);
+    explicit SolverHandler(WorkWindow &window);
 
-    void solvingOpenClicked() override;
-    void datumKeyPressed(int index, int key) override;
+    void openClicked() override;
+    void datumChanged(int index, const QString &text) override;
+    void datumEntered(int index) override;
     void formulaClicked(int number) override;
-    void resultKeyPressed(int index, int key) override;
+    void resultChanged(int index, const QString &text) override;
+    void resultEntered(int index) override;
     void textClicked() override;
 
-    // The three checks work on the box or step at Contatore, whichever box
-    // the key was pressed in. With Contatore outside 0..7 (only after an open
-    // that read no problem) there is nothing to check and they do nothing.
-    void ControllaDato();
-    void ControllaFormula();
-    void ControllaRisultato();
+    const SolvingSession &session() const { return m_session; }
 
 private:
+    void show(const SolvingOutcome &outcome);
     void emptyWindow();
-    QString showFigure(const QString &problemPath);
-    void startStep(int step);
-    void showEmptySlot(int step);
-    void setHint(const QString &text);
-    // Gives the focus only to a box the pupil can see and use; for a hidden
-    // one nothing happens.
-    void giveFocus(QWidget *widget);
+    QString showFigure(const QString &nomeFigura, const QString &problemPath);
+    QWidget *box(SolvingOutcome::Focus kind, int index) const;
 
-    WorkWindow &m_form;
+    WorkWindow &m_window;
+    SolvingSession m_session;
 };
 
-std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &form);
+std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &window);

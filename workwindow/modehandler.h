@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
@@ -13,17 +15,21 @@ public:
     virtual ~ModeHandler() = default;
 
     virtual void textClicked() {}
+    virtual void textChanged() {}
     virtual void figureClicked() {}
     virtual void datumClicked(int /*index*/) {}
-    virtual void datumKeyPressed(int /*index*/, int /*key*/) {}
+    virtual void datumChanged(int /*index*/, const QString & /*text*/) {}
+    virtual void datumEntered(int /*index*/) {}
+    virtual void stepSelected(int /*index*/) {}
     virtual void stepFormulaClicked(int /*index*/) {}
     virtual void resultClicked(int /*index*/) {}
-    virtual void resultKeyPressed(int /*index*/, int /*key*/) {}
+    virtual void resultChanged(int /*index*/, const QString & /*text*/) {}
+    virtual void resultEntered(int /*index*/) {}
     virtual void formulaClicked(int /*number*/) {}
     virtual void newClicked() {}
-    virtual void editorOpenClicked() {}
+    // "Apri": each mode has its own button.
+    virtual void openClicked() {}
     virtual void saveClicked() {}
-    virtual void solvingOpenClicked() {}
 };
 
 using ModeHandlerFactory = std::function<std::unique_ptr<ModeHandler>(WorkWindow &)>;

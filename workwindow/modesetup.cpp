@@ -1,7 +1,6 @@
 #include "modesetup.h"
 
 #include "formulapanel.h"
-#include "module1.h"
 #include "programfolder.h"
 #include "workwindow.h"
 
@@ -15,13 +14,11 @@ namespace ModeSetup {
 
 void hideAllSlots(WorkWindow &form)
 {
-    for (Module1::Contatore = 0; Module1::Contatore < WorkWindow::SlotCount; ++Module1::Contatore) {
-        const int i = Module1::Contatore;
+    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
         form.txtDati[i]->clear();
         form.txtDati[i]->setVisible(false);
     }
-    for (Module1::Contatore = 0; Module1::Contatore < WorkWindow::SlotCount; ++Module1::Contatore) {
-        const int i = Module1::Contatore;
+    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
         form.stepSelectors[i]->setVisible(false);
         form.stepFormulaBoxes[i]->setVisible(false);
         form.stepFormulaBoxes[i]->clearPicture();
@@ -38,7 +35,7 @@ void setUpForSolving(WorkWindow &form)
     form.figureBox->setBackColor(form.palette().color(QPalette::Button));
     form.formulaPanel->setSwitchedOn(false);
     form.txtTesto->clear();
-    form.setTextBorderStyle(0);
+    form.setTextFramed(false);
     form.txtTesto->setEnabled(false);
     form.figureBox->clearPicture();
     form.cmdNuovo->setVisible(false);
@@ -49,7 +46,6 @@ void setUpForSolving(WorkWindow &form)
     form.lblAvviso_Risoluzione->setVisible(true);
     form.cmdApri_Risoluzione->setVisible(true);
     form.cmdEsci_Risoluzione->setVisible(true);
-    Module1::SuggerimentiAttivi = 0;
     hideAllSlots(form);
 }
 
@@ -57,15 +53,14 @@ void setUpForEditing(WorkWindow &form)
 {
     form.txtTesto->setToolTip(tipTesto);
     form.figureBox->setToolTip(tipFigura);
-    for (Module1::Contatore = 0; Module1::Contatore < WorkWindow::SlotCount; ++Module1::Contatore) {
-        const int i = Module1::Contatore;
+    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
         form.txtDati[i]->setToolTip(tipDato);
         form.stepFormulaBoxes[i]->setToolTip(tipFormula);
         form.txtRisultato[i]->setToolTip(tipRisultato);
     }
     form.formulaPanel->setSwitchedOn(true);
     form.txtTesto->clear();
-    form.setTextBorderStyle(1);
+    form.setTextFramed(true);
     form.figureBox->setBorderStyle(PictureBox::BorderStyle::FixedSingle);
     form.figureBox->setAppearance(PictureBox::Appearance::ThreeD);
     // A missing or unreadable picture simply leaves the figure box empty.
@@ -78,9 +73,6 @@ void setUpForEditing(WorkWindow &form)
     form.lblAvviso_Risoluzione->setVisible(false);
     form.cmdApri_Risoluzione->setVisible(false);
     form.cmdEsci_Risoluzione->setVisible(false);
-    Module1::SuggerimentiAttivi = 1;
-    Module1::NomeFigura.clear();
-    Module1::FormuleEditor.fill(std::nullopt);
 }
 
 } // namespace ModeSetup

@@ -4,7 +4,6 @@
 #include "fonts.h"
 #include "formulapanel.h"
 #include "modesetup.h"
-#include "module1.h"
 #include "programfolder.h"
 #include "windowplacement.h"
 #include "workwindowlayout.h"
@@ -29,11 +28,6 @@ using Colours::purple;
 using Colours::red;
 using Fonts::arial;
 
-QString indexed(const char *name, int index)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
 void setColours(QWidget *widget, QPalette::ColorRole backRole, const QColor &back,
                 QPalette::ColorRole textRole, const QColor &text)
 {
@@ -47,14 +41,27 @@ void setColours(QWidget *widget, QPalette::ColorRole backRole, const QColor &bac
     widget->setPalette(pal);
 }
 
+template <class Control> Control *placed(Control *control, const WorkWindowLayout::Place &place)
+{
+    control->setObjectName(QLatin1String(place.designName));
+    control->setGeometry(place.rect);
+    return control;
+}
+
+template <class Control>
+Control *placed(Control *control, const WorkWindowLayout::RowPlace &place, int k)
+{
+    control->setObjectName(place.name(k));
+    control->setGeometry(place.rect(k));
+    return control;
+}
+
 // A centred label on the button-face colour: the purple headings and the red
 // hint labels.
-QLabel *label(QWidget *parent, const char *name, const QString &caption, const QRect &place,
+QLabel *label(QWidget *parent, const WorkWindowLayout::Place &place, const QString &caption,
               const QFont &font, const QColor &ink)
 {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
+    auto *label = placed(new QLabel(caption, parent), place);
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
@@ -63,31 +70,27 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, const Q
     return label;
 }
 
-QLabel *heading(QWidget *parent, const char *name, const QString &caption, const QRect &place)
+QLabel *heading(QWidget *parent, const WorkWindowLayout::Place &place, const QString &caption)
 {
-    return label(parent, name, caption, place, arial(9.75, true, false), purple);
+    return label(parent, place, caption, arial(9.75, true, false), purple);
 }
 
-QLabel *hintLabel(QWidget *parent, const char *name, const QString &caption, const QRect &place)
+QLabel *hintLabel(QWidget *parent, const WorkWindowLayout::Place &place, const QString &caption)
 {
-    return label(parent, name, caption, place, arial(24, true, true), red);
+    return label(parent, place, caption, arial(24, true, true), red);
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &place)
+QPushButton *button(QWidget *parent, const WorkWindowLayout::Place &place, const QString &caption)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(place);
+    auto *b = placed(new QPushButton(caption, parent), place);
     b->setFont(arial(12, true, true));
     b->setAutoDefault(false);
     return b;
 }
 
-QLineEdit *lineBox(QWidget *parent, const QString &name, const QRect &place)
+QLineEdit *lineBox(QWidget *parent, const WorkWindowLayout::RowPlace &place, int k)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setGeometry(place);
+    auto *box = placed(new QLineEdit(parent), place, k);
     box->setFont(arial(9.75, true, false));
     setColours(box, QPalette::Base, lightGrey, QPalette::Text, QColor());
     return box;
@@ -113,11 +116,11 @@ WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
 
 WorkWindow::~WorkWindow() = default;
 
-WorkWindow *WorkWindow::load(const ModeHandlers &handlers)
+WorkWindow *WorkWindow::load(WorkMode mode, const ModeHandlers &handlers)
 {
-    auto *form = new WorkWindow(handlers);
-    form->setUpForMode();
-    return form;
+    auto *window = new WorkWindow(handlers);
+    window->setUpFor(mode);
+    return window;
 }
 
 PictureBox *WorkWindow::picFormula(int number) const
@@ -129,9 +132,7 @@ void WorkWindow::createControls()
 {
     namespace L = WorkWindowLayout;
 
-    txtTesto = new QPlainTextEdit(this);
-    txtTesto->setObjectName(QStringLiteral("txtTesto"));
-    txtTesto->setGeometry(L::txtTesto);
+    txtTesto = placed(new QPlainTextEdit(this), L::txtTesto);
     txtTesto->setFont(arial(12, true, true));
     txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtTesto->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -139,67 +140,52 @@ void WorkWindow::createControls()
     txtTesto->setAccessibleName(QStringLiteral("Testo del problema"));
     setColours(txtTesto, QPalette::Base, lightGrey, QPalette::Text, darkBlue);
 
-    figureHeading = heading(this, "Label5", QStringLiteral("Figura"), L::figureHeading);
-
-    figureBox = new PictureBox(this);
-    figureBox->setObjectName(QStringLiteral("Picture1"));
-    figureBox->setGeometry(L::figureBox);
+    figureHeading = heading(this, L::figureHeading, QStringLiteral("Figura"));
+    figureBox = placed(new PictureBox(this), L::figureBox);
     figureBox->setAccessibleName(QStringLiteral("Figura"));
 
-    dataHeading = heading(this, "Label2", QStringLiteral("Dati"), L::dataHeading);
-    formulasHeading = heading(this, "Label3", QStringLiteral("Formule"), L::formulasHeading);
-    resultsHeading = heading(this, "Label4", QStringLiteral("Risultati"), L::resultsHeading);
+    dataHeading = heading(this, L::dataHeading, QStringLiteral("Dati"));
+    formulasHeading = heading(this, L::formulasHeading, QStringLiteral("Formule"));
+    resultsHeading = heading(this, L::resultsHeading, QStringLiteral("Risultati"));
 
-    cmdNuovo = button(this, "cmdNuovo", QStringLiteral("Nuovo"), L::cmdNuovo);
-    cmdApri_Editor = button(this, "cmdApri_Editor", QStringLiteral("Apri"), L::cmdApri_Editor);
-    cmdSalva = button(this, "cmdSalva", QStringLiteral("Salva"), L::cmdSalva);
-    cmdEsci_Editor = button(this, "cmdEsci_Editor", QStringLiteral("Esci"), L::cmdEsci_Editor);
-    lblAvviso_Editor =
-        hintLabel(this, "lblAvviso_Editor", QStringLiteral("Editor"), L::lblAvviso_Editor);
-    lblAvviso_Risoluzione =
-        hintLabel(this, "lblAvviso_Risoluzione", QStringLiteral("Ciao"), L::lblAvviso_Risoluzione);
+    cmdNuovo = button(this, L::cmdNuovo, QStringLiteral("Nuovo"));
+    cmdApri_Editor = button(this, L::cmdApri_Editor, QStringLiteral("Apri"));
+    cmdSalva = button(this, L::cmdSalva, QStringLiteral("Salva"));
+    cmdEsci_Editor = button(this, L::cmdEsci_Editor, QStringLiteral("Esci"));
+    lblAvviso_Editor = hintLabel(this, L::lblAvviso_Editor, QStringLiteral("Editor"));
+    lblAvviso_Risoluzione = hintLabel(this, L::lblAvviso_Risoluzione, QStringLiteral("Ciao"));
     lblAvviso_Risoluzione->setWordWrap(true);
-    cmdApri_Risoluzione =
-        button(this, "cmdApri_Risoluzione", QStringLiteral("Apri"), L::cmdApri_Risoluzione);
-    cmdEsci_Risoluzione =
-        button(this, "cmdEsci_Risoluzione", QStringLiteral("Esci"), L::cmdEsci_Risoluzione);
+    cmdApri_Risoluzione = button(this, L::cmdApri_Risoluzione, QStringLiteral("Apri"));
+    cmdEsci_Risoluzione = button(this, L::cmdEsci_Risoluzione, QStringLiteral("Esci"));
 
     for (int k = 0; k < SlotCount; ++k) {
         const QString row = QString::number(k + 1);
-        stepSelectors[k] = new QRadioButton(this);
-        stepSelectors[k]->setObjectName(indexed("Option1", k));
-        stepSelectors[k]->setGeometry(L::stepSelectors(k));
+        stepSelectors[k] = placed(new QRadioButton(this), L::stepSelectors, k);
         stepSelectors[k]->setAccessibleName(QStringLiteral("Passaggio ") + row);
 
-        stepFormulaBoxes[k] = new PictureBox(this);
-        stepFormulaBoxes[k]->setObjectName(indexed("picFormRis", k));
-        stepFormulaBoxes[k]->setGeometry(L::stepFormulaBoxes(k));
+        stepFormulaBoxes[k] = placed(new PictureBox(this), L::stepFormulaBoxes, k);
         stepFormulaBoxes[k]->setBackColor(lightGrey);
         stepFormulaBoxes[k]->setFont(arial(9.75, true, true));
         stepFormulaBoxes[k]->setAccessibleName(QStringLiteral("Formula del passaggio ") + row);
 
-        equalsSigns[k] = new QLabel(QStringLiteral("="), this);
-        equalsSigns[k]->setObjectName(indexed("Label1", k));
-        equalsSigns[k]->setGeometry(L::equalsSigns(k));
+        equalsSigns[k] = placed(new QLabel(QStringLiteral("="), this), L::equalsSigns, k);
         equalsSigns[k]->setFont(arial(9.75, true, false));
         equalsSigns[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         equalsSigns[k]->setAutoFillBackground(true);
         setColours(equalsSigns[k], QPalette::Window, lightGrey, QPalette::WindowText, QColor());
 
-        txtRisultato[k] = lineBox(this, indexed("txtRisultato", k), L::txtRisultato(k));
+        txtRisultato[k] = lineBox(this, L::txtRisultato, k);
         txtRisultato[k]->setAccessibleName(QStringLiteral("Risultato del passaggio ") + row);
-        txtDati[k] = lineBox(this, indexed("txtDati", k), L::txtDati(k));
+        txtDati[k] = lineBox(this, L::txtDati, k);
         txtDati[k]->setAccessibleName(QStringLiteral("Dato ") + row);
     }
 
-    formulaPanel = new FormulaPanel(this);
-    formulaPanel->setObjectName(QStringLiteral("SSTab1"));
-    formulaPanel->setGeometry(L::formulaPanel);
+    formulaPanel = placed(new FormulaPanel(this), L::formulaPanel);
 }
 
-void WorkWindow::setTextBorderStyle(int style)
+void WorkWindow::setTextFramed(bool framed)
 {
-    txtTesto->setFrameShape(style == 0 ? QFrame::NoFrame : QFrame::StyledPanel);
+    txtTesto->setFrameShape(framed ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
 // The keyboard focus order of the window, by the tab index each control was
@@ -243,24 +229,31 @@ void WorkWindow::setTabOrder()
 void WorkWindow::connectEvents()
 {
     connect(cmdNuovo, &QPushButton::clicked, this, [this] { m_handler->newClicked(); });
-    connect(cmdApri_Editor, &QPushButton::clicked, this,
-            [this] { m_handler->editorOpenClicked(); });
+    connect(cmdApri_Editor, &QPushButton::clicked, this, [this] { m_handler->openClicked(); });
     connect(cmdSalva, &QPushButton::clicked, this, [this] { m_handler->saveClicked(); });
-    connect(cmdEsci_Editor, &QPushButton::clicked, this, &WorkWindow::leaveEditor);
-    connect(cmdApri_Risoluzione, &QPushButton::clicked, this,
-            [this] { m_handler->solvingOpenClicked(); });
-    connect(cmdEsci_Risoluzione, &QPushButton::clicked, this, &WorkWindow::leaveSolving);
+    connect(cmdEsci_Editor, &QPushButton::clicked, this, &WorkWindow::close);
+    connect(cmdApri_Risoluzione, &QPushButton::clicked, this, [this] { m_handler->openClicked(); });
+    connect(cmdEsci_Risoluzione, &QPushButton::clicked, this, &WorkWindow::close);
     connect(figureBox, &PictureBox::clicked, this, [this] { m_handler->figureClicked(); });
     connect(formulaPanel, &FormulaPanel::formulaClicked, this,
             [this](int number) { m_handler->formulaClicked(number); });
+    connect(txtTesto, &QPlainTextEdit::textChanged, this, [this] { m_handler->textChanged(); });
     txtTesto->viewport()->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {
+        connect(stepSelectors[k], &QRadioButton::toggled, this, [this, k](bool on) {
+            if (on)
+                m_handler->stepSelected(k);
+        });
         connect(stepFormulaBoxes[k], &PictureBox::clicked, this,
                 [this, k] { m_handler->stepFormulaClicked(k); });
+        connect(txtDati[k], &QLineEdit::textChanged, this,
+                [this, k](const QString &text) { m_handler->datumChanged(k, text); });
         connect(txtDati[k], &QLineEdit::returnPressed, this,
-                [this, k] { m_handler->datumKeyPressed(k, 13); });
+                [this, k] { m_handler->datumEntered(k); });
+        connect(txtRisultato[k], &QLineEdit::textChanged, this,
+                [this, k](const QString &text) { m_handler->resultChanged(k, text); });
         connect(txtRisultato[k], &QLineEdit::returnPressed, this,
-                [this, k] { m_handler->resultKeyPressed(k, 13); });
+                [this, k] { m_handler->resultEntered(k); });
         txtDati[k]->installEventFilter(this);
         txtRisultato[k]->installEventFilter(this);
     }
@@ -287,15 +280,14 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void WorkWindow::setUpForMode()
+void WorkWindow::setUpFor(WorkMode mode)
 {
     // The start window set the busy pointer before building this window.
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
     QDir::setCurrent(ProgramFolder::path());
-    Module1::Contatore = 0;
-    m_solving = Module1::ModoRisoluzione == 1;
-    if (m_solving) {
+    m_mode = mode;
+    if (mode == WorkMode::Solving) {
         ModeSetup::setUpForSolving(*this);
         m_handler = m_handlers.solver ? m_handlers.solver(*this) : nullptr;
     } else {
@@ -304,16 +296,6 @@ void WorkWindow::setUpForMode()
     }
     if (!m_handler)
         m_handler = std::make_unique<ModeHandler>();
-}
-
-void WorkWindow::leaveEditor()
-{
-    close();
-}
-
-void WorkWindow::leaveSolving()
-{
-    close();
 }
 
 void WorkWindow::showEvent(QShowEvent *event)

@@ -3,6 +3,8 @@
 #include "filedialog.h"
 #include "modehandler.h"
 #include "picturebox.h"
+#include "problemfile.h"
+#include "workmode.h"
 
 #include <QWidget>
 #include <array>
@@ -18,7 +20,7 @@ class FormulaPanel;
 // The work window, in which a teacher composes a problem (editor mode) and a
 // pupil solves one (solving mode).
 //
-// The constructor lays out every control in its design-time state; setUpForMode
+// The constructor lays out every control in its design-time state; setUpFor
 // then sets the window up for the mode the start window chose and picks that
 // mode's handler. From then on the window only routes each user action to the
 // handler. Leaving the window (either "Esci" or its frame) closes and deletes
@@ -28,22 +30,21 @@ class WorkWindow : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int SlotCount = 8;
+    static constexpr int SlotCount = ProblemSlotCount;
 
     explicit WorkWindow(ModeHandlers handlers, QWidget *parent = nullptr);
     ~WorkWindow() override;
 
-    // Builds a new work window, sets it up for the current mode and returns it
-    // unshown. It deletes itself when it is closed.
-    static WorkWindow *load(const ModeHandlers &handlers);
+    // Builds a new work window, sets it up for the mode and returns it unshown.
+    // It deletes itself when it is closed.
+    static WorkWindow *load(WorkMode mode, const ModeHandlers &handlers);
 
-    void setUpForMode();
-    void leaveEditor();
-    void leaveSolving();
+    // Puts the mouse pointer back to normal, makes the program's folder the
+    // current one, arranges the controls for the mode and picks its handler.
+    void setUpFor(WorkMode mode);
+    WorkMode mode() const { return m_mode; }
 
-    bool isSolvingMode() const { return m_solving; }
-
-    // The controls, by their names.
+    // The controls; workwindowlayout.h tells each one's design name.
     QPlainTextEdit *txtTesto = nullptr;
     PictureBox *figureBox = nullptr;
     QLabel *dataHeading = nullptr;
@@ -69,8 +70,8 @@ public:
     FileDialog problemDialog;
     FileDialog figureDialog;
 
-    // The text box border style as the window draws it: 0 none, 1 fixed single.
-    void setTextBorderStyle(int style);
+    // The problem text with a fixed single border, or none.
+    void setTextFramed(bool framed);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -84,6 +85,6 @@ private:
 
     ModeHandlers m_handlers;
     std::unique_ptr<ModeHandler> m_handler;
-    bool m_solving = false;
+    WorkMode m_mode = WorkMode::Editor;
     bool m_placed = false;
 };

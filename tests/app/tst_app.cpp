@@ -1,7 +1,6 @@
 #include "helpfile.h"
 #include "helpviewer.h"
 #include "messagebox.h"
-#include "module1.h"
 #include "programfolder.h"
 #include "screencheck.h"
 #include "startwindow.h"
@@ -176,11 +175,12 @@ void TestApp::modeButtons()
     QFETCH(int, editor);
     bool ready = false;
     QPointer<QWidget> work;
-    // The work window finds the flags set and the busy pointer on; it puts the pointer back.
-    StartWindow form([&]() -> QWidget * {
+    // The work window is built for the button's mode with the busy pointer on;
+    // it puts the pointer back.
+    StartWindow form([&](WorkMode mode) -> QWidget * {
         const QCursor *pointer = QApplication::overrideCursor();
-        ready = Module1::ModoEditor == editor && Module1::ModoRisoluzione == 1 - editor &&
-                pointer && pointer->shape() == Qt::WaitCursor;
+        ready = mode == (editor ? WorkMode::Editor : WorkMode::Solving) && pointer &&
+                pointer->shape() == Qt::WaitCursor;
         QApplication::restoreOverrideCursor();
         work = new QWidget;
         work->setAttribute(Qt::WA_DeleteOnClose);
@@ -191,10 +191,8 @@ void TestApp::modeButtons()
     QPointer<AboutWindow> about = form.aboutWindow();
 
     for (int visit = 0; visit < 2; ++visit) {
-        Module1::ModoEditor = 1 - editor; // as the other mode left them
-        Module1::ModoRisoluzione = editor;
         click(&form, QTest::currentDataTag());
-        QVERIFY2(ready, "flags and busy pointer set before the work window is built");
+        QVERIFY2(ready, "mode and busy pointer set before the work window is built");
         QVERIFY(work && work->isVisible());
         QVERIFY(!form.isVisible());
         QVERIFY(about && about->isVisible());
@@ -202,7 +200,6 @@ void TestApp::modeButtons()
         // Closed through its frame, the work window brings the start window back.
         work->close();
         QTRY_VERIFY(form.isVisible());
-        QCOMPARE(Module1::ModoEditor, std::optional<int>(editor));
     }
 }
 

@@ -3,7 +3,6 @@
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "messagebox.h"
-#include "module1.h"
 #include "programfolder.h"
 #include "scriptedfiledialog.h"
 #include "workwindow.h"
@@ -60,6 +59,7 @@ class TestEditor : public QObject {
     std::optional<QTemporaryDir> tmp; // holds the program's folder and one for problem files
     std::shared_ptr<ScriptedFileDialog> dialog;
     WorkWindow *f = nullptr;
+    EditorHandler *editor = nullptr;
 
     QString work(const QString &name) const { return tmp->filePath("work/" + name); }
     // The last file dialog shown: "open" or "save", its filter and the name it proposed.
@@ -115,9 +115,10 @@ class TestEditor : public QObject {
     {
         const QImage figure = f->figureBox->picture().toImage();
         const QString colour = figure.isNull() ? QString() : figure.pixelColor(0, 0).name();
-        QStringList state = {f->txtTesto->toPlainText(), Module1::NomeFigura + "|" + colour};
+        const EditorProblem &problem = editor->draft().problem();
+        QStringList state = {f->txtTesto->toPlainText(), problem.nomeFigura + "|" + colour};
         for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-            const std::optional<int> n = Module1::FormuleEditor[i];
+            const std::optional<int> n = problem.formule[i];
             const PictureBox &b = *f->stepFormulaBoxes[i];
             const bool same = n && b.picture().toImage() == f->picFormula(*n)->picture().toImage();
             state << f->txtDati[i]->text() << f->txtRisultato[i]->text()
@@ -141,11 +142,16 @@ private slots:
         QVERIFY(QDir(tmp->path()).mkdir("program") && QDir(tmp->path()).mkdir("work"));
         makePicture(tmp->filePath("program/Clicca.gif"), Qt::yellow);
         ProgramFolder::setOverride(tmp->filePath("program"));
-        Module1::resetAll();
         dialog = ScriptedFileDialog::install();
         MessageBox::setRecording(true);
         MessageBox::clearRecorded();
-        f = WorkWindow::load(ModeHandlers{makeEditorHandler, nullptr});
+        f = WorkWindow::load(WorkMode::Editor,
+                             ModeHandlers{[this](WorkWindow &window) {
+                                              auto made = std::make_unique<EditorHandler>(window);
+                                              editor = made.get();
+                                              return made;
+                                          },
+                                          nullptr});
         f->show();
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
@@ -156,26 +162,27 @@ private slots:
     void hintsComeOffByRow_data()
     {
         QTest::addColumn<QString>("clicked");
-        QTest::addColumn<bool>("hintsActive");
         QTest::addColumn<QString>("bareRows");
-        QTest::newRow("text") << "txtTesto" << true << "txtTesto";
-        QTest::newRow("figure") << "Picture1" << true << "Picture1";
-        QTest::newRow("a datum") << "txtDati_7" << true << "txtDati";
-        QTest::newRow("a formula box") << "picFormRis_4" << true << "picFormRis";
-        QTest::newRow("two rows") << "txtRisultato_6 txtDati_1" << true << "txtRisultato txtDati";
-        QTest::newRow("hints off") << "txtDati_3 txtTesto" << false << "";
-        QTest::newRow("open, hints off")
-            << "cmdApri_Editor" << false << "txtTesto Picture1 txtDati picFormRis txtRisultato";
+        QTest::newRow("text") << "txtTesto"
+                              << "txtTesto";
+        QTest::newRow("figure") << "Picture1"
+                                << "Picture1";
+        QTest::newRow("a datum") << "txtDati_7"
+                                 << "txtDati";
+        QTest::newRow("a formula box") << "picFormRis_4"
+                                       << "picFormRis";
+        QTest::newRow("two rows") << "txtRisultato_6 txtDati_1"
+                                  << "txtRisultato txtDati";
+        QTest::newRow("open, hints off") << "cmdApri_Editor"
+                                         << "txtTesto Picture1 txtDati picFormRis txtRisultato";
     }
 
     void hintsComeOffByRow()
     {
         QFETCH(QString, clicked);
-        QFETCH(bool, hintsActive);
         QFETCH(QString, bareRows);
         const QStringList before = tips();
         QCOMPARE(before.size(), 26);
-        Module1::SuggerimentiAttivi = hintsActive;
         for (const QString &name : clicked.split(' '))
             click(f->findChild<QWidget *>(name));
         QStringList expected = before;

@@ -3,7 +3,6 @@
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "messagebox.h"
-#include "module1.h"
 #include "problemfile.h"
 #include "programfolder.h"
 #include "scriptedfiledialog.h"
@@ -38,9 +37,14 @@ EditorProblem problem(const QStringList &dati, const QList<std::optional<int>> &
     return p;
 }
 
-auto globals()
+std::optional<std::tuple<QString, QString, std::array<QString, 8>, std::array<QString, 8>,
+                         std::array<QString, 8>>>
+problemRead(const SolverHandler *handler)
 {
-    return std::tuple(Module1::NomeFigura, Module1::Dati, Module1::Formule, Module1::Risultati);
+    const auto &p = handler->session().problem();
+    if (!p)
+        return std::nullopt;
+    return std::tuple(p->testo, p->nomeFigura, p->dati, p->formule, p->risultati);
 }
 
 QImage comparable(const QImage &image)
@@ -52,13 +56,17 @@ QImage comparable(const QImage &image)
 struct Pupil {
     std::shared_ptr<ScriptedFileDialog> dialog = ScriptedFileDialog::install();
     WorkWindow *form = nullptr;
+    SolverHandler *handler = nullptr;
     QStringList answers;
 
     Pupil()
     {
-        Module1::ModoEditor = 0;
-        Module1::ModoRisoluzione = 1;
-        form = WorkWindow::load(ModeHandlers{{}, makeSolverHandler});
+        form = WorkWindow::load(
+            WorkMode::Solving, ModeHandlers{{}, [this](WorkWindow &window) {
+                                                auto made = std::make_unique<SolverHandler>(window);
+                                                handler = made.get();
+                                                return made;
+                                            }});
         form->show();
         QApplication::setActiveWindow(form);
         (void)QTest::qWaitForWindowActive(form); // the tests skip when it is not
@@ -133,7 +141,9 @@ struct Pupil {
         return QString("%1 d%2 s%3 r%4 %5 k%6 @%7")
             .arg(form->lblAvviso_Risoluzione->text(), orDash(dati), orDash(pictures.join(',')),
                  orDash(ris), QString(form->formulaPanel->isSwitchedOn() ? "on" : "off"))
-            .arg(Module1::Contatore)
+            .arg(handler->session().stage() == SolvingSession::Stage::NoProblem
+                     ? QString("-")
+                     : QString::number(handler->session().index()))
             .arg(focused);
     }
 };
@@ -202,7 +212,7 @@ void TestSolving::play(Pupil &pupil, const QStringList &script)
         const QString action = step.section('|', 0, 0), expected = step.section('|', 1);
         const int n = action.mid(1).section(' ', 0, 0).toInt();
         const QString text = action.mid(1).section(' ', 1);
-        const auto before = globals();
+        const auto before = problemRead(pupil.handler);
         MessageBox::clearRecorded();
         const QChar act = action.at(0);
         if (act == 'O')
@@ -233,7 +243,7 @@ void TestSolving::play(Pupil &pupil, const QStringList &script)
         QCOMPARE(pupil.form->txtTesto->toPlainText(), opened ? testo : QString());
         QCOMPARE(pupil.form->figureBox->hasPicture(), text == "rettangolo");
         if (!opened)
-            QVERIFY(globals() == before);
+            QVERIFY(problemRead(pupil.handler) == before);
     }
 }
 
@@ -321,17 +331,17 @@ void TestSolving::session_data()
         "O nessunDato|I d0 s- r- off k0 @d0",
         "d0|S d0 sv r- on k0 @p0",
         "O nessunDato|I d0 s- r- off k0 @d0",
-        "O|C d- s- r- off k8 @A",
-        "T|C d- s- r- off k8 @A",
-        "F17|C d- s- r- off k8 @A",
+        "O|C d- s- r- off k- @A",
+        "T|C d- s- r- off k- @A",
+        "F17|C d- s- r- off k- @A",
         "O rettangolo|I d0 s- r- off k0 @d0",
         "d0|E d0 s- r- off k0 @d0",
     };
     QTest::newRow("file che non si leggono") << QStringList{
         "O rettangolo|I d0 s- r- off k0 @d0", "D0 8 cm|B d01 s- r- off k1 @d1",
-        "O vuoto|C d- s- r- off k8 @A",       "D0 8 cm|C d- s- r- off k8 @A",
-        "O corto|C d- s- r- off k8 @A",       "O cartella|C d- s- r- off k8 @A",
-        "O inesistente|C d- s- r- off k8 @A", "O rettangolo|I d0 s- r- off k0 @d0",
+        "O vuoto|C d- s- r- off k- @A",       "D0 8 cm|C d- s- r- off k- @A",
+        "O corto|C d- s- r- off k- @A",       "O cartella|C d- s- r- off k- @A",
+        "O inesistente|C d- s- r- off k- @A", "O rettangolo|I d0 s- r- off k0 @d0",
     };
 }
 

@@ -1,6 +1,5 @@
 // Draws the work window in each mode to PNG files, for looking at the layout:
 //   grab_work_window <out-dir>
-#include "module1.h"
 #include "workwindow.h"
 
 #include <QApplication>
@@ -11,9 +10,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     for (bool solving : {false, true}) {
-        Module1::ModoEditor = solving ? 0 : 1;
-        Module1::ModoRisoluzione = solving ? 1 : 0;
-        WorkWindow *form = WorkWindow::load({});
+        WorkWindow *form = WorkWindow::load(solving ? WorkMode::Solving : WorkMode::Editor, {});
         form->show();
         app.processEvents();
         form->grab().save(out + (solving ? "/form2-solving.png" : "/form2-editor.png"));

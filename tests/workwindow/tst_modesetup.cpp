@@ -1,7 +1,6 @@
 // Setting the work window up for each mode, routing the user's actions to the
 // mode's handler, and leaving the window.
 #include "formulapanel.h"
-#include "module1.h"
 #include "programfolder.h"
 #include "workwindow.h"
 
@@ -15,12 +14,6 @@
 #include <QtTest>
 
 namespace {
-
-void enterMode(bool solving)
-{
-    Module1::ModoEditor = solving ? 0 : 1;
-    Module1::ModoRisoluzione = solving ? 1 : 0;
-}
 
 QStringList names(const WorkWindow &form, const std::function<bool(QWidget *)> &test)
 {
@@ -64,7 +57,6 @@ private:
 
 void TestModeSetup::init()
 {
-    Module1::resetAll();
     m_log.clear();
     QImage picture(20, 10, QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -75,14 +67,14 @@ void TestModeSetup::init()
 
 std::unique_ptr<WorkWindow> TestModeSetup::load(bool solving)
 {
-    enterMode(solving);
     auto make = [this](const char *mode) {
         return [this, mode](WorkWindow &) {
             m_log << QStringLiteral("handler %1").arg(QLatin1String(mode));
             return std::make_unique<ModeHandler>();
         };
     };
-    return std::unique_ptr<WorkWindow>(WorkWindow::load({make("editor"), make("solver")}));
+    return std::unique_ptr<WorkWindow>(WorkWindow::load(
+        solving ? WorkMode::Solving : WorkMode::Editor, {make("editor"), make("solver")}));
 }
 
 void TestModeSetup::setUp_data()
@@ -95,16 +87,9 @@ void TestModeSetup::setUp_data()
 void TestModeSetup::setUp()
 {
     QFETCH(bool, solving);
-    Module1::NomeFigura = "vecchia.gif";
-    Module1::FormuleEditor.fill(12);
     const auto form = load(solving);
 
     QCOMPARE(m_log, QStringList{solving ? "handler solver" : "handler editor"});
-    QCOMPARE(Module1::Contatore, 8);
-    QCOMPARE(Module1::SuggerimentiAttivi, solving ? 0 : 1);
-    // The editor forgets the last problem's figure and formulas; solving keeps them.
-    QCOMPARE(Module1::NomeFigura.isEmpty(), !solving);
-    QCOMPARE(Module1::FormuleEditor[7].has_value(), solving);
     QCOMPARE(QDir::currentPath(), QDir(m_folder.path()).canonicalPath());
 
     QStringList tipped = rows({"txtDati", "picFormRis", "txtRisultato"}) << "txtTesto"
@@ -188,8 +173,6 @@ void TestModeSetup::leavingDeletesTheWindow()
                           Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form.isNull());
-    // Leaving resets no flag.
-    QCOMPARE(Module1::ModoRisoluzione, std::optional<int>(solving ? 1 : 0));
 }
 
 QTEST_MAIN(TestModeSetup)

@@ -1,0 +1,213 @@
+#include "solvingsession.h"
+
+using Focus = SolvingOutcome::Focus;
+
+namespace {
+
+bool isBox(int index)
+{
+    return index >= 0 && index < SolvingSession::SlotCount;
+}
+
+} // namespace
+
+SolvingOutcome SolvingSession::emptyWindow()
+{
+    forgetProgress();
+    SolvingOutcome outcome;
+    outcome.emptyWindow = true;
+    outcome.hint = SolvingHints::Ciao;
+    outcome.panelOn = false;
+    return outcome;
+}
+
+void SolvingSession::forgetProgress()
+{
+    m_stage = Stage::NoProblem;
+    m_index = 0;
+    m_panelOn = false;
+    m_dataShown.fill(false);
+    m_stepsShown.fill(false);
+    m_resultsShown.fill(false);
+    m_typedData.fill(QString());
+    m_typedResults.fill(QString());
+}
+
+SolvingOutcome SolvingSession::open(const SolvingProblem &problem)
+{
+    forgetProgress();
+    m_problem = problem;
+    SolvingOutcome outcome;
+    m_stage = Stage::Data;
+    m_index = 0;
+    outcome.hint = SolvingHints::InserisciIDati;
+    show(outcome, Focus::Datum, 0);
+    focusIfShown(outcome, Focus::Datum, 0);
+    return outcome;
+}
+
+void SolvingSession::typeDatum(int box, const QString &text)
+{
+    if (isBox(box))
+        m_typedData[box] = text;
+}
+
+void SolvingSession::typeResult(int box, const QString &text)
+{
+    if (isBox(box))
+        m_typedResults[box] = text;
+}
+
+SolvingOutcome SolvingSession::confirmDatum(int)
+{
+    SolvingOutcome outcome;
+    if (m_stage == Stage::NoProblem)
+        return outcome;
+    int &k = m_index;
+    if (m_typedData[k] != m_problem->dati[k]) {
+        outcome.hint = SolvingHints::Errato;
+        focusIfShown(outcome, Focus::Datum, k);
+        return outcome;
+    }
+    ++k;
+    if (k == SlotCount || m_problem->dati[k].isEmpty()) {
+        // The data are complete: the first step waits for its formula. Its
+        // result box comes only once the formula is right.
+        outcome.hint = SolvingHints::BravoScegliLaFormula;
+        k = 0;
+        m_stage = Stage::Formula;
+        showStep(outcome, 0, false);
+        return outcome;
+    }
+    // An Enter in a data box during the steps can bring the data back; no
+    // formula is to be chosen while they are typed.
+    outcome.hint = SolvingHints::Bravo;
+    m_stage = Stage::Data;
+    switchPanel(outcome, false);
+    show(outcome, Focus::Datum, k);
+    focusIfShown(outcome, Focus::Datum, k);
+    return outcome;
+}
+
+SolvingOutcome SolvingSession::chooseFormula(int number)
+{
+    SolvingOutcome outcome;
+    // The panel lets no click through while it is off.
+    if (m_stage == Stage::NoProblem || !m_panelOn)
+        return outcome;
+    const int k = m_index;
+    // Only the number counts: the same formula on another tab is another one.
+    if (QString::number(number) != m_problem->formule[k]) {
+        outcome.hint = SolvingHints::Errata;
+        focusIfShown(outcome, Focus::StepFormula, k);
+        return outcome;
+    }
+    outcome.hint = SolvingHints::Bravo;
+    if (number >= 0 && number <= HighestFormulaNumber)
+        outcome.formulaShown = SolvingOutcome::SlotFormula{k, number};
+    m_stage = Stage::Result;
+    show(outcome, Focus::Result, k);
+    focusIfShown(outcome, Focus::Result, k);
+    return outcome;
+}
+
+SolvingOutcome SolvingSession::confirmResult(int)
+{
+    SolvingOutcome outcome;
+    if (m_stage == Stage::NoProblem)
+        return outcome;
+    int &k = m_index;
+    if (m_typedResults[k] != m_problem->risultati[k]) {
+        outcome.hint = SolvingHints::Errato;
+        focusIfShown(outcome, Focus::Result, k);
+        return outcome;
+    }
+    ++k;
+    if (k == SlotCount || m_problem->risultati[k].isEmpty()) {
+        outcome.hint = SolvingHints::BravoHaiFinito;
+        k = 0;
+        m_stage = Stage::Finished;
+        switchPanel(outcome, false);
+        outcome.focus = Focus::OpenButton;
+        return outcome;
+    }
+    // A step after the first shows its result box together with its empty slot.
+    outcome.hint = SolvingHints::BravoScegliLaFormula;
+    m_stage = Stage::Formula;
+    showStep(outcome, k, true);
+    return outcome;
+}
+
+SolvingOutcome SolvingSession::clickText()
+{
+    SolvingOutcome outcome;
+    if (m_stage != Stage::NoProblem)
+        focusIfShown(outcome, Focus::Datum, m_index);
+    return outcome;
+}
+
+// A step begins: its slot shows "Vuoto.gif" and takes the focus, and the panel
+// offers the formulas.
+void SolvingSession::showStep(SolvingOutcome &outcome, int step, bool withResult)
+{
+    show(outcome, Focus::StepFormula, step);
+    if (withResult)
+        show(outcome, Focus::Result, step);
+    switchPanel(outcome, true);
+    outcome.emptySlot = step;
+    outcome.focus = Focus::StepFormula;
+    outcome.focusIndex = step;
+}
+
+void SolvingSession::show(SolvingOutcome &outcome, Focus box, int index)
+{
+    switch (box) {
+    case Focus::Datum:
+        m_dataShown[index] = true;
+        outcome.dataShown.append(index);
+        return;
+    case Focus::StepFormula:
+        m_stepsShown[index] = true;
+        outcome.stepsShown.append(index);
+        return;
+    case Focus::Result:
+        m_resultsShown[index] = true;
+        outcome.resultsShown.append(index);
+        return;
+    case Focus::Unchanged:
+    case Focus::OpenButton:
+        return;
+    }
+}
+
+void SolvingSession::switchPanel(SolvingOutcome &outcome, bool on)
+{
+    m_panelOn = on;
+    outcome.panelOn = on;
+}
+
+bool SolvingSession::isShown(Focus box, int index) const
+{
+    switch (box) {
+    case Focus::Datum:
+        return m_dataShown[index];
+    case Focus::StepFormula:
+        return m_stepsShown[index];
+    case Focus::Result:
+        return m_resultsShown[index];
+    case Focus::Unchanged:
+        return false;
+    case Focus::OpenButton:
+        return true;
+    }
+    return false;
+}
+
+// A hidden box cannot take the focus: it then stays where it is.
+void SolvingSession::focusIfShown(SolvingOutcome &outcome, Focus box, int index) const
+{
+    if (!isShown(box, index))
+        return;
+    outcome.focus = box;
+    outcome.focusIndex = index;
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "problemfile.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The hints a pupil reads while solving, in the order they usually come.
+namespace SolvingHints {
+inline const QString Ciao = QStringLiteral("Ciao");
+inline const QString InserisciIDati = QStringLiteral("Inserisci i dati");
+inline const QString Bravo = QStringLiteral("Bravo");
+inline const QString Errato = QStringLiteral("Errato");
+inline const QString Errata = QStringLiteral("Errata");
+inline const QString BravoScegliLaFormula = QStringLiteral("Bravo. Scegli la formula");
+inline const QString BravoHaiFinito = QStringLiteral("Bravo. Hai finito.");
+} // namespace SolvingHints
+
+// What the window is to do after one of the pupil's acts. Boxes are named by
+// their index 0..7; "step" boxes are a step's formula slot with its "=" sign.
+// Nothing is ever hidden again, except by emptyWindow, which comes first.
+struct SolvingOutcome {
+    enum class Focus { Unchanged, Datum, StepFormula, Result, OpenButton };
+
+    bool emptyWindow = false; // text, figure and every box emptied, every box hidden
+    std::optional<QString> hint;
+    QList<int> dataShown;
+    QList<int> stepsShown;
+    QList<int> resultsShown;
+    std::optional<bool> panelOn;  // the formula panel switched on or off
+    std::optional<int> emptySlot; // the step whose slot now shows "Vuoto.gif"
+    struct SlotFormula {
+        int step;
+        int formula;
+    };
+    std::optional<SlotFormula> formulaShown; // a slot now shows a formula's picture
+    Focus focus = Focus::Unchanged;
+    int focusIndex = 0;
+
+    bool isNothing() const { return !emptyWindow && !hint && focus == Focus::Unchanged; }
+};
+
+// One pupil working through one problem, with no window: the rules of solving.
+//
+// The pupil first types every datum again, one after the other, then for each
+// step chooses its formula in the formula panel and types its result. Each act
+// is compared at once, exactly, with the problem (text for text, formula
+// number for formula number), and gives back an outcome for the window to
+// show. Where the pupil is lives in the stage and its index: the datum being
+// typed, or the step whose formula or result is awaited.
+//
+// Enter is checked against the box at the current index, whichever box it
+// was pressed in, so Enter in an earlier data box or, after the end, in the
+// first result box takes the pupil back through the problem. The session
+// keeps a copy of what the pupil has typed in each box to check it then.
+class SolvingSession {
+public:
+    enum class Stage { NoProblem, Data, Formula, Result, Finished };
+    static constexpr int SlotCount = ProblemSlotCount;
+
+    Stage stage() const { return m_stage; }
+    // The datum (stage Data) or step (stages Formula and Result) at hand; 0
+    // once finished.
+    int index() const { return m_index; }
+    bool isPanelOn() const { return m_panelOn; }
+    // The problem read last; a file that could not be read leaves it as it was.
+    const std::optional<SolvingProblem> &problem() const { return m_problem; }
+
+    // Before a problem file is chosen: whatever was on screen goes.
+    SolvingOutcome emptyWindow();
+    // A problem read whole, shown on the emptied window: the pupil begins with
+    // its first datum.
+    SolvingOutcome open(const SolvingProblem &problem);
+
+    // The pupil's typing, box by box; no answer is given to it.
+    void typeDatum(int box, const QString &text);
+    void typeResult(int box, const QString &text);
+
+    SolvingOutcome confirmDatum(int box);
+    SolvingOutcome chooseFormula(int number);
+    SolvingOutcome confirmResult(int box);
+    // A click on the problem text sends the pupil back to the datum box at
+    // the current index.
+    SolvingOutcome clickText();
+
+private:
+    void forgetProgress();
+    bool isShown(SolvingOutcome::Focus box, int index) const;
+    void focusIfShown(SolvingOutcome &outcome, SolvingOutcome::Focus box, int index) const;
+    void showStep(SolvingOutcome &outcome, int step, bool withResult);
+    void show(SolvingOutcome &outcome, SolvingOutcome::Focus box, int index);
+    void switchPanel(SolvingOutcome &outcome, bool on);
+
+    std::optional<SolvingProblem> m_problem;
+    Stage m_stage = Stage::NoProblem;
+    int m_index = 0;
+    bool m_panelOn = false;
+    std::array<bool, SlotCount> m_dataShown{};
+    std::array<bool, SlotCount> m_stepsShown{};
+    std::array<bool, SlotCount> m_resultsShown{};
+    std::array<QString, SlotCount> m_typedData;
+    std::array<QString, SlotCount> m_typedResults;
+};
