@@ -10,5 +10,5 @@ public:
 };
 
 // The metrics the screen check measures: the primary screen, unless a test
-// has set others through ScreenMetrics::setOverride().
+// holds a ScreenMetrics::Override.
 const ScreenMetrics &activeScreenMetrics();

@@ -26,9 +26,14 @@ std::optional<std::int32_t> pixelsToTwips(int pixels)
 
 ScreenMetrics::~ScreenMetrics() = default;
 
-void ScreenMetrics::setOverride(const ScreenMetrics *metrics)
+ScreenMetrics::Override::Override(const ScreenMetrics &metrics) : m_previous(overrideMetrics())
 {
-    overrideMetrics() = metrics;
+    overrideMetrics() = &metrics;
+}
+
+ScreenMetrics::Override::~Override()
+{
+    overrideMetrics() = m_previous;
 }
 
 const ScreenMetrics *ScreenMetrics::overridden()

@@ -8,11 +8,21 @@ public:
     virtual float widthTwips() const = 0;
     virtual float heightTwips() const = 0;
 
-    // For tests: the screen check then measures these metrics instead of the
-    // real screen. nullptr goes back to the real screen. The caller keeps
-    // ownership and keeps the object alive while it is set.
-    static void setOverride(const ScreenMetrics *metrics);
+    // The metrics set by a test, or nullptr for the real screen.
     static const ScreenMetrics *overridden();
+
+    // For tests: from its making to its end, the screen check measures these
+    // metrics instead of the real screen; they must outlive the override.
+    class Override {
+    public:
+        explicit Override(const ScreenMetrics &metrics);
+        ~Override();
+        Override(const Override &) = delete;
+        Override &operator=(const Override &) = delete;
+
+    private:
+        const ScreenMetrics *m_previous;
+    };
 };
 
 // True when the screen measures exactly widthPixels x heightPixels pixels at a fixed

@@ -24,9 +24,14 @@ QString file(const QString &name)
     return path() + QLatin1Char('/') + name;
 }
 
-void setOverride(const QString &folder)
+Override::Override(const QString &folder) : m_previous(overrideFolder())
 {
     overrideFolder() = folder;
+}
+
+Override::~Override()
+{
+    overrideFolder() = m_previous;
 }
 
 } // namespace ProgramFolder

@@ -10,7 +10,17 @@ namespace ProgramFolder {
 QString path();
 // Joins the program's folder and a bare file name with "/".
 QString file(const QString &name);
-// For tests: use another folder; an empty text goes back to the executable's.
-void setOverride(const QString &folder);
+
+// For tests: from its making to its end, the program's folder is another one.
+class Override {
+public:
+    explicit Override(const QString &folder);
+    ~Override();
+    Override(const Override &) = delete;
+    Override &operator=(const Override &) = delete;
+
+private:
+    QString m_previous;
+};
 
 } // namespace ProgramFolder

@@ -80,9 +80,15 @@ QString FileDialog::toNameFilter(const QString &filter)
     return label + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
-void FileDialog::setBackend(std::shared_ptr<FileDialogBackend> backend)
+FileDialog::BackendOverride::BackendOverride(std::shared_ptr<FileDialogBackend> backend)
+    : m_previous(currentBackend())
 {
     currentBackend() = std::move(backend);
+}
+
+FileDialog::BackendOverride::~BackendOverride()
+{
+    currentBackend() = std::move(m_previous);
 }
 
 FileDialogBackend &FileDialog::backend()

@@ -41,9 +41,21 @@ public:
     // The filter as Qt's file dialog takes it: "Zenuvio (*.znv)".
     static QString toNameFilter(const QString &filter);
 
-    // Every FileDialog asks this backend; null puts the real dialog back.
-    static void setBackend(std::shared_ptr<FileDialogBackend> backend);
+    // Every FileDialog asks this backend: Qt's file dialog, unless a test
+    // holds a BackendOverride.
     static FileDialogBackend &backend();
+
+    // For tests: from its making to its end, every file dialog asks another backend.
+    class BackendOverride {
+    public:
+        explicit BackendOverride(std::shared_ptr<FileDialogBackend> backend);
+        ~BackendOverride();
+        BackendOverride(const BackendOverride &) = delete;
+        BackendOverride &operator=(const BackendOverride &) = delete;
+
+    private:
+        std::shared_ptr<FileDialogBackend> m_previous;
+    };
 
 private:
     QWidget *m_parent;

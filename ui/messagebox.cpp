@@ -38,17 +38,24 @@ void MessageBox::show(Icon icon, const QString &title, const QString &text, QWid
     box.exec();
 }
 
-void MessageBox::setRecording(bool on)
+MessageBox::Recording::Recording()
 {
-    recorder().on = on;
+    recorder().on = true;
+    recorder().shown.clear();
 }
 
-const QList<MessageBox::Shown> &MessageBox::recorded()
+MessageBox::Recording::~Recording()
+{
+    recorder().on = false;
+    recorder().shown.clear();
+}
+
+const QList<MessageBox::Shown> &MessageBox::Recording::shown() const
 {
     return recorder().shown;
 }
 
-void MessageBox::clearRecorded()
+void MessageBox::Recording::clear()
 {
     recorder().shown.clear();
 }

@@ -28,11 +28,8 @@ public:
     bool hasPicture() const { return !m_picture.isNull(); }
 
     void setBorderStyle(BorderStyle style);
-    BorderStyle borderStyle() const { return m_borderStyle; }
     void setAppearance(Appearance appearance);
-    Appearance appearance() const { return m_appearance; }
     void setBackColor(const QColor &colour);
-    QColor backColor() const { return m_backColor; }
 
     // Width of the frame on each side, in pixels.
     int borderWidth() const;

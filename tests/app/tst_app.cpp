@@ -50,6 +50,7 @@ private slots:
     void risoluzioneUguale();
     void controls_data();
     void controls();
+    void arrangement();
     void formLoad();
     void modeButtons_data();
     void modeButtons();
@@ -60,7 +61,6 @@ private slots:
 
 void TestApp::cleanup()
 {
-    ScreenMetrics::setOverride(nullptr);
     qDeleteAll(QApplication::topLevelWidgets());
 }
 
@@ -105,34 +105,31 @@ void TestApp::risoluzioneUguale()
 void TestApp::controls_data()
 {
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("geometry"); // twips / 15
     QTest::addColumn<QString>("font");
 
     const QString comic = QStringLiteral("Comic Sans MS ");
     const QString title = QStringLiteral(" bold italic");
-    QTest::newRow("cmdRisoluzione") << "Risoluzione" << QRect(156, 116, 209, 41) << comic + "20.25";
-    QTest::newRow("cmdEditor") << "Editor" << QRect(156, 184, 213, 41) << comic + "20.25";
-    QTest::newRow("cmdEsci") << "Esci" << QRect(348, 256, 77, 37) << comic + "20.25";
-    QTest::newRow("Label1") << "Zenuvio di geometria piana" << QRect(20, 16, 481, 45)
+    QTest::newRow("cmdRisoluzione") << "Risoluzione" << comic + "20.25";
+    QTest::newRow("cmdEditor") << "Editor" << comic + "20.25";
+    QTest::newRow("cmdEsci") << "Esci" << comic + "20.25";
+    QTest::newRow("Label1") << "Zenuvio di geometria piana"
                             << "Arial 26.25" + title;
     QTest::newRow("Label2") << "( Perimetro - Area - Teorema di Pitagora )"
-                            << QRect(16, 64, 489, 25) << "Arial 12" + title;
-    QTest::newRow("cmdInfo") << "Info" << QRect(100, 256, 77, 37) << comic + "20.25";
-    QTest::newRow("Label5") << "ventalbo@example.org" << QRect(188, 256, 157, 17) << comic + "8.25";
-    QTest::newRow("Label3") << "Versione" << QRect(220, 276, 49, 17) << comic + "8.25";
-    QTest::newRow("Label4") << "" << QRect(268, 276, 41, 17) << comic + "8.25";
+                            << "Arial 12" + title;
+    QTest::newRow("cmdInfo") << "Info" << comic + "20.25";
+    QTest::newRow("Label5") << "ventalbo@example.org" << comic + "8.25";
+    QTest::newRow("Label3") << "Versione" << comic + "8.25";
+    QTest::newRow("Label4") << "" << comic + "8.25";
 }
 
 void TestApp::controls()
 {
     QFETCH(QString, caption);
-    QFETCH(QRect, geometry);
     QFETCH(QString, font);
     StartWindow form(nullptr);
-    QCOMPARE(form.size(), QSize(529, 363));
     auto *control = form.findChild<QWidget *>(QLatin1String(QTest::currentDataTag()));
     QVERIFY(control);
-    QCOMPARE(control->geometry(), geometry);
+    QVERIFY(form.rect().contains(control->geometry()));
     QCOMPARE(control->property("text").toString(), caption);
     const QFont f = control->font();
     QCOMPARE(f.family() + ' ' + QString::number(f.pointSizeF()) + (f.bold() ? " bold" : "") +
@@ -140,22 +137,47 @@ void TestApp::controls()
              font);
 }
 
+// From the top: the title, the subtitle, "Risoluzione" above "Editor"; then a
+// bottom row with "Info", the e-mail address and "Esci", and under the
+// address the words "Versione" and the version number.
+void TestApp::arrangement()
+{
+    StartWindow form(nullptr);
+    QCOMPARE(form.windowTitle(), "Start");
+    const auto at = [&form](const char *name) {
+        return form.findChild<QWidget *>(QLatin1String(name))->geometry();
+    };
+    const char *column[] = {"Label1", "Label2", "cmdRisoluzione", "cmdEditor", "cmdInfo"};
+    for (int i = 1; i < 5; ++i)
+        QVERIFY2(at(column[i - 1]).bottom() < at(column[i]).top(), column[i]);
+    const char *row[] = {"cmdInfo", "Label5", "cmdEsci"};
+    for (int i = 1; i < 3; ++i) {
+        QVERIFY2(at(row[i - 1]).right() < at(row[i]).left(), row[i]);
+        QCOMPARE(at(row[i]).top(), at(row[0]).top());
+    }
+    QVERIFY(at("Label5").bottom() < at("Label3").top());
+    QCOMPARE(at("Label3").top(), at("Label4").top());
+    QVERIFY(at("Label3").right() <= at("Label4").left());
+    for (const char *centred : {"Label1", "Label2", "cmdRisoluzione", "cmdEditor"})
+        QVERIFY2(qAbs(at(centred).center().x() - form.width() / 2) < 20, centred);
+}
+
 void TestApp::formLoad()
 {
     const FakeScreen usual(QSizeF(12000, 9000)), small(QSizeF(9600, 7200)); // 800x600, 640x480
-    MessageBox::setRecording(true);
+    MessageBox::Recording boxes;
     StartWindow form(nullptr);
-    ScreenMetrics::setOverride(&usual);
+    std::optional<ScreenMetrics::Override> screen(std::in_place, usual);
     QVERIFY(form.startUp());
-    QVERIFY(MessageBox::recorded().isEmpty());
+    QVERIFY(boxes.shown().isEmpty());
     QCOMPARE(form.findChild<QWidget *>("Label4")->property("text").toString(),
              programVersionText());
     QCOMPARE(HelpFile::registeredFile(), ProgramFolder::path() + QStringLiteral("\\Aiuto.HLP"));
 
-    ScreenMetrics::setOverride(&small);
+    screen.emplace(small);
     QVERIFY(!form.startUp());
-    QCOMPARE(MessageBox::recorded().size(), 1);
-    const MessageBox::Shown &box = MessageBox::recorded().first();
+    QCOMPARE(boxes.shown().size(), 1);
+    const MessageBox::Shown &box = boxes.shown().first();
     QCOMPARE(box.icon, MessageBox::Icon::Information);
     QCOMPARE(box.title, QStringLiteral("Avviso"));
     QCOMPARE(box.text, QStringLiteral("Il programma funziona con una risoluzione minima dello "

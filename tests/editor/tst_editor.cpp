@@ -57,7 +57,9 @@ class TestEditor : public QObject {
     Q_OBJECT
 
     std::optional<QTemporaryDir> tmp; // holds the program's folder and one for problem files
-    std::shared_ptr<ScriptedFileDialog> dialog;
+    std::optional<ProgramFolder::Override> program;
+    std::optional<ScriptedDialogs> dialog;
+    std::optional<MessageBox::Recording> boxes;
     WorkWindow *f = nullptr;
     EditorHandler *editor = nullptr;
 
@@ -65,16 +67,16 @@ class TestEditor : public QObject {
     // The last file dialog shown: "open" or "save", its filter and the name it proposed.
     QString showing() const
     {
-        const ScriptedFileDialog::Showing s = dialog->showings().constLast();
+        const ScriptedFileDialog::Showing s = (*dialog)->showings().constLast();
         return (s.forSaving ? "save " : "open ") + s.nameFilter + " " + s.proposed;
     }
-    QString told() const { return MessageBox::recorded().value(0).text; }
+    QString told() const { return boxes->shown().value(0).text; }
 
     // A file dialog the click shows answers path; without one it is cancelled.
     void click(QWidget *control, const QString &path = QString())
     {
         if (!path.isEmpty())
-            dialog->answer(path);
+            (*dialog)->answer(path);
         auto *text = qobject_cast<QPlainTextEdit *>(control);
         QTest::mouseClick(text ? text->viewport() : control, Qt::LeftButton);
     }
@@ -141,10 +143,9 @@ private slots:
         tmp.emplace();
         QVERIFY(QDir(tmp->path()).mkdir("program") && QDir(tmp->path()).mkdir("work"));
         makePicture(tmp->filePath("program/Clicca.gif"), Qt::yellow);
-        ProgramFolder::setOverride(tmp->filePath("program"));
-        dialog = ScriptedFileDialog::install();
-        MessageBox::setRecording(true);
-        MessageBox::clearRecorded();
+        program.emplace(tmp->filePath("program"));
+        dialog.emplace();
+        boxes.emplace();
         f = WorkWindow::load(WorkMode::Editor,
                              ModeHandlers{[this](WorkWindow &window) {
                                               auto made = std::make_unique<EditorHandler>(window);
@@ -157,7 +158,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f));
     }
 
-    void cleanup() { delete f; }
+    void cleanup()
+    {
+        delete f;
+        boxes.reset();
+        dialog.reset();
+        program.reset();
+    }
 
     void hintsComeOffByRow_data()
     {
@@ -269,7 +276,7 @@ private slots:
         QCOMPARE(showing(), "save Zenuvio (*.znv) " + work("copia.znv"));
         QCOMPARE(bytes(work("copia.znv")), expected);
         QCOMPARE(QDir::currentPath(), QDir(tmp->filePath("program")).canonicalPath());
-        QVERIFY(MessageBox::recorded().isEmpty());
+        QVERIFY(boxes->shown().isEmpty());
     }
 
     void fileRefused_data()
@@ -301,7 +308,7 @@ private slots:
         const QStringList screen = state();
         const QStringList files = QDir(work("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         click(typed.isEmpty() ? f->cmdApri_Editor : f->cmdSalva, work(name));
-        QVERIFY2(MessageBox::recorded().size() == 1 && told().contains(why), qPrintable(told()));
+        QVERIFY2(boxes->shown().size() == 1 && told().contains(why), qPrintable(told()));
         QCOMPARE(state(), typed.isEmpty() ? emptyState("") : screen);
         QCOMPARE(QDir(work("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
         QCOMPARE(bytes(work(name)), content.isNull() ? QByteArray("<none>") : content);
@@ -317,9 +324,8 @@ private slots:
         for (const char *why : {"«Rombo.gif» non è stata trovata", "«Rombo.gif» non si può"}) {
             click(f->cmdApri_Editor, work("rombo.znv"));
             QCOMPARE(state().at(1), QStringLiteral("Rombo.gif|"));
-            QVERIFY2(MessageBox::recorded().size() == 1 && told().contains(why),
-                     qPrintable(told()));
-            MessageBox::clearRecorded();
+            QVERIFY2(boxes->shown().size() == 1 && told().contains(why), qPrintable(told()));
+            boxes->clear();
             // The rest of the problem is on screen, and saved again it still names its figure.
             click(f->cmdSalva, work("rombo.znv"));
             QCOMPARE(bytes(work("rombo.znv")), original);

@@ -1,8 +1,11 @@
+#include "cp1252.h"
 #include "figurelocator.h"
 #include "problemfile.h"
 #include "programfolder.h"
 
 #include <QtTest>
+
+#include <iconv.h>
 
 Q_DECLARE_METATYPE(EditorProblem)
 
@@ -49,6 +52,36 @@ class TestProblemFile : public QObject {
 
 private slots:
     void init() { QVERIFY((dir = std::make_unique<QTemporaryDir>())->isValid()); } // empty folder
+
+    // Every byte against the C library's own Windows-1252 table: the 251 bytes
+    // it knows decode to its character and that character encodes back to the
+    // byte; the five it leaves undefined stand for the control character of
+    // the same value.
+    void codePageMatchesTheCLibrary()
+    {
+        iconv_t toUtf8 = iconv_open("UTF-8", "CP1252");
+        QVERIFY(toUtf8 != iconv_t(-1));
+        int known = 0;
+        for (int value = 0; value < 256; ++value) {
+            char in[1] = {char(value)};
+            char out[8] = {};
+            char *inPtr = in, *outPtr = out;
+            size_t inLeft = 1, outLeft = sizeof out;
+            const bool defined = iconv(toUtf8, &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1);
+            iconv(toUtf8, nullptr, nullptr, nullptr, nullptr);
+            const QByteArray byte(1, char(value));
+            const QString expected = defined ? QString::fromUtf8(out, int(sizeof out - outLeft))
+                                             : QString(QChar(char16_t(value)));
+            known += defined;
+            QCOMPARE(Cp1252::decode(byte), expected);
+            QCOMPARE(Cp1252::encode(expected), byte);
+            QVERIFY(Cp1252::unencodable(expected).isEmpty());
+        }
+        iconv_close(toUtf8);
+        QCOMPARE(known, 251);
+        QCOMPARE(Cp1252::unencodable(QStringLiteral("√ € ⅓ 😀")), QStringLiteral("√⅓😀"));
+        QCOMPARE(Cp1252::encode(QStringLiteral("√")), QByteArray("?"));
+    }
 
     void saved()
     {
@@ -206,7 +239,7 @@ private slots:
              {"program/F.gif", "problems/F.gif", "problems/B.gif", "program/A.gif", "program/a.GIF",
               "problems/Rombo.GIF", "program/D.gif/x", "program/a\\F.gif", "program/C:F.gif"})
             QVERIFY(root.mkpath(QFileInfo(file).path()) && putBytes(root.filePath(file), "GIF"));
-        ProgramFolder::setOverride(root.filePath("program"));
+        ProgramFolder::Override program(root.filePath("program"));
         name.replace("<root>", root.path());
         QCOMPARE(root.relativeFilePath(FigureLocator::locate(name, path("problems/p.znv"))), found);
     }

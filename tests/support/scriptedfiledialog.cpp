@@ -1,12 +1,5 @@
 #include "scriptedfiledialog.h"
 
-std::shared_ptr<ScriptedFileDialog> ScriptedFileDialog::install()
-{
-    auto dialog = std::make_shared<ScriptedFileDialog>();
-    FileDialog::setBackend(dialog);
-    return dialog;
-}
-
 QString ScriptedFileDialog::askOpen(QWidget *, const QString &proposed, const QString &nameFilter)
 {
     return next(false, proposed, nameFilter);

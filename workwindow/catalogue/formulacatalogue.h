@@ -25,7 +25,6 @@ struct Entry {
     // UTF-8. "/" is a fraction bar, "[...]" a numerator of more than one
     // symbol, "√(...)" a square root, "²" a square; e.g. "B = [A × 2] / h − b".
     const char *formula;
-    const char *yields; // the quantity left of the equals sign
 };
 
 constexpr int FormulaCount = 139;
