@@ -9,7 +9,7 @@ packages=(
     fonts-liberation2 fonts-comic-neue
     xvfb xauth xdotool x11-utils imagemagick
     python3 python3-pyatspi at-spi2-core dbus dbus-x11
-    clang libclang-rt-14-dev libbenchmark-dev
+    clang clang-format libclang-rt-14-dev libbenchmark-dev git
 )
 
 missing=()

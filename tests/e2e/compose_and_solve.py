@@ -21,6 +21,12 @@ TIMEOUT = 30.0
 
 def fail(message):
     print("FAIL:", message, flush=True)
+    try:
+        desktop = pyatspi.Registry.getDesktop(0)
+        print("applications on the accessibility bus:",
+              [(app.name, app.childCount) for app in desktop if app is not None], flush=True)
+    except Exception as error:  # the report must not hide the failure
+        print("accessibility bus unreadable:", error, flush=True)
     sys.exit(1)
 
 

@@ -31,10 +31,15 @@ export DISPLAY=":$display_number"
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus_pid=$!
-# The program asks for the accessibility bus as it starts: have it ready first.
-# The call waits for the launcher's answer (the bus activates it if need be).
-dbus-send --session --print-reply --reply-timeout=30000 --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress >/dev/null
+# The program asks for the accessibility bus as it starts, and then registers
+# with the registry daemon on that bus; a registration the daemon is too slow
+# to answer is lost for good. So have both ready first: the first call waits
+# for the launcher's answer, the second starts the registry and waits for it.
+a11y_address=$(dbus-send --session --print-reply=literal --reply-timeout=30000 \
+    --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | tr -d ' ')
+dbus-send --bus="$a11y_address" --print-reply --reply-timeout=30000 \
+    --dest=org.a11y.atspi.Registry /org/a11y/atspi/accessible/root \
+    org.freedesktop.DBus.Properties.Get string:org.a11y.atspi.Accessible string:Name >/dev/null
 
 export XDG_RUNTIME_DIR="$runtime"
 export HOME="$runtime"
