@@ -40,7 +40,6 @@ struct SolvingOutcome {
     Focus focus = Focus::Unchanged;
     int focusIndex = 0;
 
-    bool isNothing() const { return !emptyWindow && !hint && focus == Focus::Unchanged; }
 };
 
 // One pupil working through one problem, with no window: the rules of solving.
