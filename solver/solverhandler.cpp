@@ -142,19 +142,19 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         target->setFocus(Qt::OtherFocusReason);
 }
 
-QWidget *SolverHandler::box(SolvingOutcome::Focus kind, int index) const
+QWidget *SolverHandler::box(SolvingOutcome::Box kind, int index) const
 {
-    using Focus = SolvingOutcome::Focus;
+    using Box = SolvingOutcome::Box;
     switch (kind) {
-    case Focus::Datum:
+    case Box::Datum:
         return m_window.txtDati[index];
-    case Focus::StepFormula:
+    case Box::StepFormula:
         return m_window.stepFormulaBoxes[index];
-    case Focus::Result:
+    case Box::Result:
         return m_window.txtRisultato[index];
-    case Focus::OpenButton:
+    case Box::OpenButton:
         return m_window.cmdApri_Risoluzione;
-    case Focus::Unchanged:
+    case Box::None:
         return nullptr;
     }
     return nullptr;

@@ -31,7 +31,7 @@ private:
     void show(const SolvingOutcome &outcome);
     void emptyWindow();
     QString showFigure(const QString &nomeFigura, const QString &problemPath);
-    QWidget *box(SolvingOutcome::Focus kind, int index) const;
+    QWidget *box(SolvingOutcome::Box kind, int index) const;
 
     WorkWindow &m_window;
     SolvingSession m_session;

@@ -1,6 +1,6 @@
 #include "solvingsession.h"
 
-using Focus = SolvingOutcome::Focus;
+using Box = SolvingOutcome::Box;
 
 namespace {
 
@@ -41,8 +41,8 @@ SolvingOutcome SolvingSession::open(const SolvingProblem &problem)
     m_stage = Stage::Data;
     m_index = 0;
     outcome.hint = SolvingHints::InserisciIDati;
-    show(outcome, Focus::Datum, 0);
-    focusIfShown(outcome, Focus::Datum, 0);
+    show(outcome, Box::Datum, 0);
+    focusIfShown(outcome, Box::Datum, 0);
     return outcome;
 }
 
@@ -66,7 +66,7 @@ SolvingOutcome SolvingSession::confirmDatum(int)
     int &k = m_index;
     if (m_typedData[k] != m_problem->dati[k]) {
         outcome.hint = SolvingHints::Errato;
-        focusIfShown(outcome, Focus::Datum, k);
+        focusIfShown(outcome, Box::Datum, k);
         return outcome;
     }
     ++k;
@@ -84,8 +84,8 @@ SolvingOutcome SolvingSession::confirmDatum(int)
     outcome.hint = SolvingHints::Bravo;
     m_stage = Stage::Data;
     switchPanel(outcome, false);
-    show(outcome, Focus::Datum, k);
-    focusIfShown(outcome, Focus::Datum, k);
+    show(outcome, Box::Datum, k);
+    focusIfShown(outcome, Box::Datum, k);
     return outcome;
 }
 
@@ -99,15 +99,15 @@ SolvingOutcome SolvingSession::chooseFormula(int number)
     // Only the number counts: the same formula on another tab is another one.
     if (QString::number(number) != m_problem->formule[k]) {
         outcome.hint = SolvingHints::Errata;
-        focusIfShown(outcome, Focus::StepFormula, k);
+        focusIfShown(outcome, Box::StepFormula, k);
         return outcome;
     }
     outcome.hint = SolvingHints::Bravo;
     if (number >= 0 && number <= HighestFormulaNumber)
         outcome.formulaShown = SolvingOutcome::SlotFormula{k, number};
     m_stage = Stage::Result;
-    show(outcome, Focus::Result, k);
-    focusIfShown(outcome, Focus::Result, k);
+    show(outcome, Box::Result, k);
+    focusIfShown(outcome, Box::Result, k);
     return outcome;
 }
 
@@ -119,7 +119,7 @@ SolvingOutcome SolvingSession::confirmResult(int)
     int &k = m_index;
     if (m_typedResults[k] != m_problem->risultati[k]) {
         outcome.hint = SolvingHints::Errato;
-        focusIfShown(outcome, Focus::Result, k);
+        focusIfShown(outcome, Box::Result, k);
         return outcome;
     }
     ++k;
@@ -128,7 +128,7 @@ SolvingOutcome SolvingSession::confirmResult(int)
         k = 0;
         m_stage = Stage::Finished;
         switchPanel(outcome, false);
-        outcome.focus = Focus::OpenButton;
+        outcome.focus = Box::OpenButton;
         return outcome;
     }
     // A step after the first shows its result box together with its empty slot.
@@ -142,7 +142,7 @@ SolvingOutcome SolvingSession::clickText()
 {
     SolvingOutcome outcome;
     if (m_stage != Stage::NoProblem)
-        focusIfShown(outcome, Focus::Datum, m_index);
+        focusIfShown(outcome, Box::Datum, m_index);
     return outcome;
 }
 
@@ -150,32 +150,32 @@ SolvingOutcome SolvingSession::clickText()
 // offers the formulas.
 void SolvingSession::showStep(SolvingOutcome &outcome, int step, bool withResult)
 {
-    show(outcome, Focus::StepFormula, step);
+    show(outcome, Box::StepFormula, step);
     if (withResult)
-        show(outcome, Focus::Result, step);
+        show(outcome, Box::Result, step);
     switchPanel(outcome, true);
     outcome.emptySlot = step;
-    outcome.focus = Focus::StepFormula;
+    outcome.focus = Box::StepFormula;
     outcome.focusIndex = step;
 }
 
-void SolvingSession::show(SolvingOutcome &outcome, Focus box, int index)
+void SolvingSession::show(SolvingOutcome &outcome, Box box, int index)
 {
     switch (box) {
-    case Focus::Datum:
+    case Box::Datum:
         m_dataShown[index] = true;
         outcome.dataShown.append(index);
         return;
-    case Focus::StepFormula:
+    case Box::StepFormula:
         m_stepsShown[index] = true;
         outcome.stepsShown.append(index);
         return;
-    case Focus::Result:
+    case Box::Result:
         m_resultsShown[index] = true;
         outcome.resultsShown.append(index);
         return;
-    case Focus::Unchanged:
-    case Focus::OpenButton:
+    case Box::None:
+    case Box::OpenButton:
         return;
     }
 }
@@ -186,25 +186,25 @@ void SolvingSession::switchPanel(SolvingOutcome &outcome, bool on)
     outcome.panelOn = on;
 }
 
-bool SolvingSession::isShown(Focus box, int index) const
+bool SolvingSession::isShown(Box box, int index) const
 {
     switch (box) {
-    case Focus::Datum:
+    case Box::Datum:
         return m_dataShown[index];
-    case Focus::StepFormula:
+    case Box::StepFormula:
         return m_stepsShown[index];
-    case Focus::Result:
+    case Box::Result:
         return m_resultsShown[index];
-    case Focus::Unchanged:
+    case Box::None:
         return false;
-    case Focus::OpenButton:
+    case Box::OpenButton:
         return true;
     }
     return false;
 }
 
 // A hidden box cannot take the focus: it then stays where it is.
-void SolvingSession::focusIfShown(SolvingOutcome &outcome, Focus box, int index) const
+void SolvingSession::focusIfShown(SolvingOutcome &outcome, Box box, int index) const
 {
     if (!isShown(box, index))
         return;

@@ -23,7 +23,8 @@ inline const QString BravoHaiFinito = QStringLiteral("Bravo. Hai finito.");
 // their index 0..7; "step" boxes are a step's formula slot with its "=" sign.
 // Nothing is ever hidden again, except by emptyWindow, which comes first.
 struct SolvingOutcome {
-    enum class Focus { Unchanged, Datum, StepFormula, Result, OpenButton };
+    // The boxes that can appear or take the focus.
+    enum class Box { None, Datum, StepFormula, Result, OpenButton };
 
     bool emptyWindow = false; // text, figure and every box emptied, every box hidden
     std::optional<QString> hint;
@@ -37,9 +38,8 @@ struct SolvingOutcome {
         int formula;
     };
     std::optional<SlotFormula> formulaShown; // a slot now shows a formula's picture
-    Focus focus = Focus::Unchanged;
+    Box focus = Box::None;                   // None: the focus stays where it is
     int focusIndex = 0;
-
 };
 
 // One pupil working through one problem, with no window: the rules of solving.
@@ -85,12 +85,14 @@ public:
     // the current index.
     SolvingOutcome clickText();
 
+    // Whether the box is in view now (the open button always is).
+    bool isShown(SolvingOutcome::Box box, int index) const;
+
 private:
     void forgetProgress();
-    bool isShown(SolvingOutcome::Focus box, int index) const;
-    void focusIfShown(SolvingOutcome &outcome, SolvingOutcome::Focus box, int index) const;
+    void focusIfShown(SolvingOutcome &outcome, SolvingOutcome::Box box, int index) const;
     void showStep(SolvingOutcome &outcome, int step, bool withResult);
-    void show(SolvingOutcome &outcome, SolvingOutcome::Focus box, int index);
+    void show(SolvingOutcome &outcome, SolvingOutcome::Box box, int index);
     void switchPanel(SolvingOutcome &outcome, bool on);
 
     std::optional<SolvingProblem> m_problem;

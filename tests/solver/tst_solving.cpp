@@ -181,9 +181,6 @@ void TestSolving::initTestCase()
 
     const QMap<QString, EditorProblem> problems = {
         {"rettangolo", problem({"8 cm", "6 cm"}, {9, 6}, {"28 cm", "48 cm²"}, "Rettangolo.gif")},
-        {"nessunDato", problem({}, {17}, {"40 cm²"})},
-        {"primoVuoto", problem({"5 cm"}, {}, {})},
-        {"lacuna", problem({"3 cm", "", "9 cm"}, {0, 1}, {"a", "b"})},
     };
     for (auto it = problems.cbegin(); it != problems.cend(); ++it) {
         m_paths[it.key()] = m_problems.filePath(it.key() + ".znv");
@@ -262,47 +259,6 @@ void TestSolving::session_data()
         "F6|B d01 s9,6 r01 on k1 @r1",        "F7|A d01 s9,6 r01 on k1 @p1",
         "R1 48 cm²|F d01 s9,6 r01 off k0 @A", "F9|F d01 s9,6 r01 off k0 @A",
     };
-    // No formula is right, and the result box comes only with the formula.
-    QTest::newRow("primo passaggio senza formula né risultato") << QStringList{
-        "O primoVuoto|I d0 s- r- off k0 @d0",
-        "D0 5 cm|S d0 sv r- on k0 @p0",
-        "F0|A d0 sv r- on k0 @p0",
-        "F138|A d0 sv r- on k0 @p0",
-        "R0 x|A d0 sv r- on k0 @p0",
-        "d0|S d0 sv r- on k0 @p0",
-        "T|S d0 sv r- on k0 @d0",
-    };
-    // Once finished, k is 0 again: step 0 is checked again, and so are the data.
-    QTest::newRow("Invio dopo Bravo. Hai finito.") << QStringList{
-        "O rettangolo|I d0 s- r- off k0 @d0", "D0 8 cm|B d01 s- r- off k1 @d1",
-        "D1 6 cm|S d01 sv r- on k0 @p0",      "F9|B d01 s9 r0 on k0 @r0",
-        "R0 28 cm|S d01 s9,v r01 on k1 @p1",  "R1 48 cm²|F d01 s9,v r01 off k0 @A",
-        "r1|S d01 s9,v r01 on k1 @p1",        "r0|F d01 s9,v r01 off k0 @A",
-        "d1|B d01 s9,v r01 off k1 @d1",       "d0|S d01 sv,v r01 on k0 @p0",
-        "F9|B d01 s9,v r01 on k0 @r0",
-    };
-    // At step 1, data value 1 is empty like its hidden box: the data go on at value 2.
-    QTest::newRow("Invio in un dato durante i passaggi") << QStringList{
-        "O lacuna|I d0 s- r- off k0 @d0",   "D0 3 cm|S d0 sv r- on k0 @p0",
-        "F0|B d0 s0 r0 on k0 @r0",          "R0 a|S d0 s0,v r01 on k1 @p1",
-        "d0|B d02 s0,v r01 off k2 @d2",     "F1|B d02 s0,v r01 off k2 @d2",
-        "D2 9 cm|S d02 sv,v r01 on k0 @p0",
-    };
-    // The empty first data value of the second problem is right only if box 0 was emptied.
-    QTest::newRow("un secondo problema a metà, lo stesso di nuovo, annullato") << QStringList{
-        "O rettangolo|I d0 s- r- off k0 @d0",
-        "D0 8 cm|B d01 s- r- off k1 @d1",
-        "D1 6 cm|S d01 sv r- on k0 @p0",
-        "F9|B d01 s9 r0 on k0 @r0",
-        "O nessunDato|I d0 s- r- off k0 @d0",
-        "d0|S d0 sv r- on k0 @p0",
-        "O nessunDato|I d0 s- r- off k0 @d0",
-        "O|C d- s- r- off k- @A",
-        "T|C d- s- r- off k- @A",
-        "F17|C d- s- r- off k- @A",
-        "O rettangolo|I d0 s- r- off k0 @d0",
-        "d0|E d0 s- r- off k0 @d0",
-    };
     QTest::newRow("file che non si leggono") << QStringList{
         "O rettangolo|I d0 s- r- off k0 @d0", "D0 8 cm|B d01 s- r- off k1 @d1",
         "O vuoto|C d- s- r- off k- @A",       "D0 8 cm|C d- s- r- off k- @A",
@@ -335,13 +291,10 @@ void TestSolving::figure_data()
     QTest::addColumn<QStringList>("row");
     const QString rettangolo = QStringLiteral("examples/Rettangolo.gif");
 
-    QTest::newRow("nessuna figura") << QStringList{"", "", "", "", ""};
     QTest::newRow("nella cartella del programma")
         << QStringList{"Rettangolo.gif", rettangolo, "", rettangolo, ""};
     QTest::newRow("accanto al problema")
         << QStringList{"Rettangolo.gif", "", rettangolo, rettangolo, ""};
-    QTest::newRow("in tutte e due, prima il programma")
-        << QStringList{"Rettangolo.gif", rettangolo, "examples/Rombo.gif", rettangolo, ""};
     QTest::newRow("mancante") << QStringList{"Trapezio.gif", "", "", "",
                                              "La figura «Trapezio.gif» non è stata trovata"};
     QTest::newRow("file illeggibile")

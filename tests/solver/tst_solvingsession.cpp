@@ -12,7 +12,9 @@
 //   testo                      a click on the problem text
 // and after "->" comes the hint shown ("-" for none), the stage (nessun
 // problema, dato K, formula K, risultato K, finito), the formula panel (acceso,
-// spento) and the box that takes the focus ("-" when it stays where it is).
+// spento), the box that takes the focus ("-" when it stays where it is), and
+// the boxes in view: d and the data boxes, f and the formula slots, r and the
+// result boxes.
 #include "solvingsession.h"
 
 #include <QRegularExpression>
@@ -40,6 +42,7 @@ const QMap<QString, SolvingProblem> Problems = {
     {"formulaSenzaRisultato", problem({"5 cm"}, {"0"}, {})},
     {"lacuna", problem({"3 cm", "", "9 cm"}, {"0", "1"}, {"a", "b"})},
     {"zeroDavanti", problem({"5 cm"}, {"06"}, {"25 cm²"})},
+    {"senzaFormula", problem({"2"}, {"0"}, {"4", "8"})},
 };
 
 QString stageText(const SolvingSession &session)
@@ -64,18 +67,35 @@ QString focusText(const SolvingOutcome &outcome)
 {
     const QString k = QString::number(outcome.focusIndex);
     switch (outcome.focus) {
-    case SolvingOutcome::Focus::Unchanged:
+    case SolvingOutcome::Box::None:
         return "-";
-    case SolvingOutcome::Focus::Datum:
+    case SolvingOutcome::Box::Datum:
         return "dato " + k;
-    case SolvingOutcome::Focus::StepFormula:
+    case SolvingOutcome::Box::StepFormula:
         return "formula " + k;
-    case SolvingOutcome::Focus::Result:
+    case SolvingOutcome::Box::Result:
         return "risultato " + k;
-    case SolvingOutcome::Focus::OpenButton:
+    case SolvingOutcome::Box::OpenButton:
         return "Apri";
     }
     return "?";
+}
+
+// The boxes in view: "d" and the data boxes, "f" and the steps' formula
+// slots, "r" and the result boxes ("-" for none).
+QString boxesText(const SolvingSession &session)
+{
+    QString text;
+    for (const auto &[letter, box] : {std::pair('d', SolvingOutcome::Box::Datum),
+                                      std::pair('f', SolvingOutcome::Box::StepFormula),
+                                      std::pair('r', SolvingOutcome::Box::Result)}) {
+        QString shown;
+        for (int i = 0; i < SolvingSession::SlotCount; ++i)
+            if (session.isShown(box, i))
+                shown += QString::number(i);
+        text += QString(" %1%2").arg(letter).arg(shown.isEmpty() ? "-" : shown);
+    }
+    return text.mid(1);
 }
 
 } // namespace
@@ -93,113 +113,122 @@ void TestSolvingSession::session_data()
     QTest::addColumn<QStringList>("script");
 
     QTest::newRow("dati, formule e risultati giusti e sbagliati") << QStringList{
-        R"(apri rettangolo -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(dato 0 "8 cm " -> Errato | dato 0 | spento | dato 0)",
-        R"(dato 0 "8 CM" -> Errato | dato 0 | spento | dato 0)",
-        R"(dato 0 "8 cm" -> Bravo | dato 1 | spento | dato 1)",
-        R"(formula 9 -> - | dato 1 | spento | -)",
-        R"(dato 1 "6 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(formula 6 -> Errata | formula 0 | acceso | formula 0)",
-        R"(formula 9 -> Bravo | risultato 0 | acceso | risultato 0)",
-        R"(risultato 0 "28 cm " -> Errato | risultato 0 | acceso | risultato 0)",
-        R"(risultato 0 "28 cm" -> Bravo. Scegli la formula | formula 1 | acceso | formula 1)",
-        R"(formula 6 -> Bravo | risultato 1 | acceso | risultato 1)",
-        R"(formula 7 -> Errata | risultato 1 | acceso | formula 1)",
-        R"(risultato 1 "48 cm²" -> Bravo. Hai finito. | finito | spento | Apri)",
-        R"(formula 9 -> - | finito | spento | -)",
+        R"(apri rettangolo -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "8 cm " -> Errato | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "8 CM" -> Errato | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "8 cm" -> Bravo | dato 1 | spento | dato 1 | d01 f- r-)",
+        R"(formula 9 -> - | dato 1 | spento | - | d01 f- r-)",
+        R"(dato 1 "6 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d01 f0 r-)",
+        R"(formula 6 -> Errata | formula 0 | acceso | formula 0 | d01 f0 r-)",
+        R"(formula 9 -> Bravo | risultato 0 | acceso | risultato 0 | d01 f0 r0)",
+        R"(risultato 0 "28 cm " -> Errato | risultato 0 | acceso | risultato 0 | d01 f0 r0)",
+        R"(risultato 0 "28 cm" -> Bravo. Scegli la formula | formula 1 | acceso | formula 1 | d01 f01 r01)",
+        R"(formula 6 -> Bravo | risultato 1 | acceso | risultato 1 | d01 f01 r01)",
+        R"(formula 7 -> Errata | risultato 1 | acceso | formula 1 | d01 f01 r01)",
+        R"(risultato 1 "48 cm²" -> Bravo. Hai finito. | finito | spento | Apri | d01 f01 r01)",
+        R"(formula 9 -> - | finito | spento | - | d01 f01 r01)",
     };
     QTest::newRow("nessun dato, la stessa formula su un'altra scheda") << QStringList{
-        R"(apri nessunDato -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(dato 0 "x" -> Errato | dato 0 | spento | dato 0)",
-        R"(dato 0 "" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(formula 6 -> Errata | formula 0 | acceso | formula 0)",
-        R"(formula 17 -> Bravo | risultato 0 | acceso | risultato 0)",
-        R"(risultato 0 "40 cm²" -> Bravo. Hai finito. | finito | spento | Apri)",
+        R"(apri nessunDato -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "x" -> Errato | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(formula 6 -> Errata | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(formula 17 -> Bravo | risultato 0 | acceso | risultato 0 | d0 f0 r0)",
+        R"(risultato 0 "40 cm²" -> Bravo. Hai finito. | finito | spento | Apri | d0 f0 r0)",
     };
     QTest::newRow("otto dati, Invio in un dato precedente, otto passaggi") << QStringList{
-        R"(apri otto -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(dato 0 "1" -> Bravo | dato 1 | spento | dato 1)",
-        R"(dato 1 "2" -> Bravo | dato 2 | spento | dato 2)",
+        R"(apri otto -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "1" -> Bravo | dato 1 | spento | dato 1 | d01 f- r-)",
+        R"(dato 1 "2" -> Bravo | dato 2 | spento | dato 2 | d012 f- r-)",
         // Box 0 is right, but box 2 is the one checked.
-        R"(invio dato 0 -> Errato | dato 2 | spento | dato 2)",
-        R"(dato 2 "3" -> Bravo | dato 3 | spento | dato 3)",
-        R"(dato 3 "4" -> Bravo | dato 4 | spento | dato 4)",
-        R"(dato 4 "5" -> Bravo | dato 5 | spento | dato 5)",
-        R"(dato 5 "6" -> Bravo | dato 6 | spento | dato 6)",
-        R"(dato 6 "7" -> Bravo | dato 7 | spento | dato 7)",
-        R"(dato 7 "8" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(formula 0 -> Bravo | risultato 0 | acceso | risultato 0)",
+        R"(invio dato 0 -> Errato | dato 2 | spento | dato 2 | d012 f- r-)",
+        R"(dato 2 "3" -> Bravo | dato 3 | spento | dato 3 | d0123 f- r-)",
+        R"(dato 3 "4" -> Bravo | dato 4 | spento | dato 4 | d01234 f- r-)",
+        R"(dato 4 "5" -> Bravo | dato 5 | spento | dato 5 | d012345 f- r-)",
+        R"(dato 5 "6" -> Bravo | dato 6 | spento | dato 6 | d0123456 f- r-)",
+        R"(dato 6 "7" -> Bravo | dato 7 | spento | dato 7 | d01234567 f- r-)",
+        R"(dato 7 "8" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d01234567 f0 r-)",
+        R"(formula 0 -> Bravo | risultato 0 | acceso | risultato 0 | d01234567 f0 r0)",
         // From the second step on, a right result needs no formula first.
-        R"(risultato 0 "r0" -> Bravo. Scegli la formula | formula 1 | acceso | formula 1)",
-        R"(risultato 1 "r1" -> Bravo. Scegli la formula | formula 2 | acceso | formula 2)",
-        R"(risultato 2 "r2" -> Bravo. Scegli la formula | formula 3 | acceso | formula 3)",
-        R"(risultato 3 "r3" -> Bravo. Scegli la formula | formula 4 | acceso | formula 4)",
-        R"(risultato 4 "r4" -> Bravo. Scegli la formula | formula 5 | acceso | formula 5)",
-        R"(risultato 5 "r5" -> Bravo. Scegli la formula | formula 6 | acceso | formula 6)",
-        R"(risultato 6 "r6" -> Bravo. Scegli la formula | formula 7 | acceso | formula 7)",
-        R"(formula 7 -> Bravo | risultato 7 | acceso | risultato 7)",
-        R"(risultato 7 "r7" -> Bravo. Hai finito. | finito | spento | Apri)",
+        R"(risultato 0 "r0" -> Bravo. Scegli la formula | formula 1 | acceso | formula 1 | d01234567 f01 r01)",
+        R"(risultato 1 "r1" -> Bravo. Scegli la formula | formula 2 | acceso | formula 2 | d01234567 f012 r012)",
+        R"(risultato 2 "r2" -> Bravo. Scegli la formula | formula 3 | acceso | formula 3 | d01234567 f0123 r0123)",
+        R"(risultato 3 "r3" -> Bravo. Scegli la formula | formula 4 | acceso | formula 4 | d01234567 f01234 r01234)",
+        R"(risultato 4 "r4" -> Bravo. Scegli la formula | formula 5 | acceso | formula 5 | d01234567 f012345 r012345)",
+        R"(risultato 5 "r5" -> Bravo. Scegli la formula | formula 6 | acceso | formula 6 | d01234567 f0123456 r0123456)",
+        R"(risultato 6 "r6" -> Bravo. Scegli la formula | formula 7 | acceso | formula 7 | d01234567 f01234567 r01234567)",
+        R"(formula 7 -> Bravo | risultato 7 | acceso | risultato 7 | d01234567 f01234567 r01234567)",
+        R"(risultato 7 "r7" -> Bravo. Hai finito. | finito | spento | Apri | d01234567 f01234567 r01234567)",
     };
     // No formula is right, and the result box comes only with the formula.
     QTest::newRow("primo passaggio senza formula né risultato") << QStringList{
-        R"(apri primoVuoto -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(dato 0 "5 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(formula 0 -> Errata | formula 0 | acceso | formula 0)",
-        R"(formula 138 -> Errata | formula 0 | acceso | formula 0)",
-        R"(invio dato 0 -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(testo -> - | formula 0 | acceso | dato 0)",
+        R"(apri primoVuoto -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "5 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(formula 0 -> Errata | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(formula 138 -> Errata | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(invio dato 0 -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(testo -> - | formula 0 | acceso | dato 0 | d0 f0 r-)",
     };
     QTest::newRow("formula giusta, risultato vuoto") << QStringList{
-        R"(apri formulaSenzaRisultato -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(dato 0 "5 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(formula 0 -> Bravo | risultato 0 | acceso | risultato 0)",
-        R"(risultato 0 "0" -> Errato | risultato 0 | acceso | risultato 0)",
-        R"(risultato 0 "" -> Bravo. Hai finito. | finito | spento | Apri)",
+        R"(apri formulaSenzaRisultato -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "5 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(formula 0 -> Bravo | risultato 0 | acceso | risultato 0 | d0 f0 r0)",
+        R"(risultato 0 "0" -> Errato | risultato 0 | acceso | risultato 0 | d0 f0 r0)",
+        R"(risultato 0 "" -> Bravo. Hai finito. | finito | spento | Apri | d0 f0 r0)",
     };
     QTest::newRow("una formula scritta con uno zero davanti") << QStringList{
-        R"(apri zeroDavanti -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(dato 0 "5 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(formula 6 -> Errata | formula 0 | acceso | formula 0)",
+        R"(apri zeroDavanti -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "5 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(formula 6 -> Errata | formula 0 | acceso | formula 0 | d0 f0 r-)",
+    };
+    // A later step with a result and no formula is finished by its result alone.
+    QTest::newRow("un passaggio senza formula dopo il primo") << QStringList{
+        R"(apri senzaFormula -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "2" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(formula 0 -> Bravo | risultato 0 | acceso | risultato 0 | d0 f0 r0)",
+        R"(risultato 0 "4" -> Bravo. Scegli la formula | formula 1 | acceso | formula 1 | d0 f01 r01)",
+        R"(formula 0 -> Errata | formula 1 | acceso | formula 1 | d0 f01 r01)",
+        R"(risultato 1 "8" -> Bravo. Hai finito. | finito | spento | Apri | d0 f01 r01)",
     };
     // Once finished, the index is 0 again: step 0 is checked again, and so are the data.
     QTest::newRow("Invio dopo Bravo. Hai finito.") << QStringList{
-        R"(apri rettangolo -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(dato 0 "8 cm" -> Bravo | dato 1 | spento | dato 1)",
-        R"(dato 1 "6 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(formula 9 -> Bravo | risultato 0 | acceso | risultato 0)",
-        R"(risultato 0 "28 cm" -> Bravo. Scegli la formula | formula 1 | acceso | formula 1)",
-        R"(risultato 1 "48 cm²" -> Bravo. Hai finito. | finito | spento | Apri)",
-        R"(invio risultato 1 -> Bravo. Scegli la formula | formula 1 | acceso | formula 1)",
-        R"(invio risultato 0 -> Bravo. Hai finito. | finito | spento | Apri)",
-        R"(invio dato 1 -> Bravo | dato 1 | spento | dato 1)",
-        R"(invio dato 0 -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(formula 9 -> Bravo | risultato 0 | acceso | risultato 0)",
+        R"(apri rettangolo -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "8 cm" -> Bravo | dato 1 | spento | dato 1 | d01 f- r-)",
+        R"(dato 1 "6 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d01 f0 r-)",
+        R"(formula 9 -> Bravo | risultato 0 | acceso | risultato 0 | d01 f0 r0)",
+        R"(risultato 0 "28 cm" -> Bravo. Scegli la formula | formula 1 | acceso | formula 1 | d01 f01 r01)",
+        R"(risultato 1 "48 cm²" -> Bravo. Hai finito. | finito | spento | Apri | d01 f01 r01)",
+        R"(invio risultato 1 -> Bravo. Scegli la formula | formula 1 | acceso | formula 1 | d01 f01 r01)",
+        R"(invio risultato 0 -> Bravo. Hai finito. | finito | spento | Apri | d01 f01 r01)",
+        R"(invio dato 1 -> Bravo | dato 1 | spento | dato 1 | d01 f01 r01)",
+        R"(invio dato 0 -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d01 f01 r01)",
+        R"(formula 9 -> Bravo | risultato 0 | acceso | risultato 0 | d01 f01 r01)",
     };
     // At step 1, datum 1 is empty like its hidden box: the data go on at datum 2.
     QTest::newRow("Invio in un dato durante i passaggi") << QStringList{
-        R"(apri lacuna -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(dato 0 "3 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(formula 0 -> Bravo | risultato 0 | acceso | risultato 0)",
-        R"(risultato 0 "a" -> Bravo. Scegli la formula | formula 1 | acceso | formula 1)",
-        R"(invio dato 0 -> Bravo | dato 2 | spento | dato 2)",
-        R"(formula 1 -> - | dato 2 | spento | -)",
-        R"(dato 2 "9 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
+        R"(apri lacuna -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "3 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(formula 0 -> Bravo | risultato 0 | acceso | risultato 0 | d0 f0 r0)",
+        R"(risultato 0 "a" -> Bravo. Scegli la formula | formula 1 | acceso | formula 1 | d0 f01 r01)",
+        R"(invio dato 0 -> Bravo | dato 2 | spento | dato 2 | d02 f01 r01)",
+        R"(formula 1 -> - | dato 2 | spento | - | d02 f01 r01)",
+        R"(dato 2 "9 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d02 f01 r01)",
     };
     // The empty first datum of the second problem is right only because its box was emptied.
     QTest::newRow("un secondo problema a metà, lo stesso di nuovo, annullato") << QStringList{
-        R"(apri rettangolo -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(dato 0 "8 cm" -> Bravo | dato 1 | spento | dato 1)",
-        R"(dato 1 "6 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(formula 9 -> Bravo | risultato 0 | acceso | risultato 0)",
-        R"(apri nessunDato -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(invio dato 0 -> Bravo. Scegli la formula | formula 0 | acceso | formula 0)",
-        R"(apri nessunDato -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(chiudi -> Ciao | nessun problema | spento | -)",
-        R"(testo -> - | nessun problema | spento | -)",
-        R"(formula 17 -> - | nessun problema | spento | -)",
-        R"(invio risultato 0 -> - | nessun problema | spento | -)",
-        R"(apri rettangolo -> Inserisci i dati | dato 0 | spento | dato 0)",
-        R"(invio dato 0 -> Errato | dato 0 | spento | dato 0)",
+        R"(apri rettangolo -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(dato 0 "8 cm" -> Bravo | dato 1 | spento | dato 1 | d01 f- r-)",
+        R"(dato 1 "6 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d01 f0 r-)",
+        R"(formula 9 -> Bravo | risultato 0 | acceso | risultato 0 | d01 f0 r0)",
+        R"(apri nessunDato -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(invio dato 0 -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(apri nessunDato -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(chiudi -> Ciao | nessun problema | spento | - | d- f- r-)",
+        R"(testo -> - | nessun problema | spento | - | d- f- r-)",
+        R"(formula 17 -> - | nessun problema | spento | - | d- f- r-)",
+        R"(invio risultato 0 -> - | nessun problema | spento | - | d- f- r-)",
+        R"(apri rettangolo -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+        R"(invio dato 0 -> Errato | dato 0 | spento | dato 0 | d0 f- r-)",
     };
 }
 
@@ -237,9 +266,10 @@ void TestSolvingSession::session()
         } else {
             outcome = s.clickText();
         }
-        const QString seen = QStringList{outcome.hint.value_or("-"), stageText(s),
-                                         s.isPanelOn() ? "acceso" : "spento", focusText(outcome)}
-                                 .join(" | ");
+        const QString seen =
+            QStringList{outcome.hint.value_or("-"), stageText(s),
+                        s.isPanelOn() ? "acceso" : "spento", focusText(outcome), boxesText(s)}
+                .join(" | ");
         QVERIFY2(seen == m.captured(4), qPrintable(line + "\n   seen: " + seen));
         // A window that was emptied still remembers the last problem read.
         QCOMPARE(s.problem().has_value(), lastOpened.has_value());

@@ -48,7 +48,6 @@ class TestUi : public QObject {
 private slots:
     void dialogAnswers_data();
     void dialogAnswers();
-    void openMovesTheCurrentFolder();
     void captionsStandInRowsOfTwoAboveThePage();
     void oneTabAtATime_data();
     void oneTabAtATime();
@@ -97,19 +96,6 @@ void TestUi::dialogAnswers()
     dialog.showOpen();
     QCOMPARE(script->showings()[1].proposed, answer);
     QVERIFY(!script->showings()[1].forSaving);
-}
-
-void TestUi::openMovesTheCurrentFolder()
-{
-    QTemporaryDir folder;
-    ScriptedDialogs script;
-    script->answer(folder.filePath("figura.gif"));
-    const QString before = QDir::currentPath();
-    FileDialog dialog;
-    dialog.showOpen();
-    QCOMPARE(QDir::currentPath(), QDir(folder.path()).canonicalPath());
-    QCOMPARE(dialog.fileTitle(), QStringLiteral("figura.gif"));
-    QDir::setCurrent(before);
 }
 
 void TestUi::captionsStandInRowsOfTwoAboveThePage()
@@ -197,7 +183,7 @@ void TestUi::pictureDrawnUnscaledAndClipped()
     QCOMPARE(seen.pixelColor(b, b), QColor(Qt::red));
     QCOMPARE(seen.pixelColor(49 - b, b + 9), QColor(Qt::red));
     QCOMPARE(seen.pixelColor(b, b + 10), QColor(Qt::yellow));
-    QVERIFY(seen.pixelColor(49, 29) != QColor(Qt::red));
+    QVERIFY(seen.pixelColor(49, b + 5) != QColor(Qt::red)); // the frame is not drawn over
 
     PictureBox copy;
     copy.copyPictureFrom(box);

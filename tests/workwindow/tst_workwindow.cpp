@@ -67,7 +67,6 @@ private slots:
     void controlsStandInTheirRowsAndColumns();
     void formulaPanelShowsTheClickedTab_data();
     void formulaPanelShowsTheClickedTab();
-    void eachWindowStartsAfresh();
     void missingCliccaLeavesAnEmptyFigureBox();
     void leavingDeletesTheWindow_data();
     void leavingDeletesTheWindow();
@@ -284,26 +283,6 @@ void TestWorkWindow::formulaPanelShowsTheClickedTab()
         QVERIFY2(!box->picture().isNull(), qPrintable(name));
     }
     QVERIFY(onTab >= 7);
-}
-
-void TestWorkWindow::eachWindowStartsAfresh()
-{
-    for (WorkMode first : {WorkMode::Editor, WorkMode::Solving}) {
-        auto w = open(first);
-        w->txtTesto->setPlainText("Un rettangolo...");
-        w->txtDati[3]->setText("5 cm");
-        w->stepSelectors[2]->setChecked(true);
-        w->stepFormulaBoxes[1]->copyPictureFrom(*w->picFormula(6));
-        w->problemDialog.setFileName("/tmp/vecchio.znv");
-        w.reset();
-
-        const auto second = open(first == WorkMode::Editor ? WorkMode::Solving : WorkMode::Editor);
-        QVERIFY(second->txtTesto->toPlainText().isEmpty());
-        QVERIFY(second->txtDati[3]->text().isEmpty());
-        QVERIFY(!second->stepSelectors[2]->isChecked());
-        QVERIFY(second->stepFormulaBoxes[1]->picture().isNull());
-        QVERIFY(second->problemDialog.fileName().isEmpty());
-    }
 }
 
 void TestWorkWindow::missingCliccaLeavesAnEmptyFigureBox()
