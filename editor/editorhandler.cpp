@@ -131,26 +131,40 @@ void EditorHandler::saveClicked()
 // accident.
 void EditorHandler::openClicked()
 {
-    m_hints.removeAll();
     FileDialog &dialog = m_window.problemDialog;
     dialog.setFileName(QString());
-    EditorScreen::clear(m_window);
-    m_draft.clear();
-
+    emptyScreen();
     dialog.setFilter(ProblemFile::DialogFilter);
     dialog.showOpen();
     const QString path = dialog.fileName();
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        read(path);
+}
 
-    const ReadResult<EditorProblem> read = ProblemFile::readForEditor(path);
-    if (!read.problem) {
-        dialog.setFileName(QString());
-        notify(read.error);
+void EditorHandler::openFile(const QString &path)
+{
+    emptyScreen();
+    m_window.problemDialog.setFileName(path);
+    read(path);
+}
+
+void EditorHandler::emptyScreen()
+{
+    m_hints.removeAll();
+    EditorScreen::clear(m_window);
+    m_draft.clear();
+}
+
+void EditorHandler::read(const QString &path)
+{
+    const ReadResult<EditorProblem> result = ProblemFile::readForEditor(path);
+    if (!result.problem) {
+        m_window.problemDialog.setFileName(QString());
+        notify(result.error);
         return;
     }
-    const QString figureNotice = EditorScreen::show(m_window, *read.problem, path);
-    m_draft.load(*read.problem);
+    const QString figureNotice = EditorScreen::show(m_window, *result.problem, path);
+    m_draft.load(*result.problem);
     m_window.txtDati[0]->setFocus();
     // Told last, over the problem already on screen.
     if (!figureNotice.isEmpty())

@@ -33,12 +33,15 @@ public:
     void formulaClicked(int number) override;
     void newClicked() override;
     void openClicked() override;
+    void openFile(const QString &path) override;
     void saveClicked() override;
 
     const ProblemDraft &draft() const { return m_draft; }
 
 private:
     void notify(const QString &text);
+    void emptyScreen();
+    void read(const QString &path);
 
     WorkWindow &m_window;
     EditorHints m_hints;

@@ -1,6 +1,8 @@
 #include "programfolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 QString &overrideFolder()
@@ -22,6 +24,17 @@ QString path()
 QString file(const QString &name)
 {
     return path() + QLatin1Char('/') + name;
+}
+
+QString examples()
+{
+    const QDir program(path());
+    for (const char *candidate : {"examples", "../../share/zenuvio/examples"}) {
+        const QString folder = program.filePath(QLatin1String(candidate));
+        if (QFileInfo(folder).isDir())
+            return QDir::cleanPath(folder);
+    }
+    return {};
 }
 
 Override::Override(const QString &folder) : m_previous(overrideFolder())

@@ -10,6 +10,11 @@ namespace ProgramFolder {
 QString path();
 // Joins the program's folder and a bare file name with "/".
 QString file(const QString &name);
+// The folder of the example problems that come with the program: "examples"
+// beside the program in a build, or, once installed (the program in
+// <prefix>/lib/zenuvio), <prefix>/share/zenuvio/examples. Empty when there is
+// neither.
+QString examples();
 
 // For tests: from its making to its end, the program's folder is another one.
 class Override {

@@ -39,19 +39,30 @@ void SolverHandler::openClicked()
         emptyWindow();
         return;
     }
+    read(path);
+}
 
+void SolverHandler::openFile(const QString &path)
+{
+    show(m_session.emptyWindow());
+    m_window.problemDialog.setFileName(path);
+    read(path);
+}
+
+void SolverHandler::read(const QString &path)
+{
     // The problem is taken only once the file has been read whole.
-    const ReadResult<SolvingProblem> read = ProblemFile::readForSolving(path);
-    if (!read.problem) {
+    const ReadResult<SolvingProblem> result = ProblemFile::readForSolving(path);
+    if (!result.problem) {
         emptyWindow();
-        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, read.error, &m_window);
+        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, result.error, &m_window);
         return;
     }
     // The text is there to be read: typing into it would only spoil it.
-    m_window.txtTesto->setPlainText(read.problem->testo);
+    m_window.txtTesto->setPlainText(result.problem->testo);
     m_window.txtTesto->setReadOnly(true);
-    const QString figureNotice = showFigure(read.problem->nomeFigura, path);
-    show(m_session.open(*read.problem));
+    const QString figureNotice = showFigure(result.problem->nomeFigura, path);
+    show(m_session.open(*result.problem));
     // Told once the problem is on screen, behind the notice.
     if (!figureNotice.isEmpty())
         MessageBox::show(MessageBox::Icon::Information, NoticeTitle, figureNotice, &m_window);

@@ -18,6 +18,7 @@ public:
     explicit SolverHandler(WorkWindow &window);
 
     void openClicked() override;
+    void openFile(const QString &path) override;
     void datumChanged(int index, const QString &text) override;
     void datumEntered(int index) override;
     void formulaClicked(int number) override;
@@ -30,6 +31,7 @@ public:
 private:
     void show(const SolvingOutcome &outcome);
     void emptyWindow();
+    void read(const QString &path);
     QString showFigure(const QString &nomeFigura, const QString &problemPath);
     QWidget *box(SolvingOutcome::Box kind, int index) const;
 

@@ -29,6 +29,9 @@ public:
     virtual void newClicked() {}
     // "Apri": each mode has its own button.
     virtual void openClicked() {}
+    // A problem file given by name (on the command line, or dropped on the
+    // window): opened as "Apri" opens the file chosen in its dialog.
+    virtual void openFile(const QString & /*path*/) {}
     virtual void saveClicked() {}
 };
 

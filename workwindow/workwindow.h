@@ -43,6 +43,8 @@ public:
     // current one, arranges the controls for the mode and picks its handler.
     void setUpFor(WorkMode mode);
     WorkMode mode() const { return m_mode; }
+    // Opens a problem file given by name, as "Apri" opens the one chosen.
+    void openFile(const QString &path) { m_handler->openFile(path); }
 
     // The controls; workwindowlayout.h tells each one's design name.
     QPlainTextEdit *txtTesto = nullptr;
