@@ -1,5 +1,6 @@
 #include "editorhandler.h"
 #include "fonts.h"
+#include "qtitalian.h"
 #include "solverhandler.h"
 #include "startwindow.h"
 #include "versiontext.h"
@@ -11,7 +12,10 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The settings (the folder a dialog opens in) live under Zenuvio/Zenuvio.
+    QApplication::setOrganizationName(QStringLiteral("Zenuvio"));
     QApplication::setApplicationName(QStringLiteral("Zenuvio"));
+    QtItalian::install(app);
     QApplication::setApplicationVersion(programVersionText());
     QApplication::setWindowIcon(ZenuvioResources::programIcon());
     Fonts::installSubstitutions();

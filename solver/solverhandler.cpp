@@ -29,6 +29,7 @@ void SolverHandler::openClicked()
 {
     // Whatever happens next, the problem shown so far is gone.
     show(m_session.emptyWindow());
+    m_window.showProblemFile(QString());
 
     // The dialog keeps its file name, so it proposes the problem opened last.
     FileDialog &dialog = m_window.problemDialog;
@@ -45,13 +46,15 @@ void SolverHandler::openClicked()
 void SolverHandler::openFile(const QString &path)
 {
     show(m_session.emptyWindow());
+    m_window.showProblemFile(QString());
     m_window.problemDialog.setFileName(path);
     read(path);
 }
 
 void SolverHandler::read(const QString &path)
 {
-    // The problem is taken only once the file has been read whole.
+    // The problem is taken only once the file has been read whole, and only
+    // if the pupil can finish it.
     const ReadResult<SolvingProblem> result = ProblemFile::readForSolving(path);
     if (!result.problem) {
         emptyWindow();
@@ -63,6 +66,7 @@ void SolverHandler::read(const QString &path)
     m_window.txtTesto->setReadOnly(true);
     const QString figureNotice = showFigure(result.problem->nomeFigura, path);
     show(m_session.open(*result.problem));
+    m_window.showProblemFile(path);
     // Told once the problem is on screen, behind the notice.
     if (!figureNotice.isEmpty())
         MessageBox::show(MessageBox::Icon::Information, NoticeTitle, figureNotice, &m_window);

@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,16 +11,25 @@ PictureBox::PictureBox(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-bool PictureBox::loadPicture(const QString &path)
+PictureBox::Loading PictureBox::load(const QString &path)
 {
+    clearPicture();
+    const QFileInfo file(path);
+    if (!file.exists())
+        return Loading::Missing;
+    if (!file.isFile())
+        return Loading::NotARegularFile;
     QImageReader reader(path);
+    // Megabytes a picture of MaxPixels takes, with room to spare.
+    reader.setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024)) * 2);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
+        return Loading::TooLarge;
     const QImage image = reader.read();
-    if (image.isNull()) {
-        clearPicture();
-        return false;
-    }
+    if (image.isNull())
+        return Loading::NotAPicture;
     setPicture(QPixmap::fromImage(image));
-    return true;
+    return Loading::Done;
 }
 
 void PictureBox::setPicture(const QPixmap &picture)
@@ -68,7 +78,10 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect all = rect();
-    painter.fillRect(all, m_backColor);
+    // Switched off, the box turns grey of the same lightness: its colour goes,
+    // its black lettering keeps its contrast.
+    const QColor back = isEnabled() ? m_backColor : QColor::fromHsl(0, 0, m_backColor.lightness());
+    painter.fillRect(all, back);
 
     const int border = borderWidth();
     const QRect inside = all.adjusted(border, border, -border, -border);
@@ -78,10 +91,6 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.drawPixmap(inside.topLeft(), m_picture);
         painter.restore();
     }
-
-    // A box that takes no click (the formula panel switched off) looks faded.
-    if (!isEnabled())
-        painter.fillRect(inside, QColor(192, 192, 192, 140));
 
     if (m_borderStyle == BorderStyle::None)
         return;

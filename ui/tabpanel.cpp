@@ -1,5 +1,7 @@
 #include "tabpanel.h"
 
+#include "colours.h"
+
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPainter>
@@ -110,6 +112,7 @@ void TabPanel::setCaptionColour(const QColor &colour)
         QPalette pal = tab->palette();
         pal.setColor(QPalette::Active, QPalette::ButtonText, colour);
         pal.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
+        pal.setColor(QPalette::Disabled, QPalette::ButtonText, Colours::dimmedInk);
         tab->setPalette(pal);
     }
 }

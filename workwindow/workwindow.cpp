@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,6 +110,10 @@ WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
     setAutoFillBackground(true);
     setColours(this, QPalette::Window, lightGrey, QPalette::WindowText, QColor());
     m_handler = std::make_unique<ModeHandler>();
+    for (FileDialog *dialog : {&problemDialog, &figureDialog}) {
+        dialog->setProgramFolder(ProgramFolder::path());
+        dialog->addShortcut(ProgramFolder::examples());
+    }
     createControls();
     setTabOrder();
     connectEvents();
@@ -134,7 +139,8 @@ void WorkWindow::createControls()
 
     txtTesto = placed(new QPlainTextEdit(this), L::txtTesto);
     txtTesto->setFont(arial(12, true, true));
-    txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A long text scrolls, in both modes: none of it is ever out of reach.
+    txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     txtTesto->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtTesto->setTabChangesFocus(true);
     txtTesto->setAccessibleName(QStringLiteral("Testo del problema"));
@@ -186,6 +192,16 @@ void WorkWindow::createControls()
 void WorkWindow::setTextFramed(bool framed)
 {
     txtTesto->setFrameShape(framed ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void WorkWindow::showProblemFile(const QString &path)
+{
+    const QString mark = m_mode == WorkMode::Editor ? QStringLiteral("[*]") : QString();
+    const QString program = QStringLiteral("Zenuvio");
+    if (path.isEmpty())
+        setWindowTitle(program + mark);
+    else
+        setWindowTitle(QFileInfo(path).fileName() + mark + QStringLiteral(" - ") + program);
 }
 
 // The keyboard focus order of the window, by the tab index each control was
@@ -287,6 +303,7 @@ void WorkWindow::setUpFor(WorkMode mode)
         QApplication::restoreOverrideCursor();
     QDir::setCurrent(ProgramFolder::path());
     m_mode = mode;
+    showProblemFile(QString());
     if (mode == WorkMode::Solving) {
         ModeSetup::setUpForSolving(*this);
         m_handler = m_handlers.solver ? m_handlers.solver(*this) : nullptr;
@@ -309,7 +326,12 @@ void WorkWindow::showEvent(QShowEvent *event)
 
 void WorkWindow::closeEvent(QCloseEvent *event)
 {
-    // Leaving asks nothing: the window is closed and deleted, and the start
-    // window, which watches for that, comes back.
+    // The handler may keep the window open (the teacher's unsaved work);
+    // otherwise it is closed and deleted, and the start window, which watches
+    // for that, comes back.
+    if (m_handler && !m_handler->mayClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }

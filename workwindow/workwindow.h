@@ -23,8 +23,9 @@ class FormulaPanel;
 // The constructor lays out every control in its design-time state; setUpFor
 // then sets the window up for the mode the start window chose and picks that
 // mode's handler. From then on the window only routes each user action to the
-// handler. Leaving the window (either "Esci" or its frame) closes and deletes
-// it, so the next time the work window is wanted a new one is built from the
+// handler. Leaving the window (either "Esci" or its frame) asks the handler
+// first, which may keep it open (unsaved work); once closed it is deleted, so
+// the next time the work window is wanted a new one is built from the
 // design-time state again.
 class WorkWindow : public QWidget {
     Q_OBJECT
@@ -74,6 +75,10 @@ public:
 
     // The problem text with a fixed single border, or none.
     void setTextFramed(bool framed);
+    // The caption: "Zenuvio" with no problem file, "<file title> - Zenuvio"
+    // once one is opened or saved; in editor mode with room for Qt's mark of
+    // unsaved changes (setWindowModified).
+    void showProblemFile(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
