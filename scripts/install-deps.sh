@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-gtk-platformtheme
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-gtk-platformtheme qt6-translations-l10n
     fonts-liberation2 fonts-comic-neue
     xvfb xauth xdotool x11-utils imagemagick
     python3 python3-pyatspi at-spi2-core dbus dbus-x11
