@@ -78,9 +78,10 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect all = rect();
-    // Switched off, the box turns grey of the same lightness: its colour goes,
-    // its black lettering keeps its contrast.
-    const QColor back = isEnabled() ? m_backColor : QColor::fromHsl(0, 0, m_backColor.lightness());
+    // Switched off, the box turns a light grey, lighter for a lighter colour:
+    // its colour goes, its black lettering keeps its contrast.
+    const QColor back =
+        isEnabled() ? m_backColor : QColor::fromHsl(0, 0, 128 + m_backColor.lightness() / 2);
     painter.fillRect(all, back);
 
     const int border = borderWidth();

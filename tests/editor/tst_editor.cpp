@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QWindow>
 #include <QtTest>
 
@@ -181,6 +182,12 @@ class TestEditor : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The folder a dialog opens in is kept in the settings of the test, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
     void init()
     {
         tmp.emplace();

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
@@ -179,6 +180,8 @@ private:
 
 void TestSolving::initTestCase()
 {
+    // The folder a dialog opens in is kept in the settings of the test, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(QFile::copy(beside + "Vuoto.gif", m_programFolder.filePath("Vuoto.gif")));
     QVERIFY(QFile::copy(sources + "examples/Rettangolo.gif",
                         m_programFolder.filePath("Rettangolo.gif")));
