@@ -290,12 +290,9 @@ private slots:
         QTest::newRow("nuovo, save cancelled") << "nuovo" << true << "Salva!" << false << false;
         QTest::newRow("nuovo, not saved") << "nuovo" << true << "Non salvare" << true << false;
         QTest::newRow("nuovo, cancelled") << "nuovo" << true << "Annulla" << false << false;
-        QTest::newRow("apri, nothing changed") << "apri" << false << "" << true << false;
         QTest::newRow("apri, saved") << "apri" << true << "Salva" << true << true;
         QTest::newRow("apri, cancelled") << "apri" << true << "Annulla" << false << false;
-        QTest::newRow("by name, not saved") << "file" << true << "Non salvare" << true << false;
         QTest::newRow("by name, cancelled") << "file" << true << "Annulla" << false << false;
-        QTest::newRow("esci, nothing changed") << "esci" << false << "" << true << false;
         QTest::newRow("esci, saved") << "esci" << true << "Salva" << true << true;
         QTest::newRow("esci, not saved") << "esci" << true << "Non salvare" << true << false;
         QTest::newRow("esci, cancelled") << "esci" << true << "Annulla" << false << false;
@@ -437,9 +434,6 @@ private slots:
         QTest::newRow("no extension") << "nuovo"
                                       << ""
                                       << "nuovo.znv" << false;
-        QTest::newRow("another extension") << "nuovo.txt"
-                                           << ""
-                                           << "nuovo.txt" << false;
         QTest::newRow("its own file") << "mio.znv"
                                       << ""
                                       << "mio.znv" << false;

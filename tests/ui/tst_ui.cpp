@@ -290,7 +290,6 @@ void TestUi::failedLoadEmptiesTheBox_data()
     QTest::addColumn<PictureBox::Loading>("loading");
     QTest::newRow("not a picture") << "testo.gif" << PictureBox::Loading::NotAPicture;
     QTest::newRow("missing") << "mancante.gif" << PictureBox::Loading::Missing;
-    QTest::newRow("a pipe") << "tubo.gif" << PictureBox::Loading::NotARegularFile;
     QTest::newRow("a link to a pipe") << "collegamento.gif" << PictureBox::Loading::NotARegularFile;
     QTest::newRow("a huge picture claimed") << "enorme.gif" << PictureBox::Loading::TooLarge;
 }
