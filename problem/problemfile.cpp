@@ -171,6 +171,8 @@ bool looksLikeUtf8(const QList<QByteArray> &lines)
     return beyondAscii;
 }
 
+// The text of a line of 16-bit code units; the line may end in half a unit
+// (the last line of a damaged file), which wellFormedUtf16 refuses.
 QString decodeUtf16(const QByteArray &line, Encoding encoding)
 {
     QString text(line.size() / 2, Qt::Uninitialized);
@@ -179,9 +181,12 @@ QString decodeUtf16(const QByteArray &line, Encoding encoding)
         text[i] = encoding == Encoding::Utf16LE ? QChar(char16_t(first | second << 8))
                                                 : QChar(char16_t(first << 8 | second));
     }
-    if (line.size() % 2 != 0)
-        text.append(QChar::ReplacementCharacter); // half a code unit: not UTF-16
     return text;
+}
+
+bool wellFormedUtf16(const QByteArray &line, const QString &text)
+{
+    return line.size() % 2 == 0 && QStringView(text).isValidUtf16();
 }
 
 // The lines as text, or the first message about a line that is not right.
@@ -200,8 +205,7 @@ FileLines decode(const QString &path, const QList<QByteArray> &lines, Encoding e
             wellFormed = !utf8.hasError();
         } else if (isUtf16(encoding)) {
             text = decodeUtf16(lines.at(line), encoding);
-            wellFormed =
-                QStringView(text).isValidUtf16() && !text.contains(QChar::ReplacementCharacter);
+            wellFormed = wellFormedUtf16(lines.at(line), text);
         } else {
             text = Cp1252::decode(lines.at(line));
         }
