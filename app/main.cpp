@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "editorhandler.h"
 #include "fonts.h"
 #include "solverhandler.h"
@@ -11,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Accessibility::install();
     QApplication::setApplicationName(QStringLiteral("Zenuvio"));
     QApplication::setApplicationVersion(programVersionText());
     QApplication::setWindowIcon(ZenuvioResources::programIcon());

@@ -1,6 +1,7 @@
 #include "startwindow.h"
 
 #include "aboutwindow.h"
+#include "accessibility.h"
 #include "colours.h"
 #include "fonts.h"
 #include "helpfile.h"
@@ -73,6 +74,7 @@ StartWindow::StartWindow(WorkWindowFactory makeWorkWindow, QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_makeWorkWindow(std::move(makeWorkWindow)), m_sky(ZenuvioResources::skyPicturePath())
 {
+    Accessibility::setRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Start"));
     resize(twipsToPixels(7935), twipsToPixels(5445));
@@ -88,7 +90,10 @@ void StartWindow::buildControls()
     for (const ControlRow &row : Controls) {
         QWidget *control = nullptr;
         if (row.kind == Kind::Button) {
-            control = new QPushButton(QString::fromUtf8(row.caption), this);
+            auto *button = new QPushButton(QString::fromUtf8(row.caption), this);
+            // Enter on the focused button presses it, as Space does.
+            button->setAutoDefault(true);
+            control = button;
         } else {
             auto *label = new QLabel(QString::fromUtf8(row.caption), this);
             label->setAlignment(row.alignment | Qt::AlignTop);

@@ -15,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class Announcer;
 class FormulaPanel;
 
 // The work window, in which a teacher composes a problem (editor mode) and a
@@ -74,6 +75,15 @@ public:
 
     // The problem text with a fixed single border, or none.
     void setTextFramed(bool framed);
+
+    // A step's formula box shows formula `number`, or the picture that says a
+    // formula is awaited, or nothing; it tells assistive technology which.
+    void showStepFormula(int step, int number);
+    void showStepWaitingForFormula(int step, const QString &picturePath);
+    void clearStepFormula(int step);
+    // Solving's hint label shows the text, and assistive technology tells it.
+    void showHint(const QString &text);
+    Announcer *hintAnnouncer = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
