@@ -177,7 +177,8 @@ QAccessibleInterface *makeInterface(const QString &, QObject *object)
     const QVariant role = widget ? widget->property(RoleProperty) : QVariant();
     if (!role.isValid())
         return nullptr;
-    if (auto *browser = qobject_cast<QTextBrowser *>(widget))
+    auto *browser = qobject_cast<QTextBrowser *>(widget);
+    if (browser && role.toInt() == QAccessible::Document)
         return new DocumentAccessible(browser);
     return new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
 }
@@ -208,4 +209,5 @@ void Announcer::announce(const QString &text)
     setText(text);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    emit announced(text);
 }

@@ -32,4 +32,8 @@ class Announcer : public QLabel {
 public:
     explicit Announcer(QWidget *parent);
     void announce(const QString &text);
+
+signals:
+    // Every text announced, for whatever else tells the user (read aloud).
+    void announced(const QString &text);
 };
