@@ -76,6 +76,8 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (!m_picture.isNull()) {
         painter.save();
         painter.setClipRect(inside);
+        // At a larger size a picture of ordinary pixels is scaled smoothly.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(inside.topLeft(), m_picture);
         painter.restore();
     }
