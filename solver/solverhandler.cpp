@@ -125,7 +125,7 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         ModeSetup::hideAllSlots(w);
     }
     if (outcome.hint)
-        w.showHint(*outcome.hint);
+        w.lblAvviso_Risoluzione->setText(*outcome.hint);
     for (int i : outcome.dataShown)
         w.txtDati[i]->setVisible(true);
     for (int i : outcome.stepsShown) {
@@ -143,6 +143,8 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         w.showStepFormula(outcome.formulaShown->step, outcome.formulaShown->formula);
     if (QWidget *target = box(outcome.focus, outcome.focusIndex))
         target->setFocus(Qt::OtherFocusReason);
+    if (outcome.hint)
+        w.announce(*outcome.hint);
 }
 
 QWidget *SolverHandler::box(SolvingOutcome::Box kind, int index) const

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -238,10 +239,24 @@ void WorkWindow::clearStepFormula(int step)
     stepFormulaBoxes[step]->setAccessibleDescription(QStringLiteral("Nessuna formula"));
 }
 
-void WorkWindow::showHint(const QString &text)
+void WorkWindow::announce(const QString &text)
 {
-    lblAvviso_Risoluzione->setText(text);
-    hintAnnouncer->announce(text);
+    // A screen reader speaks only for the active window: a hint given while
+    // a dialog still covers this one is told once the window is active again.
+    if (isActiveWindow() || !isVisible()) {
+        m_pendingHint.clear();
+        hintAnnouncer->announce(text);
+    } else {
+        m_pendingHint = text;
+    }
+}
+
+bool WorkWindow::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate && !m_pendingHint.isEmpty())
+        hintAnnouncer->announce(std::exchange(m_pendingHint, QString()));
+    return handled;
 }
 
 void WorkWindow::connectEvents()

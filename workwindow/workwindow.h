@@ -81,11 +81,15 @@ public:
     void showStepFormula(int step, int number);
     void showStepWaitingForFormula(int step, const QString &picturePath);
     void clearStepFormula(int step);
-    // Solving's hint label shows the text, and assistive technology tells it.
-    void showHint(const QString &text);
+    // Assistive technology tells the text at once, or, when a dialog still
+    // covers the window, once the window is active again. Announce last in an
+    // act: a screen reader flooded with the act's other changes may drop what
+    // came before them.
+    void announce(const QString &text);
     Announcer *hintAnnouncer = nullptr;
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -99,4 +103,5 @@ private:
     std::unique_ptr<ModeHandler> m_handler;
     WorkMode m_mode = WorkMode::Editor;
     bool m_placed = false;
+    QString m_pendingHint;
 };
