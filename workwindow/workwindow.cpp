@@ -280,6 +280,7 @@ void WorkWindow::connectEvents()
     });
     connect(txtTesto, &QPlainTextEdit::textChanged, this, [this] { m_handler->textChanged(); });
     txtTesto->viewport()->installEventFilter(this);
+    txtTesto->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {
         connect(stepSelectors[k], &QRadioButton::toggled, this, [this, k](bool on) {
             if (on)
@@ -307,6 +308,17 @@ void WorkWindow::connectEvents()
 
 bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Ctrl+2 types "²", the sign of square units, on every keyboard.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_2 && key->modifiers() == Qt::ControlModifier) {
+            if (auto *box = qobject_cast<QLineEdit *>(watched))
+                box->insert(QStringLiteral("²"));
+            else if (watched == txtTesto && !txtTesto->isReadOnly())
+                txtTesto->insertPlainText(QStringLiteral("²"));
+            return true;
+        }
+    }
     if (event->type() != QEvent::MouseButtonRelease || !m_handler)
         return QWidget::eventFilter(watched, event);
     if (watched == txtTesto->viewport()) {

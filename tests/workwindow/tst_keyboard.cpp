@@ -122,6 +122,9 @@ void TestKeyboard::session_data()
                "type:Un quadrato ha il lato di 5 cm. -> - | txtTesto",
                "Tab>txtDati_0 -> - | txtDati_0",
                "type:5 cm -> - | txtDati_0",
+               "Tab>txtDati_1 -> - | txtDati_1",
+               "type:A = 25 cm -> - | txtDati_1",
+               "Ctrl+2 -> - | txtDati_1",
                "Tab>picFormRis_0 -> - | picFormRis_0",
                "Space -> - | picFormula_0",
                "Space -> - | txtRisultato_0",
@@ -134,8 +137,8 @@ void TestKeyboard::session_data()
                "Tab>cmdSalva -> - | cmdSalva",
                "Enter -> - | cmdSalva",
            }
-        << QByteArray("Un quadrato ha il lato di 5 cm.\r\n\r\n5 cm\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
-                      " 0 \r\n 2 \r\n");
+        << QByteArray("Un quadrato ha il lato di 5 cm.\r\n\r\n5 cm\r\nA = 25 cm\xB2\r\n\r\n\r\n"
+                      "\r\n\r\n\r\n\r\n 0 \r\n 2 \r\n");
 }
 
 void TestKeyboard::session()
