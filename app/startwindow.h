@@ -29,6 +29,11 @@ public:
     // without showing any window.
     bool startUp();
 
+    // The size of the windows: a small list in the corner, and Ctrl++ and
+    // Ctrl+- anywhere in the window, offer the other sizes; `choose` is given
+    // the size the user picks.
+    void offerSizes(int current, std::function<void(int)> choose);
+
     void openSolving();
     void openEditor();
     void showAbout();
@@ -46,7 +51,11 @@ private:
     void enterMode(WorkMode mode);
     void workWindowGone();
 
+    void chooseSize(int percent);
+
     WorkWindowFactory m_makeWorkWindow;
+    std::function<void(int)> m_chooseSize;
+    int m_size = 100;
     QPixmap m_sky;
     QPointer<AboutWindow> m_about;
     QPointer<QWidget> m_workWindow;

@@ -122,7 +122,7 @@ void EditorHandler::stepSelected(int index)
 void EditorHandler::stepFormulaClicked(int index)
 {
     m_hints.removeRow(EditorHints::Row::Formule);
-    m_window.stepFormulaBoxes[index]->clearPicture();
+    m_window.clearStepFormula(index);
     m_window.stepSelectors[index]->setChecked(true);
     m_draft.clearStep(index);
     showChange();
@@ -131,7 +131,7 @@ void EditorHandler::stepFormulaClicked(int index)
 void EditorHandler::formulaClicked(int number)
 {
     if (const std::optional<int> step = m_draft.putFormula(number))
-        m_window.stepFormulaBoxes[*step]->copyPictureFrom(*m_window.picFormula(number));
+        m_window.showStepFormula(*step, number);
     showChange();
 }
 

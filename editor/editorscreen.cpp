@@ -17,7 +17,7 @@ void clear(WorkWindow &window)
     for (QLineEdit *box : window.txtDati)
         box->clear();
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        window.stepFormulaBoxes[i]->clearPicture();
+        window.clearStepFormula(i);
         window.txtRisultato[i]->clear();
     }
 }
@@ -35,7 +35,7 @@ QString show(WorkWindow &window, const EditorProblem &problem, const QString &pr
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
         const std::optional<int> formula = problem.formule[i];
         if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
-            window.stepFormulaBoxes[i]->copyPictureFrom(*window.picFormula(*formula));
+            window.showStepFormula(i, *formula);
     }
     for (int i = 0; i < WorkWindow::SlotCount; ++i)
         window.txtRisultato[i]->setText(problem.risultati[i]);

@@ -140,21 +140,15 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         w.txtRisultato[i]->setVisible(true);
     if (outcome.panelOn)
         w.formulaPanel->setSwitchedOn(*outcome.panelOn);
-    if (outcome.emptySlot) {
-        // "Vuoto.gif" is read from the program's folder each time; without it
-        // the slot simply stays empty.
-        PictureBox *slot = w.stepFormulaBoxes[*outcome.emptySlot];
-        slot->loadPicture(ProgramFolder::file(EmptySlotPicture));
-        slot->setAccessibleDescription(QStringLiteral("Formula da scegliere"));
-    }
-    if (outcome.formulaShown) {
-        PictureBox *slot = w.stepFormulaBoxes[outcome.formulaShown->step];
-        const PictureBox &formula = *w.picFormula(outcome.formulaShown->formula);
-        slot->copyPictureFrom(formula);
-        slot->setAccessibleDescription(formula.accessibleName());
-    }
+    // "Vuoto.gif" is read from the program's folder each time.
+    if (outcome.emptySlot)
+        w.showStepWaitingForFormula(*outcome.emptySlot, ProgramFolder::file(EmptySlotPicture));
+    if (outcome.formulaShown)
+        w.showStepFormula(outcome.formulaShown->step, outcome.formulaShown->formula);
     if (QWidget *target = box(outcome.focus, outcome.focusIndex))
         target->setFocus(Qt::OtherFocusReason);
+    if (outcome.hint)
+        w.announce(*outcome.hint);
 }
 
 QWidget *SolverHandler::box(SolvingOutcome::Box kind, int index) const

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -89,10 +90,25 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (!m_picture.isNull()) {
         painter.save();
         painter.setClipRect(inside);
+        // At a larger size a picture of ordinary pixels is scaled smoothly.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(inside.topLeft(), m_picture);
         painter.restore();
     }
 
+    drawBorder(painter);
+    // The focus: a frame two pixels wide in the highlight colour, inside the
+    // border, plain to see on every box colour.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(inside).adjusted(1, 1, -1, -1));
+    }
+}
+
+void PictureBox::drawBorder(QPainter &painter)
+{
+    const QRect all = rect();
     if (m_borderStyle == BorderStyle::None)
         return;
     if (m_appearance == Appearance::Flat) {
@@ -117,13 +133,37 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.setPen(pal.color(QPalette::Midlight));
     painter.drawLine(1, b - 1, r - 1, b - 1);
     painter.drawLine(r - 1, 1, r - 1, b - 1);
+}
 
-    if (hasFocus()) {
-        QPen pen(pal.color(QPalette::Highlight));
-        pen.setStyle(Qt::DotLine);
-        painter.setPen(pen);
-        painter.drawRect(inside.adjusted(0, 0, -1, -1));
+void PictureBox::click()
+{
+    emit clicked();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            emit clicked();
+            emit keyActivated();
+        }
+        return;
     }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

@@ -15,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class Announcer;
 class FormulaPanel;
 
 // The work window, in which a teacher composes a problem (editor mode) and a
@@ -80,7 +81,20 @@ public:
     // unsaved changes (setWindowModified).
     void showProblemFile(const QString &path);
 
+    // A step's formula box shows formula `number`, or the picture that says a
+    // formula is awaited, or nothing; it tells assistive technology which.
+    void showStepFormula(int step, int number);
+    void showStepWaitingForFormula(int step, const QString &picturePath);
+    void clearStepFormula(int step);
+    // Assistive technology tells the text at once, or, when a dialog still
+    // covers the window, once the window is active again. Announce last in an
+    // act: a screen reader flooded with the act's other changes may drop what
+    // came before them.
+    void announce(const QString &text);
+    Announcer *hintAnnouncer = nullptr;
+
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -94,4 +108,5 @@ private:
     std::unique_ptr<ModeHandler> m_handler;
     WorkMode m_mode = WorkMode::Editor;
     bool m_placed = false;
+    QString m_pendingHint;
 };
