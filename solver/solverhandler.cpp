@@ -1,5 +1,6 @@
 #include "solverhandler.h"
 
+#include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "messagebox.h"
 #include "modesetup.h"
@@ -18,7 +19,16 @@ const QString NoticeTitle = QStringLiteral("Zenuvio");
 const QString EmptySlotPicture = QStringLiteral("Vuoto.gif");
 } // namespace
 
-SolverHandler::SolverHandler(WorkWindow &window) : m_window(window) {}
+SolverHandler::SolverHandler(WorkWindow &window) : m_window(window)
+{
+    m_session.setFormulaLookup([](int number) -> std::optional<SolvingSession::FormulaFacts> {
+        if (number < 0 || number >= FormulaCatalogue::FormulaCount)
+            return std::nullopt;
+        const FormulaCatalogue::Entry &entry = FormulaCatalogue::entry(number);
+        return SolvingSession::FormulaFacts{QString::fromUtf8(entry.formula),
+                                            FormulaCatalogue::tabCaption(entry.tab)};
+    });
+}
 
 std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &window)
 {
@@ -128,8 +138,10 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         w.figureBox->clearPicture();
         ModeSetup::hideAllSlots(w);
     }
-    if (outcome.hint)
+    if (outcome.hint) {
         w.lblAvviso_Risoluzione->setText(*outcome.hint);
+        w.lblSpiegazione->setText(outcome.explanation);
+    }
     for (int i : outcome.dataShown)
         w.txtDati[i]->setVisible(true);
     for (int i : outcome.stepsShown) {
@@ -147,8 +159,12 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         w.showStepFormula(outcome.formulaShown->step, outcome.formulaShown->formula);
     if (QWidget *target = box(outcome.focus, outcome.focusIndex))
         target->setFocus(Qt::OtherFocusReason);
+    // One text for the verdict and its explanation: a screen reader given two
+    // at once would speak only the last.
     if (outcome.hint)
-        w.announce(*outcome.hint);
+        w.announce(outcome.explanation.isEmpty()
+                       ? *outcome.hint
+                       : *outcome.hint + QLatin1Char(' ') + outcome.explanation);
 }
 
 QWidget *SolverHandler::box(SolvingOutcome::Box kind, int index) const

@@ -27,6 +27,8 @@ public:
     void textClicked() override;
 
     const SolvingSession &session() const { return m_session; }
+    // Explanations beside the verdicts, on unless switched off for a class test.
+    void setExplaining(bool on) { m_session.setExplaining(on); }
 
 private:
     void show(const SolvingOutcome &outcome);

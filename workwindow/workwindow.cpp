@@ -166,6 +166,8 @@ void WorkWindow::createControls()
     lblAvviso_Editor = hintLabel(this, L::lblAvviso_Editor, QStringLiteral("Editor"));
     lblAvviso_Risoluzione = hintLabel(this, L::lblAvviso_Risoluzione, QStringLiteral("Ciao"));
     lblAvviso_Risoluzione->setWordWrap(true);
+    lblSpiegazione = label(this, L::lblSpiegazione, QString(), arial(9, true, false), darkBlue);
+    lblSpiegazione->setWordWrap(true);
     cmdApri_Risoluzione = button(this, L::cmdApri_Risoluzione, QStringLiteral("Apri"));
     cmdEsci_Risoluzione = button(this, L::cmdEsci_Risoluzione, QStringLiteral("Esci"));
 
