@@ -7,8 +7,10 @@
 #include "problemfigure.h"
 #include "problemfile.h"
 #include "programfolder.h"
+#include "worksheet.h"
 #include "workwindow.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -127,6 +129,21 @@ void SolverHandler::resultEntered(int index)
 void SolverHandler::textClicked()
 {
     show(m_session.clickText());
+}
+
+// The worksheet of the problem being solved, without its solutions.
+void SolverHandler::printRequested()
+{
+    if (m_session.stage() == SolvingSession::Stage::NoProblem || !m_session.problem())
+        return;
+    const SolvingProblem &problem = *m_session.problem();
+    const QImage figure =
+        problem.nomeFigura.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
+    const QString error =
+        Worksheet::printWithDialog(&m_window, Worksheet::fromSolving(problem), figure, false,
+                                   QFileInfo(m_window.problemDialog.fileName()).completeBaseName());
+    if (!error.isEmpty())
+        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, error, &m_window);
 }
 
 void SolverHandler::show(const SolvingOutcome &outcome)

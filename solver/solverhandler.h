@@ -25,6 +25,7 @@ public:
     void resultChanged(int index, const QString &text) override;
     void resultEntered(int index) override;
     void textClicked() override;
+    void printRequested() override;
 
     const SolvingSession &session() const { return m_session; }
     // Explanations beside the verdicts, on unless switched off for a class test.

@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -297,6 +298,8 @@ void WorkWindow::connectEvents()
         }
     });
     connect(txtTesto, &QPlainTextEdit::textChanged, this, [this] { m_handler->textChanged(); });
+    auto *print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, [this] { m_handler->printRequested(); });
     txtTesto->viewport()->installEventFilter(this);
     txtTesto->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {
