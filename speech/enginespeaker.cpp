@@ -5,6 +5,8 @@
 #include <QThread>
 #include <QVoice>
 
+#include <algorithm>
+
 const QString EngineSpeaker::NoEngineNotice =
     QStringLiteral("La lettura ad alta voce non è disponibile: su questo computer la sintesi "
                    "vocale non funziona. Zenuvio continua senza voce.");
@@ -99,14 +101,15 @@ private:
         speech->setVoice(voices.first());
         speech->setRate(m_options.rate);
         speech->setVolume(m_options.volume);
-        connect(speech, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
-            if (state == QTextToSpeech::Error) {
-                qWarning("Text-to-speech: %s", qPrintable(m_speech->errorString()));
-                emit failed(EngineSpeaker::FailedNotice);
-            } else {
-                emit speakingChanged(state == QTextToSpeech::Speaking);
-            }
-        });
+        connect(speech, &QTextToSpeech::stateChanged, this,
+                [this, speech](QTextToSpeech::State state) {
+                    if (state == QTextToSpeech::Error) {
+                        qWarning("Text-to-speech: %s", qPrintable(speech->errorString()));
+                        emit failed(EngineSpeaker::FailedNotice);
+                    } else {
+                        emit speakingChanged(state == QTextToSpeech::Speaking);
+                    }
+                });
         m_speech = speech;
         emit ready(speech->voice().name());
     }

