@@ -3,7 +3,7 @@
 #include "workwindow.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 void EditorHints::removeAll()
 {

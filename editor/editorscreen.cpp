@@ -5,8 +5,8 @@
 
 #include <QDir>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTextDocument>
+#include <QTextEdit>
 
 namespace EditorScreen {
 

@@ -1,9 +1,9 @@
 #include "singlelinetext.h"
 
 #include <QKeyEvent>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
-SingleLineText::SingleLineText(QPlainTextEdit *box) : QObject(box), m_box(box)
+SingleLineText::SingleLineText(QTextEdit *box) : QObject(box), m_box(box)
 {
     box->installEventFilter(this);
 }

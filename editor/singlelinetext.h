@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class QPlainTextEdit;
+class QTextEdit;
 
 // Keeps the Enter key from breaking a problem text into lines: the file holds
 // the text on one line, and the box wraps long lines by itself. Enter puts a
@@ -13,11 +13,11 @@ class SingleLineText : public QObject {
     Q_OBJECT
 
 public:
-    explicit SingleLineText(QPlainTextEdit *box);
+    explicit SingleLineText(QTextEdit *box);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QPlainTextEdit *m_box;
+    QTextEdit *m_box;
 };

@@ -13,8 +13,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 namespace {
 const QString NoticeTitle = QStringLiteral("Zenuvio");
@@ -176,12 +176,8 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         w.showStepFormula(outcome.formulaShown->step, outcome.formulaShown->formula);
     if (QWidget *target = box(outcome.focus, outcome.focusIndex))
         target->setFocus(Qt::OtherFocusReason);
-    // One text for the verdict and its explanation: a screen reader given two
-    // at once would speak only the last.
     if (outcome.hint)
-        w.announce(outcome.explanation.isEmpty()
-                       ? *outcome.hint
-                       : *outcome.hint + QLatin1Char(' ') + outcome.explanation);
+        w.announce(*outcome.hint, outcome.explanation);
 }
 
 QWidget *SolverHandler::box(SolvingOutcome::Box kind, int index) const

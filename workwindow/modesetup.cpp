@@ -6,9 +6,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextEdit>
 
 namespace ModeSetup {
 

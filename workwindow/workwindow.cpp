@@ -2,11 +2,13 @@
 
 #include "accessibility.h"
 #include "colours.h"
+#include "easyreading.h"
 #include "fonts.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "modesetup.h"
 #include "programfolder.h"
+#include "readaloud.h"
 #include "windowplacement.h"
 #include "workwindowlayout.h"
 
@@ -17,10 +19,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -143,7 +148,10 @@ void WorkWindow::createControls()
 {
     namespace L = WorkWindowLayout;
 
-    txtTesto = placed(new QPlainTextEdit(this), L::txtTesto);
+    txtTesto = placed(new QTextEdit(this), L::txtTesto);
+    // Plain text only, as the file holds it; a text document rather than a
+    // plain one, so that easy reading can space the lines wider.
+    txtTesto->setAcceptRichText(false);
     txtTesto->setFont(arial(12, true, true));
     // A long text scrolls, in both modes: none of it is ever out of reach.
     txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -258,16 +266,52 @@ void WorkWindow::clearStepFormula(int step)
     stepFormulaBoxes[step]->setAccessibleDescription(QStringLiteral("Nessuna formula"));
 }
 
-void WorkWindow::announce(const QString &text)
+void WorkWindow::announce(const QString &hint, const QString &explanation)
 {
-    // A screen reader speaks only for the active window: a hint given while
-    // a dialog still covers this one is told once the window is active again.
+    // Read aloud for the pupil who has switched it on: at once.
+    if (m_readAloud)
+        m_readAloud->hintShown(hint, explanation);
+    // One text for the verdict and its explanation: a screen reader given two
+    // at once would speak only the last. It speaks only for the active window:
+    // a hint given while a dialog still covers this one is told once the
+    // window is active again.
+    const QString text = explanation.isEmpty() ? hint : hint + QLatin1Char(' ') + explanation;
     if (isActiveWindow() || !isVisible()) {
         m_pendingHint.clear();
         hintAnnouncer->announce(text);
     } else {
         m_pendingHint = text;
     }
+}
+
+void WorkWindow::setReadAloud(ReadAloud *readAloud)
+{
+    m_readAloud = readAloud;
+}
+
+void WorkWindow::setEasyReading(bool on)
+{
+    m_easyReading = on;
+    if (!m_usualTextFont)
+        m_usualTextFont = txtTesto->font();
+    txtTesto->setFont(on ? EasyReading::font(*m_usualTextFont) : *m_usualTextFont);
+    spaceTextLines();
+}
+
+// Wider lines for easy reading, set on the text as it is now (a new text comes
+// with the usual spacing, so this runs again whenever the text changes).
+void WorkWindow::spaceTextLines()
+{
+    if (m_spacingLines)
+        return;
+    m_spacingLines = true;
+    QTextCursor cursor(txtTesto->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat lines;
+    lines.setLineHeight(m_easyReading ? EasyReading::LineHeightPercent : 100,
+                        QTextBlockFormat::ProportionalHeight);
+    cursor.mergeBlockFormat(lines);
+    m_spacingLines = false;
 }
 
 bool WorkWindow::event(QEvent *event)
@@ -297,9 +341,33 @@ void WorkWindow::connectEvents()
                 txtRisultato[k]->setFocus(Qt::TabFocusReason);
         }
     });
-    connect(txtTesto, &QPlainTextEdit::textChanged, this, [this] { m_handler->textChanged(); });
+    connect(txtTesto, &QTextEdit::textChanged, this, [this] {
+        if (m_spacingLines)
+            return;
+        if (m_easyReading)
+            spaceTextLines();
+        m_handler->textChanged();
+    });
     auto *print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, [this] { m_handler->printRequested(); });
+    // F2 reads the problem text aloud (again: stops); F3 shows it for easy reading.
+    auto *readText = new QShortcut(Qt::Key_F2, this);
+    connect(readText, &QShortcut::activated, this, [this] {
+        if (m_readAloud)
+            m_readAloud->readProblemText(txtTesto->toPlainText());
+    });
+    auto *easy = new QShortcut(Qt::Key_F3, this);
+    connect(easy, &QShortcut::activated, this, [this] {
+        setEasyReading(!m_easyReading);
+        EasyReading::remember(m_easyReading);
+    });
+    // Any typing stops the reading of the problem text; a formula picture
+    // that takes the focus is said in words.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (m_readAloud && now && now->parent() && isAncestorOf(now) &&
+            now->objectName().startsWith(QLatin1String("picFormula_")))
+            m_readAloud->formulaFocused(now->accessibleDescription());
+    });
     txtTesto->viewport()->installEventFilter(this);
     txtTesto->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {
@@ -329,6 +397,11 @@ void WorkWindow::connectEvents()
 
 bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && m_readAloud) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_F2 && key != Qt::Key_F3)
+            m_readAloud->typing();
+    }
     // Ctrl+2 types "²", the sign of square units, on every keyboard.
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);

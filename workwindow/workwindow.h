@@ -12,10 +12,11 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 class QRadioButton;
 class Announcer;
+class ReadAloud;
 class FormulaPanel;
 
 // The work window, in which a teacher composes a problem (editor mode) and a
@@ -49,7 +50,7 @@ public:
     void openFile(const QString &path) { m_handler->openFile(path); }
 
     // The controls; workwindowlayout.h tells each one's design name.
-    QPlainTextEdit *txtTesto = nullptr;
+    QTextEdit *txtTesto = nullptr;
     PictureBox *figureBox = nullptr;
     QLabel *dataHeading = nullptr;
     QLabel *formulasHeading = nullptr;
@@ -87,11 +88,18 @@ public:
     void showStepFormula(int step, int number);
     void showStepWaitingForFormula(int step, const QString &picturePath);
     void clearStepFormula(int step);
-    // Assistive technology tells the text at once, or, when a dialog still
-    // covers the window, once the window is active again. Announce last in an
-    // act: a screen reader flooded with the act's other changes may drop what
-    // came before them.
-    void announce(const QString &text);
+    // A verdict or hint, with its explanation if any, told to assistive
+    // technology (at once, or, when a dialog still covers the window, once the
+    // window is active again) and read aloud when the pupil asked for it.
+    // Announce last in an act: a screen reader flooded with the act's other
+    // changes may drop what came before them.
+    void announce(const QString &hint, const QString &explanation = QString());
+
+    // Reading aloud (F2 reads the problem text), shared by every window of the
+    // program; none: the window says nothing aloud.
+    void setReadAloud(ReadAloud *readAloud);
+    // The problem text shown for easy reading (F3 switches it), or as usual.
+    void setEasyReading(bool on);
     Announcer *hintAnnouncer = nullptr;
 
 protected:
@@ -102,6 +110,7 @@ protected:
 
 private:
     void createControls();
+    void spaceTextLines();
     void setTabOrder();
     void connectEvents();
 
@@ -110,4 +119,8 @@ private:
     WorkMode m_mode = WorkMode::Editor;
     bool m_placed = false;
     QString m_pendingHint;
+    ReadAloud *m_readAloud = nullptr;
+    bool m_easyReading = false;
+    bool m_spacingLines = false;
+    std::optional<QFont> m_usualTextFont;
 };

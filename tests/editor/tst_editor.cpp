@@ -10,11 +10,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTextEdit>
 #include <QWindow>
 #include <QtTest>
 
@@ -100,7 +100,7 @@ class TestEditor : public QObject {
     {
         if (!path.isEmpty())
             (*dialog)->answer(path);
-        auto *text = qobject_cast<QPlainTextEdit *>(control);
+        auto *text = qobject_cast<QTextEdit *>(control);
         QTest::mouseClick(text ? text->viewport() : control, Qt::LeftButton);
     }
     // Every character comes as the text of a key, as an input method sends it.

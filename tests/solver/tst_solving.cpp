@@ -13,10 +13,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QWindow>
 #include <QtTest>
 

@@ -11,13 +11,18 @@
 #include "editorhandler.h"
 #include "messagebox.h"
 #include "programfolder.h"
+#include "readaloud.h"
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
+#include "speaker.h"
 #include "worksheet.h"
 #include "workwindow.h"
 
 #include <QLabel>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -66,6 +71,7 @@ private slots:
     void session();
     void ctrlPPrintsTheWorksheet_data();
     void ctrlPPrintsTheWorksheet();
+    void readAloudAndEasyReading();
 
 private:
     QTemporaryDir m_folder;
@@ -208,6 +214,56 @@ void TestKeyboard::ctrlPPrintsTheWorksheet()
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
     QCOMPARE(QString::fromLatin1(file.readAll()).count(page), pages);
     QVERIFY(boxes.shown().isEmpty());
+}
+
+// With read-aloud on: the verdicts with their explanations, the problem text
+// on F2 (typing stops it), a formula in words as it takes the focus. F3 shows
+// the text for easy reading: upright, larger, wider lines, in the same place.
+void TestKeyboard::readAloudAndEasyReading()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    ScriptedDialogs dialog;
+    MessageBox::Recording boxes;
+    RecordingSpeaker speaker;
+    ReadAloud readAloud(speaker);
+    readAloud.setOnForThisRun(true);
+    std::unique_ptr<WorkWindow> window(
+        WorkWindow::load(WorkMode::Solving, {makeEditorHandler, makeSolverHandler}));
+    window->setReadAloud(&readAloud);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        QSKIP("The work window cannot be made active here.");
+    window->openFile(Examples + "Quadrato.znv");
+    for (const char *keys : {"type:40", "Enter", "F2", "type:x", "Backspace", "type: cm", "Enter",
+                             "type:14.14 cm", "Enter"})
+        QVERIFY(press(keys));
+    const QStringList log = speaker.log().mid(speaker.log().indexOf("Inserisci i dati"));
+    QCOMPARE(log.value(1), "Errato. Il numero è giusto, ma manca l'unità di misura: «cm».");
+    QVERIFY2(log.value(2).startsWith("Un quadrato ABCD ha il perimetro di quaranta centimetri"),
+             qPrintable(log.value(2)));
+    QCOMPARE(log.value(3), RecordingSpeaker::Stopped); // typing stops the reading
+    QCOMPARE(log.value(4), "Bravo");
+    QCOMPARE(log.value(5), "Errato. Il numero è giusto, ma in italiano i decimali si scrivono con "
+                           "la virgola: «quattordici virgola quattordici».");
+    speaker.clearLog();
+    for (const char *keys : {"Backspace*8", "type:14,14 cm", "Enter", "Space"})
+        QVERIFY(press(keys));
+    QCOMPARE(speaker.log(), QStringList({"Bravo. Scegli la formula", "A uguale l al quadrato"}));
+
+    const QRect place = window->txtTesto->geometry();
+    const QFont usual = window->txtTesto->font();
+    QVERIFY(press("F3"));
+    const QFont easy = window->txtTesto->font();
+    QVERIFY(!easy.italic() && easy.pointSizeF() > usual.pointSizeF());
+    QVERIFY(easy.letterSpacing() > 100);
+    QCOMPARE(window->txtTesto->document()->begin().blockFormat().lineHeight(), 160.0);
+    QCOMPARE(window->txtTesto->geometry(), place);
+    window->openFile(Examples + "Rombo.znv"); // a new text keeps the wide lines
+    QCOMPARE(window->txtTesto->document()->begin().blockFormat().lineHeight(), 160.0);
+    QVERIFY(press("F3"));
+    QCOMPARE(window->txtTesto->font(), usual);
+    QCOMPARE(window->txtTesto->document()->begin().blockFormat().lineHeight(), 100.0);
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -8,12 +8,12 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QWindow>
 #include <QtTest>
 
@@ -316,7 +316,7 @@ void TestWorkWindow::longTextScrolls()
 {
     QFETCH(WorkMode, mode);
     const auto w = open(mode);
-    QPlainTextEdit *text = w->txtTesto;
+    QTextEdit *text = w->txtTesto;
     text->setEnabled(true);
     text->setPlainText("Un rombo.");
     QVERIFY(!text->verticalScrollBar()->isVisible());
