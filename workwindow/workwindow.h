@@ -26,6 +26,10 @@ class FormulaPanel;
 // handler. Leaving the window (either "Esci" or its frame) closes and deletes
 // it, so the next time the work window is wanted a new one is built from the
 // design-time state again.
+//
+// One file dropped on the window (from a file manager) is opened as "Apri"
+// opens the chosen one, also when it is dropped on a text box, which would
+// otherwise take the file's name as text.
 class WorkWindow : public QWidget {
     Q_OBJECT
 
@@ -76,6 +80,7 @@ public:
     void setTextFramed(bool framed);
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -84,6 +89,7 @@ private:
     void createControls();
     void setTabOrder();
     void connectEvents();
+    bool takeDrop(QEvent *event);
 
     ModeHandlers m_handlers;
     std::unique_ptr<ModeHandler> m_handler;
