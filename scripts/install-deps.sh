@@ -6,10 +6,12 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-gtk-platformtheme
-    fonts-liberation2 fonts-comic-neue
+    fonts-liberation2 fonts-comic-neue qt6-translations-l10n
     xvfb xauth xdotool x11-utils imagemagick
     python3 python3-pyatspi at-spi2-core dbus dbus-x11
     clang clang-format libclang-rt-14-dev libbenchmark-dev git
+    desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin
+    dpkg-dev lintian
 )
 
 missing=()
