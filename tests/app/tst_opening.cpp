@@ -80,7 +80,7 @@ void TestOpening::sameAsApri_data()
     QTest::addColumn<WorkMode>("mode");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("text");    // the start of the problem text shown
-    QTest::addColumn<QString>("message"); // a part of the one message box
+    QTest::addColumn<QString>("message"); // text the one message box contains
 
     const QString examples = QStringLiteral(ZENUVIO_SOURCE_DIR "/examples/");
     const QString rettangolo = "Un rettangolo ABCD ha la base AB lunga 12 cm";

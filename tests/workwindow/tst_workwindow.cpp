@@ -336,8 +336,6 @@ void TestWorkWindow::dropOpensOneFile_data()
     QTest::newRow("two files") << "" << QStringList{file, file} << false;
     QTest::newRow("a folder") << "" << QStringList{QUrl::fromLocalFile(m_folder.path()).toString()}
                               << false;
-    QTest::newRow("a web address") << "" << QStringList{"https://example.org/Rombo.znv"} << false;
-    QTest::newRow("two files on a data box") << "txtDati_0" << QStringList{file, file} << false;
 }
 
 void TestWorkWindow::dropOpensOneFile()
