@@ -1,5 +1,6 @@
 #include "aboutwindow.h"
 
+#include "accessibility.h"
 #include "colours.h"
 #include "fonts.h"
 
@@ -15,8 +16,12 @@ const QLatin1String LineEnd("\r\n");
 AboutWindow::AboutWindow(QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_aboutText(new TextBox(this)), m_okButton(new QPushButton(QStringLiteral("OK"), this))
+      m_aboutText(nullptr), m_okButton(nullptr)
 {
+    Accessibility::setRole(this, QAccessible::Dialog);
+    m_aboutText = new TextBox(this);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setAutoDefault(true);
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Informazioni"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,7 @@
 #include "helpviewer.h"
 
+#include "accessibility.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +10,7 @@
 
 HelpViewer::HelpViewer(QWidget *parent) : QTextBrowser(parent)
 {
+    Accessibility::setRole(this, QAccessible::Document);
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QStringLiteral("Guida di Zenuvio"));
     setWindowFlag(Qt::Window);

@@ -1,12 +1,16 @@
+#include "accessibility.h"
 #include "commandline.h"
 #include "editorhandler.h"
 #include "fonts.h"
+#include "messagebox.h"
 #include "programsettings.h"
-#include "qttranslation.h"
+#include "qtitalian.h"
 #include "solverhandler.h"
 #include "startwindow.h"
 #include "versiontext.h"
+#include "windowscale.h"
 #include "workwindow.h"
+#include "workwindowlayout.h"
 #include "zenuvioresources.h"
 
 #include <QApplication>
@@ -15,11 +19,15 @@
 
 int main(int argc, char *argv[])
 {
+    const int size = WindowScale::prepare(argc, argv, 0);
     QApplication app(argc, argv);
+    Accessibility::install();
+    // The settings (the folder a dialog opens in) live under Zenuvio/Zenuvio.
+    QApplication::setOrganizationName(QStringLiteral("Zenuvio"));
     QApplication::setApplicationName(QStringLiteral("Zenuvio"));
+    QtItalian::install(app);
     QApplication::setApplicationVersion(programVersionText());
     QApplication::setWindowIcon(ZenuvioResources::programIcon());
-    installQtTranslation(app);
     Fonts::installSubstitutions();
 
     const CommandLine::Request request =
@@ -39,13 +47,21 @@ int main(int argc, char *argv[])
         static_cast<WorkWindow *>(workWindow)->openFile(path);
     };
 
+    // The work window is the largest: at a size where it would not fit the
+    // screen the program starts again smaller.
+    WindowScale::ensureFits(size, WorkWindowLayout::clientSize);
+
     StartWindow start(makeWorkWindow, openProblem);
     start.setEditorHidden(request.hideEditor);
     if (!start.startUp())
         return 0;
+    start.offerSizes(size, [](int percent) { WindowScale::restartAt(percent); });
     if (request.mode)
         start.openProblem(*request.mode, request.file);
     else
         start.show();
+    const QString notice = WindowScale::reducedNotice();
+    if (!notice.isEmpty())
+        MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Zenuvio"), notice, &start);
     return app.exec();
 }

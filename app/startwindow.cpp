@@ -1,6 +1,7 @@
 #include "startwindow.h"
 
 #include "aboutwindow.h"
+#include "accessibility.h"
 #include "colours.h"
 #include "fonts.h"
 #include "helpfile.h"
@@ -11,12 +12,15 @@
 #include "twips.h"
 #include "versiontext.h"
 #include "windowplacement.h"
+#include "windowsize.h"
 #include "zenuvioresources.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 // The buttons and small labels are in regular Comic Sans MS, the two titles in
@@ -75,6 +79,7 @@ StartWindow::StartWindow(WorkWindowFactory makeWorkWindow, ProblemOpener openPro
       m_makeWorkWindow(std::move(makeWorkWindow)), m_openProblem(std::move(openProblem)),
       m_sky(ZenuvioResources::skyPicturePath())
 {
+    Accessibility::setRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Start"));
     resize(twipsToPixels(7935), twipsToPixels(5445));
@@ -90,7 +95,10 @@ void StartWindow::buildControls()
     for (const ControlRow &row : Controls) {
         QWidget *control = nullptr;
         if (row.kind == Kind::Button) {
-            control = new QPushButton(QString::fromUtf8(row.caption), this);
+            auto *button = new QPushButton(QString::fromUtf8(row.caption), this);
+            // Enter on the focused button presses it, as Space does.
+            button->setAutoDefault(true);
+            control = button;
         } else {
             auto *label = new QLabel(QString::fromUtf8(row.caption), this);
             label->setAlignment(row.alignment | Qt::AlignTop);
@@ -118,6 +126,38 @@ void StartWindow::buildControls()
     for (const auto &click : clicks)
         connect(findChild<QPushButton *>(QLatin1String(click.name)), &QPushButton::clicked, this,
                 click.handler);
+}
+
+void StartWindow::offerSizes(int current, std::function<void(int)> choose)
+{
+    m_size = current;
+    m_chooseSize = std::move(choose);
+    auto *sizes = new QComboBox(this);
+    sizes->setObjectName(QStringLiteral("cmbDimensione"));
+    sizes->setAccessibleName(QStringLiteral("Dimensione delle finestre"));
+    sizes->setToolTip(QStringLiteral("Dimensione delle finestre (Ctrl++ e Ctrl+-)"));
+    sizes->setGeometry(twipsRect(6600, 4950, 1200, 330));
+    sizes->setFont(Fonts::comicSans(8.25));
+    for (int percent : WindowSize::Percents)
+        sizes->addItem(WindowSize::text(percent), percent);
+    sizes->setCurrentIndex(sizes->findData(current));
+    connect(sizes, &QComboBox::activated, this,
+            [this, sizes](int index) { chooseSize(sizes->itemData(index).toInt()); });
+    setTabOrder(findChild<QWidget *>(QStringLiteral("cmdEsci")), sizes);
+    sizes->show();
+    auto *larger = new QShortcut(this);
+    larger->setKeys({QKeySequence(QKeySequence::ZoomIn), QKeySequence(QStringLiteral("Ctrl+="))});
+    connect(larger, &QShortcut::activated, this,
+            [this] { chooseSize(WindowSize::larger(m_size)); });
+    auto *smaller = new QShortcut(QKeySequence::ZoomOut, this);
+    connect(smaller, &QShortcut::activated, this,
+            [this] { chooseSize(WindowSize::smaller(m_size)); });
+}
+
+void StartWindow::chooseSize(int percent)
+{
+    if (percent != m_size && m_chooseSize)
+        m_chooseSize(percent);
 }
 
 bool StartWindow::startUp()
@@ -207,6 +247,7 @@ void StartWindow::paintEvent(QPaintEvent *event)
     if (m_sky.isNull())
         return;
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(0, 0, m_sky);
 }
 

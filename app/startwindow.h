@@ -37,6 +37,11 @@ public:
     // without showing any window.
     bool startUp();
 
+    // The size of the windows: a small list in the corner, and Ctrl++ and
+    // Ctrl+- anywhere in the window, offer the other sizes; `choose` is given
+    // the size the user picks.
+    void offerSizes(int current, std::function<void(int)> choose);
+
     void openSolving();
     void openEditor();
     // The work window of the mode, with the problem at `path` opened in it
@@ -58,8 +63,12 @@ private:
     void enterMode(WorkMode mode);
     void workWindowGone();
 
+    void chooseSize(int percent);
+
     WorkWindowFactory m_makeWorkWindow;
     ProblemOpener m_openProblem;
+    std::function<void(int)> m_chooseSize;
+    int m_size = 100;
     QPixmap m_sky;
     QPointer<AboutWindow> m_about;
     QPointer<QWidget> m_workWindow;

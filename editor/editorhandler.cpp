@@ -1,29 +1,54 @@
 #include "editorhandler.h"
 
 #include "editorscreen.h"
-#include "messagebox.h"
+#include "figurelocator.h"
 #include "problemfile.h"
+#include "problemflaws.h"
 #include "programfolder.h"
 #include "singlelinetext.h"
 #include "workwindow.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 
 namespace {
+const QString Title = QStringLiteral("Zenuvio");
 const QString FigureFilter = QStringLiteral("Figura (*.gif)|*.gif");
 const QString EmptyFigurePicture = QStringLiteral("Clicca.gif");
+
+bool sameFile(const QString &one, const QString &other)
+{
+    if (one.isEmpty() || other.isEmpty())
+        return false;
+    const QString canonical = QFileInfo(one).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(other).canonicalFilePath();
+}
 } // namespace
 
 EditorHandler::EditorHandler(WorkWindow &window) : m_window(window), m_hints(window)
 {
     new SingleLineText(m_window.txtTesto);
+    showChange();
 }
 
-void EditorHandler::notify(const QString &text)
+void EditorHandler::notify(const QString &text, MessageBox::Icon icon)
 {
-    MessageBox::show(MessageBox::Icon::Warning, QStringLiteral("Zenuvio"), text, &m_window);
+    MessageBox::show(icon, Title, text, &m_window);
+}
+
+int EditorHandler::ask(const QString &text, const QStringList &buttons, int defaultButton)
+{
+    return MessageBox::ask(MessageBox::Icon::Question, Title, text, buttons, &m_window,
+                           defaultButton);
+}
+
+// The caption names the problem's file and marks unsaved changes.
+void EditorHandler::showChange()
+{
+    m_window.showProblemFile(m_file);
+    m_window.setWindowModified(m_draft.isModified());
 }
 
 void EditorHandler::textClicked()
@@ -34,6 +59,7 @@ void EditorHandler::textClicked()
 void EditorHandler::textChanged()
 {
     m_draft.setText(EditorScreen::textOf(m_window));
+    showChange();
 }
 
 void EditorHandler::datumClicked(int)
@@ -44,6 +70,7 @@ void EditorHandler::datumClicked(int)
 void EditorHandler::datumChanged(int index, const QString &text)
 {
     m_draft.setDatum(index, text);
+    showChange();
 }
 
 void EditorHandler::resultClicked(int)
@@ -54,10 +81,12 @@ void EditorHandler::resultClicked(int)
 void EditorHandler::resultChanged(int index, const QString &text)
 {
     m_draft.setResult(index, text);
+    showChange();
 }
 
 // The figure: the name goes into the problem only once its picture is shown,
-// so the problem never names a figure the teacher cannot see.
+// so the problem never names a figure the teacher cannot see. A picture
+// larger than the box is taken, with a word that only its top-left part shows.
 void EditorHandler::figureClicked()
 {
     m_hints.removeRow(EditorHints::Row::Figura);
@@ -69,15 +98,20 @@ void EditorHandler::figureClicked()
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty()) {
         m_window.figureBox->clearPicture();
+        showChange();
         return;
     }
-    // The full path names the same file as the bare name in the folder the
-    // dialog made current.
-    if (!m_window.figureBox->loadPicture(chosen)) {
-        notify(EditorScreen::notAPictureNotice(chosen));
+    const PictureBox::Loading loading = m_window.figureBox->load(chosen);
+    if (loading != PictureBox::Loading::Done) {
+        showChange();
+        notify(EditorScreen::notShownNotice(chosen, loading));
         return;
     }
-    m_draft.setFigure(dialog.fileTitle());
+    m_draft.setFigure(dialog.fileTitle(), QFileInfo(chosen).absoluteFilePath());
+    showChange();
+    const QString larger = EditorScreen::largerThanBoxNotice(m_window, dialog.fileTitle());
+    if (!larger.isEmpty())
+        notify(larger, MessageBox::Icon::Information);
 }
 
 void EditorHandler::stepSelected(int index)
@@ -88,52 +122,130 @@ void EditorHandler::stepSelected(int index)
 void EditorHandler::stepFormulaClicked(int index)
 {
     m_hints.removeRow(EditorHints::Row::Formule);
-    m_window.stepFormulaBoxes[index]->clearPicture();
+    m_window.clearStepFormula(index);
     m_window.stepSelectors[index]->setChecked(true);
     m_draft.clearStep(index);
+    showChange();
 }
 
 void EditorHandler::formulaClicked(int number)
 {
     if (const std::optional<int> step = m_draft.putFormula(number))
-        m_window.stepFormulaBoxes[*step]->copyPictureFrom(*m_window.picFormula(number));
+        m_window.showStepFormula(*step, number);
+    showChange();
+}
+
+bool EditorHandler::changesSettled()
+{
+    if (!m_draft.isModified())
+        return true;
+    const QString text =
+        m_file.isEmpty()
+            ? QStringLiteral("Il nuovo problema non è stato salvato. Vuoi salvarlo?")
+            : QStringLiteral("Le modifiche al problema «%1» non sono state salvate. Vuoi "
+                             "salvarle?")
+                  .arg(QFileInfo(m_file).fileName());
+    switch (ask(text, {QStringLiteral("Salva"), QStringLiteral("Non salvare"),
+                       QStringLiteral("Annulla")})) {
+    case 0:
+        return save();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool EditorHandler::mayClose()
+{
+    return changesSettled();
 }
 
 // A new problem keeps the selected step, the removed tooltips and the tab.
 void EditorHandler::newClicked()
 {
+    if (!changesSettled())
+        return;
     EditorScreen::clear(m_window);
     m_window.problemDialog.setFileName(QString());
     // A missing Clicca.gif just leaves the figure box empty.
     m_window.figureBox->loadPicture(ProgramFolder::file(EmptyFigurePicture));
     m_draft.clear();
+    m_file.clear();
+    showChange();
 }
 
-// Writes the problem on screen. The file is replaced whole or not at all; when
-// it cannot be written the message says why and the screen stays as it is.
 void EditorHandler::saveClicked()
 {
-    FileDialog &dialog = m_window.problemDialog;
-    dialog.setFilter(ProblemFile::DialogFilter);
-    dialog.showSave();
-    const QString path = dialog.fileName();
-    QDir::setCurrent(ProgramFolder::path());
-    if (path.isEmpty())
-        return;
-    const QString error = ProblemFile::write(path, m_draft.problem());
-    if (!error.isEmpty())
-        notify(error);
+    save();
 }
 
-// Opens a problem for editing. The screen is cleared before the dialog shows;
-// a file that cannot be read leaves it cleared, with nothing half read, and is
-// not proposed by the next save, so the refused file is not overwritten by
-// accident.
+// Writes the problem on screen. What a pupil could never reach or finish is
+// told first, and the teacher may go back; a file that is not the problem's
+// own is replaced only after a question. The file is replaced whole or not at
+// all; when it cannot be written the message says why and the screen stays as
+// it is.
+bool EditorHandler::save()
+{
+    const QList<ProblemFlaws::Flaw> flaws = ProblemFlaws::find(m_draft.problem());
+    if (!flaws.isEmpty()) {
+        QStringList lines;
+        for (const ProblemFlaws::Flaw &flaw : flaws)
+            lines.append(QStringLiteral("• ") + flaw.text + QLatin1Char('.'));
+        const QString text = QStringLiteral("Un alunno non potrebbe arrivare in fondo a questo "
+                                            "problema:\n\n%1\n\nVuoi salvarlo lo stesso?")
+                                 .arg(lines.join(QLatin1Char('\n')));
+        if (ask(text, {QStringLiteral("Salva lo stesso"), QStringLiteral("Annulla")}, 1) != 0)
+            return false;
+    }
+
+    FileDialog &dialog = m_window.problemDialog;
+    dialog.setFileName(m_file);
+    dialog.setFilter(ProblemFile::DialogFilter);
+    dialog.showSave();
+    QDir::setCurrent(ProgramFolder::path());
+    if (dialog.fileName().isEmpty())
+        return false;
+    const QString path = ProblemFile::withExtension(dialog.fileName());
+    if (!mayReplace(path))
+        return false;
+    const QString error = ProblemFile::write(path, m_draft.problem());
+    if (!error.isEmpty()) {
+        notify(error);
+        return false;
+    }
+    m_file = path;
+    m_draft.markSaved();
+    showChange();
+    const QString figureNotice =
+        FigureLocator::bringAlong(m_draft.problem().nomeFigura, m_draft.figureSource(), path);
+    if (!figureNotice.isEmpty())
+        notify(figureNotice, MessageBox::Icon::Information);
+    return true;
+}
+
+// The problem's own file is saved over without a question; any other file
+// that exists is replaced only if the teacher says so.
+bool EditorHandler::mayReplace(const QString &path)
+{
+    if (!QFileInfo(path).isFile() || sameFile(path, m_file))
+        return true;
+    const QString text = QStringLiteral("Il file «%1» esiste già. Vuoi sostituirlo con questo "
+                                        "problema?")
+                             .arg(QDir::toNativeSeparators(path));
+    return ask(text, {QStringLiteral("Sostituisci"), QStringLiteral("Annulla")}, 1) == 0;
+}
+
+// Opens a problem for editing. The screen changes only once a file has been
+// chosen and read whole: a cancelled or refused open leaves the problem on
+// screen as it was.
 void EditorHandler::openClicked()
 {
+    if (!changesSettled())
+        return;
+    m_hints.removeAll();
     FileDialog &dialog = m_window.problemDialog;
     dialog.setFileName(QString());
-    emptyScreen();
     dialog.setFilter(ProblemFile::DialogFilter);
     dialog.showOpen();
     const QString path = dialog.fileName();
@@ -143,32 +255,28 @@ void EditorHandler::openClicked()
 
 void EditorHandler::openFile(const QString &path)
 {
-    emptyScreen();
-    m_window.problemDialog.setFileName(path);
-    read(path);
-}
-
-void EditorHandler::emptyScreen()
-{
+    if (!changesSettled())
+        return;
     m_hints.removeAll();
-    EditorScreen::clear(m_window);
-    m_draft.clear();
+    read(path);
 }
 
 void EditorHandler::read(const QString &path)
 {
     const ReadResult<EditorProblem> result = ProblemFile::readForEditor(path);
     if (!result.problem) {
-        m_window.problemDialog.setFileName(QString());
         notify(result.error);
         return;
     }
+    EditorScreen::clear(m_window);
     const QString figureNotice = EditorScreen::show(m_window, *result.problem, path);
-    m_draft.load(*result.problem);
+    m_draft.load(*result.problem, FigureLocator::locate(result.problem->nomeFigura, path));
+    m_file = path;
+    showChange();
     m_window.txtDati[0]->setFocus();
     // Told last, over the problem already on screen.
     if (!figureNotice.isEmpty())
-        notify(figureNotice);
+        notify(figureNotice, MessageBox::Icon::Information);
 }
 
 std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &window)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editorhints.h"
+#include "messagebox.h"
 #include "modehandler.h"
 #include "problemdraft.h"
 
@@ -15,8 +16,17 @@ class WorkWindow;
 // changes it and shows the change. "Salva" writes the draft, "Apri" reads a
 // problem file into it (ProblemFile reads and writes the file, EditorScreen
 // shows the draft). The hint tooltips come off as the teacher clicks
-// (EditorHints). Whatever goes wrong with a file or a figure is told in a
-// message box, and the editor stays usable with nothing the teacher typed lost.
+// (EditorHints).
+//
+// Nothing the teacher typed is lost without a question: the draft knows
+// whether it differs from the problem last opened, saved or started new (the
+// caption shows it), and "Nuovo", "Apri", opening a file given by name and
+// leaving the window first offer to save it. "Apri" changes the screen only
+// once a file has been read whole. "Salva" first tells what a pupil could
+// never reach or finish, asks before replacing a file that is not the
+// problem's own, and brings the figure's picture along beside the problem
+// file. Whatever goes wrong with a file or a figure is told in a message box,
+// and the editor stays usable.
 class EditorHandler : public ModeHandler {
 public:
     explicit EditorHandler(WorkWindow &window);
@@ -35,17 +45,27 @@ public:
     void openClicked() override;
     void openFile(const QString &path) override;
     void saveClicked() override;
+    bool mayClose() override;
 
     const ProblemDraft &draft() const { return m_draft; }
+    // The problem file opened or saved last; empty for a new problem.
+    QString file() const { return m_file; }
 
 private:
-    void notify(const QString &text);
-    void emptyScreen();
+    void notify(const QString &text, MessageBox::Icon icon = MessageBox::Icon::Warning);
+    int ask(const QString &text, const QStringList &buttons, int defaultButton = 0);
+    // Offers to save unsaved changes; true when the teacher may go on.
+    bool changesSettled();
+    // The whole of "Salva"; true when the problem was written.
+    bool save();
+    bool mayReplace(const QString &path);
     void read(const QString &path);
+    void showChange();
 
     WorkWindow &m_window;
     EditorHints m_hints;
     ProblemDraft m_draft;
+    QString m_file;
 };
 
 std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &window);

@@ -17,7 +17,7 @@ void clear(WorkWindow &window)
     for (QLineEdit *box : window.txtDati)
         box->clear();
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        window.stepFormulaBoxes[i]->clearPicture();
+        window.clearStepFormula(i);
         window.txtRisultato[i]->clear();
     }
 }
@@ -35,7 +35,7 @@ QString show(WorkWindow &window, const EditorProblem &problem, const QString &pr
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
         const std::optional<int> formula = problem.formule[i];
         if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
-            window.stepFormulaBoxes[i]->copyPictureFrom(*window.picFormula(*formula));
+            window.showStepFormula(i, *formula);
     }
     for (int i = 0; i < WorkWindow::SlotCount; ++i)
         window.txtRisultato[i]->setText(problem.risultati[i]);
@@ -49,11 +49,31 @@ QString textOf(const WorkWindow &window)
     return window.txtTesto->document()->toRawText();
 }
 
-QString notAPictureNotice(const QString &path)
+QString notShownNotice(const QString &path, PictureBox::Loading loading)
 {
-    return QStringLiteral("Il file «%1» non è un'immagine che Zenuvio sappia mostrare: la figura "
-                          "non è stata inserita.")
-        .arg(QDir::toNativeSeparators(path));
+    if (loading == PictureBox::Loading::NotAPicture)
+        return QStringLiteral("Il file «%1» non è un'immagine che Zenuvio sappia mostrare: la "
+                              "figura non è stata inserita.")
+            .arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("La figura non è stata inserita: ") +
+           ProblemFigure::whyNotShown(loading, path);
+}
+
+QString largerThanBoxNotice(const WorkWindow &window, const QString &nomeFigura)
+{
+    const PictureBox &box = *window.figureBox;
+    const int border = box.borderWidth();
+    const QSize inside = box.size() - QSize(2 * border, 2 * border);
+    const QSize picture = box.picture().deviceIndependentSize().toSize();
+    if (picture.width() <= inside.width() && picture.height() <= inside.height())
+        return {};
+    return QStringLiteral("La figura «%1» (%2 × %3 punti) è più grande del riquadro della figura "
+                          "(%4 × %5): se ne vedrà solo la parte in alto a sinistra.")
+        .arg(nomeFigura)
+        .arg(picture.width())
+        .arg(picture.height())
+        .arg(inside.width())
+        .arg(inside.height());
 }
 
 } // namespace EditorScreen

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picturebox.h"
 #include "problemfile.h"
 
 #include <QString>
@@ -25,7 +26,11 @@ QString show(WorkWindow &window, const EditorProblem &problem, const QString &pr
 // The problem text as the box holds it, no-break spaces included.
 QString textOf(const WorkWindow &window);
 
-// Italian notice about a figure file that cannot be shown.
-QString notAPictureNotice(const QString &path);
+// Italian notice about a figure file chosen that cannot be shown.
+QString notShownNotice(const QString &path, PictureBox::Loading loading);
+
+// Italian notice about a figure chosen larger than the figure box, or an empty
+// text when it fits.
+QString largerThanBoxNotice(const WorkWindow &window, const QString &nomeFigura);
 
 } // namespace EditorScreen

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
-SingleLineText::SingleLineText(QPlainTextEdit *box) : QObject(box)
+SingleLineText::SingleLineText(QPlainTextEdit *box) : QObject(box), m_box(box)
 {
     box->installEventFilter(this);
 }
@@ -12,8 +12,10 @@ bool SingleLineText::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_box->insertPlainText(QStringLiteral(" "));
             return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,9 +1,13 @@
 #include "figurelocator.h"
 
+#include "fileerror.h"
 #include "programfolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -25,6 +29,24 @@ QString fileIn(const QString &folder, const QString &name)
         found = dir.filePath(entry);
     }
     return found;
+}
+
+bool sameContents(const QString &one, const QString &other)
+{
+    const QFileInfo a(one), b(other);
+    if (a.canonicalFilePath() == b.canonicalFilePath())
+        return true;
+    if (a.size() != b.size())
+        return false;
+    QFile first(one), second(other);
+    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly))
+        return false;
+    while (!first.atEnd()) {
+        constexpr qint64 Chunk = 64 * 1024;
+        if (first.read(Chunk) != second.read(Chunk))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -49,6 +71,43 @@ QString locate(const QString &nomeFigura, const QString &problemFilePath)
     if (!inProgramFolder.isEmpty() || problemFilePath.isEmpty())
         return inProgramFolder;
     return fileIn(QFileInfo(problemFilePath).absolutePath(), nomeFigura);
+}
+
+QString bringAlong(const QString &nomeFigura, const QString &source, const QString &problemFilePath)
+{
+    if (!isSafeName(nomeFigura) || source.isEmpty())
+        return {};
+    const QString notCopied =
+        QStringLiteral("La figura «%1» non è stata copiata accanto al problema: ").arg(nomeFigura);
+    const QString found = locate(nomeFigura, problemFilePath);
+    if (!found.isEmpty()) {
+        if (sameContents(found, source))
+            return {};
+        return notCopied +
+               QStringLiteral("in «%1» c'è già un altro file con quel nome, e il problema mostrerà "
+                              "quello.")
+                   .arg(QDir::toNativeSeparators(found));
+    }
+    const QString target = QDir(QFileInfo(problemFilePath).absolutePath()).filePath(nomeFigura);
+    const QString keptNotice =
+        QStringLiteral(" Il problema la indica, ma aperto da lì non la mostrerà.");
+    if (QFileInfo::exists(target)) {
+        return notCopied +
+               QStringLiteral("«%1» esiste già e non è la figura.")
+                   .arg(QDir::toNativeSeparators(target)) +
+               keptNotice;
+    }
+    if (!QFileInfo(source).isFile()) {
+        return notCopied +
+               QStringLiteral("il file «%1» da cui era stata presa non c'è più.")
+                   .arg(QDir::toNativeSeparators(source)) +
+               keptNotice;
+    }
+    QFile file(source);
+    errno = 0;
+    if (!file.copy(target))
+        return notCopied + FileError::reason(errno, file) + keptNotice;
+    return {};
 }
 
 } // namespace FigureLocator

@@ -17,4 +17,14 @@ bool isSafeName(const QString &name);
 // match being preferred.
 QString locate(const QString &nomeFigura, const QString &problemFilePath);
 
+// At a save, the figure travels with the problem: when locate() would not
+// find it from the problem file's new place, the picture file it was taken
+// from (source, a full path) is copied beside the problem file. Gives an empty
+// text when the figure will be found, otherwise an Italian notice saying why
+// not: another file of that name is found instead, or the copy failed. A
+// figure whose source is unknown (not found when the problem was opened) is
+// left as it is, without a word.
+QString bringAlong(const QString &nomeFigura, const QString &source,
+                   const QString &problemFilePath);
+
 } // namespace FigureLocator

@@ -33,7 +33,20 @@ std::optional<int> ProblemDraft::putFormula(int number)
     return m_selectedStep;
 }
 
+void ProblemDraft::setFigure(const QString &nomeFigura, const QString &source)
+{
+    m_problem.nomeFigura = nomeFigura;
+    m_figureSource = source;
+}
+
 void ProblemDraft::clear()
 {
-    m_problem = EditorProblem();
+    load(EditorProblem());
+}
+
+void ProblemDraft::load(const EditorProblem &problem, const QString &figureSource)
+{
+    m_problem = problem;
+    m_unchanged = problem;
+    m_figureSource = figureSource;
 }

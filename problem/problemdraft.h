@@ -7,6 +7,12 @@
 // The problem a teacher is composing in the editor: the value "Salva" writes,
 // kept in step with the editor's boxes as the teacher types and clicks, and
 // which step is selected to receive the next formula chosen in the panel.
+//
+// The draft also keeps a copy of the problem as it was last opened, saved or
+// started new, so it can tell whether the teacher has changed anything since
+// (isModified), and the full path of the picture file the figure was taken
+// from, which the file itself does not hold (only the figure's bare name), so
+// that a save elsewhere can bring the picture along.
 class ProblemDraft {
 public:
     const EditorProblem &problem() const { return m_problem; }
@@ -15,8 +21,10 @@ public:
     void setText(const QString &text) { m_problem.testo = text; }
     void setDatum(int slot, const QString &text);
     void setResult(int step, const QString &text);
-    // The figure's bare file name; empty for no figure.
-    void setFigure(const QString &nomeFigura) { m_problem.nomeFigura = nomeFigura; }
+    // The figure's bare file name (empty for no figure) and the file it was
+    // taken from.
+    void setFigure(const QString &nomeFigura, const QString &source = QString());
+    QString figureSource() const { return m_figureSource; }
 
     void selectStep(int step);
     // A click on a step's formula box: the step is selected and has no formula.
@@ -25,15 +33,22 @@ public:
     // step is selected (then nothing changes).
     std::optional<int> putFormula(int number);
 
-    // An empty problem ("Nuovo", or "Apri" before its dialog); the selected
-    // step stays selected.
+    // An empty problem ("Nuovo"); the selected step stays selected.
     void clear();
-    // A problem read from a file; the selected step stays selected.
-    void load(const EditorProblem &problem) { m_problem = problem; }
+    // A problem read from a file, its figure found at figureSource (empty when
+    // it was not found); the selected step stays selected.
+    void load(const EditorProblem &problem, const QString &figureSource = QString());
+
+    // Whether the problem differs from the one last opened, saved or started new.
+    bool isModified() const { return !(m_problem == m_unchanged); }
+    // The problem on screen has just been saved.
+    void markSaved() { m_unchanged = m_problem; }
 
 private:
     static bool isSlot(int index) { return index >= 0 && index < ProblemSlotCount; }
 
     EditorProblem m_problem;
+    EditorProblem m_unchanged;
+    QString m_figureSource;
     std::optional<int> m_selectedStep;
 };

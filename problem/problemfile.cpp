@@ -1,18 +1,26 @@
 #include "problemfile.h"
 
 #include "cp1252.h"
+#include "fileerror.h"
+#include "problemflaws.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringList>
+
+#include <cerrno>
 
 namespace {
 
 // No real problem comes near the longest line; the bound keeps a wrong or
-// damaged file from filling the memory. One character is one byte.
-constexpr int MaxLineBytes = ProblemMaxLineLength;
+// damaged file from filling the memory. A line is first gathered as bytes, up
+// to four for each of its characters (UTF-8 at its widest), and measured in
+// characters once decoded.
+constexpr int MaxLineCharacters = ProblemMaxLineLength;
+constexpr int MaxLineBytes = 4 * ProblemMaxLineLength;
 constexpr int ReadChunkBytes = 16 * 1024;
 // Longest piece of a wrong formula line quoted back in a message.
 constexpr int QuotedFieldLength = 40;
@@ -27,11 +35,6 @@ constexpr int FirstRisultatoLine = FirstFormulaLine + ProblemSlotCount;
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-bool isBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
 struct FileLines {
@@ -50,96 +53,240 @@ QString tooShortMessage(const QString &path, int lineCount)
     return start + QStringLiteral("ha solo %1 righe su %2.").arg(lineCount).arg(ProblemLineCount);
 }
 
-// Reads the first 26 lines in chunks, so that neither a huge file nor a file
-// without line ends is ever held in memory beyond one line's bound.
+QString tooLongMessage(const QString &path, int line)
+{
+    return QStringLiteral("Il file «%1» non è un problema di Zenuvio: la riga %2 è più lunga di %3 "
+                          "caratteri.")
+        .arg(shown(path), QString::number(line + 1), QString::number(MaxLineCharacters));
+}
+
+QString invalidMessage(const QString &path, int line, const QString &what)
+{
+    return QStringLiteral("Il file «%1» non è un problema valido: la riga %2 %3")
+        .arg(shown(path), QString::number(line + 1), what);
+}
+
+// Control characters (NUL, tab, the C1 codes...) cannot be typed in a box, so
+// no problem holds them.
+bool isControl(QChar c)
+{
+    return c.category() == QChar::Other_Control;
+}
+
+// "U+0009": how a message names a character that shows nothing.
+QString characterCode(QChar c)
+{
+    return QStringLiteral("U+%1").arg(
+        QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+}
+
+// How the file's text is written: said by a byte-order mark at its start, or,
+// without one, found from its bytes.
+enum class Encoding { EightBit, Utf8, Utf16LE, Utf16BE };
+
+Encoding markedEncoding(const QByteArray &start)
+{
+    if (start.startsWith("\xEF\xBB\xBF"))
+        return Encoding::Utf8;
+    if (start.startsWith("\xFF\xFE"))
+        return Encoding::Utf16LE;
+    if (start.startsWith("\xFE\xFF"))
+        return Encoding::Utf16BE;
+    return Encoding::EightBit;
+}
+
+int markLength(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        return 3;
+    case Encoding::Utf16LE:
+    case Encoding::Utf16BE:
+        return 2;
+    case Encoding::EightBit:
+        break;
+    }
+    return 0;
+}
+
+bool isUtf16(Encoding encoding)
+{
+    return encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE;
+}
+
+// Splits the file into its first 26 lines, still as bytes, reading it in
+// chunks so that neither a huge file nor a file without line ends is ever held
+// in memory beyond one line's bound. A UTF-16 file is split on its 16-bit
+// code units.
+struct Splitter {
+    Encoding encoding = Encoding::EightBit;
+    QList<QByteArray> lines;
+    QByteArray current;
+    bool afterCarriageReturn = false;
+    bool tooLong = false;
+
+    bool full() const { return lines.size() >= ProblemLineCount || tooLong; }
+
+    // Splits what it can of bytes and removes it from there.
+    void take(QByteArray &bytes)
+    {
+        const int unit = isUtf16(encoding) ? 2 : 1;
+        qsizetype i = 0;
+        for (; i + unit <= bytes.size() && !full(); i += unit) {
+            const auto byte = [&](qsizetype k) { return char16_t(uchar(bytes.at(k))); };
+            char16_t value = byte(i);
+            if (encoding == Encoding::Utf16LE)
+                value = char16_t(byte(i) | byte(i + 1) << 8);
+            else if (encoding == Encoding::Utf16BE)
+                value = char16_t(byte(i) << 8 | byte(i + 1));
+            const bool wasAfterCarriageReturn = afterCarriageReturn;
+            afterCarriageReturn = value == u'\r';
+            if (value == u'\n' && wasAfterCarriageReturn)
+                continue; // the LF of a CR LF pair
+            if (value == u'\r' || value == u'\n') {
+                lines.append(current);
+                current.clear();
+            } else if (current.size() >= MaxLineBytes) {
+                tooLong = true;
+            } else {
+                current.append(bytes.constData() + i, unit);
+            }
+        }
+        bytes.remove(0, i);
+    }
+};
+
+// Whether the bytes are UTF-8 throughout, and use it for more than ASCII.
+bool looksLikeUtf8(const QList<QByteArray> &lines)
+{
+    bool beyondAscii = false;
+    for (const QByteArray &line : lines) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
+        const QString decoded = utf8(line);
+        if (utf8.hasError())
+            return false;
+        beyondAscii = beyondAscii || decoded.size() != line.size();
+    }
+    return beyondAscii;
+}
+
+// The text of a line of 16-bit code units; the line may end in half a unit
+// (the last line of a damaged file), which wellFormedUtf16 refuses.
+QString decodeUtf16(const QByteArray &line, Encoding encoding)
+{
+    QString text(line.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t first = uchar(line.at(2 * i)), second = uchar(line.at(2 * i + 1));
+        text[i] = encoding == Encoding::Utf16LE ? QChar(char16_t(first | second << 8))
+                                                : QChar(char16_t(first << 8 | second));
+    }
+    return text;
+}
+
+bool wellFormedUtf16(const QByteArray &line, const QString &text)
+{
+    return line.size() % 2 == 0 && QStringView(text).isValidUtf16();
+}
+
+// The lines as text, or the first message about a line that is not right.
+FileLines decode(const QString &path, const QList<QByteArray> &lines, Encoding encoding)
+{
+    if (encoding == Encoding::EightBit && looksLikeUtf8(lines))
+        encoding = Encoding::Utf8;
+    FileLines result;
+    for (int line = 0; line < lines.size(); ++line) {
+        QString text;
+        bool wellFormed = true;
+        if (encoding == Encoding::Utf8) {
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                          QStringDecoder::Flag::ConvertInitialBom);
+            text = utf8(lines.at(line));
+            wellFormed = !utf8.hasError();
+        } else if (isUtf16(encoding)) {
+            text = decodeUtf16(lines.at(line), encoding);
+            wellFormed = wellFormedUtf16(lines.at(line), text);
+        } else {
+            text = Cp1252::decode(lines.at(line));
+        }
+        if (!wellFormed) {
+            const QString code =
+                encoding == Encoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("UTF-16");
+            return {{},
+                    invalidMessage(path, line,
+                                   QStringLiteral("non è scritta correttamente in %1.").arg(code))};
+        }
+        if (text.size() > MaxLineCharacters)
+            return {{}, tooLongMessage(path, line)};
+        for (const QChar c : text) {
+            if (isControl(c)) {
+                return {{},
+                        invalidMessage(path, line,
+                                       QStringLiteral("contiene un carattere di controllo "
+                                                      "(%1), che in un problema non può stare.")
+                                           .arg(characterCode(c)))};
+            }
+        }
+        result.lines.append(text);
+    }
+    return result;
+}
+
 FileLines readLines(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
         return {{},
                 QStringLiteral("«%1» è una cartella, non un file di problema.").arg(shown(path))};
+    if (!info.exists())
+        return {{}, QStringLiteral("Il file «%1» non esiste.").arg(shown(path))};
+    const QString cannotOpen = QStringLiteral("Impossibile aprire il file «%1»: ").arg(shown(path));
+    // A pipe or a device would block or never end: only regular files are read.
+    if (!info.isFile())
+        return {{}, cannotOpen + FileError::notARegularFile()};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!info.exists())
-            return {{}, QStringLiteral("Il file «%1» non esiste.").arg(shown(path))};
-        return {{},
-                QStringLiteral("Impossibile aprire il file «%1»: %2")
-                    .arg(shown(path), file.errorString())};
-    }
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, cannotOpen + FileError::reason(errno, file)};
 
-    QList<QByteArray> lines;
-    QByteArray current;
-    bool afterCarriageReturn = false;
+    Splitter splitter;
+    QByteArray pending; // read, not yet split
+    bool markRead = false;
+    bool ended = false;
     char chunk[ReadChunkBytes];
-    while (lines.size() < ProblemLineCount) {
+    while (!ended && !splitter.full()) {
+        errno = 0;
         const qint64 count = file.read(chunk, sizeof chunk);
         if (count < 0) {
             return {{},
-                    QStringLiteral("Impossibile leggere il file «%1»: %2")
-                        .arg(shown(path), file.errorString())};
+                    QStringLiteral("Impossibile leggere il file «%1»: ").arg(shown(path)) +
+                        FileError::reason(errno, file)};
         }
-        if (count == 0)
-            break;
-        for (qint64 i = 0; i < count && lines.size() < ProblemLineCount; ++i) {
-            const char byte = chunk[i];
-            const bool wasAfterCarriageReturn = afterCarriageReturn;
-            afterCarriageReturn = byte == '\r';
-            if (byte == '\n' && wasAfterCarriageReturn)
-                continue; // the LF of a CR LF pair
-            if (byte == '\r' || byte == '\n') {
-                lines.append(current);
-                current.clear();
-            } else if (current.size() >= MaxLineBytes) {
-                return {{},
-                        QStringLiteral("Il file «%1» non è un problema di Zenuvio: la riga %2 "
-                                       "è più lunga di %3 caratteri.")
-                            .arg(shown(path), QString::number(lines.size() + 1),
-                                 QString::number(MaxLineBytes))};
-            } else {
-                current.append(byte);
-            }
+        ended = count == 0;
+        pending.append(chunk, count);
+        if (!markRead) {
+            if (pending.size() < 3 && !ended)
+                continue;
+            splitter.encoding = markedEncoding(pending);
+            pending.remove(0, markLength(splitter.encoding));
+            markRead = true;
         }
+        splitter.take(pending);
     }
+    if (splitter.tooLong)
+        return {{}, tooLongMessage(path, splitter.lines.size())};
     // The last line of a file may lack its line end.
-    if (lines.size() < ProblemLineCount && !current.isEmpty())
-        lines.append(current);
-    if (lines.size() < ProblemLineCount)
-        return {{}, tooShortMessage(path, lines.size())};
-
-    FileLines result;
-    for (const QByteArray &line : lines)
-        result.lines.append(Cp1252::decode(line));
-    return result;
+    splitter.current += pending;
+    if (splitter.lines.size() < ProblemLineCount && !splitter.current.isEmpty())
+        splitter.lines.append(splitter.current);
+    if (splitter.lines.size() < ProblemLineCount)
+        return {{}, tooShortMessage(path, splitter.lines.size())};
+    return decode(path, splitter.lines, splitter.encoding);
 }
 
-template <class Problem> Problem withTexts(const QStringList &lines)
+bool isBlank(QChar c)
 {
-    Problem problem;
-    problem.testo = lines.at(TestoLine);
-    problem.nomeFigura = lines.at(FiguraLine);
-    for (int i = 0; i < ProblemSlotCount; ++i) {
-        problem.dati[i] = lines.at(FirstDatoLine + i);
-        problem.risultati[i] = lines.at(FirstRisultatoLine + i);
-    }
-    return problem;
-}
-
-// The formula number a field names: plain decimal digits worth 0..138.
-// Leading zeros are tolerated, and the value is checked digit by digit so
-// that no length of field can overflow it.
-std::optional<int> formulaNumber(const QString &field)
-{
-    if (field.isEmpty())
-        return std::nullopt;
-    int value = 0;
-    for (const QChar c : field) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - '0');
-        if (value > HighestFormulaNumber)
-            return std::nullopt;
-    }
-    return value;
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
 QString quotedForMessage(const QString &text)
@@ -162,13 +309,42 @@ QString slotName(int line)
     return QStringLiteral("risultato %1").arg(line - FirstRisultatoLine + 1);
 }
 
-// Names the characters that Windows-1252 cannot hold and where they are.
-QString unencodableMessage(const QString &path, const QStringList &lines)
+// The distinct characters of text that cannot go into a problem file, in
+// order of first appearance: those Windows-1252 cannot hold, and control
+// characters, which no reader takes.
+QString unwritable(const QString &text)
+{
+    const QString unencodable = Cp1252::unencodable(text);
+    QString found;
+    for (int i = 0; i < text.size(); ++i) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        const bool refused =
+            unencodable.contains(character) || (!pair && isControl(character.at(0)));
+        if (refused && !found.contains(character))
+            found += character;
+        if (pair)
+            ++i;
+    }
+    return found;
+}
+
+// A character as a message quotes it: a control character, which shows
+// nothing, by its code.
+QString quotedCharacter(const QString &character)
+{
+    if (character.size() == 1 && isControl(character.at(0)))
+        return QStringLiteral("«%1»").arg(characterCode(character.at(0)));
+    return QStringLiteral("«%1»").arg(character);
+}
+
+// Names the characters that cannot be written and where they are.
+QString unwritableMessage(const QString &path, const QStringList &lines)
 {
     QString characters;
     QStringList places;
     for (int line = 0; line < lines.size(); ++line) {
-        const QString found = Cp1252::unencodable(lines.at(line));
+        const QString found = unwritable(lines.at(line));
         if (found.isEmpty())
             continue;
         places.append(QStringLiteral("nel ") + slotName(line));
@@ -176,11 +352,11 @@ QString unencodableMessage(const QString &path, const QStringList &lines)
     }
     if (places.isEmpty())
         return {};
-    const QString distinct = Cp1252::unencodable(characters);
+    const QString distinct = unwritable(characters);
     QStringList quoted;
     for (int i = 0; i < distinct.size(); ++i) {
         const bool pair = distinct.at(i).isHighSurrogate() && i + 1 < distinct.size();
-        quoted.append(QStringLiteral("«%1»").arg(distinct.mid(i, pair ? 2 : 1)));
+        quoted.append(quotedCharacter(distinct.mid(i, pair ? 2 : 1)));
         if (pair)
             ++i;
     }
@@ -226,23 +402,43 @@ QString saveFailedMessage(const QString &path, const QString &reason)
 
 namespace ProblemFile {
 
+std::optional<int> formulaNumber(const QString &field)
+{
+    if (field.isEmpty())
+        return std::nullopt;
+    // Checked digit by digit, so that no length of field can overflow it.
+    int value = 0;
+    for (const QChar c : field) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+        if (value > HighestFormulaNumber)
+            return std::nullopt;
+    }
+    return value;
+}
+
 ReadResult<EditorProblem> readForEditor(const QString &path)
 {
     const FileLines file = readLines(path);
     if (!file.error.isEmpty())
         return {std::nullopt, file.error};
-    auto problem = withTexts<EditorProblem>(file.lines);
+    EditorProblem problem;
+    problem.testo = file.lines.at(TestoLine);
+    problem.nomeFigura = file.lines.at(FiguraLine);
     for (int i = 0; i < ProblemSlotCount; ++i) {
+        problem.dati[i] = file.lines.at(FirstDatoLine + i);
+        problem.risultati[i] = file.lines.at(FirstRisultatoLine + i);
         const int line = FirstFormulaLine + i;
         const QString field = readField(file.lines.at(line));
         problem.formule[i] = formulaNumber(field);
         if (!field.isEmpty() && !problem.formule[i]) {
             return {std::nullopt,
-                    QStringLiteral("Il file «%1» non è un problema valido: la riga %2 dovrebbe "
-                                   "contenere il numero di una formula (da 0 a %3) o niente, ma "
-                                   "contiene «%4».")
-                        .arg(shown(path), QString::number(line + 1),
-                             QString::number(HighestFormulaNumber), quotedForMessage(field))};
+                    invalidMessage(
+                        path, line,
+                        QStringLiteral("dovrebbe contenere il numero di una formula (da "
+                                       "0 a %1) o niente, ma contiene «%2».")
+                            .arg(QString::number(HighestFormulaNumber), quotedForMessage(field)))};
         }
     }
     return {problem, {}};
@@ -250,13 +446,24 @@ ReadResult<EditorProblem> readForEditor(const QString &path)
 
 ReadResult<SolvingProblem> readForSolving(const QString &path)
 {
-    const FileLines file = readLines(path);
-    if (!file.error.isEmpty())
-        return {std::nullopt, file.error};
-    auto problem = withTexts<SolvingProblem>(file.lines);
+    const ReadResult<EditorProblem> read = readForEditor(path);
+    if (!read.problem)
+        return {std::nullopt, read.error};
+    const EditorProblem &problem = *read.problem;
+    QStringList stops;
+    for (const ProblemFlaws::Flaw &flaw : ProblemFlaws::find(problem))
+        if (flaw.stopsThePupil)
+            stops.append(flaw.text);
+    if (!stops.isEmpty()) {
+        return {std::nullopt,
+                QStringLiteral("Il problema del file «%1» non si può risolvere fino in fondo: %2.")
+                    .arg(shown(path), stops.join(QStringLiteral("; ")))};
+    }
+    SolvingProblem solving{problem.testo, problem.nomeFigura, problem.dati, {}, problem.risultati};
     for (int i = 0; i < ProblemSlotCount; ++i)
-        problem.formule[i] = readField(file.lines.at(FirstFormulaLine + i));
-    return {problem, {}};
+        if (const std::optional<int> formula = problem.formule[i])
+            solving.formule[i] = QString::number(*formula);
+    return {solving, {}};
 }
 
 QString write(const QString &path, const EditorProblem &problem)
@@ -267,22 +474,24 @@ QString write(const QString &path, const EditorProblem &problem)
     const QString numberError = fileLines(problem, lines);
     if (!numberError.isEmpty())
         return numberError;
-    const QString encodingError = unencodableMessage(path, lines);
-    if (!encodingError.isEmpty())
-        return encodingError;
+    const QString characterError = unwritableMessage(path, lines);
+    if (!characterError.isEmpty())
+        return characterError;
     // A file the readers would refuse must not be written in the first place.
     for (int line = 0; line < lines.size(); ++line) {
-        if (lines.at(line).size() > MaxLineBytes) {
+        if (lines.at(line).size() > MaxLineCharacters) {
             return QStringLiteral(
                        "Il problema non è stato salvato in «%1»: il %2 è più lungo di %3 "
                        "caratteri.")
-                .arg(shown(path), slotName(line), QString::number(MaxLineBytes));
+                .arg(shown(path), slotName(line), QString::number(MaxLineCharacters));
         }
     }
 
     const QFileInfo target(path);
     if (target.isDir())
         return saveFailedMessage(path, QStringLiteral("esiste già una cartella con questo nome."));
+    if (target.exists() && !target.isFile())
+        return saveFailedMessage(path, FileError::notARegularFile());
     if (!target.absoluteDir().exists()) {
         return saveFailedMessage(
             path, QStringLiteral("la cartella «%1» non esiste.").arg(shown(target.absolutePath())));
@@ -291,17 +500,35 @@ QString write(const QString &path, const EditorProblem &problem)
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += Cp1252::encode(line) + "\r\n";
+    // Unbuffered, so that a write the disk cannot take fails here, with the
+    // system's reason, and not later inside commit(), which would then report
+    // success over a cut file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return saveFailedMessage(path, file.errorString());
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return saveFailedMessage(path, FileError::reason(errno, file));
+    errno = 0;
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = FileError::reason(errno, file);
         file.cancelWriting();
         return saveFailedMessage(path, reason);
     }
+    errno = 0;
     if (!file.commit())
-        return saveFailedMessage(path, file.errorString());
+        return saveFailedMessage(path, FileError::reason(errno, file));
     return {};
+}
+
+QString withExtension(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (name.isEmpty())
+        return path;
+    if (name.endsWith(QLatin1Char('.')))
+        return path + QStringLiteral("znv");
+    if (!name.contains(QLatin1Char('.')))
+        return path + QStringLiteral(".znv");
+    return path;
 }
 
 QString readField(const QString &line)

@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-gtk-platformtheme
-    fonts-liberation2 fonts-comic-neue qt6-translations-l10n
-    xvfb xauth xdotool x11-utils imagemagick
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-gtk-platformtheme qt6-translations-l10n
+    fonts-liberation2 fonts-comic-neue
+    xvfb xauth xdotool x11-utils imagemagick openbox orca
     python3 python3-pyatspi at-spi2-core dbus dbus-x11
     clang clang-format libclang-rt-14-dev libbenchmark-dev git
     desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin

@@ -29,6 +29,7 @@ void SolverHandler::openClicked()
 {
     // Whatever happens next, the problem shown so far is gone.
     show(m_session.emptyWindow());
+    m_window.showProblemFile(QString());
 
     // The dialog keeps its file name, so it proposes the problem opened last.
     FileDialog &dialog = m_window.problemDialog;
@@ -45,13 +46,15 @@ void SolverHandler::openClicked()
 void SolverHandler::openFile(const QString &path)
 {
     show(m_session.emptyWindow());
+    m_window.showProblemFile(QString());
     m_window.problemDialog.setFileName(path);
     read(path);
 }
 
 void SolverHandler::read(const QString &path)
 {
-    // The problem is taken only once the file has been read whole.
+    // The problem is taken only once the file has been read whole, and only
+    // if the pupil can finish it.
     const ReadResult<SolvingProblem> result = ProblemFile::readForSolving(path);
     if (!result.problem) {
         emptyWindow();
@@ -63,6 +66,7 @@ void SolverHandler::read(const QString &path)
     m_window.txtTesto->setReadOnly(true);
     const QString figureNotice = showFigure(result.problem->nomeFigura, path);
     show(m_session.open(*result.problem));
+    m_window.showProblemFile(path);
     // Told once the problem is on screen, behind the notice.
     if (!figureNotice.isEmpty())
         MessageBox::show(MessageBox::Icon::Information, NoticeTitle, figureNotice, &m_window);
@@ -136,21 +140,15 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         w.txtRisultato[i]->setVisible(true);
     if (outcome.panelOn)
         w.formulaPanel->setSwitchedOn(*outcome.panelOn);
-    if (outcome.emptySlot) {
-        // "Vuoto.gif" is read from the program's folder each time; without it
-        // the slot simply stays empty.
-        PictureBox *slot = w.stepFormulaBoxes[*outcome.emptySlot];
-        slot->loadPicture(ProgramFolder::file(EmptySlotPicture));
-        slot->setAccessibleDescription(QStringLiteral("Formula da scegliere"));
-    }
-    if (outcome.formulaShown) {
-        PictureBox *slot = w.stepFormulaBoxes[outcome.formulaShown->step];
-        const PictureBox &formula = *w.picFormula(outcome.formulaShown->formula);
-        slot->copyPictureFrom(formula);
-        slot->setAccessibleDescription(formula.accessibleName());
-    }
+    // "Vuoto.gif" is read from the program's folder each time.
+    if (outcome.emptySlot)
+        w.showStepWaitingForFormula(*outcome.emptySlot, ProgramFolder::file(EmptySlotPicture));
+    if (outcome.formulaShown)
+        w.showStepFormula(outcome.formulaShown->step, outcome.formulaShown->formula);
     if (QWidget *target = box(outcome.focus, outcome.focusIndex))
         target->setFocus(Qt::OtherFocusReason);
+    if (outcome.hint)
+        w.announce(*outcome.hint);
 }
 
 QWidget *SolverHandler::box(SolvingOutcome::Box kind, int index) const

@@ -14,5 +14,8 @@ inline const QColor darkBlue(0, 0, 192);
 inline const QColor purple(192, 0, 192);
 // The work window's hint labels.
 inline const QColor red(255, 0, 0);
+// Lettering of what is switched off (the formula panel's tab captions): grey,
+// and still dark enough to read.
+inline const QColor dimmedInk(64, 64, 64);
 
 } // namespace Colours

@@ -3,38 +3,20 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
+const QString LastFolderKey = QStringLiteral("dialogs/lastFolder");
+
 class QtFileDialogBackend : public FileDialogBackend {
 public:
-    QString askOpen(QWidget *parent, const QString &proposed, const QString &nameFilter) override
-    {
-        return ask(parent, proposed, nameFilter, QFileDialog::AcceptOpen);
-    }
-    QString askSave(QWidget *parent, const QString &proposed, const QString &nameFilter) override
-    {
-        return ask(parent, proposed, nameFilter, QFileDialog::AcceptSave);
-    }
-
-private:
-    static QString ask(QWidget *parent, const QString &proposed, const QString &nameFilter,
-                       QFileDialog::AcceptMode mode)
+    QString ask(QWidget *parent, const FileDialogRequest &request) override
     {
         QFileDialog dialog(parent);
-        // Qt's own dialog looks and behaves the same on every desktop.
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setAcceptMode(mode);
-        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                           : QFileDialog::AnyFile);
-        if (!nameFilter.isEmpty())
-            dialog.setNameFilter(nameFilter);
-        if (!proposed.isEmpty()) {
-            const QFileInfo info(proposed);
-            if (info.isAbsolute())
-                dialog.setDirectory(info.absolutePath());
-            dialog.selectFile(info.fileName());
-        }
+        FileDialog::setUp(dialog, request);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
@@ -47,6 +29,12 @@ std::shared_ptr<FileDialogBackend> &currentBackend()
     return backend;
 }
 
+bool sameFolder(const QString &one, const QString &other)
+{
+    return !one.isEmpty() && !other.isEmpty() &&
+           QFileInfo(one).canonicalFilePath() == QFileInfo(other).canonicalFilePath();
+}
+
 } // namespace
 
 FileDialog::FileDialog(QWidget *parent) : m_parent(parent) {}
@@ -56,16 +44,43 @@ QString FileDialog::fileTitle() const
     return QFileInfo(m_fileName).fileName();
 }
 
+void FileDialog::addShortcut(const QString &folder)
+{
+    if (!folder.isEmpty())
+        m_shortcuts.append(folder);
+}
+
+QString FileDialog::startFolder() const
+{
+    const QFileInfo proposed(m_fileName);
+    if (!m_fileName.isEmpty() && proposed.isAbsolute() && proposed.absoluteDir().exists())
+        return proposed.absolutePath();
+    const QString last = QSettings().value(LastFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir() && !sameFolder(last, m_programFolder))
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void FileDialog::show(bool forSaving)
+{
+    const FileDialogRequest request{forSaving, m_fileName, toNameFilter(m_filter), startFolder(),
+                                    m_shortcuts};
+    m_fileName = backend().ask(m_parent, request);
+    if (!m_fileName.isEmpty())
+        QSettings().setValue(LastFolderKey, QFileInfo(m_fileName).absolutePath());
+}
+
 void FileDialog::showOpen()
 {
-    m_fileName = backend().askOpen(m_parent, m_fileName, toNameFilter(m_filter));
+    show(false);
     if (!m_fileName.isEmpty())
         QDir::setCurrent(QFileInfo(m_fileName).absolutePath());
 }
 
 void FileDialog::showSave()
 {
-    m_fileName = backend().askSave(m_parent, m_fileName, toNameFilter(m_filter));
+    show(true);
 }
 
 QString FileDialog::toNameFilter(const QString &filter)
@@ -78,6 +93,27 @@ QString FileDialog::toNameFilter(const QString &filter)
     if (label.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')))
         return label;
     return label + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+void FileDialog::setUp(QFileDialog &dialog, const FileDialogRequest &request)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.nameFilter.isEmpty())
+        dialog.setNameFilter(request.nameFilter);
+    QList<QUrl> sideBar = dialog.sidebarUrls();
+    for (const QString &folder : request.shortcuts) {
+        const QUrl url = QUrl::fromLocalFile(folder);
+        if (!sideBar.contains(url))
+            sideBar.append(url);
+    }
+    dialog.setSidebarUrls(sideBar);
+    if (!request.startFolder.isEmpty())
+        dialog.setDirectory(request.startFolder);
+    if (!request.proposed.isEmpty())
+        dialog.selectFile(QFileInfo(request.proposed).fileName());
 }
 
 FileDialog::BackendOverride::BackendOverride(std::shared_ptr<FileDialogBackend> backend)

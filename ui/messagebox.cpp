@@ -1,11 +1,13 @@
 #include "messagebox.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 struct Recorder {
     bool on = false;
     QList<MessageBox::Shown> shown;
+    QStringList answers;
 };
 
 Recorder &recorder()
@@ -23,6 +25,8 @@ QMessageBox::Icon toQt(MessageBox::Icon icon)
         return QMessageBox::Warning;
     case MessageBox::Icon::Critical:
         return QMessageBox::Critical;
+    case MessageBox::Icon::Question:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -31,23 +35,53 @@ QMessageBox::Icon toQt(MessageBox::Icon icon)
 void MessageBox::show(Icon icon, const QString &title, const QString &text, QWidget *parent)
 {
     if (recorder().on) {
-        recorder().shown.append({icon, title, text});
+        recorder().shown.append({icon, title, text, {}});
         return;
     }
     QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
+int MessageBox::ask(Icon icon, const QString &title, const QString &text,
+                    const QStringList &buttons, QWidget *parent, int defaultButton)
+{
+    const int last = int(buttons.size()) - 1;
+    if (recorder().on) {
+        recorder().shown.append({icon, title, text, buttons});
+        if (recorder().answers.isEmpty())
+            return last;
+        const int chosen = int(buttons.indexOf(recorder().answers.takeFirst()));
+        return chosen < 0 ? last : chosen;
+    }
+    QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, parent);
+    QList<QPushButton *> pushButtons;
+    for (int i = 0; i <= last; ++i) {
+        const QMessageBox::ButtonRole role = i == 0      ? QMessageBox::AcceptRole
+                                             : i == last ? QMessageBox::RejectRole
+                                                         : QMessageBox::DestructiveRole;
+        pushButtons.append(box.addButton(buttons.at(i), role));
+    }
+    if (!pushButtons.isEmpty()) {
+        box.setDefaultButton(pushButtons.value(defaultButton, pushButtons.first()));
+        box.setEscapeButton(pushButtons.last());
+    }
+    box.exec();
+    const int chosen = int(pushButtons.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
+    return chosen < 0 ? last : chosen;
+}
+
 MessageBox::Recording::Recording()
 {
     recorder().on = true;
     recorder().shown.clear();
+    recorder().answers.clear();
 }
 
 MessageBox::Recording::~Recording()
 {
     recorder().on = false;
     recorder().shown.clear();
+    recorder().answers.clear();
 }
 
 const QList<MessageBox::Shown> &MessageBox::Recording::shown() const
@@ -58,4 +92,14 @@ const QList<MessageBox::Shown> &MessageBox::Recording::shown() const
 void MessageBox::Recording::clear()
 {
     recorder().shown.clear();
+}
+
+void MessageBox::Recording::answer(const QString &button)
+{
+    recorder().answers.append(button);
+}
+
+int MessageBox::Recording::pendingAnswers() const
+{
+    return int(recorder().answers.size());
 }

@@ -6,20 +6,29 @@
 class QWidget;
 
 // Every message box of the program is shown through here. While a test holds
-// a Recording, the boxes are noted instead of shown, so no test ever waits on
-// a modal dialog. All boxes of the program have the single button OK.
+// a Recording, the boxes are noted instead of shown, and questions take the
+// answers the test scripted, so no test ever waits on a modal dialog.
+//
+// A notice has the single button OK. A question offers buttons with the
+// program's own Italian texts: the last is the one that leaves everything as
+// it was, which Escape and the frame's close button choose too; Enter chooses
+// the default one, the first unless said otherwise.
 class MessageBox {
 public:
-    enum class Icon { Information, Warning, Critical };
+    enum class Icon { Information, Warning, Critical, Question };
 
     struct Shown {
         Icon icon;
         QString title;
         QString text;
+        QStringList buttons; // empty for a notice
     };
 
     static void show(Icon icon, const QString &title, const QString &text,
                      QWidget *parent = nullptr);
+    // Gives the index of the button chosen.
+    static int ask(Icon icon, const QString &title, const QString &text, const QStringList &buttons,
+                   QWidget *parent = nullptr, int defaultButton = 0);
 
     // For tests: from its making to its end, boxes are noted instead of shown.
     class Recording {
@@ -31,5 +40,10 @@ public:
 
         const QList<Shown> &shown() const;
         void clear();
+        // The next question is answered with the button of this text. A
+        // question nobody scripted, or whose buttons lack the text, is
+        // answered with its last button, which leaves things as they were.
+        void answer(const QString &button);
+        int pendingAnswers() const;
     };
 };

@@ -1,6 +1,8 @@
 #include "picturebox.h"
 
+#include <QFileInfo>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,16 +12,25 @@ PictureBox::PictureBox(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-bool PictureBox::loadPicture(const QString &path)
+PictureBox::Loading PictureBox::load(const QString &path)
 {
+    clearPicture();
+    const QFileInfo file(path);
+    if (!file.exists())
+        return Loading::Missing;
+    if (!file.isFile())
+        return Loading::NotARegularFile;
     QImageReader reader(path);
+    // Megabytes a picture of MaxPixels takes, with room to spare.
+    reader.setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024)) * 2);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
+        return Loading::TooLarge;
     const QImage image = reader.read();
-    if (image.isNull()) {
-        clearPicture();
-        return false;
-    }
+    if (image.isNull())
+        return Loading::NotAPicture;
     setPicture(QPixmap::fromImage(image));
-    return true;
+    return Loading::Done;
 }
 
 void PictureBox::setPicture(const QPixmap &picture)
@@ -68,21 +79,36 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect all = rect();
-    painter.fillRect(all, m_backColor);
+    // Switched off, the box turns a light grey, lighter for a lighter colour:
+    // its colour goes, its black lettering keeps its contrast.
+    const QColor back =
+        isEnabled() ? m_backColor : QColor::fromHsl(0, 0, 128 + m_backColor.lightness() / 2);
+    painter.fillRect(all, back);
 
     const int border = borderWidth();
     const QRect inside = all.adjusted(border, border, -border, -border);
     if (!m_picture.isNull()) {
         painter.save();
         painter.setClipRect(inside);
+        // At a larger size a picture of ordinary pixels is scaled smoothly.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(inside.topLeft(), m_picture);
         painter.restore();
     }
 
-    // A box that takes no click (the formula panel switched off) looks faded.
-    if (!isEnabled())
-        painter.fillRect(inside, QColor(192, 192, 192, 140));
+    drawBorder(painter);
+    // The focus: a frame two pixels wide in the highlight colour, inside the
+    // border, plain to see on every box colour.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(inside).adjusted(1, 1, -1, -1));
+    }
+}
 
+void PictureBox::drawBorder(QPainter &painter)
+{
+    const QRect all = rect();
     if (m_borderStyle == BorderStyle::None)
         return;
     if (m_appearance == Appearance::Flat) {
@@ -107,13 +133,37 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.setPen(pal.color(QPalette::Midlight));
     painter.drawLine(1, b - 1, r - 1, b - 1);
     painter.drawLine(r - 1, 1, r - 1, b - 1);
+}
 
-    if (hasFocus()) {
-        QPen pen(pal.color(QPalette::Highlight));
-        pen.setStyle(Qt::DotLine);
-        painter.setPen(pen);
-        painter.drawRect(inside.adjusted(0, 0, -1, -1));
+void PictureBox::click()
+{
+    emit clicked();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            emit clicked();
+            emit keyActivated();
+        }
+        return;
     }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

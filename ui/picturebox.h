@@ -8,7 +8,11 @@
 // the box, on its background colour (which shows through a GIF's transparent
 // pixels). It can be emptied, take the keyboard focus, and take a copy of
 // another box's picture; its border is none or a fixed single line, drawn flat
-// or sunken in 3-D.
+// or sunken in 3-D. It is clicked with the mouse, or, when it has the focus
+// (shown by a frame in the highlight colour), with Space or Enter; to
+// assistive technology it is a push button. While it is disabled (the formula
+// panel switched off) its background loses its colour but its picture keeps
+// its ink, so it stays legible.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -18,9 +22,17 @@ public:
 
     explicit PictureBox(QWidget *parent = nullptr);
 
-    // Loads a GIF or JPEG file. A file that is missing or cannot be read as a
-    // picture leaves the box empty and gives false.
-    bool loadPicture(const QString &path);
+    // How loading a picture file went.
+    enum class Loading { Done, Missing, NotARegularFile, TooLarge, NotAPicture };
+    // Pictures larger than this (in pixels) are refused before they are
+    // decoded: the boxes show a few hundred pixels across, and a small file
+    // may claim a picture that would take hundreds of megabytes.
+    static constexpr qint64 MaxPixels = 4'000'000;
+
+    // Loads a GIF or JPEG file. Only a regular file is read (a pipe or a
+    // device would block). Anything but Done leaves the box empty.
+    Loading load(const QString &path);
+    bool loadPicture(const QString &path) { return load(path) == Loading::Done; }
     void setPicture(const QPixmap &picture);
     void clearPicture();
     void copyPictureFrom(const PictureBox &other);
@@ -34,15 +46,26 @@ public:
     // Width of the frame on each side, in pixels.
     int borderWidth() const;
 
+public slots:
+    // As a click with the mouse.
+    void click();
+
 signals:
     void clicked();
+    // The box was clicked with Space or Enter; comes right after clicked().
+    void keyActivated();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void drawBorder(QPainter &painter);
+
     QPixmap m_picture;
     QColor m_backColor;
     BorderStyle m_borderStyle = BorderStyle::FixedSingle;

@@ -1,5 +1,8 @@
 #include "tabpanel.h"
 
+#include "colours.h"
+
+#include <QApplication>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPainter>
@@ -110,6 +113,7 @@ void TabPanel::setCaptionColour(const QColor &colour)
         QPalette pal = tab->palette();
         pal.setColor(QPalette::Active, QPalette::ButtonText, colour);
         pal.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
+        pal.setColor(QPalette::Disabled, QPalette::ButtonText, Colours::dimmedInk);
         tab->setPalette(pal);
     }
 }
@@ -118,6 +122,9 @@ void TabPanel::selectTab(int tab)
 {
     if (tab == m_current)
         return;
+    // The focus on a box of the page going away moves to the new page.
+    const bool focusOnPage = m_current >= 0 && QApplication::focusWidget() &&
+                             m_pages.at(m_current)->isAncestorOf(QApplication::focusWidget());
     if (m_current >= 0) {
         m_pages.at(m_current)->setVisible(false);
         m_captions.at(m_current)->update();
@@ -126,28 +133,74 @@ void TabPanel::selectTab(int tab)
     m_captions.at(tab)->setChecked(true);
     m_pages.at(tab)->setVisible(true);
     emit currentTabChanged(tab);
+    if (focusOnPage)
+        focusFirstOnPage();
+}
+
+QList<QWidget *> TabPanel::focusableOnPage() const
+{
+    QList<QWidget *> boxes;
+    if (m_current < 0)
+        return boxes;
+    for (QWidget *child : m_pages.at(m_current)->findChildren<QWidget *>()) {
+        if (child->isVisibleTo(this) && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus))
+            boxes << child;
+    }
+    // Reading order: row by row from the top, left to right within a row.
+    std::sort(boxes.begin(), boxes.end(), [](QWidget *a, QWidget *b) {
+        const QPoint pa = a->pos(), pb = b->pos();
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    return boxes;
+}
+
+bool TabPanel::focusFirstOnPage()
+{
+    const QList<QWidget *> boxes = focusableOnPage();
+    if (boxes.isEmpty())
+        return false;
+    boxes.first()->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void TabPanel::keyPressEvent(QKeyEvent *event)
 {
+    const int key = event->key();
+    // Ctrl+Tab and Ctrl+Shift+Tab bring the next or the previous tab to the
+    // front, wherever the focus is in the panel.
+    if ((event->modifiers() & Qt::ControlModifier) &&
+        (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
+        const bool back = key == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+        selectTab((m_current + (back ? count() - 1 : 1)) % count());
+        return;
+    }
     int step = 0;
-    switch (event->key()) {
+    switch (key) {
     case Qt::Key_Left:
+    case Qt::Key_Up:
         step = -1;
         break;
     case Qt::Key_Right:
-        step = 1;
-        break;
-    case Qt::Key_Up:
-        step = -m_tabsPerRow;
-        break;
     case Qt::Key_Down:
-        step = m_tabsPerRow;
+        step = 1;
         break;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
+    // On a box of the page the arrows go from box to box in reading order.
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && focused != this && isAncestorOf(focused)) {
+        const QList<QWidget *> boxes = focusableOnPage();
+        const int at = boxes.indexOf(focused);
+        if (at >= 0 && at + step >= 0 && at + step < boxes.size())
+            boxes.at(at + step)->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    // On the tab strip they change the tab: left and right along a row, up
+    // and down from row to row.
+    if (key == Qt::Key_Up || key == Qt::Key_Down)
+        step *= m_tabsPerRow;
     const int target = m_current + step;
     if (target >= 0 && target < count())
         selectTab(target);

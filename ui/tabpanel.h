@@ -20,9 +20,12 @@ protected:
 
 // A tab panel whose captions stand in rows of a fixed number of tabs above one
 // page area, as the formula panel needs (twelve tabs in six rows of two). The
-// current tab changes only when the user clicks a caption; the program never
-// sets it. The panel has an on/off switch: while it is off it stays in view,
-// drawn disabled, and nothing on it (captions or pages) takes a click.
+// current tab changes only when the user clicks a caption or uses the keys
+// (the arrows on the focused tab strip, Ctrl+Tab and Ctrl+Shift+Tab anywhere
+// in the panel); the program never sets it. On the boxes of a page the arrows
+// move the focus from box to box in reading order. The panel has an on/off
+// switch: while it is off it stays in view, drawn disabled, and nothing on it
+// (captions or pages) takes a click.
 class TabPanel : public QWidget {
     Q_OBJECT
 
@@ -46,6 +49,10 @@ public:
     // Top of the page area, below the rows of captions.
     int pageTop() const;
 
+    // Gives the focus to the first box of the current page, in reading order;
+    // false when it has none that can take it.
+    bool focusFirstOnPage();
+
     void setPageColour(const QColor &colour);
     void setCaptionColour(const QColor &colour);
 
@@ -62,6 +69,7 @@ protected:
 
 private:
     void selectTab(int tab);
+    QList<QWidget *> focusableOnPage() const;
     void layoutChildren();
 
     int m_tabsPerRow;

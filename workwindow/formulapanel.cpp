@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "formulacatalogue.h"
 #include "formulapictures.h"
+#include "formulawords.h"
 #include "picturebox.h"
 #include "problemfile.h"
 #include "workwindowlayout.h"
@@ -26,13 +27,21 @@ FormulaPanel::FormulaPanel(QWidget *parent)
         box->setProperty("index", entry.number);
         box->setBackColor(QColor::fromRgb(FormulaCatalogue::kindColour(entry.kind)));
         box->setAccessibleName(QString::fromUtf8(entry.formula));
+        box->setAccessibleDescription(spokenFormula(entry.number));
         placeOnPage(entry.tab, box, WorkWindowLayout::picFormula(entry.row, entry.column));
         const int number = entry.number;
         connect(box, &PictureBox::clicked, this, [this, number] { emit formulaClicked(number); });
+        connect(box, &PictureBox::keyActivated, this,
+                [this, number] { emit formulaKeyActivated(number); });
         m_boxes[entry.number] = box;
     }
     connect(this, &TabPanel::currentTabChanged, this, &FormulaPanel::drawTab);
     drawTab(currentTab());
+}
+
+QString FormulaPanel::spokenFormula(int number)
+{
+    return FormulaWords::spoken(QString::fromUtf8(FormulaCatalogue::entry(number).formula));
 }
 
 PictureBox *FormulaPanel::picFormula(int number) const

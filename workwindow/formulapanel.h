@@ -9,7 +9,8 @@ class PictureBox;
 
 // The formula panel: the twelve figure tabs with the 139 formula boxes
 // `picFormula(0)` to `picFormula(138)`, each at its place in its tab's grid,
-// on the colour of its kind, showing its formula.
+// on the colour of its kind, showing its formula. To assistive technology
+// each box is a button named by its formula, described in Italian words.
 class FormulaPanel : public TabPanel {
     Q_OBJECT
 
@@ -20,10 +21,15 @@ public:
 
     // The box of a formula, its picture drawn.
     PictureBox *picFormula(int number) const;
+    // The formula read out in Italian words, as assistive technology tells it.
+    static QString spokenFormula(int number);
 
 signals:
     // A formula box was clicked while the panel was on.
     void formulaClicked(int number);
+    // The same click, made with Space or Enter on the focused box; comes after
+    // formulaClicked.
+    void formulaKeyActivated(int number);
 
 private:
     // Pictures are drawn when their tab first comes to the front, or when a

@@ -33,6 +33,8 @@ public:
     // window): opened as "Apri" opens the file chosen in its dialog.
     virtual void openFile(const QString & /*path*/) {}
     virtual void saveClicked() {}
+    // The window is about to close ("Esci", or its frame): false keeps it open.
+    virtual bool mayClose() { return true; }
 };
 
 using ModeHandlerFactory = std::function<std::unique_ptr<ModeHandler>(WorkWindow &)>;

@@ -21,7 +21,7 @@ void hideAllSlots(WorkWindow &form)
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
         form.stepSelectors[i]->setVisible(false);
         form.stepFormulaBoxes[i]->setVisible(false);
-        form.stepFormulaBoxes[i]->clearPicture();
+        form.clearStepFormula(i);
         form.equalsSigns[i]->setVisible(false);
         form.txtRisultato[i]->clear();
         form.txtRisultato[i]->setVisible(false);

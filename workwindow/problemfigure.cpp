@@ -1,7 +1,7 @@
 #include "problemfigure.h"
 
 #include "figurelocator.h"
-#include "picturebox.h"
+#include "fileerror.h"
 
 #include <QDir>
 
@@ -21,11 +21,31 @@ QString show(PictureBox &box, const QString &nomeFigura, const QString &problemP
         return QStringLiteral("La figura «%1» non è stata trovata né nella cartella del programma "
                               "né accanto al file del problema: la figura non è mostrata.")
             .arg(nomeFigura);
-    if (!box.loadPicture(path))
-        return QStringLiteral("La figura «%1» non si può mostrare: il file «%2» non è "
-                              "un'immagine leggibile.")
-            .arg(nomeFigura, QDir::toNativeSeparators(path));
+    const PictureBox::Loading loading = box.load(path);
+    if (loading != PictureBox::Loading::Done)
+        return QStringLiteral("La figura «%1» non si può mostrare: %2")
+            .arg(nomeFigura, whyNotShown(loading, path));
     return {};
+}
+
+QString whyNotShown(PictureBox::Loading loading, const QString &path)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    switch (loading) {
+    case PictureBox::Loading::Missing:
+        return QStringLiteral("il file «%1» non esiste.").arg(file);
+    case PictureBox::Loading::NotARegularFile:
+        return QStringLiteral("«%1» ").arg(file) + FileError::notARegularFile();
+    case PictureBox::Loading::TooLarge:
+        return QStringLiteral("il file «%1» contiene un'immagine troppo grande (più di %2 milioni "
+                              "di punti).")
+            .arg(file)
+            .arg(PictureBox::MaxPixels / 1'000'000);
+    case PictureBox::Loading::NotAPicture:
+    case PictureBox::Loading::Done:
+        break;
+    }
+    return QStringLiteral("il file «%1» non è un'immagine leggibile.").arg(file);
 }
 
 } // namespace ProblemFigure

@@ -1,7 +1,9 @@
 #include "workwindow.h"
 
+#include "accessibility.h"
 #include "colours.h"
 #include "fonts.h"
+#include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "modesetup.h"
 #include "programfolder.h"
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -87,7 +90,8 @@ QPushButton *button(QWidget *parent, const WorkWindowLayout::Place &place, const
 {
     auto *b = placed(new QPushButton(caption, parent), place);
     b->setFont(arial(12, true, true));
-    b->setAutoDefault(false);
+    // Enter on the focused button presses it, as Space does.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -114,6 +118,7 @@ QString draggedFile(const QMimeData *data)
 WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
     : QWidget(parent), problemDialog(this), figureDialog(this), m_handlers(std::move(handlers))
 {
+    Accessibility::setRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Zenuvio"));
@@ -123,6 +128,10 @@ WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
     setColours(this, QPalette::Window, lightGrey, QPalette::WindowText, QColor());
     setAcceptDrops(true);
     m_handler = std::make_unique<ModeHandler>();
+    for (FileDialog *dialog : {&problemDialog, &figureDialog}) {
+        dialog->setProgramFolder(ProgramFolder::path());
+        dialog->addShortcut(ProgramFolder::examples());
+    }
     createControls();
     setTabOrder();
     connectEvents();
@@ -148,7 +157,8 @@ void WorkWindow::createControls()
 
     txtTesto = placed(new QPlainTextEdit(this), L::txtTesto);
     txtTesto->setFont(arial(12, true, true));
-    txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A long text scrolls, in both modes: none of it is ever out of reach.
+    txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     txtTesto->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtTesto->setTabChangesFocus(true);
     txtTesto->setAccessibleName(QStringLiteral("Testo del problema"));
@@ -195,6 +205,8 @@ void WorkWindow::createControls()
     }
 
     formulaPanel = placed(new FormulaPanel(this), L::formulaPanel);
+    hintAnnouncer = new Announcer(this);
+    hintAnnouncer->setObjectName(QStringLiteral("hintAnnouncer"));
 }
 
 void WorkWindow::setTextFramed(bool framed)
@@ -202,42 +214,78 @@ void WorkWindow::setTextFramed(bool framed)
     txtTesto->setFrameShape(framed ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
-// The keyboard focus order of the window, by the tab index each control was
-// given when the window was drawn.
+void WorkWindow::showProblemFile(const QString &path)
+{
+    const QString mark = m_mode == WorkMode::Editor ? QStringLiteral("[*]") : QString();
+    const QString program = QStringLiteral("Zenuvio");
+    if (path.isEmpty())
+        setWindowTitle(program + mark);
+    else
+        setWindowTitle(QFileInfo(path).fileName() + mark + QStringLiteral(" - ") + program);
+}
+
+// The keyboard focus order: the problem text, the figure, the data, the steps
+// (each with its option button, formula box and result box), the formula
+// panel's tab strip and the formulas of its current page in reading order,
+// then the buttons of the mode.
 void WorkWindow::setTabOrder()
 {
-    std::vector<std::pair<int, QWidget *>> order = {
-        {0, cmdNuovo},   {1, cmdApri_Editor},        {22, formulaPanel},
-        {24, figureBox}, {25, cmdEsci_Editor},       {26, cmdSalva},
-        {27, txtTesto},  {181, cmdApri_Risoluzione}, {183, cmdEsci_Risoluzione},
-    };
-    for (int k = 0; k < 5; ++k) {
-        order.push_back({2 + k, txtDati[k]});
-        order.push_back({7 + 2 * k, stepSelectors[k]});
-        order.push_back({8 + 2 * k, txtRisultato[k]});
-        order.push_back({21 - k, stepFormulaBoxes[k]});
-    }
-    const std::pair<int, QWidget *> laterRows[] = {
-        {33, txtDati[5]},          {34, stepFormulaBoxes[5]}, {37, stepSelectors[5]},
-        {41, txtRisultato[5]},     {42, txtDati[6]},          {43, txtDati[7]},
-        {46, stepFormulaBoxes[6]}, {47, stepFormulaBoxes[7]}, {48, txtRisultato[6]},
-        {49, txtRisultato[7]},     {52, stepSelectors[6]},    {53, stepSelectors[7]},
-    };
-    order.insert(order.end(), std::begin(laterRows), std::end(laterRows));
-
-    // The formula boxes take 23 for the first and then the free numbers in turn.
-    std::vector<int> formulaIndexes = {23, 38, 39, 40, 44, 45};
-    for (int i = 54; i <= 180; ++i)
-        formulaIndexes.push_back(i);
-    for (int i = 184; i <= 189; ++i)
-        formulaIndexes.push_back(i);
-    for (int n = 0; n < FormulaPanel::FormulaCount; ++n)
-        order.push_back({formulaIndexes[n], picFormula(n)});
-
-    std::sort(order.begin(), order.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<QWidget *> order = {txtTesto, figureBox};
+    order.insert(order.end(), txtDati.begin(), txtDati.end());
+    for (int k = 0; k < SlotCount; ++k)
+        order.insert(order.end(), {stepSelectors[k], stepFormulaBoxes[k], txtRisultato[k]});
+    order.push_back(formulaPanel);
+    std::vector<const FormulaCatalogue::Entry *> formulas;
+    for (const FormulaCatalogue::Entry &entry : FormulaCatalogue::entries())
+        formulas.push_back(&entry);
+    std::sort(formulas.begin(), formulas.end(), [](const auto *a, const auto *b) {
+        return std::tie(a->tab, a->row, a->column) < std::tie(b->tab, b->row, b->column);
+    });
+    for (const FormulaCatalogue::Entry *entry : formulas)
+        order.push_back(picFormula(entry->number));
+    order.insert(order.end(), {cmdNuovo, cmdApri_Editor, cmdSalva, cmdEsci_Editor,
+                               cmdApri_Risoluzione, cmdEsci_Risoluzione});
     for (size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void WorkWindow::showStepFormula(int step, int number)
+{
+    stepFormulaBoxes[step]->copyPictureFrom(*picFormula(number));
+    stepFormulaBoxes[step]->setAccessibleDescription(FormulaPanel::spokenFormula(number));
+}
+
+void WorkWindow::showStepWaitingForFormula(int step, const QString &picturePath)
+{
+    // Without the picture the slot simply stays empty.
+    stepFormulaBoxes[step]->loadPicture(picturePath);
+    stepFormulaBoxes[step]->setAccessibleDescription(QStringLiteral("Formula da scegliere"));
+}
+
+void WorkWindow::clearStepFormula(int step)
+{
+    stepFormulaBoxes[step]->clearPicture();
+    stepFormulaBoxes[step]->setAccessibleDescription(QStringLiteral("Nessuna formula"));
+}
+
+void WorkWindow::announce(const QString &text)
+{
+    // A screen reader speaks only for the active window: a hint given while
+    // a dialog still covers this one is told once the window is active again.
+    if (isActiveWindow() || !isVisible()) {
+        m_pendingHint.clear();
+        hintAnnouncer->announce(text);
+    } else {
+        m_pendingHint = text;
+    }
+}
+
+bool WorkWindow::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate && !m_pendingHint.isEmpty())
+        hintAnnouncer->announce(std::exchange(m_pendingHint, QString()));
+    return handled;
 }
 
 void WorkWindow::connectEvents()
@@ -251,8 +299,17 @@ void WorkWindow::connectEvents()
     connect(figureBox, &PictureBox::clicked, this, [this] { m_handler->figureClicked(); });
     connect(formulaPanel, &FormulaPanel::formulaClicked, this,
             [this](int number) { m_handler->formulaClicked(number); });
+    // From the keyboard: once the teacher has given a step its formula, the
+    // step's result is next.
+    connect(formulaPanel, &FormulaPanel::formulaKeyActivated, this, [this] {
+        for (int k = 0; k < SlotCount; ++k) {
+            if (m_mode == WorkMode::Editor && stepSelectors[k]->isChecked())
+                txtRisultato[k]->setFocus(Qt::TabFocusReason);
+        }
+    });
     connect(txtTesto, &QPlainTextEdit::textChanged, this, [this] { m_handler->textChanged(); });
     txtTesto->viewport()->installEventFilter(this);
+    txtTesto->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {
         connect(stepSelectors[k], &QRadioButton::toggled, this, [this, k](bool on) {
             if (on)
@@ -260,6 +317,11 @@ void WorkWindow::connectEvents()
         });
         connect(stepFormulaBoxes[k], &PictureBox::clicked, this,
                 [this, k] { m_handler->stepFormulaClicked(k); });
+        // From the keyboard, a step's formula box leads on to the formulas.
+        connect(stepFormulaBoxes[k], &PictureBox::keyActivated, this, [this] {
+            if (formulaPanel->isSwitchedOn())
+                formulaPanel->focusFirstOnPage();
+        });
         connect(txtDati[k], &QLineEdit::textChanged, this,
                 [this, k](const QString &text) { m_handler->datumChanged(k, text); });
         connect(txtDati[k], &QLineEdit::returnPressed, this,
@@ -273,9 +335,19 @@ void WorkWindow::connectEvents()
     }
 }
 
-bool WorkWindow::event(QEvent *event)
+void WorkWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    return takeDrop(event) || QWidget::event(event);
+    takeDrop(event);
+}
+
+void WorkWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    takeDrop(event);
+}
+
+void WorkWindow::dropEvent(QDropEvent *event)
+{
+    takeDrop(event);
 }
 
 // Takes a drag that brings one file, and opens the file once it is dropped.
@@ -303,6 +375,17 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (takeDrop(event))
         return true;
+    // Ctrl+2 types "²", the sign of square units, on every keyboard.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_2 && key->modifiers() == Qt::ControlModifier) {
+            if (auto *box = qobject_cast<QLineEdit *>(watched))
+                box->insert(QStringLiteral("²"));
+            else if (watched == txtTesto && !txtTesto->isReadOnly())
+                txtTesto->insertPlainText(QStringLiteral("²"));
+            return true;
+        }
+    }
     if (event->type() != QEvent::MouseButtonRelease || !m_handler)
         return QWidget::eventFilter(watched, event);
     if (watched == txtTesto->viewport()) {
@@ -329,12 +412,15 @@ void WorkWindow::setUpFor(WorkMode mode)
         QApplication::restoreOverrideCursor();
     QDir::setCurrent(ProgramFolder::path());
     m_mode = mode;
+    showProblemFile(QString());
     if (mode == WorkMode::Solving) {
         ModeSetup::setUpForSolving(*this);
         m_handler = m_handlers.solver ? m_handlers.solver(*this) : nullptr;
+        cmdApri_Risoluzione->setFocus(Qt::OtherFocusReason);
     } else {
         ModeSetup::setUpForEditing(*this);
         m_handler = m_handlers.editor ? m_handlers.editor(*this) : nullptr;
+        txtTesto->setFocus(Qt::OtherFocusReason);
     }
     if (!m_handler)
         m_handler = std::make_unique<ModeHandler>();
@@ -351,7 +437,12 @@ void WorkWindow::showEvent(QShowEvent *event)
 
 void WorkWindow::closeEvent(QCloseEvent *event)
 {
-    // Leaving asks nothing: the window is closed and deleted, and the start
-    // window, which watches for that, comes back.
+    // The handler may keep the window open (the teacher's unsaved work);
+    // otherwise it is closed and deleted, and the start window, which watches
+    // for that, comes back.
+    if (m_handler && !m_handler->mayClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }

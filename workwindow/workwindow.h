@@ -15,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class Announcer;
 class FormulaPanel;
 
 // The work window, in which a teacher composes a problem (editor mode) and a
@@ -23,8 +24,9 @@ class FormulaPanel;
 // The constructor lays out every control in its design-time state; setUpFor
 // then sets the window up for the mode the start window chose and picks that
 // mode's handler. From then on the window only routes each user action to the
-// handler. Leaving the window (either "Esci" or its frame) closes and deletes
-// it, so the next time the work window is wanted a new one is built from the
+// handler. Leaving the window (either "Esci" or its frame) asks the handler
+// first, which may keep it open (unsaved work); once closed it is deleted, so
+// the next time the work window is wanted a new one is built from the
 // design-time state again.
 //
 // One file dropped on the window (from a file manager) is opened as "Apri"
@@ -78,12 +80,31 @@ public:
 
     // The problem text with a fixed single border, or none.
     void setTextFramed(bool framed);
+    // The caption: "Zenuvio" with no problem file, "<file title> - Zenuvio"
+    // once one is opened or saved; in editor mode with room for Qt's mark of
+    // unsaved changes (setWindowModified).
+    void showProblemFile(const QString &path);
+
+    // A step's formula box shows formula `number`, or the picture that says a
+    // formula is awaited, or nothing; it tells assistive technology which.
+    void showStepFormula(int step, int number);
+    void showStepWaitingForFormula(int step, const QString &picturePath);
+    void clearStepFormula(int step);
+    // Assistive technology tells the text at once, or, when a dialog still
+    // covers the window, once the window is active again. Announce last in an
+    // act: a screen reader flooded with the act's other changes may drop what
+    // came before them.
+    void announce(const QString &text);
+    Announcer *hintAnnouncer = nullptr;
 
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
@@ -95,4 +116,5 @@ private:
     std::unique_ptr<ModeHandler> m_handler;
     WorkMode m_mode = WorkMode::Editor;
     bool m_placed = false;
+    QString m_pendingHint;
 };

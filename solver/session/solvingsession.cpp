@@ -97,7 +97,8 @@ SolvingOutcome SolvingSession::chooseFormula(int number)
         return outcome;
     const int k = m_index;
     // Only the number counts: the same formula on another tab is another one.
-    if (QString::number(number) != m_problem->formule[k]) {
+    // The line " 06 " names formula 6, as the editor reads it.
+    if (ProblemFile::formulaNumber(m_problem->formule[k]) != number) {
         outcome.hint = SolvingHints::Errata;
         focusIfShown(outcome, Box::StepFormula, k);
         return outcome;

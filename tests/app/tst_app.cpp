@@ -6,8 +6,11 @@
 #include "startwindow.h"
 #include "textbox.h"
 #include "versiontext.h"
+#include "windowscale.h"
+#include "windowsize.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -58,6 +61,9 @@ private slots:
     void oneAboutWindow();
     void esciClosesEveryWindow();
     void f1OpensOneViewer();
+    void sizesFromTheKeyboard();
+    void sizeInQtsScaleFactor_data();
+    void sizeInQtsScaleFactor();
 };
 
 void TestApp::cleanup()
@@ -289,6 +295,57 @@ void TestApp::f1OpensOneViewer()
     QCOMPARE(QApplication::topLevelWidgets().size(), 2); // the about window and the viewer
     QVERIFY(viewer->showsFile());
     QCOMPARE(viewer->toPlainText(), QStringLiteral("La guida è qui."));
+}
+
+// Ctrl++ and Ctrl+- step through the sizes, the list offers them all.
+void TestApp::sizesFromTheKeyboard()
+{
+    QList<int> chosen;
+    StartWindow form(nullptr);
+    form.offerSizes(150, [&chosen](int percent) { chosen << percent; });
+    form.show();
+    QApplication::setActiveWindow(&form);
+    if (!QTest::qWaitForWindowActive(&form))
+        QSKIP("The start window cannot be made active here.");
+    QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(&form, Qt::Key_Minus, Qt::ControlModifier);
+    auto *sizes = form.findChild<QComboBox *>("cmbDimensione");
+    QCOMPARE(sizes->currentText(), "150 %");
+    QCOMPARE(sizes->count(), 6);
+    sizes->setFocus();
+    QTest::keyClick(sizes, Qt::Key_End);
+    QCOMPARE(chosen, (QList<int>{200, 125, 300}));
+}
+
+void TestApp::sizeInQtsScaleFactor_data()
+{
+    QTest::addColumn<QByteArray>("before"); // QT_SCALE_FACTOR as the user left it
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("normal size, nothing set") << QByteArray() << 100 << QByteArray();
+    QTest::newRow("double size") << QByteArray() << 200 << QByteArray("2");
+    QTest::newRow("the user's own factor kept") << QByteArray("1.5") << 100 << QByteArray("1.5");
+    QTest::newRow("combined with the user's") << QByteArray("1.5") << 200 << QByteArray("3");
+    QTest::newRow("a size not listed") << QByteArray() << 130 << QByteArray("1.25");
+}
+
+void TestApp::sizeInQtsScaleFactor()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, size);
+    QFETCH(QByteArray, after);
+    const QByteArray saved = qgetenv("QT_SCALE_FACTOR");
+    for (const char *name : {"ZENUVIO_SIZE", "ZENUVIO_BASE_SCALE_FACTOR", "QT_SCALE_FACTOR"})
+        qunsetenv(name);
+    if (!before.isEmpty())
+        qputenv("QT_SCALE_FACTOR", before);
+    char *arguments[] = {nullptr};
+    QCOMPARE(WindowScale::prepare(0, arguments, size), WindowSize::listed(size));
+    // A second preparation (a restart) starts from the user's own factor again.
+    WindowScale::prepare(0, arguments, size);
+    QCOMPARE(qgetenv("QT_SCALE_FACTOR"), after);
+    qunsetenv("ZENUVIO_BASE_SCALE_FACTOR");
+    saved.isEmpty() ? qunsetenv("QT_SCALE_FACTOR") : qputenv("QT_SCALE_FACTOR", saved);
 }
 
 QTEST_MAIN(TestApp)

@@ -2,7 +2,7 @@
 // settings file, without any window.
 #include "commandline.h"
 #include "programsettings.h"
-#include "qttranslation.h"
+#include "qtitalian.h"
 #include "versiontext.h"
 
 #include <QDir>
@@ -25,7 +25,7 @@ private slots:
 
 void TestCommandLine::initTestCase()
 {
-    installQtTranslation(*QCoreApplication::instance());
+    QtItalian::install(*QCoreApplication::instance());
     QStandardPaths::setTestModeEnabled(true);
 }
 

@@ -57,7 +57,7 @@ QStringList seen(const Program &program, const MessageBox::Recording &boxes)
                   w->txtTesto->isEnabled() ? "text enabled" : "text disabled",
                   (editor ? w->lblAvviso_Editor : w->lblAvviso_Risoluzione)->text(),
                   w->figureBox->picture().isNull() ? "no figure" : "figure",
-                  "next dialog proposes " + w->problemDialog.fileName()};
+                  "title " + w->windowTitle()};
     for (const QLineEdit *box : w->txtDati)
         if (box->isVisible())
             s << "dato: " + box->text();

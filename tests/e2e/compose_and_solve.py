@@ -4,8 +4,10 @@
 The program runs under Xvfb; xdotool moves the mouse and types, and the
 accessibility tree (AT-SPI, as a screen reader sees it) says where each
 control is and what the hint label reads. A teacher composes a small problem
-and saves it through the real file dialog; a pupil opens it and solves it to
-"Bravo. Hai finito.".
+and saves it through the real file dialog, then changes it and tries to
+leave: the program asks whether to save, she says yes, saves through the
+dialog again and leaves. A pupil opens the problem and solves it to "Bravo.
+Hai finito.".
 
     compose_and_solve.py <zenuvio executable> <folder for files and screenshots>
 """
@@ -115,6 +117,22 @@ def click_and_type(name, text, enter=False):
         key("Return")
 
 
+def box_button(name):
+    """The push button of this name in the message box on screen."""
+
+    def probe():
+        boxes = find_all(application(), lambda n: n.getRoleName() in ("alert", "dialog")
+                         and showing(n))
+        for box in boxes:
+            hits = find_all(box, lambda n: n.name == name and n.getRoleName() == "push button"
+                            and showing(n))
+            if hits:
+                return hits[0]
+        return None
+
+    return wait_for("the button '%s' of a message box" % name, probe)
+
+
 def answer_file_dialog(path):
     """Types a full path into Qt's file dialog, which has the focus in its name box."""
     wait_for("the file dialog", lambda: find_all(
@@ -154,7 +172,22 @@ def main():
         if lines[0] != b"Un quadrato ha il lato di 12 cm." or lines[10] != b" 0 " \
                 or lines[11] != b" 2 " or len(lines) != 27:
             fail("the saved file is not the composed problem: %r" % lines[:12])
+
+        # She adds a question to the text and tries to leave: asked, she saves and leaves.
+        saved_at = os.stat(problem).st_mtime_ns
+        click_and_type("Testo del problema", " Calcola l'area.")
         click(control("Esci", "push button"))
+        save = box_button("Salva")
+        screenshot(folder, "teacher-1-question.png")
+        click(save)
+        answer_file_dialog(problem)
+        control("Risoluzione", "push button")  # the start window is back
+        with open(problem, "rb") as saved:
+            text = saved.read().split(b"\r\n")[0]
+        if text != b"Un quadrato ha il lato di 12 cm. Calcola l'area.":
+            fail("leaving did not save the change: %r" % text)
+        if os.stat(problem).st_mtime_ns == saved_at:
+            fail("the file was not written again")
 
         # The pupil solves it.
         click(control("Risoluzione", "push button"))

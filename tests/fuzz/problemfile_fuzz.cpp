@@ -1,17 +1,26 @@
 // Feeds arbitrary bytes to both problem file readers, to the writer, and to
 // the text helpers they rely on. Besides crashes and sanitizer reports it
 // stops on any broken promise: every byte string survives the code page, a
-// reader gives a problem or a message but never both, whatever the editor
-// reader accepts is written back and read again unchanged, and a save either
-// writes what it was given or leaves the old file alone.
+// reader gives a problem or a message but never both, solving mode refuses
+// what the editor refuses with the same message (and besides only a problem
+// whose pupil would be stuck), whatever the editor reader accepts is written
+// back unless the code page cannot hold it, and read again unchanged, and a
+// save either writes what it was given or leaves the old file alone.
+//
+// One allowance: a file without a byte-order mark whose bytes are UTF-8 is
+// read as UTF-8, so the rare text whose Windows-1252 bytes happen to be UTF-8
+// ("Ã¨") comes back as what those bytes say in UTF-8 ("è").
 
 #include "cp1252.h"
 #include "problemfile.h"
+#include "problemflaws.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -60,6 +69,19 @@ template <class Change> void forEachText(EditorProblem &problem, Change change)
         change(risultato);
 }
 
+// The written file is UTF-8 beyond ASCII, and so read as UTF-8.
+bool readAsUtf8(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    return !utf8.hasError() && text.size() != bytes.size();
+}
+
+bool isControl(QChar c)
+{
+    return c.category() == QChar::Other_Control;
+}
+
 void fuzzTextHelpers(const QByteArray &bytes, const QString &wide)
 {
     const QString decoded = Cp1252::decode(bytes);
@@ -78,15 +100,35 @@ void fuzzReaders(const QByteArray &bytes)
     const auto solving = ProblemFile::readForSolving(workFile(QStringLiteral("input.znv")));
     require(editor.problem.has_value() == editor.error.isEmpty());
     require(solving.problem.has_value() == solving.error.isEmpty());
-    if (!editor.problem)
+    if (!editor.problem) {
+        require(solving.error == editor.error);
         return;
-    require(solving.problem && solving.problem->testo == editor.problem->testo);
+    }
+    bool stuck = false;
+    for (const ProblemFlaws::Flaw &flaw : ProblemFlaws::find(*editor.problem))
+        stuck = stuck || flaw.stopsThePupil;
+    require(solving.problem.has_value() == !stuck);
+    require(!solving.problem || solving.problem->testo == editor.problem->testo);
 
+    // Read from UTF-8 or UTF-16, a text may hold what the code page cannot.
+    bool encodable = true;
+    EditorProblem expected = *editor.problem;
+    forEachText(expected, [&](QString &text) {
+        for (const QChar c : text)
+            require(!isControl(c));
+        text = ProblemFile::toSingleLine(text);
+        encodable = encodable && Cp1252::unencodable(text).isEmpty();
+    });
     const QString copy = workFile(QStringLiteral("copy.znv"));
-    require(ProblemFile::write(copy, *editor.problem).isEmpty());
+    require(ProblemFile::write(copy, *editor.problem).isEmpty() == encodable);
+    if (!encodable)
+        return;
     const QByteArray written = contents(copy);
     const auto reread = ProblemFile::readForEditor(copy);
-    require(reread.problem == editor.problem);
+    if (!(reread.problem == expected)) {
+        require(reread.problem && readAsUtf8(written));
+        return;
+    }
     require(ProblemFile::write(copy, *reread.problem).isEmpty() && contents(copy) == written);
 }
 
@@ -108,8 +150,9 @@ void fuzzWriter(const QByteArray &bytes, const QString &wide)
     EditorProblem expected = problem;
     forEachText(expected, [&](QString &text) {
         text = ProblemFile::toSingleLine(text);
-        writable =
-            writable && Cp1252::unencodable(text).isEmpty() && text.size() <= ProblemMaxLineLength;
+        writable = writable && Cp1252::unencodable(text).isEmpty() &&
+                   std::none_of(text.begin(), text.end(), isControl) &&
+                   text.size() <= ProblemMaxLineLength;
     });
 
     const QString target = workFile(QStringLiteral("target.znv"));
@@ -120,7 +163,7 @@ void fuzzWriter(const QByteArray &bytes, const QString &wide)
         return;
     }
     const auto read = ProblemFile::readForEditor(target);
-    require(read.problem == expected);
+    require(read.problem == expected || (read.problem && readAsUtf8(contents(target))));
 }
 
 } // namespace

@@ -5,7 +5,11 @@
 
 #include <QtTest>
 
+#include <csignal>
 #include <iconv.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(EditorProblem)
 
@@ -94,62 +98,120 @@ private slots:
         QCOMPARE(fileBytes(path("p.znv")).left(12), "a b c d e \r\n");
     }
 
-    // What both readers make of a file: the message both give, or text, data 1 and 2, result 8,
-    // [field of line 11] and the editor's formula number there ("-": none) or its message.
+    // What both readers make of a file: the message both give, or text, data 1 and 2, result 8
+    // and the formula number of step 1 ("-": none). Solving mode reads alike, and refuses
+    // besides a problem whose pupil would meet a step without a formula.
     void read_data()
     {
-        QTest::addColumn<QByteArray>("bytes"); // null: no file; "/": a folder
+        QTest::addColumn<QByteArray>("bytes"); // null: no file; "/": a folder; "|": a pipe
         QTest::addColumn<QString>("expected");
         const auto formula = [](const QByteArray &line) { return numberedLines(26, "\r\n", line); };
-        const QString read = "r1 r3 r4 r26 [%1] %2", five = read.arg("5", "5");
-        const QString refused =
-            "r1 r3 r4 r26 [%2] Il file «%1» non è un problema valido: la riga 11 "
-            "dovrebbe contenere il numero di una formula (da 0 a 138) o niente, "
-            "ma contiene «%2».";
+        const auto first = [](const QByteArray &line) {
+            return numberedLines(26).replace("r1\r\n", line + "\r\n");
+        };
+        const auto utf16 = [](const QString &text, bool little) {
+            QByteArray bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+            for (const QChar c : text) {
+                const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
+                bytes += little ? QByteArray{&low, 1} + high : QByteArray{&high, 1} + low;
+            }
+            return bytes;
+        };
+        const QString read = "r1 r3 r4 r26 %1", five = read.arg("5");
+        const QString refused = "Il file «%1» non è un problema valido: la riga %2";
+        const QString badFormula = refused.arg("%1", "11") +
+                                   " dovrebbe contenere il numero di una formula (da 0 a 138) o "
+                                   "niente, ma contiene «%2».";
+        const QString control = " contiene un carattere di controllo (%1), che in un problema "
+                                "non può stare.";
         const QString incomplete = "Il file «%1» non contiene un problema completo: ";
         const QString tooLong = "Il file «%1» non è un problema di Zenuvio: la riga %2 è più lunga "
                                 "di 65536 caratteri.";
+        const QString accented = "è € r3 r4 r26 5";
         QTest::newRow("CR LF") << numberedLines(26) << five;
         QTest::newRow("LF only") << numberedLines(26, "\n") << five;
         QTest::newRow("CR only") << numberedLines(26, "\r") << five;
         QTest::newRow("last line without end") << numberedLines(26).chopped(2) << five;
         QTest::newRow("over 26 lines") << numberedLines(40) + QByteArray(1 << 20, 'z') << five;
-        QTest::newRow("formula 0") << formula(" 0 ") << read.arg("0", "0");
-        QTest::newRow("no formula") << formula("") << read.arg("", "-");
-        QTest::newRow("ends at comma") << formula("  7 ,8") << read.arg("7", "7");
-        QTest::newRow("quoted") << formula("\"9\",1") << read.arg("9", "9");
-        QTest::newRow("leading zeros") << formula("0012") << read.arg("0012", "12");
-        QTest::newRow("quoted keeps blanks") << formula(" \" 9\"x") << refused.arg("%1", " 9");
-        QTest::newRow("too high") << formula(" 139 ") << refused.arg("%1", "139");
+        QTest::newRow("formula 0") << formula(" 0 ") << read.arg("0");
+        QTest::newRow("ends at comma") << formula("  7 ,8") << read.arg("7");
+        QTest::newRow("quoted") << formula("\"9\",1") << read.arg("9");
+        QTest::newRow("leading zeros") << formula(" 06 ") << read.arg("6");
+        QTest::newRow("quoted keeps blanks") << formula(" \" 9\"x") << badFormula.arg("%1", " 9");
+        QTest::newRow("too high") << formula(" 139 ") << badFormula.arg("%1", "139");
         QTest::newRow("huge") << formula(QByteArray(20, '9'))
-                              << refused.arg("%1", QString(20, '9'));
+                              << badFormula.arg("%1", QString(20, '9'));
         QTest::newRow("missing") << QByteArray() << "Il file «%1» non esiste.";
         QTest::newRow("folder") << QByteArray("/")
                                 << "«%1» è una cartella, non un file di problema.";
+        QTest::newRow("a pipe") << QByteArray("|")
+                                << "Impossibile aprire il file «%1»: non è un file normale (è una "
+                                   "cartella, un dispositivo o un altro file speciale).";
         QTest::newRow("empty") << QByteArray("") << incomplete + "è vuoto.";
         QTest::newRow("one line") << QByteArray("testo") << incomplete + "ha solo 1 riga su 26.";
         QTest::newRow("12 lines") << numberedLines(12) << incomplete + "ha solo 12 righe su 26.";
         QTest::newRow("long line")
             << numberedLines(26).replace("r3", QByteArray(65537, 'a')) << tooLong.arg("%1", "3");
         QTest::newRow("no line end") << QByteArray(1 << 20, 'a') << tooLong.arg("%1", "1");
+        QTest::newRow("NUL") << first(QByteArray("r", 1) + '\0')
+                             << refused.arg("%1", "1") + control.arg("U+0000");
+        QTest::newRow("tab in a datum") << numberedLines(26).replace("r4", "4\tcm")
+                                        << refused.arg("%1", "4") + control.arg("U+0009");
+        QTest::newRow("undefined byte")
+            << first("\x81") << refused.arg("%1", "1") + control.arg("U+0081");
+        // Saved from a text editor: the mark or, without one, the bytes say how.
+        QTest::newRow("Windows-1252") << first("\xE8 \x80") << accented;
+        QTest::newRow("UTF-8") << first("\xC3\xA8 \xE2\x82\xAC") << accented;
+        QTest::newRow("UTF-8 with its mark")
+            << "\xEF\xBB\xBF" + first("\xC3\xA8 \xE2\x82\xAC") << accented;
+        QTest::newRow("UTF-8 mark, other bytes")
+            << "\xEF\xBB\xBF" + first("\xE8 \x80")
+            << refused.arg("%1", "1") + " non è scritta correttamente in UTF-8.";
+        QTest::newRow("UTF-16 LE")
+            << utf16("è €" + QString::fromLatin1(numberedLines(26).mid(2)), true) << accented;
+        QTest::newRow("UTF-16 BE")
+            << utf16("è €" + QString::fromLatin1(numberedLines(26, "\n").mid(2)), false)
+            << accented;
+        QTest::newRow("UTF-16, half a character")
+            << utf16(QString::fromLatin1(numberedLines(26).chopped(2)), true) + "\x41"
+            << refused.arg("%1", "26") + " non è scritta correttamente in UTF-16.";
     }
     void read()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, expected);
         const QString file = path("%1 %2.znv"); // percent signs must not upset the messages
-        QVERIFY(bytes.isNull() || (bytes == "/" ? QDir().mkdir(file) : putBytes(file, bytes)));
+        if (bytes == "|")
+            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else
+            QVERIFY(bytes.isNull() || (bytes == "/" ? QDir().mkdir(file) : putBytes(file, bytes)));
         const auto editor = ProblemFile::readForEditor(file);
-        const auto solving = ProblemFile::readForSolving(file);
-        QString found = solving.error;
-        if (const auto &s = solving.problem) {
-            const auto n = editor.problem ? editor.problem->formule[0] : std::nullopt;
-            const QString number = n ? QString::number(*n) : editor.problem ? "-" : editor.error;
-            found = QStringList{s->testo, s->dati[0], s->dati[1], s->risultati[7]}.join(' ') +
-                    " [" + s->formule[0] + "] " + number;
+        QString found = editor.error;
+        if (const auto &p = editor.problem) {
+            const auto n = p->formule[0];
+            found = QStringList{p->testo, p->dati[0], p->dati[1], p->risultati[7],
+                                n ? QString::number(*n) : "-"}
+                        .join(' ');
         }
         QCOMPARE(found, expected.replace("%1", QDir::toNativeSeparators(file)));
-        QVERIFY(solving.problem || editor.error == solving.error);
+        const auto solving = ProblemFile::readForSolving(file);
+        QCOMPARE(solving.error, editor.error);
+        if (editor.problem) {
+            QCOMPARE(solving.problem->testo, editor.problem->testo);
+            QCOMPARE(solving.problem->formule[0], found.section(' ', -1));
+        }
+    }
+
+    void solvingRefusesAProblemThatCannotBeFinished()
+    {
+        EditorProblem stuck = sample; // the first step, which every pupil reaches
+        stuck.formule[0] = std::nullopt;
+        QCOMPARE(ProblemFile::write(path("p.znv"), stuck), QString());
+        QVERIFY(ProblemFile::readForEditor(path("p.znv")).problem);
+        QCOMPARE(ProblemFile::readForSolving(path("p.znv")).error,
+                 QString("Il problema del file «%1» non si può risolvere fino in fondo: il "
+                         "passaggio 1 ha il risultato ma non la formula.")
+                     .arg(path("p.znv")));
     }
 
     // A refused save names the file and leaves the old file as it was, with no stray file.
@@ -158,34 +220,99 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<EditorProblem>("problem");
         QTest::addColumn<QString>("message");
-        EditorProblem many = sample, one = sample, badFormula = sample, tooLong = sample;
+        EditorProblem many = sample, one = sample, badFormula = sample, tooLong = sample,
+                      control = sample;
         many.testo = "√2 + 😀 √3";
         many.risultati[1] = "π cm";
-        one.dati[0] = "\u0080"; // not the euro sign, which the file holds as 0x80
+        one.dati[0] = "π";
         badFormula.formule[5] = 139;
         tooLong.risultati[7] = QString(65537, 'a'); // the readers would refuse it
+        control.risultati[2] = "7\t cm \u0080"; // not the euro sign, which the file holds as 0x80
         const QString characters =
             "Il problema non è stato salvato in «%1»: i caratteri «√» «😀» «π» "
             "non si possono scrivere in un file di problema (nel testo, nel "
             "risultato 2). Sostituiscili e salva di nuovo.";
         QTest::newRow("characters") << "old.znv" << many << characters;
-        QTest::newRow("one character") << "old.znv" << one << "il carattere «\u0080» non si può";
+        QTest::newRow("one character") << "old.znv" << one << "il carattere «π» non si può";
+        QTest::newRow("control") << "old.znv" << control
+                                 << "i caratteri «U+0009» «U+0080» non si possono scrivere";
         QTest::newRow("formula 139") << "old.znv" << badFormula << "il passaggio 6 ha la formula";
         QTest::newRow("too long") << "old.znv" << tooLong << "«%1»: il risultato 8 è più lungo";
         QTest::newRow("target is a folder") << "folder" << sample << "nel file «%1»: esiste già";
+        QTest::newRow("target is a pipe") << "pipe" << sample << "«%1»: non è un file normale";
         QTest::newRow("parent missing") << "nowhere/new.znv" << sample << "«%1»: la cartella";
+        QTest::newRow("no permission")
+            << "locked/new.znv" << sample << "«%1»: non hai il permesso di farlo.";
     }
     void writeRefused()
     {
         QFETCH(QString, name);
         QFETCH(EditorProblem, problem);
         QFETCH(QString, message);
+        if (name.startsWith("locked") && geteuid() == 0)
+            QSKIP("The superuser may write anywhere.");
         QVERIFY(QDir(dir->path()).mkdir("folder") && putBytes(path("old.znv"), numberedLines(26)));
+        QVERIFY(QDir(dir->path()).mkdir("locked") &&
+                QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner));
+        QCOMPARE(mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
         const QString error = ProblemFile::write(path(name), problem);
         QVERIFY2(error.contains(message.replace("%1", QDir::toNativeSeparators(path(name)))),
                  qPrintable(error));
         QCOMPARE(fileBytes(path("old.znv")), numberedLines(26));
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"old.znv"});
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::System),
+                 (QStringList{"old.znv", "pipe"}));
+        QVERIFY(QDir(path("locked")).isEmpty());
+    }
+
+    // A disk that takes only part of the file: the old file stays byte for byte, a new one
+    // is not left behind, and the message says why in Italian. The process may write only
+    // a few bytes to any file while the problem is saved.
+    void fullDisk_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("over an old problem") << "old.znv";
+        QTest::newRow("a new file") << "new.znv";
+    }
+    void fullDisk()
+    {
+        QFETCH(QString, name);
+        QVERIFY(putBytes(path("old.znv"), numberedLines(26)));
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 64;
+        const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const QString error = ProblemFile::write(path(name), sample);
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, previousHandler);
+        QCOMPARE(error, QString("Impossibile salvare il problema nel file «%1»: il disco è pieno.")
+                            .arg(QDir::toNativeSeparators(path(name))));
+        QCOMPARE(fileBytes(path("old.znv")), numberedLines(26));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.znv"});
+    }
+
+    // A name typed without an extension gets ".znv"; any other extension is kept.
+    void extension_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("none") << "/a/rombo"
+                              << "/a/rombo.znv";
+        QTest::newRow("znv") << "/a/rombo.znv"
+                             << "/a/rombo.znv";
+        QTest::newRow("another") << "/a/rombo.txt"
+                                 << "/a/rombo.txt";
+        QTest::newRow("a dot in the folder only") << "/a/classe 3.b/rombo"
+                                                  << "/a/classe 3.b/rombo.znv";
+        QTest::newRow("ends with a dot") << "/a/rombo."
+                                         << "/a/rombo.znv";
+    }
+    void extension()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QCOMPARE(ProblemFile::withExtension(typed), saved);
     }
 
     // Files the editor reads and writes back byte for byte.
@@ -195,9 +322,11 @@ private slots:
         const QDir examples(ZENUVIO_SOURCE_DIR "/examples");
         for (const QString &name : examples.entryList({"*.znv"}, QDir::Files))
             QTest::newRow(qPrintable(name)) << fileBytes(examples.filePath(name));
+        // Every byte that stands for a character, control characters aside.
         QByteArray all;
         for (int b = 0; b < 256; ++b)
-            all += b == '\r' || b == '\n' ? ' ' : char(b);
+            if (Cp1252::decode(QByteArray(1, char(b))).at(0).category() != QChar::Other_Control)
+                all += char(b);
         QTest::newRow("every byte") << all + "\r\n" + numberedLines(26).mid(4);
     }
     void rewrittenUnchanged()

@@ -15,8 +15,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -169,11 +173,15 @@ private:
     MessageBox::Recording m_boxes;
     QTemporaryDir m_problems;
     QMap<QString, QString> m_paths;
-    const QStringList m_unreadable = {"vuoto", "corto", "cartella", "inesistente"};
+    // Files solving mode refuses: all but "bloccato" the editor refuses too.
+    const QStringList m_unreadable = {"vuoto",   "corto", "cartella", "inesistente",
+                                      "formula", "nul",   "tubo",     "bloccato"};
 };
 
 void TestSolving::initTestCase()
 {
+    // The folder a dialog opens in is kept in the settings of the test, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(QFile::copy(beside + "Vuoto.gif", m_programFolder.filePath("Vuoto.gif")));
     QVERIFY(QFile::copy(sources + "examples/Rettangolo.gif",
                         m_programFolder.filePath("Rettangolo.gif")));
@@ -186,11 +194,25 @@ void TestSolving::initTestCase()
         m_paths[it.key()] = m_problems.filePath(it.key() + ".znv");
         QCOMPARE(ProblemFile::write(m_paths[it.key()], it.value()), QString());
     }
-    for (const QString &name : m_unreadable)
+    for (const QString &name : m_unreadable + QStringList{"zero"})
         m_paths[name] = m_problems.filePath(name);
-    QFile vuoto(m_paths["vuoto"]), corto(m_paths["corto"]); // corto: 25 lines out of 26
-    QVERIFY(vuoto.open(QIODevice::WriteOnly) && corto.open(QIODevice::WriteOnly));
-    QVERIFY(corto.write(QByteArray("riga\r\n").repeated(25)) == 150);
+    const auto put = [this](const char *name, const QByteArray &bytes) {
+        QFile file(m_paths[name]);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    // The formula lines of "zero" are " 06 " and " 9 "; "bloccato" has no formula for the
+    // first step, which no pupil could ever get past.
+    const QByteArray lines = testo.toLatin1() + "\r\n\r\n8 cm\r\n6 cm" + QByteArray(7, '\n');
+    QVERIFY(
+        put("vuoto", "") && put("corto", QByteArray("riga\r\n").repeated(25)) &&
+        put("formula", lines + " 6a\n" + QByteArray(7, '\n') + "48 cm\n" + QByteArray(7, '\n')) &&
+        put("nul",
+            lines + " 6 \n" + QByteArray(7, '\n') + QByteArray("48\0", 3) + QByteArray(8, '\n')) &&
+        put("bloccato",
+            lines + "\n 9 " + QByteArray(7, '\n') + "48 cm²\n28 cm" + QByteArray(7, '\n')) &&
+        put("zero",
+            lines + " 06 \n 9 " + QByteArray(7, '\n') + "48 cm\n28 cm" + QByteArray(7, '\n')));
+    QCOMPARE(mkfifo(QFile::encodeName(m_paths["tubo"]).constData(), 0600), 0);
     QVERIFY(QDir().mkpath(m_paths["cartella"]));
 }
 
@@ -231,6 +253,9 @@ void TestSolving::play(Pupil &pupil, const QStringList &script)
             QCOMPARE(box.icon, MessageBox::Icon::Warning);
             QVERIFY2(box.text.contains(QDir::toNativeSeparators(m_paths[text])),
                      qPrintable(box.text));
+            // The editor refuses the same file with the same words.
+            if (text != "bloccato")
+                QCOMPARE(box.text, ProblemFile::readForEditor(m_paths[text]).error);
         }
         if (act != 'O')
             continue;
@@ -240,6 +265,8 @@ void TestSolving::play(Pupil &pupil, const QStringList &script)
         QCOMPARE(pupil.form->txtTesto->isEnabled(), opened);
         QCOMPARE(pupil.form->txtTesto->toPlainText(), opened ? testo : QString());
         QCOMPARE(pupil.form->figureBox->hasPicture(), text == "rettangolo");
+        QCOMPARE(pupil.form->windowHandle()->title(),
+                 opened ? QFileInfo(m_paths[text]).fileName() + " - Zenuvio" : "Zenuvio");
         if (!opened)
             QVERIFY(problemRead(pupil.handler) == before);
     }
@@ -263,7 +290,16 @@ void TestSolving::session_data()
         "O rettangolo|I d0 s- r- off k0 @d0", "D0 8 cm|B d01 s- r- off k1 @d1",
         "O vuoto|C d- s- r- off k- @A",       "D0 8 cm|C d- s- r- off k- @A",
         "O corto|C d- s- r- off k- @A",       "O cartella|C d- s- r- off k- @A",
-        "O inesistente|C d- s- r- off k- @A", "O rettangolo|I d0 s- r- off k0 @d0",
+        "O inesistente|C d- s- r- off k- @A", "O formula|C d- s- r- off k- @A",
+        "O nul|C d- s- r- off k- @A",         "O tubo|C d- s- r- off k- @A",
+        "O bloccato|C d- s- r- off k- @A",    "O rettangolo|I d0 s- r- off k0 @d0",
+    };
+    // " 06 " is formula 6, as the editor reads it.
+    QTest::newRow("formula scritta con uno zero davanti") << QStringList{
+        "O zero|I d0 s- r- off k0 @d0",
+        "D0 8 cm|B d01 s- r- off k1 @d1",
+        "D1 6 cm|S d01 sv r- on k0 @p0",
+        "F6|B d01 s6 r0 on k0 @r0",
     };
 }
 

@@ -176,10 +176,12 @@ void TestSolvingSession::session_data()
         R"(risultato 0 "0" -> Errato | risultato 0 | acceso | risultato 0 | d0 f0 r0)",
         R"(risultato 0 "" -> Bravo. Hai finito. | finito | spento | Apri | d0 f0 r0)",
     };
+    // " 06 " names formula 6, in solving as in the editor.
     QTest::newRow("una formula scritta con uno zero davanti") << QStringList{
         R"(apri zeroDavanti -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
         R"(dato 0 "5 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
-        R"(formula 6 -> Errata | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(formula 60 -> Errata | formula 0 | acceso | formula 0 | d0 f0 r-)",
+        R"(formula 6 -> Bravo | risultato 0 | acceso | risultato 0 | d0 f0 r0)",
     };
     // A later step with a result and no formula is finished by its result alone.
     QTest::newRow("un passaggio senza formula dopo il primo") << QStringList{

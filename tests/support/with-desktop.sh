@@ -2,8 +2,10 @@
 # Runs a command on a private X display (Xvfb) with its own session bus and
 # accessibility bus, so that a test can drive the real program as a person
 # would and read its windows as a screen reader does:
-#   [TEST_SCREEN=640x480x24] with-desktop.sh <command> [args...]
-# The screen is 1024 x 768 unless TEST_SCREEN says otherwise, at 96 dots per inch.
+#   [TEST_SCREEN=640x480x24] [WITH_WINDOW_MANAGER=1] with-desktop.sh <command> [args...]
+# The screen is 1024 x 768 unless TEST_SCREEN says otherwise, at 96 dots per
+# inch. WITH_WINDOW_MANAGER=1 starts openbox too, so windows get activated and
+# framed as on a real desktop (a screen reader needs that).
 set -euo pipefail
 
 if [[ -z "${WITH_DESKTOP_INNER:-}" ]]; then
@@ -13,7 +15,7 @@ fi
 
 runtime=$(mktemp -d)
 cleanup() {
-    kill "${bus_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
+    kill "${wm_pid:-}" "${bus_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
     # Xvfb removes its socket as it ends: let it finish before another test
     # may take the same display number.
     wait "${xvfb_pid:-}" 2>/dev/null || true
@@ -46,4 +48,13 @@ export HOME="$runtime"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export QT_QPA_PLATFORM=xcb
 export LANG=C.UTF-8
+if [[ -n "${WITH_WINDOW_MANAGER:-}" ]]; then
+    export GSETTINGS_BACKEND=memory
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 1 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+fi
 "$@"

@@ -2,13 +2,22 @@
 // would: a file dialog that remembers its name, a tab panel that shows one
 // page at a time and can be switched off, a picture box.
 #include "filedialog.h"
+#include "messagebox.h"
 #include "picturebox.h"
+#include "qtitalian.h"
 #include "scriptedfiledialog.h"
 #include "tabpanel.h"
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,15 +55,27 @@ class TestUi : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void dialogAnswers_data();
     void dialogAnswers();
+    void dialogStartsWhereAFileWasChosenLast();
+    void qtFileDialogSpeaksItalianAndOffersTheExamples();
+    void questionsTakeScriptedAnswers();
     void captionsStandInRowsOfTwoAboveThePage();
     void oneTabAtATime_data();
     void oneTabAtATime();
     void switchedOffPanelTakesNoClickAndKeepsTheTab();
     void pictureDrawnUnscaledAndClipped();
+    void failedLoadEmptiesTheBox_data();
     void failedLoadEmptiesTheBox();
 };
+
+void TestUi::initTestCase()
+{
+    // The settings of the test, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+}
 
 void TestUi::dialogAnswers_data()
 {
@@ -96,6 +117,76 @@ void TestUi::dialogAnswers()
     dialog.showOpen();
     QCOMPARE(script->showings()[1].proposed, answer);
     QVERIFY(!script->showings()[1].forSaving);
+}
+
+// The first dialog opens in the documents folder; later ones, in this run or
+// the next, where a file was chosen last, unless that is the program's own
+// folder. A proposed name opens its own folder.
+void TestUi::dialogStartsWhereAFileWasChosenLast()
+{
+    QSettings().clear();
+    QTemporaryDir program, problems;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ScriptedDialogs script;
+    for (const QString &answer :
+         {problems.filePath("a.znv"), QString(), program.filePath("b.znv"), QString()})
+        script->answer(answer);
+    FileDialog first;
+    first.setProgramFolder(program.path());
+    first.addShortcut("/examples");
+    first.showOpen();
+    first.setFileName(QString());
+    first.showSave(); // cancelled
+    FileDialog nextRun;
+    nextRun.setProgramFolder(program.path());
+    nextRun.showOpen(); // a file in the program's folder
+    nextRun.showOpen(); // proposes that file: its folder
+    FileDialog thirdRun;
+    thirdRun.setProgramFolder(program.path());
+    thirdRun.showOpen(); // not the program's folder
+    QStringList folders;
+    for (const ScriptedFileDialog::Showing &showing : script->showings())
+        folders << showing.startFolder;
+    const QString home = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    QCOMPARE(folders, (QStringList{home, problems.path(), problems.path(), program.path(), home}));
+    QCOMPARE(script->showings()[0].shortcuts, QStringList{"/examples"});
+}
+
+// Qt's own texts in the file dialog are Italian; the dialog opens where it is
+// asked to, offers the examples in its side bar, and leaves the question
+// about replacing a file to the program.
+void TestUi::qtFileDialogSpeaksItalianAndOffersTheExamples()
+{
+    QVERIFY(QtItalian::install(*qApp));
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), "Annulla");
+
+    QTemporaryDir start, examples;
+    QFileDialog dialog;
+    FileDialog::setUp(
+        dialog,
+        {true, start.filePath("rombo.znv"), "Zenuvio (*.znv)", start.path(), {examples.path()}});
+    QCOMPARE(QFileInfo(dialog.directory().path()).canonicalFilePath(),
+             QFileInfo(start.path()).canonicalFilePath());
+    QVERIFY(dialog.sidebarUrls().contains(QUrl::fromLocalFile(examples.path())));
+    QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
+    QStringList texts;
+    for (QPushButton *button : dialog.findChildren<QPushButton *>())
+        texts << button->text();
+    QVERIFY2(texts.contains("Annulla") && texts.contains("&Salva"), qPrintable(texts.join('|')));
+}
+
+// A question takes the scripted answer, or, unscripted, its last button.
+void TestUi::questionsTakeScriptedAnswers()
+{
+    MessageBox::Recording boxes;
+    const QStringList buttons = {"Salva", "Non salvare", "Annulla"};
+    boxes.answer("Non salvare");
+    QCOMPARE(MessageBox::ask(MessageBox::Icon::Question, "Zenuvio", "Salvare?", buttons), 1);
+    QCOMPARE(MessageBox::ask(MessageBox::Icon::Question, "Zenuvio", "Salvare?", buttons), 2);
+    QCOMPARE(boxes.shown().size(), 2);
+    QCOMPARE(boxes.shown()[0].buttons, buttons);
 }
 
 void TestUi::captionsStandInRowsOfTwoAboveThePage()
@@ -190,28 +281,47 @@ void TestUi::pictureDrawnUnscaledAndClipped()
     QCOMPARE(copy.picture().size(), QSize(80, 80));
 }
 
-// A file that is not a picture leaves the box showing nothing, not the picture before.
+// A file that cannot be shown leaves the box showing nothing, not the picture
+// before; a pipe is not read at all (it would block), and a small file that
+// claims a huge picture is refused before it is decoded.
+void TestUi::failedLoadEmptiesTheBox_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<PictureBox::Loading>("loading");
+    QTest::newRow("not a picture") << "testo.gif" << PictureBox::Loading::NotAPicture;
+    QTest::newRow("missing") << "mancante.gif" << PictureBox::Loading::Missing;
+    QTest::newRow("a link to a pipe") << "collegamento.gif" << PictureBox::Loading::NotARegularFile;
+    QTest::newRow("a huge picture claimed") << "enorme.gif" << PictureBox::Loading::TooLarge;
+}
+
 void TestUi::failedLoadEmptiesTheBox()
 {
+    QFETCH(QString, name);
+    QFETCH(PictureBox::Loading, loading);
     QTemporaryDir dir;
     QImage red(40, 20, QImage::Format_RGB32);
     red.fill(Qt::red);
     QVERIFY(red.save(dir.filePath("rosso.png")));
-    QFile notAPicture(dir.filePath("testo.gif"));
-    QVERIFY(notAPicture.open(QIODevice::WriteOnly) && notAPicture.write("GIF89a, ma no") > 0);
-    notAPicture.close();
+    const auto put = [&](const char *file, const QByteArray &bytes) {
+        QFile out(dir.filePath(file));
+        return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+    };
+    // A GIF of 29 bytes whose header says 7000 x 7000 pixels.
+    const QByteArray side("\x58\x1B", 2);
+    QVERIFY(put("testo.gif", "GIF89a, ma no") &&
+            put("enorme.gif", "GIF89a" + side + side + QByteArray(3, 0) + "," + QByteArray(4, 0) +
+                                  side + side + QByteArray("\0\2\2\x4C\x01\0;", 7)));
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("tubo.gif")).constData(), 0600), 0);
+    QVERIFY(QFile::link(dir.filePath("tubo.gif"), dir.filePath("collegamento.gif")));
 
     PictureBox box;
     box.resize(50, 30);
     box.setBackColor(Qt::yellow);
     const QImage empty = shot(box);
-    QVERIFY(box.loadPicture(dir.filePath("rosso.png")));
+    QCOMPARE(box.load(dir.filePath("rosso.png")), PictureBox::Loading::Done);
     QVERIFY(shot(box) != empty);
-    for (const char *name : {"testo.gif", "mancante.gif"}) {
-        QVERIFY(box.loadPicture(dir.filePath("rosso.png")));
-        QVERIFY(!box.loadPicture(dir.filePath(name)));
-        QCOMPARE(shot(box), empty);
-    }
+    QCOMPARE(box.load(dir.filePath(name)), loading);
+    QCOMPARE(shot(box), empty);
 }
 
 QTEST_MAIN(TestUi)

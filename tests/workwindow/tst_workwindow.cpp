@@ -13,8 +13,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
+
+#include <cmath>
 
 namespace {
 
@@ -70,6 +74,9 @@ private slots:
     void formulaPanelShowsTheClickedTab_data();
     void formulaPanelShowsTheClickedTab();
     void missingCliccaLeavesAnEmptyFigureBox();
+    void longTextScrolls_data();
+    void longTextScrolls();
+    void switchedOffPanelStaysLegible();
     void leavingDeletesTheWindow_data();
     void leavingDeletesTheWindow();
     void dropOpensOneFile_data();
@@ -125,7 +132,7 @@ void TestWorkWindow::modes()
     const bool solving = mode == WorkMode::Solving;
     const auto w = open(mode);
     QCOMPARE(m_log.takeFirst(), solving ? "solver" : "editor");
-    QCOMPARE(w->windowTitle(), "Zenuvio");
+    QCOMPARE(w->windowHandle()->title(), "Zenuvio");
     QCOMPARE(QDir::currentPath(), QDir(m_folder.path()).canonicalPath());
 
     QList<QWidget *> shown, hidden, tipped;
@@ -143,6 +150,7 @@ void TestWorkWindow::modes()
                   << "cmdEsci_Editor"
                   << "lblAvviso_Editor"
             : QStringList{"lblAvviso_Risoluzione", "cmdApri_Risoluzione", "cmdEsci_Risoluzione"};
+    expectHidden << "hintAnnouncer"; // only speaks, never seen
     expectHidden.sort();
     QCOMPARE(names(hidden), expectHidden);
     QStringList expectTipped = solving ? QStringList()
@@ -295,6 +303,96 @@ void TestWorkWindow::missingCliccaLeavesAnEmptyFigureBox()
     ProgramFolder::Override folder(empty.path());
     const auto w = open(WorkMode::Editor);
     QVERIFY(w->figureBox->picture().isNull());
+}
+
+void TestWorkWindow::longTextScrolls_data()
+{
+    modes_data();
+}
+
+// A text longer than its box gets a scroll bar, in both modes, and the end of
+// it can be brought into view.
+void TestWorkWindow::longTextScrolls()
+{
+    QFETCH(WorkMode, mode);
+    const auto w = open(mode);
+    QPlainTextEdit *text = w->txtTesto;
+    text->setEnabled(true);
+    text->setPlainText("Un rombo.");
+    QVERIFY(!text->verticalScrollBar()->isVisible());
+    text->setPlainText(QString("Un rombo ha le diagonali lunghe 8 cm e 6 cm. ").repeated(20) +
+                       "Calcola il perimetro.");
+    QTRY_VERIFY(text->verticalScrollBar()->isVisible());
+    // Scrolled to the bottom, the end of the text is in view.
+    text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
+    QTextCursor end = text->textCursor();
+    end.movePosition(QTextCursor::End);
+    QVERIFY(text->viewport()->rect().contains(text->cursorRect(end).center()));
+}
+
+namespace {
+
+// WCAG contrast ratio between two colours.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) {
+            v /= 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of the lettering inside a grabbed widget: its darkest pixel
+// against its most common colour, the ground.
+double inkContrast(QWidget *widget, int inset)
+{
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> counts;
+    QColor darkest(Qt::white);
+    for (int y = inset; y < image.height() - inset; ++y) {
+        for (int x = inset; x < image.width() - inset; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            ++counts[c.rgb()];
+            if (c.lightness() < darkest.lightness())
+                darkest = c;
+        }
+    }
+    QRgb ground = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(ground))
+            ground = it.key();
+    return contrast(darkest, QColor(ground));
+}
+
+} // namespace
+
+// While the formula panel is off, its captions and pictures look off (their
+// ground is no longer the same) but their lettering keeps a contrast of at
+// least 4.5 : 1 against its ground.
+void TestWorkWindow::switchedOffPanelStaysLegible()
+{
+    const auto w = open(WorkMode::Editor);
+    FormulaPanel *panel = w->formulaPanel;
+    QList<QWidget *> shown;
+    for (TabCaption *caption : panel->findChildren<TabCaption *>())
+        shown << caption;
+    for (const FormulaCatalogue::Entry &entry : FormulaCatalogue::entries())
+        if (entry.tab == panel->currentTab())
+            shown << w->picFormula(entry.number);
+    QList<QImage> on;
+    for (QWidget *widget : shown)
+        on << widget->grab().toImage();
+    panel->setSwitchedOn(false);
+    for (int i = 0; i < shown.size(); ++i) {
+        const QString name = shown[i]->objectName() + " " + shown[i]->accessibleName();
+        QVERIFY2(shown[i]->grab().toImage() != on[i], qPrintable(name));
+        const double ratio = inkContrast(shown[i], 4);
+        QVERIFY2(ratio >= 4.5, qPrintable(name + ": " + QString::number(ratio)));
+    }
 }
 
 void TestWorkWindow::leavingDeletesTheWindow_data()

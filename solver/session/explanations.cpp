@@ -1,0 +1,127 @@
+#include "explanations.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+// A number (digits, with a decimal comma or point) and what follows it.
+struct Entry {
+    bool isQuantity = false;
+    QString number;
+    QString unit;
+};
+
+Entry read(const QString &text)
+{
+    static const QRegularExpression quantity(
+        QStringLiteral("^\\s*(\\d+(?:[.,]\\d+)?)\\s*(.*?)\\s*$"));
+    const QRegularExpressionMatch match = quantity.match(text);
+    if (!match.hasMatch())
+        return {};
+    return {true, match.captured(1), match.captured(2)};
+}
+
+// The value of a number as decimal text: "007,50" and "7.5" both give "7,5".
+QString value(const QString &number)
+{
+    QString text = number;
+    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    QString whole = text.section(QLatin1Char(','), 0, 0);
+    QString fraction = text.section(QLatin1Char(','), 1);
+    while (whole.size() > 1 && whole.startsWith(QLatin1Char('0')))
+        whole.remove(0, 1);
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    return fraction.isEmpty() ? whole : whole + QLatin1Char(',') + fraction;
+}
+
+// A unit of length or of area, whichever way it is written: "CM", "cmq",
+// "cm2", "cm^2" and "cm²" name the units they mean; anything else is itself.
+QString meaning(const QString &unit)
+{
+    static const QRegularExpression written(
+        QStringLiteral("^(mm|cm|dm|m|dam|hm|km)(q|2|\\^2|²)?$"));
+    QString text = unit.toLower();
+    text.remove(QLatin1Char(' '));
+    const QRegularExpressionMatch match = written.match(text);
+    if (!match.hasMatch())
+        return text;
+    return match.captured(1) + (match.captured(2).isEmpty() ? QString() : QStringLiteral("²"));
+}
+
+QString quoted(const QString &text)
+{
+    return QStringLiteral("«%1»").arg(text);
+}
+
+QString counted(int count, const char *one, const char *many, const char *none)
+{
+    if (count == 0)
+        return QString::fromUtf8(none);
+    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
+}
+
+} // namespace
+
+namespace Explanations {
+
+QString forEntry(const QString &typed, const QString &expected)
+{
+    if (typed == expected)
+        return {};
+    const Entry pupil = read(typed);
+    const Entry problem = read(expected);
+    if (!pupil.isQuantity || !problem.isQuantity || value(pupil.number) != value(problem.number))
+        return {};
+    const bool unitMissing = pupil.unit.isEmpty() && !problem.unit.isEmpty();
+    if (!unitMissing && meaning(pupil.unit) != meaning(problem.unit))
+        return {}; // another unit, or one the problem does not ask for
+
+    QStringList faults;
+    if (pupil.number != problem.number) {
+        if (pupil.number.contains(QLatin1Char('.')))
+            faults << QStringLiteral("in italiano i decimali si scrivono con la virgola: %1")
+                          .arg(quoted(problem.number));
+        else
+            faults
+                << QStringLiteral("va scritto %1, senza zeri in più").arg(quoted(problem.number));
+    }
+    if (unitMissing)
+        faults << QStringLiteral("manca l'unità di misura: %1").arg(quoted(problem.unit));
+    else if (pupil.unit != problem.unit)
+        faults << QStringLiteral("l'unità di misura si scrive %1").arg(quoted(problem.unit));
+    QString text;
+    if (faults.isEmpty())
+        text = QStringLiteral("Il numero e l'unità sono giusti, ma gli spazi no: scrivi %1.")
+                   .arg(quoted(expected));
+    else
+        text = QStringLiteral("Il numero è giusto, ma ") + faults.join(QStringLiteral(" e ")) +
+               QLatin1Char('.');
+    if (problem.unit.contains(QStringLiteral("²")) && !pupil.unit.contains(QStringLiteral("²")))
+        text += QStringLiteral(" Per scrivere «²» premi %1.").arg(SquareKey);
+    return text;
+}
+
+QString sameFormulaOtherTab(const QString &tabCaption)
+{
+    return QStringLiteral("È la formula giusta, ma va presa dalla scheda %1.")
+        .arg(quoted(tabCaption));
+}
+
+QString whereTheFormulaIs(const QString &tabCaption)
+{
+    return QStringLiteral("La formula giusta è nella scheda %1.").arg(quoted(tabCaption));
+}
+
+QString summary(int wrongData, int wrongFormulas, int wrongResults)
+{
+    if (wrongData + wrongFormulas + wrongResults == 0)
+        return QStringLiteral("Nessun errore in tutto il problema!");
+    return QStringLiteral("In tutto hai sbagliato %1, %2 e %3.")
+        .arg(counted(wrongData, "dato", "dati", "nessun dato"),
+             counted(wrongFormulas, "formula", "formule", "nessuna formula"),
+             counted(wrongResults, "risultato", "risultati", "nessun risultato"));
+}
+
+} // namespace Explanations

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// Why a wrong answer is wrong, when the program can tell: a second, smaller
+// text beside the verdict, which stays as it always was. A wrong number gets
+// no explanation: finding that mistake is the pupil's work. Numbers are
+// compared as decimal text, never as floating point.
+namespace Explanations {
+
+// A datum or a result: the number is right but written otherwise (a decimal
+// point, other zeros), or the unit is written otherwise (cmq, cm2, cm^2,
+// capitals) or missing, or only the blanks differ. Empty when none of these.
+QString forEntry(const QString &typed, const QString &expected);
+
+// The formula chosen has the very formula text of the right one, on another
+// tab of the panel.
+QString sameFormulaOtherTab(const QString &tabCaption);
+// The second wrong formula at the same step: where the right one is.
+QString whereTheFormulaIs(const QString &tabCaption);
+
+// At the end: how many wrong entries there were, of each kind.
+QString summary(int wrongData, int wrongFormulas, int wrongResults);
+
+// What the pupil presses to type "²" in a data or result box.
+inline const QString SquareKey = QStringLiteral("Ctrl+2");
+
+} // namespace Explanations

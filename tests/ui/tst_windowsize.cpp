@@ -1,0 +1,84 @@
+// The sizes of the windows: moving between them, and the largest that lets
+// the work window fit a screen, whatever scale the desktop already uses.
+#include "windowsize.h"
+
+#include <QtTest>
+
+class TestWindowSize : public QObject {
+    Q_OBJECT
+
+private slots:
+    void steps_data();
+    void steps();
+    void fitting_data();
+    void fitting();
+};
+
+void TestWindowSize::steps_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QString>("listedLargerSmaller");
+    QTest::newRow("100") << 100 << "100 125 100";
+    QTest::newRow("125") << 125 << "125 150 100";
+    QTest::newRow("between two, nearer the smaller") << 160 << "150 200 150";
+    QTest::newRow("half way") << 175 << "150 200 150";
+    QTest::newRow("below all") << 20 << "100 100 100";
+    QTest::newRow("above all") << 1000 << "300 300 300";
+}
+
+void TestWindowSize::steps()
+{
+    QFETCH(int, percent);
+    QFETCH(QString, listedLargerSmaller);
+    QCOMPARE(QStringLiteral("%1 %2 %3")
+                 .arg(WindowSize::listed(percent))
+                 .arg(WindowSize::larger(percent))
+                 .arg(WindowSize::smaller(percent)),
+             listedLargerSmaller);
+    QCOMPARE(WindowSize::text(150), "150 %");
+}
+
+void TestWindowSize::fitting_data()
+{
+    // A screen of `physical` pixels with `panel` pixels taken at the bottom, a
+    // desktop scale, the size the program runs at and the size wanted.
+    QTest::addColumn<QSize>("physical");
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<double>("desktop");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("wanted");
+    QTest::addColumn<int>("fits");
+    QTest::newRow("whiteboard 2560x1440, 300 %")
+        << QSize(2560, 1440) << 0 << 1.0 << 300 << 300 << 200;
+    QTest::newRow("whiteboard 2560x1440, 200 %")
+        << QSize(2560, 1440) << 0 << 1.0 << 200 << 200 << 200;
+    QTest::newRow("laptop 1366x768, 150 %") << QSize(1366, 768) << 0 << 1.0 << 150 << 150 << 125;
+    QTest::newRow("laptop with a panel, 150 %")
+        << QSize(1366, 768) << 32 << 1.0 << 150 << 150 << 100;
+    QTest::newRow("800x600 fits nothing larger")
+        << QSize(800, 600) << 0 << 1.0 << 125 << 125 << 100;
+    QTest::newRow("4K at desktop scale 2, 150 %")
+        << QSize(3840, 2160) << 0 << 2.0 << 150 << 150 << 150;
+    QTest::newRow("4K at desktop scale 2, 300 %")
+        << QSize(3840, 2160) << 0 << 2.0 << 300 << 300 << 150;
+    QTest::newRow("a smaller size wanted") << QSize(3840, 2160) << 0 << 1.0 << 300 << 125 << 125;
+}
+
+void TestWindowSize::fitting()
+{
+    QFETCH(QSize, physical);
+    QFETCH(int, panel);
+    QFETCH(double, desktop);
+    QFETCH(int, current);
+    QFETCH(int, wanted);
+    QFETCH(int, fits);
+    // What the program sees at the size it runs at.
+    const double ratio = desktop * current / 100;
+    const QSize available(qFloor(physical.width() / ratio),
+                          qFloor((physical.height() - panel) / ratio));
+    QCOMPARE(WindowSize::fitting(wanted, current, QSize(792, 573), QSize(16, 48), available, ratio),
+             fits);
+}
+
+QTEST_GUILESS_MAIN(TestWindowSize)
+#include "tst_windowsize.moc"

@@ -1,0 +1,177 @@
+// Both modes with the keyboard alone: no mouse event at all. A pupil solves an
+// example problem, a teacher composes and saves one; after each act the focus
+// is where the next act is.
+//
+// A script is a list of "keys -> what then": keys are words typed ("type:12
+// cm"), key names ("Enter", "Space", "Tab", "Ctrl+Tab", "Right*3"), or
+// "Tab>name" (Tab until the control of that design name has the focus); what
+// then is the hint ("-" to leave it unchecked) and the design name of the
+// control with the focus.
+#include "accessibility.h"
+#include "editorhandler.h"
+#include "messagebox.h"
+#include "programfolder.h"
+#include "scriptedfiledialog.h"
+#include "solverhandler.h"
+#include "workwindow.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString Examples = QStringLiteral(ZENUVIO_SOURCE_DIR "/examples/");
+
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
+
+QString focusName()
+{
+    return focused() ? focused()->objectName() : QStringLiteral("-");
+}
+
+// Presses the keys of one script step on whatever has the focus.
+bool press(const QString &keys)
+{
+    if (keys.startsWith("type:")) {
+        QTest::keyClicks(focused(), keys.mid(5));
+        return true;
+    }
+    if (keys.startsWith("Tab>")) {
+        for (int i = 0; i < 300 && focusName() != keys.mid(4); ++i)
+            QTest::keyClick(focused(), Qt::Key_Tab);
+        return focusName() == keys.mid(4);
+    }
+    const QString name = keys.section('*', 0, 0);
+    const int times = keys.contains('*') ? keys.section('*', 1).toInt() : 1;
+    const QKeySequence sequence(name == "Enter" ? QStringLiteral("Return") : name);
+    const QKeyCombination combination = sequence[0];
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(focused(), combination.key(), combination.keyboardModifiers());
+    return true;
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void session_data();
+    void session();
+
+private:
+    QTemporaryDir m_folder;
+    std::optional<ProgramFolder::Override> m_program;
+};
+
+void TestKeyboard::initTestCase()
+{
+    Accessibility::install();
+    QVERIFY(QFile::copy(ZENUVIO_SOURCE_DIR "/resources/beside/Vuoto.gif",
+                        m_folder.filePath("Vuoto.gif")));
+    m_program.emplace(m_folder.path());
+}
+
+void TestKeyboard::session_data()
+{
+    QTest::addColumn<WorkMode>("mode");
+    QTest::addColumn<QStringList>("script");
+    QTest::addColumn<QByteArray>("saved"); // the start of the file saved, if any
+
+    // The rectangle's formulas lie on the second tab: 9, 6, 12 in reading order
+    // 6 7 8 9 11 10 12 13 14.
+    QTest::newRow("una alunna risolve il rettangolo")
+        << WorkMode::Solving
+        << QStringList{
+               "Enter -> Inserisci i dati | txtDati_0",
+               "type:12 cm -> - | txtDati_0",
+               "Enter -> Bravo | txtDati_1",
+               "type:5 cm -> - | txtDati_1",
+               "Enter -> Bravo. Scegli la formula | picFormRis_0",
+               "Space -> - | picFormula_0",
+               "Ctrl+Tab -> - | picFormula_6",
+               "Space -> Errata | picFormRis_0",
+               "Space -> Errata | picFormula_6",
+               "Right*3 -> Errata | picFormula_9",
+               "Space -> Bravo | txtRisultato_0",
+               "type:34 cm -> - | txtRisultato_0",
+               "Enter -> Bravo. Scegli la formula | picFormRis_1",
+               "Space -> - | picFormula_6",
+               "Space -> Bravo | txtRisultato_1",
+               "type:60 cm² -> - | txtRisultato_1",
+               "Enter -> Bravo. Scegli la formula | picFormRis_2",
+               "Space -> - | picFormula_6",
+               "Ctrl+Shift+Tab -> - | picFormula_0",
+               "Ctrl+Tab -> - | picFormula_6",
+               "Right*6 -> - | picFormula_12",
+               "Left -> - | picFormula_10",
+               "Down -> - | picFormula_12",
+               "Enter -> Bravo | txtRisultato_2",
+               "type:13 cm -> - | txtRisultato_2",
+               "Enter -> Bravo. Hai finito. | cmdApri_Risoluzione",
+           }
+        << QByteArray();
+    QTest::newRow("un insegnante compone un quadrato")
+        << WorkMode::Editor
+        << QStringList{
+               "type:Un quadrato ha il lato di 5 cm. -> - | txtTesto",
+               "Tab>txtDati_0 -> - | txtDati_0",
+               "type:5 cm -> - | txtDati_0",
+               "Tab>txtDati_1 -> - | txtDati_1",
+               "type:A = 25 cm -> - | txtDati_1",
+               "Ctrl+2 -> - | txtDati_1",
+               "Tab>picFormRis_0 -> - | picFormRis_0",
+               "Space -> - | picFormula_0",
+               "Space -> - | txtRisultato_0",
+               "type:25 cm² -> - | txtRisultato_0",
+               "Tab>picFormRis_1 -> - | picFormRis_1",
+               "Enter -> - | picFormula_0",
+               "Right*3 -> - | picFormula_2",
+               "Space -> - | txtRisultato_1",
+               "type:20 cm -> - | txtRisultato_1",
+               "Tab>cmdSalva -> - | cmdSalva",
+               "Enter -> - | cmdSalva",
+           }
+        << QByteArray("Un quadrato ha il lato di 5 cm.\r\n\r\n5 cm\r\nA = 25 cm\xB2\r\n\r\n\r\n"
+                      "\r\n\r\n\r\n\r\n 0 \r\n 2 \r\n");
+}
+
+void TestKeyboard::session()
+{
+    QFETCH(WorkMode, mode);
+    QFETCH(QStringList, script);
+    QFETCH(QByteArray, saved);
+    QTemporaryDir work;
+    ScriptedDialogs dialog;
+    dialog->answer(mode == WorkMode::Solving ? Examples + "Rettangolo.znv"
+                                             : work.filePath("quadrato.znv"));
+    MessageBox::Recording boxes;
+    std::unique_ptr<WorkWindow> window(
+        WorkWindow::load(mode, {makeEditorHandler, makeSolverHandler}));
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        QSKIP("The work window cannot be made active here.");
+    for (const QString &step : script) {
+        QVERIFY2(press(step.section(" -> ", 0, 0)), qPrintable(step + ": not reached"));
+        const QString hint = window->lblAvviso_Risoluzione->text();
+        const QString expected = step.section(" -> ", 1);
+        const QString seen =
+            (expected.startsWith("- |") ? QStringLiteral("-") : hint) + " | " + focusName();
+        QVERIFY2(seen == expected, qPrintable(step + "\n   seen: " + seen));
+    }
+    QVERIFY(boxes.shown().isEmpty());
+    if (!saved.isEmpty()) {
+        QFile file(work.filePath("quadrato.znv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().left(saved.size()), saved);
+    }
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
