@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-gtk-platformtheme qt6-translations-l10n
     fonts-liberation2 fonts-comic-neue
+    poppler-utils
     xvfb xauth xdotool x11-utils imagemagick openbox orca
     python3 python3-pyatspi at-spi2-core dbus dbus-x11
     clang clang-format libclang-rt-14-dev libbenchmark-dev git

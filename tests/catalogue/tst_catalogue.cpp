@@ -5,6 +5,7 @@
 #include "formularenderer.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -204,6 +205,37 @@ private slots:
         const QRect underBar(barStart + 2, ink.top() + 3, barLength - 2, ink.height() - 3);
         QVERIFY(!inkRect(picture.copy(underBar)).isEmpty());
         QVERIFY(longestRun(picture, ink.top() + 3).second < barLength / 2);
+    }
+
+    void printedFormulaFillsItsExtent_data()
+    {
+        QTest::addColumn<QString>("formula");
+        QTest::newRow("plain") << "2p = 4 × l";
+        QTest::newRow("fraction") << "A = [(B + b) × h] / 2";
+        QTest::newRow("root of squares") << "BD = √(AB² + DA²)";
+    }
+
+    // Printed, free of the pixel grid and at any size, the formula's ink lies
+    // where its extent says, and fills it from end to end and from top to bottom.
+    void printedFormulaFillsItsExtent()
+    {
+        QFETCH(QString, formula);
+        for (const qreal letterHeight : {26.0, 52.0}) {
+            const FormulaRenderer::Extent extent = FormulaRenderer::extent(formula, letterHeight);
+            QImage image(800, 200, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            const QPointF baselineStart(20, 120);
+            QPainter painter(&image);
+            FormulaRenderer::paint(painter, formula, baselineStart, letterHeight);
+            painter.end();
+            const QRectF expected(baselineStart.x(), baselineStart.y() - extent.ascent,
+                                  extent.width, extent.ascent + extent.descent);
+            const QRect ink = inkRect(image);
+            const QByteArray where = QByteArray::number(letterHeight);
+            QVERIFY2(expected.adjusted(-2, -2, 2, 2).contains(ink), where);
+            QVERIFY2(ink.width() > expected.width() - 0.15 * letterHeight, where);
+            QVERIFY2(ink.height() > expected.height() - 3, where);
+        }
     }
 };
 

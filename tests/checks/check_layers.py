@@ -8,6 +8,7 @@ below, never of a folder above it:
     ui/                         shared window layers, beside them
     workwindow/ (catalogue/)    the work window
     editor/, solver/            the two modes' handlers
+    worksheet/                  the problem laid out for printing
     app/                        start-up and the start window, on top
 
     check_layers.py <source folder>
@@ -25,8 +26,9 @@ ALLOWED = {
     "workwindow": {"problem", "ui", "workwindow/catalogue"},
     "editor": {"problem", "ui", "workwindow", "workwindow/catalogue"},
     "solver": {"problem", "solver/session", "ui", "workwindow", "workwindow/catalogue"},
+    "worksheet": {"problem", "ui", "workwindow/catalogue"},
     "app": {"problem", "ui", "resources", "workwindow", "workwindow/catalogue", "editor",
-            "solver", "solver/session"},
+            "solver", "solver/session", "worksheet"},
 }
 # Folders whose code must not touch widgets or pictures at all.
 CORE_ONLY = {"problem", "solver/session"}

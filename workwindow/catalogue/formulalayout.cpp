@@ -36,7 +36,8 @@ Style::Style(int pixelSize, bool antialiased, qreal wordSpacing)
     : font(letteringFont(pixelSize, antialiased, wordSpacing)),
       scriptFont(letteringFont(qMax(6, qRound(pixelSize * 0.7)), antialiased)),
       pixelSize(pixelSize), wordSpacing(wordSpacing), rule(qMax(1, qRound(pixelSize * 0.14))),
-      gap(qMax(1, qRound(pixelSize * 0.12))), superscriptRaise(qRound(pixelSize * 0.42))
+      stroke(qMax(1, qRound(pixelSize / 13.0))), gap(qMax(1, qRound(pixelSize * 0.12))),
+      superscriptRaise(qRound(pixelSize * 0.42))
 {
     // The bar of a fraction sits at the height of the middle of the plus sign,
     // so that "[A × 2] / h − b" reads as one line.
@@ -118,8 +119,9 @@ void FractionBox::paint(QPainter &painter, const Style &style, int x, int baseli
 
 // The root sign: a short rising hook, a heavy stroke down to the foot (just
 // below the baseline), a thin stroke up to the top, then the bar over the whole
-// argument. The strokes are one-pixel lines, the heavy one drawn twice side by
-// side, so that they come out the same at every size without antialiasing.
+// argument. The strokes are one-pixel lines at the pictures' sizes, the heavy
+// one drawn twice side by side, so that they come out the same at every size
+// without antialiasing; lettering set much larger thickens the thin strokes too.
 void RadicalBox::measure(const Style &style)
 {
     argument->measure(style);
@@ -133,16 +135,20 @@ void RadicalBox::paint(QPainter &painter, const Style &style, int x, int baselin
 {
     const int barTop = baseline - ascent;
     const int foot = baseline + descent - 1;
-    const int hookTop = baseline - style.axis - 1;
+    const int hookTop = baseline - style.axis - style.stroke;
     const int hookEnd = x + signWidth / 4;
     const int footLeft = x + signWidth / 2;
     const int topX = x + signWidth - 1;
 
     painter.save();
+    const QPen thin(Qt::black, style.stroke);
+    painter.setPen(thin);
+    painter.drawLine(x, hookTop + 2 * style.stroke, hookEnd, hookTop);
+    // The heavy stroke is as thick as the bar: one-pixel lines side by side.
     painter.setPen(QPen(Qt::black, 1));
-    painter.drawLine(x, hookTop + 2, hookEnd, hookTop);
     for (int thickness = 0; thickness < qMax(1, style.rule); ++thickness)
         painter.drawLine(hookEnd + thickness, hookTop, footLeft + thickness, foot);
+    painter.setPen(thin);
     painter.drawLine(footLeft + style.rule, foot, topX, barTop);
     painter.restore();
 

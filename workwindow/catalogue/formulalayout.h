@@ -35,9 +35,10 @@ struct Style {
     QFont scriptFont; // the raised 2
     int pixelSize;
     qreal wordSpacing;
-    int rule; // thickness of fraction bars and of the root sign
-    int axis; // height of the fraction bar's centre above the baseline
-    int gap;  // space between a bar and what it separates
+    int rule;   // thickness of fraction bars and of the root sign
+    int stroke; // width of the thin strokes of the root sign: one pixel at the pictures' sizes
+    int axis;   // height of the fraction bar's centre above the baseline
+    int gap;    // space between a bar and what it separates
     int superscriptRaise;
 };
 

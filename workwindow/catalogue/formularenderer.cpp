@@ -68,6 +68,19 @@ Fit antialiasedFit(FormulaLayout::Box &layout, const Fit &crisp)
     return {MinimumPixelSize, TightWordSpacing, crisp.size};
 }
 
+// Printed formulas are laid out at a large lettering size, so that the whole
+// pixels of the box model are fine enough, and then scaled to the size asked.
+constexpr int VectorPixelSize = 8 * PixelSize;
+
+FormulaLayout::Style vectorStyle()
+{
+    FormulaLayout::Style style(VectorPixelSize, true, 8 * WordSpacing);
+    // Unhinted lettering keeps the proportions it has at any printed size.
+    style.font.setHintingPreference(QFont::PreferNoHinting);
+    style.scriptFont.setHintingPreference(QFont::PreferNoHinting);
+    return style;
+}
+
 } // namespace
 
 QSize logicalSize(const FormulaCatalogue::Entry &entry)
@@ -104,6 +117,31 @@ QImage render(const QString &formula, const QSize &requestedSize, qreal devicePi
     const int baseline = (fit.size.height() - layout->height()) / 2 + layout->ascent;
     layout->paint(painter, style, x, baseline);
     return image;
+}
+
+Extent extent(const QString &formula, qreal letterHeight)
+{
+    const std::unique_ptr<FormulaLayout::RowBox> layout = FormulaLayout::parse(formula);
+    layout->measure(vectorStyle());
+    const qreal scale = letterHeight / VectorPixelSize;
+    return {layout->width * scale, layout->ascent * scale, layout->descent * scale};
+}
+
+void paint(QPainter &painter, const QString &formula, const QPointF &baselineStart,
+           qreal letterHeight)
+{
+    const std::unique_ptr<FormulaLayout::RowBox> layout = FormulaLayout::parse(formula);
+    const FormulaLayout::Style style = vectorStyle();
+    layout->measure(style);
+    const qreal scale = letterHeight / VectorPixelSize;
+    painter.save();
+    painter.translate(baselineStart);
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(Qt::black);
+    layout->paint(painter, style, 0, 0);
+    painter.restore();
 }
 
 } // namespace FormulaRenderer

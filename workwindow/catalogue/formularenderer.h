@@ -7,7 +7,10 @@
 #include "formulacatalogue.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QSize>
+
+class QPainter;
 
 namespace FormulaRenderer {
 
@@ -31,5 +34,19 @@ QImage render(const FormulaCatalogue::Entry &entry, qreal devicePixelRatio = 1.0
 
 // The same for any formula text and picture size.
 QImage render(const QString &formula, const QSize &logicalSize, qreal devicePixelRatio = 1.0);
+
+// For printing: the formula drawn with any painter, in the same notation and
+// proportions as its picture but free of the pixel grid, so that a PDF
+// painter keeps it as text and lines. letterHeight is the size of the
+// lettering in the painter's units (the pictures' lettering is 13 pixels).
+struct Extent {
+    qreal width;
+    qreal ascent;  // ink above the baseline
+    qreal descent; // ink below it
+};
+Extent extent(const QString &formula, qreal letterHeight);
+// Paints the formula with the left end of its baseline at baselineStart.
+void paint(QPainter &painter, const QString &formula, const QPointF &baselineStart,
+           qreal letterHeight);
 
 } // namespace FormulaRenderer
