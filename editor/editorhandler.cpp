@@ -6,6 +6,7 @@
 #include "problemflaws.h"
 #include "programfolder.h"
 #include "singlelinetext.h"
+#include "worksheet.h"
 #include "workwindow.h"
 
 #include <QDir>
@@ -277,6 +278,19 @@ void EditorHandler::read(const QString &path)
     // Told last, over the problem already on screen.
     if (!figureNotice.isEmpty())
         notify(figureNotice, MessageBox::Icon::Information);
+}
+
+// The worksheet of the problem on screen, with its page of solutions.
+void EditorHandler::printRequested()
+{
+    const EditorProblem &problem = m_draft.problem();
+    const QImage figure =
+        problem.nomeFigura.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
+    const QString error =
+        Worksheet::printWithDialog(&m_window, problem, figure, true,
+                                   QFileInfo(m_window.problemDialog.fileName()).completeBaseName());
+    if (!error.isEmpty())
+        notify(error);
 }
 
 std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &window)

@@ -45,6 +45,7 @@ public:
     void openClicked() override;
     void openFile(const QString &path) override;
     void saveClicked() override;
+    void printRequested() override;
     bool mayClose() override;
 
     const ProblemDraft &draft() const { return m_draft; }

@@ -6,6 +6,11 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-gtk-platformtheme qt6-translations-l10n
+    # Reading aloud: Qt's text-to-speech through speech-dispatcher, with the
+    # Italian voice of espeak-ng. Debian's CMake files for Qt's text-to-speech
+    # need those of qt6-declarative-dev, which qt6-speech-dev does not bring.
+    qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
+    speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     fonts-liberation2 fonts-comic-neue
     poppler-utils
     xvfb xauth xdotool x11-utils imagemagick openbox orca

@@ -1,13 +1,16 @@
 #include "solverhandler.h"
 
+#include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "messagebox.h"
 #include "modesetup.h"
 #include "problemfigure.h"
 #include "problemfile.h"
 #include "programfolder.h"
+#include "worksheet.h"
 #include "workwindow.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,7 +21,16 @@ const QString NoticeTitle = QStringLiteral("Zenuvio");
 const QString EmptySlotPicture = QStringLiteral("Vuoto.gif");
 } // namespace
 
-SolverHandler::SolverHandler(WorkWindow &window) : m_window(window) {}
+SolverHandler::SolverHandler(WorkWindow &window) : m_window(window)
+{
+    m_session.setFormulaLookup([](int number) -> std::optional<SolvingSession::FormulaFacts> {
+        if (number < 0 || number >= FormulaCatalogue::FormulaCount)
+            return std::nullopt;
+        const FormulaCatalogue::Entry &entry = FormulaCatalogue::entry(number);
+        return SolvingSession::FormulaFacts{QString::fromUtf8(entry.formula),
+                                            FormulaCatalogue::tabCaption(entry.tab)};
+    });
+}
 
 std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &window)
 {
@@ -119,6 +131,21 @@ void SolverHandler::textClicked()
     show(m_session.clickText());
 }
 
+// The worksheet of the problem being solved, without its solutions.
+void SolverHandler::printRequested()
+{
+    if (m_session.stage() == SolvingSession::Stage::NoProblem || !m_session.problem())
+        return;
+    const SolvingProblem &problem = *m_session.problem();
+    const QImage figure =
+        problem.nomeFigura.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
+    const QString error =
+        Worksheet::printWithDialog(&m_window, Worksheet::fromSolving(problem), figure, false,
+                                   QFileInfo(m_window.problemDialog.fileName()).completeBaseName());
+    if (!error.isEmpty())
+        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, error, &m_window);
+}
+
 void SolverHandler::show(const SolvingOutcome &outcome)
 {
     WorkWindow &w = m_window;
@@ -128,8 +155,10 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         w.figureBox->clearPicture();
         ModeSetup::hideAllSlots(w);
     }
-    if (outcome.hint)
+    if (outcome.hint) {
         w.lblAvviso_Risoluzione->setText(*outcome.hint);
+        w.lblSpiegazione->setText(outcome.explanation);
+    }
     for (int i : outcome.dataShown)
         w.txtDati[i]->setVisible(true);
     for (int i : outcome.stepsShown) {
@@ -147,8 +176,12 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         w.showStepFormula(outcome.formulaShown->step, outcome.formulaShown->formula);
     if (QWidget *target = box(outcome.focus, outcome.focusIndex))
         target->setFocus(Qt::OtherFocusReason);
+    // One text for the verdict and its explanation: a screen reader given two
+    // at once would speak only the last.
     if (outcome.hint)
-        w.announce(*outcome.hint);
+        w.announce(outcome.explanation.isEmpty()
+                       ? *outcome.hint
+                       : *outcome.hint + QLatin1Char(' ') + outcome.explanation);
 }
 
 QWidget *SolverHandler::box(SolvingOutcome::Box kind, int index) const

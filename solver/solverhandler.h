@@ -25,8 +25,11 @@ public:
     void resultChanged(int index, const QString &text) override;
     void resultEntered(int index) override;
     void textClicked() override;
+    void printRequested() override;
 
     const SolvingSession &session() const { return m_session; }
+    // Explanations beside the verdicts, on unless switched off for a class test.
+    void setExplaining(bool on) { m_session.setExplaining(on); }
 
 private:
     void show(const SolvingOutcome &outcome);

@@ -33,6 +33,8 @@ public:
     // window): opened as "Apri" opens the file chosen in its dialog.
     virtual void openFile(const QString & /*path*/) {}
     virtual void saveClicked() {}
+    // Ctrl+P: the problem on screen printed as a worksheet.
+    virtual void printRequested() {}
     // The window is about to close ("Esci", or its frame): false keeps it open.
     virtual bool mayClose() { return true; }
 };

@@ -44,6 +44,7 @@ void setUpForSolving(WorkWindow &form)
     form.cmdEsci_Editor->setVisible(false);
     form.lblAvviso_Editor->setVisible(false);
     form.lblAvviso_Risoluzione->setVisible(true);
+    form.lblSpiegazione->setVisible(true);
     form.cmdApri_Risoluzione->setVisible(true);
     form.cmdEsci_Risoluzione->setVisible(true);
     hideAllSlots(form);
@@ -71,6 +72,7 @@ void setUpForEditing(WorkWindow &form)
     form.cmdEsci_Editor->setVisible(true);
     form.lblAvviso_Editor->setVisible(true);
     form.lblAvviso_Risoluzione->setVisible(false);
+    form.lblSpiegazione->setVisible(false);
     form.cmdApri_Risoluzione->setVisible(false);
     form.cmdEsci_Risoluzione->setVisible(false);
 }

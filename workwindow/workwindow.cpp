@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -179,6 +180,8 @@ void WorkWindow::createControls()
     lblAvviso_Editor = hintLabel(this, L::lblAvviso_Editor, QStringLiteral("Editor"));
     lblAvviso_Risoluzione = hintLabel(this, L::lblAvviso_Risoluzione, QStringLiteral("Ciao"));
     lblAvviso_Risoluzione->setWordWrap(true);
+    lblSpiegazione = label(this, L::lblSpiegazione, QString(), arial(9, true, false), darkBlue);
+    lblSpiegazione->setWordWrap(true);
     cmdApri_Risoluzione = button(this, L::cmdApri_Risoluzione, QStringLiteral("Apri"));
     cmdEsci_Risoluzione = button(this, L::cmdEsci_Risoluzione, QStringLiteral("Esci"));
 
@@ -308,6 +311,8 @@ void WorkWindow::connectEvents()
         }
     });
     connect(txtTesto, &QPlainTextEdit::textChanged, this, [this] { m_handler->textChanged(); });
+    auto *print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, [this] { m_handler->printRequested(); });
     txtTesto->viewport()->installEventFilter(this);
     txtTesto->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {

@@ -65,6 +65,7 @@ public:
     QPushButton *cmdEsci_Editor = nullptr;
     QLabel *lblAvviso_Editor = nullptr;
     QLabel *lblAvviso_Risoluzione = nullptr;
+    QLabel *lblSpiegazione = nullptr;
     QPushButton *cmdApri_Risoluzione = nullptr;
     QPushButton *cmdEsci_Risoluzione = nullptr;
     std::array<QRadioButton *, SlotCount> stepSelectors{};

@@ -26,6 +26,7 @@
 //   cmdNuovo, cmdApri_Editor, cmdSalva, cmdEsci_Editor   the editor's buttons
 //   lblAvviso_Editor         lblAvviso_Editor       "Editor"
 //   lblAvviso_Risoluzione    lblAvviso_Risoluzione  the hints while solving
+//   lblSpiegazione           lblSpiegazione         why an answer is wrong, under the hint
 //   cmdApri_Risoluzione, cmdEsci_Risoluzione        the solving buttons
 //   formulaPanel             SSTab1                 the twelve tabs of formulas
 //   picFormula(n)            picFormula_n           formula n, n = 0..138
@@ -52,6 +53,8 @@ constexpr Place cmdSalva{"cmdSalva", twipsRect(5280, 6780, 1095, 375)};
 constexpr Place cmdEsci_Editor{"cmdEsci_Editor", twipsRect(5280, 7320, 1095, 375)};
 constexpr Place lblAvviso_Editor{"lblAvviso_Editor", twipsRect(4740, 4740, 2235, 555)};
 constexpr Place lblAvviso_Risoluzione{"lblAvviso_Risoluzione", twipsRect(4380, 4500, 2955, 2835)};
+// In the lower part of the hint area, under hints of up to three lines.
+constexpr Place lblSpiegazione{"lblSpiegazione", twipsRect(4440, 6300, 2835, 1035)};
 constexpr Place cmdApri_Risoluzione{"cmdApri_Risoluzione", twipsRect(4620, 7620, 1095, 375)};
 constexpr Place cmdEsci_Risoluzione{"cmdEsci_Risoluzione", twipsRect(6000, 7620, 1095, 375)};
 constexpr Place formulaPanel{"SSTab1", twipsRect(7380, 120, 4485, 8145)};

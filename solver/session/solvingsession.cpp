@@ -1,5 +1,7 @@
 #include "solvingsession.h"
 
+#include "explanations.h"
+
 using Box = SolvingOutcome::Box;
 
 namespace {
@@ -31,6 +33,7 @@ void SolvingSession::forgetProgress()
     m_resultsShown.fill(false);
     m_typedData.fill(QString());
     m_typedResults.fill(QString());
+    m_wrongData = m_wrongFormulas = m_wrongResults = m_wrongFormulasHere = 0;
 }
 
 SolvingOutcome SolvingSession::open(const SolvingProblem &problem)
@@ -65,7 +68,10 @@ SolvingOutcome SolvingSession::confirmDatum(int)
         return outcome;
     int &k = m_index;
     if (m_typedData[k] != m_problem->dati[k]) {
+        ++m_wrongData;
         outcome.hint = SolvingHints::Errato;
+        if (m_explaining)
+            outcome.explanation = Explanations::forEntry(m_typedData[k], m_problem->dati[k]);
         focusIfShown(outcome, Box::Datum, k);
         return outcome;
     }
@@ -99,7 +105,11 @@ SolvingOutcome SolvingSession::chooseFormula(int number)
     // Only the number counts: the same formula on another tab is another one.
     // The line " 06 " names formula 6, as the editor reads it.
     if (ProblemFile::formulaNumber(m_problem->formule[k]) != number) {
+        ++m_wrongFormulas;
+        ++m_wrongFormulasHere;
         outcome.hint = SolvingHints::Errata;
+        if (m_explaining)
+            outcome.explanation = explainFormula(number);
         focusIfShown(outcome, Box::StepFormula, k);
         return outcome;
     }
@@ -119,13 +129,20 @@ SolvingOutcome SolvingSession::confirmResult(int)
         return outcome;
     int &k = m_index;
     if (m_typedResults[k] != m_problem->risultati[k]) {
+        ++m_wrongResults;
         outcome.hint = SolvingHints::Errato;
+        if (m_explaining)
+            outcome.explanation =
+                Explanations::forEntry(m_typedResults[k], m_problem->risultati[k]);
         focusIfShown(outcome, Box::Result, k);
         return outcome;
     }
     ++k;
     if (k == SlotCount || m_problem->risultati[k].isEmpty()) {
         outcome.hint = SolvingHints::BravoHaiFinito;
+        if (m_explaining)
+            outcome.explanation =
+                Explanations::summary(m_wrongData, m_wrongFormulas, m_wrongResults);
         k = 0;
         m_stage = Stage::Finished;
         switchPanel(outcome, false);
@@ -147,10 +164,29 @@ SolvingOutcome SolvingSession::clickText()
     return outcome;
 }
 
+// A wrong formula: the right one chosen from another tab, or, from the second
+// wrong choice at this step on, where the right one is.
+QString SolvingSession::explainFormula(int chosen) const
+{
+    const std::optional<int> right = ProblemFile::formulaNumber(m_problem->formule[m_index]);
+    if (!right || !m_formulas)
+        return {};
+    const std::optional<FormulaFacts> expected = m_formulas(*right);
+    const std::optional<FormulaFacts> picked = m_formulas(chosen);
+    if (!expected)
+        return {};
+    if (picked && picked->formula == expected->formula)
+        return Explanations::sameFormulaOtherTab(expected->tabCaption);
+    if (m_wrongFormulasHere >= 2)
+        return Explanations::whereTheFormulaIs(expected->tabCaption);
+    return {};
+}
+
 // A step begins: its slot shows "Vuoto.gif" and takes the focus, and the panel
 // offers the formulas.
 void SolvingSession::showStep(SolvingOutcome &outcome, int step, bool withResult)
 {
+    m_wrongFormulasHere = 0;
     show(outcome, Box::StepFormula, step);
     if (withResult)
         show(outcome, Box::Result, step);

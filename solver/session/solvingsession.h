@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 // The hints a pupil reads while solving, in the order they usually come.
@@ -28,6 +29,9 @@ struct SolvingOutcome {
 
     bool emptyWindow = false; // text, figure and every box emptied, every box hidden
     std::optional<QString> hint;
+    // Why a wrong answer is wrong, when it can be told; comes with every hint
+    // (empty: nothing to explain, the text shown before goes).
+    QString explanation;
     QList<int> dataShown;
     QList<int> stepsShown;
     QList<int> resultsShown;
@@ -60,6 +64,19 @@ public:
     enum class Stage { NoProblem, Data, Formula, Result, Finished };
     static constexpr int SlotCount = ProblemSlotCount;
 
+    // What the session knows of a formula of the panel, to explain a wrong
+    // choice: its text and the caption of its tab.
+    struct FormulaFacts {
+        QString formula;
+        QString tabCaption;
+    };
+    using FormulaLookup = std::function<std::optional<FormulaFacts>(int number)>;
+
+    // Explanations beside the verdicts (on unless switched off, for a class
+    // test); the formulas are looked up to explain a wrong choice.
+    void setExplaining(bool on) { m_explaining = on; }
+    void setFormulaLookup(FormulaLookup lookup) { m_formulas = std::move(lookup); }
+
     Stage stage() const { return m_stage; }
     // The datum (stage Data) or step (stages Formula and Result) at hand; 0
     // once finished.
@@ -90,6 +107,7 @@ public:
 
 private:
     void forgetProgress();
+    QString explainFormula(int chosen) const;
     void focusIfShown(SolvingOutcome &outcome, SolvingOutcome::Box box, int index) const;
     void showStep(SolvingOutcome &outcome, int step, bool withResult);
     void show(SolvingOutcome &outcome, SolvingOutcome::Box box, int index);
@@ -104,4 +122,11 @@ private:
     std::array<bool, SlotCount> m_resultsShown{};
     std::array<QString, SlotCount> m_typedData;
     std::array<QString, SlotCount> m_typedResults;
+    bool m_explaining = true;
+    FormulaLookup m_formulas;
+    // Wrong entries so far, told at the end; wrong formulas at the step at hand.
+    int m_wrongData = 0;
+    int m_wrongFormulas = 0;
+    int m_wrongResults = 0;
+    int m_wrongFormulasHere = 0;
 };

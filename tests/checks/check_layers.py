@@ -6,6 +6,7 @@ below, never of a folder above it:
 
     problem/, solver/session/   plain code, QtCore only, at the bottom
     ui/                         shared window layers, beside them
+    speech/                     reading aloud, with no window, above them
     workwindow/ (catalogue/)    the work window
     editor/, solver/            the two modes' handlers
     worksheet/                  the problem laid out for printing
@@ -21,14 +22,16 @@ ALLOWED = {
     "problem": set(),
     "solver/session": {"problem"},
     "ui": set(),
+    "speech": {"problem", "ui"},
     "resources": set(),
     "workwindow/catalogue": set(),
-    "workwindow": {"problem", "ui", "workwindow/catalogue"},
-    "editor": {"problem", "ui", "workwindow", "workwindow/catalogue"},
-    "solver": {"problem", "solver/session", "ui", "workwindow", "workwindow/catalogue"},
+    "workwindow": {"problem", "ui", "speech", "workwindow/catalogue"},
+    "editor": {"problem", "ui", "workwindow", "workwindow/catalogue", "worksheet"},
+    "solver": {"problem", "solver/session", "ui", "workwindow", "workwindow/catalogue",
+               "worksheet", "speech"},
     "worksheet": {"problem", "ui", "workwindow/catalogue"},
-    "app": {"problem", "ui", "resources", "workwindow", "workwindow/catalogue", "editor",
-            "solver", "solver/session", "worksheet"},
+    "app": {"problem", "ui", "speech", "resources", "workwindow", "workwindow/catalogue",
+            "editor", "solver", "solver/session", "worksheet"},
 }
 # Folders whose code must not touch widgets or pictures at all.
 CORE_ONLY = {"problem", "solver/session"}

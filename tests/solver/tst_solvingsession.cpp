@@ -106,6 +106,8 @@ class TestSolvingSession : public QObject {
 private slots:
     void session_data();
     void session();
+    void explanations_data();
+    void explanations();
 };
 
 void TestSolvingSession::session_data()
@@ -277,6 +279,73 @@ void TestSolvingSession::session()
         QCOMPARE(s.problem().has_value(), lastOpened.has_value());
         if (lastOpened)
             QCOMPARE(s.problem()->dati, Problems.value(*lastOpened).dati);
+    }
+}
+
+void TestSolvingSession::explanations_data()
+{
+    QTest::addColumn<bool>("explaining");
+    QTest::newRow("on") << true;
+    QTest::newRow("off, for a class test") << false;
+}
+
+// What is explained beside the verdicts along one session, and the summary.
+// The same formula text as formula 6 stands as formula 17 on another tab.
+void TestSolvingSession::explanations()
+{
+    QFETCH(bool, explaining);
+    SolvingSession s;
+    s.setExplaining(explaining);
+    s.setFormulaLookup([](int n) -> std::optional<SolvingSession::FormulaFacts> {
+        const QMap<int, SolvingSession::FormulaFacts> facts = {
+            {6, {"A = b × h", "Rettangolo"}},
+            {9, {"2p = (b + h) × 2", "Rettangolo"}},
+            {17, {"A = b × h", "Parallelogr."}},
+            {0, {"A = l²", "Quadrato"}}};
+        return facts.contains(n) ? std::optional(facts.value(n)) : std::nullopt;
+    });
+    s.open(Problems.value("rettangolo"));
+    QStringList seen;
+    const auto note = [&seen](const SolvingOutcome &outcome) {
+        seen << outcome.hint.value_or("-") + ": " + outcome.explanation;
+    };
+    s.typeDatum(0, "8 cm ");
+    note(s.confirmDatum(0));
+    s.typeDatum(0, "8 cm");
+    note(s.confirmDatum(0));
+    s.typeDatum(1, "6");
+    note(s.confirmDatum(1));
+    s.typeDatum(1, "6 cm");
+    note(s.confirmDatum(1));
+    note(s.chooseFormula(0)); // first wrong formula: not said where the right one is
+    note(s.chooseFormula(6)); // second wrong one
+    note(s.chooseFormula(9));
+    s.typeResult(0, "28 cm");
+    note(s.confirmResult(0));
+    note(s.chooseFormula(17)); // the right formula text on another tab
+    note(s.chooseFormula(6));
+    s.typeResult(1, "48 cmq");
+    note(s.confirmResult(1));
+    s.typeResult(1, "48 cm²");
+    note(s.confirmResult(1));
+    const QStringList expected = {
+        "Errato: Il numero e l'unità sono giusti, ma gli spazi no: scrivi «8 cm».",
+        "Bravo: ",
+        "Errato: Il numero è giusto, ma manca l'unità di misura: «cm».",
+        "Bravo. Scegli la formula: ",
+        "Errata: ",
+        "Errata: La formula giusta è nella scheda «Rettangolo».",
+        "Bravo: ",
+        "Bravo. Scegli la formula: ",
+        "Errata: È la formula giusta, ma va presa dalla scheda «Rettangolo».",
+        "Bravo: ",
+        "Errato: Il numero è giusto, ma l'unità di misura si scrive «cm²». Per scrivere «²» premi "
+        "Ctrl+2.",
+        "Bravo. Hai finito.: In tutto hai sbagliato 2 dati, 3 formule e 1 risultato.",
+    };
+    for (int i = 0; i < expected.size(); ++i) {
+        const QString want = explaining ? expected[i] : expected[i].section(": ", 0, 0) + ": ";
+        QCOMPARE(seen.value(i), want);
     }
 }
 

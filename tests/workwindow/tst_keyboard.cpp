@@ -13,6 +13,7 @@
 #include "programfolder.h"
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
+#include "worksheet.h"
 #include "workwindow.h"
 
 #include <QLabel>
@@ -63,6 +64,8 @@ private slots:
     void initTestCase();
     void session_data();
     void session();
+    void ctrlPPrintsTheWorksheet_data();
+    void ctrlPPrintsTheWorksheet();
 
 private:
     QTemporaryDir m_folder;
@@ -171,6 +174,40 @@ void TestKeyboard::session()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().left(saved.size()), saved);
     }
+}
+
+void TestKeyboard::ctrlPPrintsTheWorksheet_data()
+{
+    QTest::addColumn<WorkMode>("mode");
+    QTest::addColumn<int>("pages"); // the editor's sheet has its page of solutions
+    QTest::newRow("editor") << WorkMode::Editor << 2;
+    QTest::newRow("solving") << WorkMode::Solving << 1;
+}
+
+void TestKeyboard::ctrlPPrintsTheWorksheet()
+{
+    QFETCH(WorkMode, mode);
+    QFETCH(int, pages);
+    QTemporaryDir work;
+    const QString pdf = work.filePath("scheda.pdf");
+    ScriptedDialogs dialog;
+    MessageBox::Recording boxes;
+    Worksheet::ScriptedPrint printer(pdf);
+    std::unique_ptr<WorkWindow> window(
+        WorkWindow::load(mode, {makeEditorHandler, makeSolverHandler}));
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        QSKIP("The work window cannot be made active here.");
+    QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier); // nothing open yet in solving
+    QCOMPARE(printer.showings(), mode == WorkMode::Editor ? 1 : 0);
+    window->openFile(Examples + "Quadrato.znv");
+    QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    QCOMPARE(QString::fromLatin1(file.readAll()).count(page), pages);
+    QVERIFY(boxes.shown().isEmpty());
 }
 
 QTEST_MAIN(TestKeyboard)
