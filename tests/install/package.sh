@@ -45,11 +45,12 @@ count=$(grep -c '^\./usr/share/zenuvio/examples/.*\.znv$' "$work/files")
 ((count == 12)) || fail "$count example problems in the package, not 12"
 
 # Exactly the packages the program needs on Debian 12: the libraries it links
-# (with the xcb platform plugin and the GIF and JPEG readers in libqt6gui6),
-# the stand-ins for its fonts, and Qt's Italian texts.
+# (with the xcb platform plugin and the GIF and JPEG readers in libqt6gui6,
+# and printing in libqt6printsupport6), the stand-ins for its fonts, and Qt's
+# Italian texts.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g' | sort | tr '\n' ' ')
-wanted="fonts-comic-neue fonts-liberation2 libc6 libgcc-s1 libqt6core6 libqt6gui6 libqt6widgets6 \
-libstdc++6 qt6-translations-l10n "
+wanted="fonts-comic-neue fonts-liberation2 libc6 libgcc-s1 libqt6core6 libqt6gui6 \
+libqt6printsupport6 libqt6widgets6 libstdc++6 qt6-translations-l10n "
 [[ "$depends" == "$wanted" ]] || fail "Depends: $depends; wanted: $wanted"
 [[ "$(dpkg-deb -f "$deb" Section)" == education ]] || fail "not in the section education"
 
