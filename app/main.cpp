@@ -1,7 +1,9 @@
 #include "accessibility.h"
+#include "commandline.h"
 #include "editorhandler.h"
 #include "fonts.h"
 #include "messagebox.h"
+#include "programsettings.h"
 #include "qtitalian.h"
 #include "solverhandler.h"
 #include "startwindow.h"
@@ -12,6 +14,8 @@
 #include "zenuvioresources.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -26,22 +30,36 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ZenuvioResources::programIcon());
     Fonts::installSubstitutions();
 
+    const CommandLine::Request request =
+        CommandLine::parse(QApplication::arguments(), ProgramSettings::hidesEditor());
+    if (request.exits) {
+        std::fputs(qPrintable(request.output), request.exitCode == 0 ? stdout : stderr);
+        return request.exitCode;
+    }
+
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.
     const ModeHandlers handlers{makeEditorHandler, makeSolverHandler};
     auto makeWorkWindow = [&handlers](WorkMode mode) -> QWidget * {
         return WorkWindow::load(mode, handlers);
     };
+    auto openProblem = [](QWidget *workWindow, const QString &path) {
+        static_cast<WorkWindow *>(workWindow)->openFile(path);
+    };
 
     // The work window is the largest: at a size where it would not fit the
     // screen the program starts again smaller.
     WindowScale::ensureFits(size, WorkWindowLayout::clientSize);
 
-    StartWindow start(makeWorkWindow);
+    StartWindow start(makeWorkWindow, openProblem);
+    start.setEditorHidden(request.hideEditor);
     if (!start.startUp())
         return 0;
     start.offerSizes(size, [](int percent) { WindowScale::restartAt(percent); });
-    start.show();
+    if (request.mode)
+        start.openProblem(*request.mode, request.file);
+    else
+        start.show();
     const QString notice = WindowScale::reducedNotice();
     if (!notice.isEmpty())
         MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Zenuvio"), notice, &start);

@@ -72,10 +72,12 @@ const QString RefusalText = QStringLiteral(
     "Modifica le impostazioni e rilancia il programma.");
 } // namespace
 
-StartWindow::StartWindow(WorkWindowFactory makeWorkWindow, QWidget *parent)
+StartWindow::StartWindow(WorkWindowFactory makeWorkWindow, ProblemOpener openProblem,
+                         QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_makeWorkWindow(std::move(makeWorkWindow)), m_sky(ZenuvioResources::skyPicturePath())
+      m_makeWorkWindow(std::move(makeWorkWindow)), m_openProblem(std::move(openProblem)),
+      m_sky(ZenuvioResources::skyPicturePath())
 {
     Accessibility::setRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("Form3"));
@@ -177,6 +179,18 @@ void StartWindow::openSolving()
 void StartWindow::openEditor()
 {
     enterMode(WorkMode::Editor);
+}
+
+void StartWindow::openProblem(WorkMode mode, const QString &path)
+{
+    enterMode(mode);
+    if (m_workWindow && !path.isEmpty() && m_openProblem)
+        m_openProblem(m_workWindow, path);
+}
+
+void StartWindow::setEditorHidden(bool hidden)
+{
+    findChild<QPushButton *>(QStringLiteral("cmdEditor"))->setHidden(hidden);
 }
 
 void StartWindow::enterMode(WorkMode mode)

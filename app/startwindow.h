@@ -14,6 +14,11 @@
 // refuses a 640 x 480 screen. The mode buttons show a work window for their
 // mode and hide this window until the work window is gone; "Info"
 // opens the one about window; "Esci" closes every window and ends the program.
+//
+// Started with a problem (from the command line), the start window opens the
+// work window at once, as its mode button would, and has the problem opened
+// there as "Apri" opens the chosen file; it shows itself when that window is
+// left. On a pupil's machine it offers no "Editor".
 class StartWindow : public QWidget {
     Q_OBJECT
 public:
@@ -22,8 +27,11 @@ public:
     // shown by the start window. Returning nullptr leaves the start window in
     // view.
     using WorkWindowFactory = std::function<QWidget *(WorkMode)>;
+    // Opens a problem file, given by name, in a work window the factory made.
+    using ProblemOpener = std::function<void(QWidget *workWindow, const QString &path)>;
 
-    explicit StartWindow(WorkWindowFactory makeWorkWindow, QWidget *parent = nullptr);
+    explicit StartWindow(WorkWindowFactory makeWorkWindow, ProblemOpener openProblem = {},
+                         QWidget *parent = nullptr);
 
     // False when the screen is refused: the program is then to end at once,
     // without showing any window.
@@ -36,6 +44,10 @@ public:
 
     void openSolving();
     void openEditor();
+    // The work window of the mode, with the problem at `path` opened in it
+    // (none when `path` is empty).
+    void openProblem(WorkMode mode, const QString &path);
+    void setEditorHidden(bool hidden);
     void showAbout();
     void quitProgram();
 
@@ -54,6 +66,7 @@ private:
     void chooseSize(int percent);
 
     WorkWindowFactory m_makeWorkWindow;
+    ProblemOpener m_openProblem;
     std::function<void(int)> m_chooseSize;
     int m_size = 100;
     QPixmap m_sky;

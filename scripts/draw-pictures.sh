@@ -1,6 +1,7 @@
 #!/bin/sh
 # Redraws the pictures that Zenuvio ships: the sky and the icon in
-# resources/embedded/, the GIF pictures kept beside the program in
+# resources/embedded/, the icon in the other sizes of a desktop's icon theme
+# and as SVG in resources/desktop/icons/, the GIF pictures kept beside the program in
 # resources/beside/, and the figure of each example problem beside it in
 # examples/. The results are committed, so a normal build never runs this;
 # run it after changing tools/drawpictures.cpp.
@@ -30,7 +31,8 @@ trap 'rm -rf "$pngs"' EXIT
 
 # Headless drawing; Qt wants a private runtime folder, the temporary one will do.
 XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$pngs} QT_QPA_PLATFORM=offscreen \
-    "$build/bin/draw_pictures" "$root/resources/embedded" "$pngs/beside" "$pngs/examples"
+    "$build/bin/draw_pictures" "$root/resources/embedded" "$pngs/beside" "$pngs/examples" \
+    "$root/resources/desktop/icons"
 
 # The GIFs keep the transparency of the PNGs (pixels are fully clear or fully
 # opaque); the transparent colour is white, so a viewer that ignores
@@ -49,4 +51,5 @@ for folder in beside examples; do
 done
 
 echo "Pictures redrawn:"
-ls -l "$root/resources/embedded" "$root/resources/beside" "$root/examples"/*.gif
+ls -l "$root/resources/embedded" "$root/resources/desktop/icons" "$root/resources/beside" \
+    "$root/examples"/*.gif

@@ -16,6 +16,8 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick openbox orca
     python3 python3-pyatspi at-spi2-core dbus dbus-x11
     clang clang-format libclang-rt-14-dev libbenchmark-dev git
+    desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin
+    dpkg-dev lintian
 )
 
 missing=()

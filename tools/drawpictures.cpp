@@ -2,8 +2,10 @@
 // icon (as a 16-colour .ico and as PNGs), the empty figure box "Clicca", the
 // empty formula slot "Vuoto", and the figures of the example problems.
 //
-// Usage: draw_pictures <embedded-folder> <beside-png-folder> <examples-png-folder>
+// Usage: draw_pictures <embedded-folder> <beside-png-folder> <examples-png-folder> <icons-folder>
 //   The sky, the .ico and the icon PNGs go straight into <embedded-folder>.
+//   The icon in the other sizes of a desktop's icon theme (22 to 256 pixels)
+//   and as SVG goes into <icons-folder>.
 //   The pictures kept beside the program, and the example figures, are
 //   written as PNG (with alpha where they are transparent) into the other two
 //   folders; scripts/draw-pictures.sh turns them into GIF files.
@@ -246,6 +248,25 @@ public:
         return {16, 2, QRect(4, 1, 7, 5), 7, {QRect(1, 10, 5, 5), QRect(9, 10, 5, 5)}};
     }
 
+    // The sizes a desktop's icon theme asks for besides 16 and 32.
+    static Layout size22()
+    {
+        return {22,
+                2,
+                QRect(7, 1, 8, 7),
+                11,
+                {QRect(1, 15, 6, 6), QRect(8, 15, 6, 6), QRect(15, 15, 6, 6)}};
+    }
+
+    static Layout size24()
+    {
+        return {24,
+                3,
+                QRect(8, 1, 9, 8),
+                12,
+                {QRect(1, 16, 7, 7), QRect(9, 16, 7, 7), QRect(17, 16, 7, 7)}};
+    }
+
 private:
     static void box(QImage &icon, const QRect &rect)
     {
@@ -274,6 +295,113 @@ private:
                 icon.setPixel(dot, Black);
         }
     }
+};
+
+// The large icon as shapes on a grid of 32 x 32 units, for every size from 48
+// pixels up and for the SVG icon: the same squares, boxes and dots as the 32
+// pixel icon, with round dots.
+class ScalableIcon {
+public:
+    struct Shape {
+        bool dot; // a round dot inside the rectangle, else the rectangle filled
+        QRectF rect;
+        QRgb colour;
+    };
+
+    explicit ScalableIcon(const IconPainter::Layout &layout) : m_size(layout.size)
+    {
+        const QVector<QRgb> palette = classicPalette();
+        add(false, QRectF(0, 0, m_size, m_size), palette[White]);
+        for (int y = 0; y < m_size; y += layout.checker)
+            for (int x = 0; x < m_size; x += layout.checker)
+                if ((x / layout.checker + y / layout.checker) % 2 == 0)
+                    add(false, QRectF(x, y, layout.checker, layout.checker), palette[Yellow]);
+
+        const int rootX = layout.root.center().x();
+        dots(QPoint(rootX, layout.root.bottom() + 1), QPoint(rootX, layout.branchY));
+        dots(QPoint(layout.children.front().center().x(), layout.branchY),
+             QPoint(layout.children.back().center().x(), layout.branchY));
+        for (const QRect &child : layout.children)
+            dots(QPoint(child.center().x(), layout.branchY),
+                 QPoint(child.center().x(), child.top() - 1));
+
+        std::vector<QRect> boxes = layout.children;
+        boxes.insert(boxes.begin(), layout.root);
+        for (const QRect &box : boxes) {
+            add(false, box, palette[Purple]);
+            add(false, box.adjusted(1, 1, -1, -1), palette[Magenta]);
+            if (box.width() > 7)
+                add(false, QRectF(box.left() + 1, box.top() + 1, box.width() - 2, 1),
+                    palette[White]);
+        }
+    }
+
+    QImage draw(int pixels) const
+    {
+        QImage icon(pixels, pixels, QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        QPainter painter(&icon);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.scale(qreal(pixels) / m_size, qreal(pixels) / m_size);
+        for (const Shape &shape : m_shapes) {
+            painter.setBrush(QColor(shape.colour));
+            if (shape.dot)
+                painter.drawEllipse(shape.rect);
+            else
+                painter.drawRect(shape.rect);
+        }
+        return icon;
+    }
+
+    QByteArray svg() const
+    {
+        QByteArray out = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
+                                        "height=\"%1\" viewBox=\"0 0 %1 %1\">\n")
+                             .arg(m_size)
+                             .toUtf8();
+        for (const Shape &shape : m_shapes) {
+            const QString colour = QColor(shape.colour).name();
+            const QRectF &r = shape.rect;
+            if (shape.dot)
+                out += QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"/>\n")
+                           .arg(r.center().x())
+                           .arg(r.center().y())
+                           .arg(r.width() / 2)
+                           .arg(colour)
+                           .toUtf8();
+            else
+                out += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" "
+                                      "fill=\"%5\"/>\n")
+                           .arg(r.x())
+                           .arg(r.y())
+                           .arg(r.width())
+                           .arg(r.height())
+                           .arg(colour)
+                           .toUtf8();
+        }
+        return out + "</svg>\n";
+    }
+
+private:
+    void add(bool dot, const QRectF &rect, QRgb colour) { m_shapes.push_back({dot, rect, colour}); }
+
+    // The dots of IconPainter's dotted line, each a round dot in its pixel.
+    void dots(QPoint from, QPoint to)
+    {
+        const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+        const int dx = to.x() > from.x() ? 1 : (to.x() < from.x() ? -1 : 0);
+        const int dy = to.y() > from.y() ? 1 : (to.y() < from.y() ? -1 : 0);
+        for (int i = 0; i <= steps; ++i) {
+            const QPoint dot(from.x() + i * dx, from.y() + i * dy);
+            if ((dot.x() + dot.y()) % 2 == 0)
+                add(true, QRectF(dot, QSizeF(1, 1)), classicPalette()[Black]);
+        }
+    }
+
+    int m_size;
+    std::vector<Shape> m_shapes;
 };
 
 // A Windows icon file holding the given 16-colour images: an ICONDIR, one
@@ -733,16 +861,17 @@ int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 4) {
+    if (args.size() != 5) {
         std::fprintf(stderr, "usage: draw_pictures <embedded-folder> <beside-png-folder> "
-                             "<examples-png-folder>\n");
+                             "<examples-png-folder> <icons-folder>\n");
         return 2;
     }
     const QDir embedded(args.at(1));
     const QDir besidePngs(args.at(2));
     const QDir examplePngs(args.at(3));
+    const QDir icons(args.at(4));
     if (!QDir().mkpath(embedded.path()) || !QDir().mkpath(besidePngs.path()) ||
-        !QDir().mkpath(examplePngs.path()) || !fontIsThere())
+        !QDir().mkpath(examplePngs.path()) || !QDir().mkpath(icons.path()) || !fontIsThere())
         return 1;
 
     SkyPainter sky;
@@ -753,6 +882,17 @@ int main(int argc, char **argv)
     ok = saveBytes(icoFile({icon32, icon16}), embedded.filePath("zenuvio.ico")) && ok;
     ok = saveImage(icon32, embedded.filePath("zenuvio-32.png"), "PNG") && ok;
     ok = saveImage(icon16, embedded.filePath("zenuvio-16.png"), "PNG") && ok;
+
+    // Small sizes drawn pixel by pixel, larger ones from the shapes.
+    auto iconFile = [&icons](int size) {
+        return icons.filePath(QStringLiteral("zenuvio-%1.png").arg(size));
+    };
+    ok = saveImage(IconPainter::draw(IconPainter::size22()), iconFile(22), "PNG") && ok;
+    ok = saveImage(IconPainter::draw(IconPainter::size24()), iconFile(24), "PNG") && ok;
+    const ScalableIcon scalable(IconPainter::large());
+    for (int size : {48, 64, 128, 256})
+        ok = saveImage(scalable.draw(size), iconFile(size), "PNG") && ok;
+    ok = saveBytes(scalable.svg(), icons.filePath("zenuvio.svg")) && ok;
 
     using Named = std::vector<std::pair<const char *, QImage>>;
     const Named beside = {

@@ -15,10 +15,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -107,6 +109,16 @@ QLineEdit *lineBox(QWidget *parent, const WorkWindowLayout::RowPlace &place, int
     return box;
 }
 
+// The file a drag brings, when it brings exactly one file of this machine.
+QString draggedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    return QFileInfo(path).isDir() ? QString() : path;
+}
+
 } // namespace
 
 WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
@@ -120,6 +132,7 @@ WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
     resize(WorkWindowLayout::clientSize);
     setAutoFillBackground(true);
     setColours(this, QPalette::Window, lightGrey, QPalette::WindowText, QColor());
+    setAcceptDrops(true);
     m_handler = std::make_unique<ModeHandler>();
     for (FileDialog *dialog : {&problemDialog, &figureDialog}) {
         dialog->setProgramFolder(ProgramFolder::path());
@@ -395,8 +408,46 @@ void WorkWindow::connectEvents()
     }
 }
 
+void WorkWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    takeDrop(event);
+}
+
+void WorkWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    takeDrop(event);
+}
+
+void WorkWindow::dropEvent(QDropEvent *event)
+{
+    takeDrop(event);
+}
+
+// Takes a drag that brings one file, and opens the file once it is dropped.
+// The file is opened after the drop has ended, so that the program that
+// dragged it does not wait on a message box of ours.
+bool WorkWindow::takeDrop(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto *drag = static_cast<QDropEvent *>(event);
+    const QString path = draggedFile(drag->mimeData());
+    if (path.isEmpty())
+        return false;
+    drag->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        activateWindow();
+        QMetaObject::invokeMethod(
+            this, [this, path] { m_handler->openFile(path); }, Qt::QueuedConnection);
+    }
+    return true;
+}
+
 bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (takeDrop(event))
+        return true;
     if (event->type() == QEvent::KeyPress && m_readAloud) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key != Qt::Key_F2 && key != Qt::Key_F3)

@@ -29,6 +29,10 @@ class FormulaPanel;
 // first, which may keep it open (unsaved work); once closed it is deleted, so
 // the next time the work window is wanted a new one is built from the
 // design-time state again.
+//
+// One file dropped on the window (from a file manager) is opened as "Apri"
+// opens the chosen one, also when it is dropped on a text box, which would
+// otherwise take the file's name as text.
 class WorkWindow : public QWidget {
     Q_OBJECT
 
@@ -107,12 +111,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
     void spaceTextLines();
     void setTabOrder();
     void connectEvents();
+    bool takeDrop(QEvent *event);
 
     ModeHandlers m_handlers;
     std::unique_ptr<ModeHandler> m_handler;

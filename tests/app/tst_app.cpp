@@ -57,6 +57,7 @@ private slots:
     void formLoad();
     void modeButtons_data();
     void modeButtons();
+    void pupilMachineHasNoEditor();
     void oneAboutWindow();
     void esciClosesEveryWindow();
     void f1OpensOneViewer();
@@ -229,6 +230,15 @@ void TestApp::modeButtons()
         work->close();
         QTRY_VERIFY(form.isVisible());
     }
+}
+
+void TestApp::pupilMachineHasNoEditor()
+{
+    StartWindow form(nullptr);
+    form.setEditorHidden(true);
+    form.show();
+    QVERIFY(!form.findChild<QPushButton *>("cmdEditor")->isVisible());
+    QVERIFY(form.findChild<QPushButton *>("cmdRisoluzione")->isVisible());
 }
 
 void TestApp::oneAboutWindow()

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +34,7 @@ struct Recorder : ModeHandler {
     void openClicked() override { log << "apri"; }
     void saveClicked() override { log << "salva"; }
     void newClicked() override { log << "nuovo"; }
+    void openFile(const QString &path) override { log << "apri " + QFileInfo(path).fileName(); }
     QStringList &log;
 };
 
@@ -77,6 +79,8 @@ private slots:
     void switchedOffPanelStaysLegible();
     void leavingDeletesTheWindow_data();
     void leavingDeletesTheWindow();
+    void dropOpensOneFile_data();
+    void dropOpensOneFile();
 
 private:
     std::unique_ptr<WorkWindow> open(WorkMode mode);
@@ -417,6 +421,54 @@ void TestWorkWindow::leavingDeletesTheWindow()
                           Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(w.isNull());
+}
+
+// One file dragged from a file manager is opened wherever it is dropped, text
+// boxes included; anything else is left to the control under the pointer.
+void TestWorkWindow::dropOpensOneFile_data()
+{
+    QTest::addColumn<QString>("target"); // a control's name, or none for the window
+    QTest::addColumn<QStringList>("urls");
+    QTest::addColumn<bool>("taken");
+
+    const QString file = QUrl::fromLocalFile(m_folder.filePath("Rombo.znv")).toString();
+    QTest::newRow("a file on the window") << "" << QStringList{file} << true;
+    QTest::newRow("a file on a data box") << "txtDati_0" << QStringList{file} << true;
+    QTest::newRow("a file on the problem text") << "txtTesto" << QStringList{file} << true;
+    QTest::newRow("two files") << "" << QStringList{file, file} << false;
+    QTest::newRow("a folder") << "" << QStringList{QUrl::fromLocalFile(m_folder.path()).toString()}
+                              << false;
+}
+
+void TestWorkWindow::dropOpensOneFile()
+{
+    QFETCH(QString, target);
+    QFETCH(QStringList, urls);
+    QFETCH(bool, taken);
+    const auto w = open(WorkMode::Editor);
+    QWidget *on = w.get();
+    if (target == "txtTesto")
+        on = w->txtTesto->viewport();
+    else if (!target.isEmpty())
+        on = w->findChild<QWidget *>(target);
+    QMimeData data;
+    data.setUrls(QUrl::fromStringList(urls));
+    data.setText(urls.join('\n'));
+    m_log.clear();
+
+    const QPoint at = on->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(on, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    if (enter.isAccepted())
+        QCoreApplication::sendEvent(on, &drop);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(m_log, taken ? QStringList{"apri Rombo.znv"} : QStringList{});
+    if (taken) {
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(w->txtDati[0]->text(), QString()); // the name is not typed into the box
+        QCOMPARE(w->txtTesto->toPlainText(), QString());
+    }
 }
 
 QTEST_MAIN(TestWorkWindow)

@@ -1,0 +1,16 @@
+#pragma once
+
+// The program's settings file, read once at start. It is QSettings' file for
+// the organisation and application "Zenuvio": ~/.config/Zenuvio/Zenuvio.conf
+// for one user, or /etc/xdg/Zenuvio/Zenuvio.conf for every user of a machine
+// (the user's own file wins where both say something). Its only line so far:
+//
+//     [classroom]
+//     hideEditor=true
+//
+// for a pupil's machine, whose start window then offers no "Editor".
+namespace ProgramSettings {
+
+bool hidesEditor();
+
+} // namespace ProgramSettings
