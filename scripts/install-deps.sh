@@ -11,7 +11,7 @@ packages=(
     # need those of qt6-declarative-dev, which qt6-speech-dev does not bring.
     qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
     speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
-    fonts-liberation2 fonts-comic-neue
+    fonts-liberation2 fonts-comic-neue fonts-opendyslexic
     poppler-utils
     xvfb xauth xdotool x11-utils imagemagick openbox orca
     python3 python3-pyatspi at-spi2-core dbus dbus-x11

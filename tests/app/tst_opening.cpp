@@ -11,9 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {

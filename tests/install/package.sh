@@ -46,12 +46,17 @@ count=$(grep -c '^\./usr/share/zenuvio/examples/.*\.znv$' "$work/files")
 
 # Exactly the packages the program needs on Debian 12: the libraries it links
 # (with the xcb platform plugin and the GIF and JPEG readers in libqt6gui6,
-# and printing in libqt6printsupport6), the stand-ins for its fonts, and Qt's
-# Italian texts.
-depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g' | sort | tr '\n' ' ')
+# printing in libqt6printsupport6, speech in libqt6texttospeech6), the
+# stand-ins for its fonts, and Qt's Italian texts; and, recommended, what
+# makes reading aloud heard and easy reading look as meant.
+fields() { dpkg-deb -f "$deb" "$1" | tr ',' '\n' | sed 's/(.*)//; s/ //g' | sort | tr '\n' ' '; }
+depends=$(fields Depends)
 wanted="fonts-comic-neue fonts-liberation2 libc6 libgcc-s1 libqt6core6 libqt6gui6 \
-libqt6printsupport6 libqt6widgets6 libstdc++6 qt6-translations-l10n "
+libqt6printsupport6 libqt6texttospeech6 libqt6widgets6 libstdc++6 qt6-translations-l10n "
 [[ "$depends" == "$wanted" ]] || fail "Depends: $depends; wanted: $wanted"
+recommends=$(fields Recommends)
+wanted="fonts-opendyslexic qt6-speech-speechd-plugin speech-dispatcher-espeak-ng "
+[[ "$recommends" == "$wanted" ]] || fail "Recommends: $recommends; wanted: $wanted"
 [[ "$(dpkg-deb -f "$deb" Section)" == education ]] || fail "not in the section education"
 
 # Lintian complains about running as root, and works all the same.
