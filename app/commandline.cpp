@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "versiontext.h"
+#include "windowsize.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -28,10 +29,43 @@ const Switch Switches[] = {
     {"senza-editor", "Computer degli alunni: la finestra iniziale non offre \"Editor\" (come la "
                      "riga classroom/hideEditor=true nel file delle impostazioni).",
      std::nullopt, &Request::hideEditor},
+    {"senza-spiegazioni", "Per una verifica in classe: accanto a \"Errato\" e \"Errata\" non "
+                          "compare la spiegazione dell'errore.",
+     std::nullopt, &Request::noExplanations},
+    {"leggi-ad-alta-voce", "Legge ad alta voce i messaggi, le spiegazioni e le formule (solo per "
+                           "questa volta; dalla finestra iniziale si sceglie per sempre).",
+     std::nullopt, &Request::readAloud},
+    {"soluzioni", "Con --pdf: aggiunge la pagina delle soluzioni.",
+     std::nullopt, &Request::withSolutions},
 };
 // clang-format on
 
 const char *const Program = "zenuvio";
+
+// "100, 125, 150, 200, 250 o 300"
+QString sizeList()
+{
+    QStringList sizes;
+    for (int percent : WindowSize::Percents)
+        sizes << QString::number(percent);
+    const QString last = sizes.takeLast();
+    return sizes.join(QStringLiteral(", ")) + QStringLiteral(" o ") + last;
+}
+
+// The value after `--name` or in `--name=value` (one dash will do), or nothing.
+std::optional<QByteArray> rawOption(int argc, char **argv, const QByteArray &name)
+{
+    for (int i = 1; i < argc; ++i) {
+        QByteArray argument(argv[i]);
+        if (argument.startsWith("--"))
+            argument.remove(0, 1);
+        if (argument == "-" + name)
+            return i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray();
+        if (argument.startsWith("-" + name + "="))
+            return argument.mid(name.size() + 2);
+    }
+    return std::nullopt;
+}
 
 Request exitWith(int code, const QString &output)
 {
@@ -69,10 +103,21 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
         switches.append(QCommandLineOption(QLatin1String(s.name), QString::fromUtf8(s.help)));
         parser.addOption(switches.back());
     }
+    const QCommandLineOption size(
+        QStringLiteral("dimensione"),
+        QStringLiteral("La dimensione delle finestre, per la lavagna interattiva: %1.")
+            .arg(sizeList()),
+        QStringLiteral("PERCENTO"));
+    parser.addOption(size);
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("Scrive la scheda del problema FILE.znv nel file "
+                                                "PDF indicato dopo, senza aprire finestre."));
+    parser.addOption(pdf);
     parser.addPositionalArgument(
         QStringLiteral("FILE.znv"),
-        QStringLiteral("Il problema da aprire: nella risoluzione, o nell'editor con --editor."),
-        QStringLiteral("[FILE.znv]"));
+        QStringLiteral("Il problema da aprire: nella risoluzione, o nell'editor con --editor; "
+                       "con --pdf, seguito dal nome del file PDF."),
+        QStringLiteral("[FILE.znv [SCHEDA.pdf]]"));
 
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -94,6 +139,24 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
             return usageError(QStringLiteral("--editor e --risoluzione non vanno insieme."));
         request.mode = s.mode;
     }
+    if (parser.isSet(size)) {
+        bool number = false;
+        request.size = parser.value(size).toInt(&number);
+        if (!number || WindowSize::listed(request.size) != request.size)
+            return usageError(QStringLiteral("la dimensione può essere %1.").arg(sizeList()));
+    }
+    if (parser.isSet(pdf)) {
+        const QStringList files = parser.positionalArguments();
+        if (files.size() != 2 || files.contains(QString()))
+            return usageError(QStringLiteral("--pdf vuole il problema e il file PDF da scrivere."));
+        if (request.mode)
+            return usageError(QStringLiteral("--pdf non apre finestre."));
+        request.file = QFileInfo(files.at(0)).absoluteFilePath();
+        request.pdf = QFileInfo(files.at(1)).absoluteFilePath();
+        return request;
+    }
+    if (request.withSolutions)
+        return usageError(QStringLiteral("--soluzioni vale solo con --pdf."));
     request.hideEditor = request.hideEditor || settingHidesEditor;
     if (request.hideEditor && request.mode == WorkMode::Editor)
         return usageError(QStringLiteral("su questo computer l'editor non è disponibile."));
@@ -110,6 +173,21 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
             request.mode = WorkMode::Solving;
     }
     return request;
+}
+
+int sizeAskedFor(int argc, char **argv)
+{
+    return rawOption(argc, argv, "dimensione").value_or(QByteArray()).toInt();
+}
+
+bool asksForPdf(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--pdf" || argument == "-pdf")
+            return true;
+    }
+    return false;
 }
 
 } // namespace CommandLine

@@ -13,6 +13,11 @@
 //     zenuvio FILE.znv             the problem opened for solving
 //     zenuvio --editor [FILE.znv]  the editor, empty or with the problem
 //     zenuvio --senza-editor ...   as above, with no "Editor" on the start window
+//     zenuvio --pdf FILE.znv OUT.pdf [--soluzioni]
+//                                  the worksheet written to a PDF file, no window
+// and, with any of these, --dimensione PERCENTO (the size of the windows),
+// --senza-spiegazioni (no explanations beside the verdicts, for a class test)
+// and --leggi-ad-alta-voce (read aloud for this run).
 //
 // Reading is plain code with no window: the answer is a Request, which either
 // says what to open or gives the text to print and the exit status (help,
@@ -31,6 +36,13 @@ struct Request {
     QString file;
     // A pupil's machine: the start window offers no "Editor".
     bool hideEditor = false;
+    // The size of the windows, in percent; 0 when none was asked for.
+    int size = 0;
+    bool noExplanations = false;
+    bool readAloud = false;
+    // The worksheet of `file` to write to `pdf` (with its solutions), with no window.
+    QString pdf;
+    bool withSolutions = false;
 
     // Set when the program is to print `output` and end with `exitCode`
     // instead of opening a window; the output goes to stderr on an error.
@@ -44,5 +56,11 @@ struct Request {
 // "Editor" is hidden and --editor is refused. The translator for Qt's own
 // texts (Utilizzo, Opzioni, ...) must already be installed.
 Request parse(const QStringList &arguments, bool settingHidesEditor = false);
+
+// Before the arguments can be read in full (the application object does not
+// exist yet): the size asked for with --dimensione, or 0; and whether a PDF is
+// asked for, which needs no display.
+int sizeAskedFor(int argc, char **argv);
+bool asksForPdf(int argc, char **argv);
 
 } // namespace CommandLine

@@ -10,4 +10,10 @@ bool hidesEditor()
     return settings.value(QStringLiteral("classroom/hideEditor"), false).toBool();
 }
 
+bool explains()
+{
+    const QSettings settings(QStringLiteral("Zenuvio"), QStringLiteral("Zenuvio"));
+    return settings.value(QStringLiteral("solving/explanations"), true).toBool();
+}
+
 } // namespace ProgramSettings

@@ -8,9 +8,17 @@
 //     [classroom]
 //     hideEditor=true
 //
-// for a pupil's machine, whose start window then offers no "Editor".
+// for a pupil's machine, whose start window then offers no "Editor"; and
+//
+//     [solving]
+//     explanations=false
+//
+// for a class test, with no explanation beside the verdicts. (The other
+// settings, the window size, read-aloud and easy reading, belong to the
+// parts that use them.)
 namespace ProgramSettings {
 
 bool hidesEditor();
+bool explains();
 
 } // namespace ProgramSettings

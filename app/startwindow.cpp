@@ -16,6 +16,7 @@
 #include "zenuvioresources.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
@@ -152,6 +153,21 @@ void StartWindow::offerSizes(int current, std::function<void(int)> choose)
     auto *smaller = new QShortcut(QKeySequence::ZoomOut, this);
     connect(smaller, &QShortcut::activated, this,
             [this] { chooseSize(WindowSize::smaller(m_size)); });
+}
+
+void StartWindow::offerReadAloud(bool on, std::function<void(bool)> switchTo)
+{
+    auto *readAloud = new QCheckBox(QStringLiteral("&Leggi ad alta voce"), this);
+    readAloud->setObjectName(QStringLiteral("chkLeggi"));
+    readAloud->setGeometry(twipsRect(300, 4950, 2700, 330));
+    readAloud->setFont(Fonts::comicSans(8.25));
+    QPalette ink = readAloud->palette();
+    ink.setColor(QPalette::WindowText, Colours::darkBlue);
+    readAloud->setPalette(ink);
+    readAloud->setChecked(on);
+    connect(readAloud, &QCheckBox::toggled, this, std::move(switchTo));
+    setTabOrder(findChild<QWidget *>(QStringLiteral("cmbDimensione")), readAloud);
+    readAloud->show();
 }
 
 void StartWindow::chooseSize(int percent)

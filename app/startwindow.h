@@ -41,6 +41,8 @@ public:
     // Ctrl+- anywhere in the window, offer the other sizes; `choose` is given
     // the size the user picks.
     void offerSizes(int current, std::function<void(int)> choose);
+    // Reading aloud, switched with a small box in the corner (Alt+L).
+    void offerReadAloud(bool on, std::function<void(bool)> switchTo);
 
     void openSolving();
     void openEditor();

@@ -2,6 +2,7 @@
 
 #include "windowsize.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -21,6 +22,9 @@ const char NoBase[] = "-";
 const QSize FrameAllowance(16, 48);
 
 char **savedArguments = nullptr;
+// The folder the program was started in, where a file named on the command
+// line is to be found again when the program starts again.
+QByteArray startFolder;
 
 QSettings settings()
 {
@@ -35,6 +39,7 @@ namespace WindowScale {
 int prepare(int, char **argv, int fromCommandLine)
 {
     savedArguments = argv;
+    startFolder = QDir::currentPath().toLocal8Bit();
     if (!qEnvironmentVariableIsSet(BaseVariable)) {
         const QByteArray base = qgetenv("QT_SCALE_FACTOR");
         qputenv(BaseVariable, base.isEmpty() ? QByteArray(NoBase) : base);
@@ -78,8 +83,11 @@ bool restartAt(int percent, int reducedFrom)
     else
         qunsetenv(ReducedVariable);
     const QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
-    if (savedArguments)
+    if (savedArguments) {
+        if (!startFolder.isEmpty() && ::chdir(startFolder.constData()) != 0)
+            return false;
         ::execv(program.constData(), savedArguments);
+    }
     // The program could not be started again: it goes on at the size in use.
     qunsetenv(SizeVariable);
     qunsetenv(ReducedVariable);

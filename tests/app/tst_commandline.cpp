@@ -21,6 +21,8 @@ private slots:
     void parse();
     void settingsFile_data();
     void settingsFile();
+    void classroomOptions_data();
+    void classroomOptions();
 };
 
 void TestCommandLine::initTestCase()
@@ -139,6 +141,60 @@ void TestCommandLine::settingsFile()
     }
     QCOMPARE(ProgramSettings::hidesEditor(), hidden);
     file.remove();
+}
+
+void TestCommandLine::classroomOptions_data()
+{
+    // The arguments; then what the request holds: "size noExplanations
+    // readAloud pdf withSolutions", or the start of the error line.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("request");
+    QTest::newRow("a size") << QStringList{"--dimensione", "200"} << "200 - - - -";
+    QTest::newRow("a size with =, and a file")
+        << QStringList{"--dimensione=150", "Rombo.znv"} << "150 - - - -";
+    QTest::newRow("a size not offered") << QStringList{"--dimensione", "175"}
+                                        << "zenuvio: la dimensione può essere 100, 125, 150, 200, "
+                                           "250 o 300.";
+    QTest::newRow("a class test") << QStringList{"--senza-spiegazioni"} << "0 x - - -";
+    QTest::newRow("read aloud") << QStringList{"--leggi-ad-alta-voce"} << "0 - x - -";
+    QTest::newRow("a worksheet") << QStringList{"--pdf", "Rombo.znv", "Rombo.pdf"}
+                                 << "0 - - Rombo.pdf -";
+    QTest::newRow("a worksheet with solutions")
+        << QStringList{"--pdf", "Rombo.znv", "Rombo.pdf", "--soluzioni"} << "0 - - Rombo.pdf x";
+    QTest::newRow("a worksheet without its PDF")
+        << QStringList{"--pdf", "Rombo.znv"}
+        << "zenuvio: --pdf vuole il problema e il file PDF da scrivere.";
+    QTest::newRow("a worksheet and a window")
+        << QStringList{"--pdf", "--editor", "a", "b"} << "zenuvio: --pdf non apre finestre.";
+    QTest::newRow("solutions alone")
+        << QStringList{"--soluzioni"} << "zenuvio: --soluzioni vale solo con --pdf.";
+}
+
+void TestCommandLine::classroomOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, request);
+    const Request r = CommandLine::parse(QStringList{"zenuvio"} + arguments);
+    if (r.exits) {
+        QCOMPARE(r.exitCode, CommandLine::UsageError);
+        QVERIFY2(r.output.startsWith(request), qPrintable(r.output));
+        return;
+    }
+    const auto flag = [](bool on) { return on ? QStringLiteral("x") : QStringLiteral("-"); };
+    QCOMPARE(QStringList({QString::number(r.size), flag(r.noExplanations), flag(r.readAloud),
+                          r.pdf.isEmpty() ? QStringLiteral("-") : QDir().relativeFilePath(r.pdf),
+                          flag(r.withSolutions)})
+                 .join(' '),
+             request);
+    // What is read before the application object exists agrees.
+    QList<QByteArray> raw{"zenuvio"};
+    for (const QString &argument : arguments)
+        raw << argument.toLocal8Bit();
+    std::vector<char *> argv;
+    for (QByteArray &argument : raw)
+        argv.push_back(argument.data());
+    QCOMPARE(CommandLine::sizeAskedFor(int(argv.size()), argv.data()), r.size);
+    QCOMPARE(CommandLine::asksForPdf(int(argv.size()), argv.data()), !r.pdf.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -197,10 +197,9 @@ private slots:
         const QString example = QStringLiteral(ZENUVIO_SOURCE_DIR "/examples/Rombo.znv");
         QTest::newRow("no problem file")
             << QStringLiteral("Nessuno.znv") << QStringLiteral("Nessuno.pdf")
-            << QStringLiteral("Il file «Nessuno.znv» non esiste.");
+            << QStringLiteral("/Nessuno.znv» non esiste.");
         QTest::newRow("no folder for the PDF")
-            << example << QStringLiteral("manca/Rombo.pdf")
-            << QStringLiteral("Impossibile scrivere la scheda nel file «manca/Rombo.pdf»");
+            << example << QStringLiteral("manca/Rombo.pdf") << QStringLiteral("/manca/Rombo.pdf»");
     }
 
     // An Italian message, and no PDF file left behind.
