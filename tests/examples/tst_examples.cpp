@@ -7,6 +7,7 @@
 
 #include "formulacatalogue.h"
 #include "problemfile.h"
+#include "solvingsession.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -229,6 +230,22 @@ private slots:
                 lengthUnit + (QString::fromUtf8(formula.formula).startsWith("A =") ? "²" : "");
             QCOMPARE(p.risultati[i], pupilNumber(expected[i]) + ' ' + unit);
         }
+
+        // Played as a pupil would, with its own answers, to the end.
+        SolvingSession session;
+        QCOMPARE(session.open(p).hint, SolvingHints::InserisciIDati);
+        std::optional<QString> hint;
+        for (int i = 0; i < dataCount; ++i) {
+            session.typeDatum(i, p.dati[i]);
+            hint = session.confirmDatum(i).hint;
+        }
+        for (int i = 0; i < stepCount; ++i) {
+            QCOMPARE(hint, SolvingHints::BravoScegliLaFormula);
+            QCOMPARE(session.chooseFormula(p.formule[i].toInt()).hint, SolvingHints::Bravo);
+            session.typeResult(i, p.risultati[i]);
+            hint = session.confirmResult(i).hint;
+        }
+        QCOMPARE(hint, SolvingHints::BravoHaiFinito);
 
         // The figure: its own, beside the problem, a picture that fits the box.
         QCOMPARE(p.nomeFigura, name + ".gif");
