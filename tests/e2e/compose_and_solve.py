@@ -14,92 +14,11 @@ Hai finito.".
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 
-TIMEOUT = 30.0
-
-
-def fail(message):
-    print("FAIL:", message, flush=True)
-    try:
-        desktop = pyatspi.Registry.getDesktop(0)
-        print("applications on the accessibility bus:",
-              [(app.name, app.childCount) for app in desktop if app is not None], flush=True)
-    except Exception as error:  # the report must not hide the failure
-        print("accessibility bus unreadable:", error, flush=True)
-    sys.exit(1)
-
-
-def wait_for(what, probe, timeout=TIMEOUT):
-    """Polls `probe` until it gives something, or fails after `timeout` seconds."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.05)
-    fail("gave up waiting for " + what)
-
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and (app.name or "") == "Zenuvio":
-            return app
-    return None
-
-
-def showing(node):
-    try:
-        return node.getState().contains(pyatspi.STATE_SHOWING)
-    except Exception:
-        return False
-
-
-def find_all(root, predicate):
-    found = []
-    stack = [root]
-    while stack:
-        node = stack.pop()
-        if node is None:
-            continue
-        try:
-            if predicate(node):
-                found.append(node)
-            stack.extend(list(node))
-        except Exception:
-            continue
-    return found
-
-
-def control(name, role=None):
-    """The one showing control with this accessible name (and role)."""
-
-    def probe():
-        app = application()
-        if app is None:
-            return None
-        hits = find_all(app, lambda n: n.name == name and showing(n)
-                        and (role is None or n.getRoleName() == role))
-        return hits[0] if hits else None
-
-    return wait_for("the control '%s'" % name, probe)
-
-
-def click(node):
-    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    x = extents.x + extents.width // 2
-    y = extents.y + extents.height // 2
-    subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"], check=True)
-
-
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
-
-
-def key(name):
-    subprocess.run(["xdotool", "key", name], check=True)
+from driving import (application, click, control, fail, find_all, key, showing, type_text,
+                     wait_for)
 
 
 def hint(text):

@@ -89,6 +89,14 @@ def key(*names):
     subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
 
 
+def click(node):
+    """A click with the mouse in the middle of the control."""
+    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    x = extents.x + extents.width // 2
+    y = extents.y + extents.height // 2
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"], check=True)
+
+
 def type_text(text):
     # A character missing from the keyboard map (as "²") is typed through a
     # key that xdotool maps for it first: that needs time.

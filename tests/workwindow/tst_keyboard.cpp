@@ -60,6 +60,20 @@ bool press(const QString &keys)
     return true;
 }
 
+// A work window of the mode with both modes' handlers, shown and active (or
+// none, when the platform cannot make it active).
+std::unique_ptr<WorkWindow> activeWindow(WorkMode mode, ReadAloud *readAloud = nullptr)
+{
+    std::unique_ptr<WorkWindow> window(
+        WorkWindow::load(mode, {makeEditorHandler, makeSolverHandler}));
+    window->setReadAloud(readAloud);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    return window;
+}
+
 } // namespace
 
 class TestKeyboard : public QObject {
@@ -160,11 +174,8 @@ void TestKeyboard::session()
     dialog->answer(mode == WorkMode::Solving ? Examples + "Rettangolo.znv"
                                              : work.filePath("quadrato.znv"));
     MessageBox::Recording boxes;
-    std::unique_ptr<WorkWindow> window(
-        WorkWindow::load(mode, {makeEditorHandler, makeSolverHandler}));
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
+    const std::unique_ptr<WorkWindow> window = activeWindow(mode);
+    if (!window)
         QSKIP("The work window cannot be made active here.");
     for (const QString &step : script) {
         QVERIFY2(press(step.section(" -> ", 0, 0)), qPrintable(step + ": not reached"));
@@ -199,11 +210,8 @@ void TestKeyboard::ctrlPPrintsTheWorksheet()
     ScriptedDialogs dialog;
     MessageBox::Recording boxes;
     Worksheet::ScriptedPrint printer(pdf);
-    std::unique_ptr<WorkWindow> window(
-        WorkWindow::load(mode, {makeEditorHandler, makeSolverHandler}));
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
+    const std::unique_ptr<WorkWindow> window = activeWindow(mode);
+    if (!window)
         QSKIP("The work window cannot be made active here.");
     QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier); // nothing open yet in solving
     QCOMPARE(printer.showings(), mode == WorkMode::Editor ? 1 : 0);
@@ -227,12 +235,8 @@ void TestKeyboard::readAloudAndEasyReading()
     RecordingSpeaker speaker;
     ReadAloud readAloud(speaker);
     readAloud.setOnForThisRun(true);
-    std::unique_ptr<WorkWindow> window(
-        WorkWindow::load(WorkMode::Solving, {makeEditorHandler, makeSolverHandler}));
-    window->setReadAloud(&readAloud);
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
+    const std::unique_ptr<WorkWindow> window = activeWindow(WorkMode::Solving, &readAloud);
+    if (!window)
         QSKIP("The work window cannot be made active here.");
     window->openFile(Examples + "Quadrato.znv");
     for (const char *keys : {"type:40", "Enter", "F2", "type:x", "Backspace", "type: cm", "Enter",
