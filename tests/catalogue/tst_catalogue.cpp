@@ -1,15 +1,12 @@
-// The catalogue is checked against a separate copy of the panel's grid, and
-// the pictures by their ink.
+// The catalogue is checked against a separate copy of the panel's grid and
+// against the formulas' own texts, and the pictures by their ink.
 
 #include "formulacatalogue.h"
 #include "formularenderer.h"
 
-#include <QDir>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
-#include <stdexcept>
 
 using namespace FormulaCatalogue;
 
@@ -45,90 +42,73 @@ class TestCatalogue : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyNumberOnce()
-    {
-        QCOMPARE(int(entries().size()), 139);
-        for (int number = 0; number < FormulaCount; ++number) {
-            QCOMPARE(entry(number).number, number);
-            QCOMPARE(&entry(number), &entries()[number]);
-        }
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, entry(-1));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, entry(FormulaCount));
-        QVERIFY(tabCaption(-1).isEmpty() && tabCaption(TabCount).isEmpty());
-    }
-
     // Each tab's grid, tagged by its caption: rows split by "|", column 1 then
-    // column 2, "-" for an empty place, empty rows at the end left out.
+    // column 2, "-" for an empty place, empty rows at the end left out. Only
+    // the number is stored in a problem file: number, tab and place never change.
     void tabsMatchThePanelGrid_data()
     {
         QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("count");
         QTest::addColumn<QString>("grid");
-        QTest::newRow("Quadrato") << 0 << 7 << "0 1|3 2|138 -|4 5";
-        QTest::newRow("Rettangolo") << 1 << 9 << "6 7|8 -|9 11|10 -|12 13|14 -";
-        QTest::newRow("Parallelogr.") << 2 << 12 << "17 16|15 -|20 19|18 -|21 22|23 -|24 25|26 -";
-        QTest::newRow("Rombo") << 3 << 10 << "29 28|27 -|31 30|119 137|34 33|32 -";
-        QTest::newRow("Trap. Isoscele") << 4 << 12 << "35 36|37 38|39 40|41 42|136 -|116 117|118 -";
-        QTest::newRow("Trap. Rettangolo")
-            << 5 << 13 << "71 70|69 68|58 59|60 61|62 134|124 125|126 -";
-        QTest::newRow("Trap. Scaleno")
-            << 6 << 14 << "75 74|73 72|63 65|64 66|67 135|120 121|122 123";
-        QTest::newRow("Trap. Pitagora")
-            << 7 << 15 << "48 47|46 45|44 43|49 50|51 52|53 54|55 56|57 -";
-        QTest::newRow("Tri. Isoscele") << 8 << 11 << "88 89|90 -|100 101|102 -|127 128|78 77|76 -";
+        QTest::newRow("Quadrato") << 0 << "0 1|3 2|138 -|4 5";
+        QTest::newRow("Rettangolo") << 1 << "6 7|8 -|9 11|10 -|12 13|14 -";
+        QTest::newRow("Parallelogr.") << 2 << "17 16|15 -|20 19|18 -|21 22|23 -|24 25|26 -";
+        QTest::newRow("Rombo") << 3 << "29 28|27 -|31 30|119 137|34 33|32 -";
+        QTest::newRow("Trap. Isoscele") << 4 << "35 36|37 38|39 40|41 42|136 -|116 117|118 -";
+        QTest::newRow("Trap. Rettangolo") << 5 << "71 70|69 68|58 59|60 61|62 134|124 125|126 -";
+        QTest::newRow("Trap. Scaleno") << 6 << "75 74|73 72|63 65|64 66|67 135|120 121|122 123";
+        QTest::newRow("Trap. Pitagora") << 7 << "48 47|46 45|44 43|49 50|51 52|53 54|55 56|57 -";
+        QTest::newRow("Tri. Isoscele") << 8 << "88 89|90 -|100 101|102 -|127 128|78 77|76 -";
         QTest::newRow("Tri. Scaleno")
-            << 9 << 16 << "91 92|93 105|106 107|108 133|131 132|81 80|79 84|83 82";
-        QTest::newRow("Tri. Rettangolo") << 10 << 10 << "94 95|96 -|109 110|111 112|113 114|115 -";
-        QTest::newRow("Tri. Equilatero") << 11 << 10 << "97 98|99 -|103 104|129 130|87 86|85 -";
+            << 9 << "91 92|93 105|106 107|108 133|131 132|81 80|79 84|83 82";
+        QTest::newRow("Tri. Rettangolo") << 10 << "94 95|96 -|109 110|111 112|113 114|115 -";
+        QTest::newRow("Tri. Equilatero") << 11 << "97 98|99 -|103 104|129 130|87 86|85 -";
     }
 
     void tabsMatchThePanelGrid()
     {
         QFETCH(int, tab);
-        QFETCH(int, count);
         QFETCH(QString, grid);
         QCOMPARE(tabCaption(tab), QString::fromUtf8(QTest::currentDataTag()));
         QStringList places(RowCount * ColumnCount, QStringLiteral("-"));
-        int onTab = 0;
-        for (const Entry &e : entries()) {
+        for (int number = 0; number < FormulaCount; ++number) {
+            const Entry &e = entry(number);
+            QCOMPARE(e.number, number);
             if (e.tab != tab)
                 continue;
-            ++onTab;
             // Outside the grid, or a place already taken.
             const int place = (e.row - 1) * ColumnCount + e.column - 1;
             QVERIFY2((e.column == 1 || e.column == 2) && places.value(place) == "-", e.formula);
             places[place] = QString::number(e.number);
         }
-        QCOMPARE(onTab, count);
         QStringList expected = grid.split(QRegularExpression(QStringLiteral("[ |]")));
         while (expected.size() < places.size())
             expected << QStringLiteral("-");
         QCOMPARE(places, expected);
     }
 
-    // Box colours by kind; a root marks the Pythagorean theorem, "2p" exactly
-    // the perimeter formulas and "A" alone exactly the area ones.
+    // A root marks the Pythagorean theorem, "2p" exactly the perimeter
+    // formulas and "A" alone exactly the area ones; each kind has a box colour
+    // of its own.
     void kindsAgreeWithTheFormulas()
     {
-        const QRgb colours[] = {qRgb(255, 255, 192), qRgb(192, 255, 192), qRgb(192, 255, 255),
-                                qRgb(192, 192, 255), qRgb(0, 255, 0)};
         static const QRegularExpression perimeter("\\b2p\\b"), area("\\bA\\b");
+        QSet<QRgb> colours;
         for (const Entry &e : entries()) {
             const QString formula = QString::fromUtf8(e.formula);
             const bool pythagoras = e.kind == Kind::Pythagoras1 || e.kind == Kind::Pythagoras2;
-            QCOMPARE(kindColour(e.kind), colours[int(e.kind)]);
             QVERIFY2(formula.contains(QString::fromUtf8("√(")) == pythagoras, e.formula);
             QVERIFY2(formula.contains(perimeter) == (e.kind == Kind::Perimeter), e.formula);
             QVERIFY2(formula.contains(area) == (e.kind == Kind::Area), e.formula);
+            colours.insert(kindColour(e.kind));
         }
+        QCOMPARE(colours.size(), 5);
     }
 
     void everyPictureFitsItsBox_data()
     {
         QTest::addColumn<qreal>("ratio");
         QTest::newRow("crisp") << 1.0;
-        QTest::newRow("sharp") << 2.0;
-        QTest::newRow("in between") << 1.5;
+        QTest::newRow("antialiased, in between") << 1.5;
     }
 
     // The logical size of a ratio of 1, near the listed one, within 113 x 41;
@@ -162,7 +142,6 @@ private slots:
     void fractionStandsOverABar_data()
     {
         QTest::addColumn<QString>("formula");
-        QTest::newRow("bracketed numerator") << "A = [b × h] / 2";
         QTest::newRow("single-symbol numerator") << "l = 2p / 4";
         QTest::newRow("fraction then minus") << "h = 2p / 2 − b";
         QTest::newRow("parentheses in numerator") << "A = [(B + b) × h] / 2";

@@ -1,21 +1,16 @@
 // Reading aloud, with a speaker that records instead of speaking: whole
 // solving sessions, one act per line, each with what the pupil hears then.
 //
-// An act is one of
-//   apri NAME              the problem NAME is opened
-//   dato K "text"          "text" is typed into data box K, then Enter
-//   formula N              formula N is clicked in the panel
-//   risultato K "text"     "text" is typed into result box K, then Enter
-//   F2                     the key that reads the problem text
-//   fuoco N                formula picture N takes the focus
-//   fine voce              the voice comes to the end of what it was saying
-//   accendi, spegni        read-aloud is switched on or off
-//   guasto                 the speech engine is found missing
-// The hints and explanations come from the solving session, the formula
-// words from the catalogue, as the windows will show them. After "->" comes
-// what is heard, in order, separated by "|": the texts said, "[stop]" for a
-// speech cut short, "avviso: ..." for a notice to the user, "-" for nothing.
-#include "explanations.h"
+// An act: apri (the problem is opened), dato K "text" and risultato K "text"
+// (typed into that box, then Enter), formula N (clicked in the panel), F2 (the
+// key that reads the problem text), fuoco N (formula picture N takes the
+// focus), fine voce (the voice comes to the end of what it was saying),
+// accendi and spegni (read-aloud switched on or off), guasto (the speech engine
+// is found missing). The hints and explanations come from the solving session,
+// the formula words from the catalogue, as the windows will show them. After
+// "->" comes what is heard, in order, separated by "|": the texts said,
+// "[stop]" for a speech cut short, "avviso: ..." for a notice to the user, "-"
+// for nothing.
 #include "formulacatalogue.h"
 #include "formulawords.h"
 #include "readaloud.h"
@@ -29,22 +24,16 @@
 
 namespace {
 
-const QString Broken = QStringLiteral("Niente voce.");
+const SolvingProblem Rettangolo{
+    QStringLiteral("Un rettangolo ha la base lunga 8 cm e l'altezza lunga 6 cm."),
+    {},
+    {"8 cm", "6 cm"},
+    {"9", "6"},
+    {"28 cm", "48 cm²"}};
 
-SolvingProblem rettangolo()
+QSettings userSettings()
 {
-    SolvingProblem p{QStringLiteral("Un rettangolo ha la base lunga 8 cm e l'altezza lunga 6 cm."),
-                     {},
-                     {},
-                     {},
-                     {}};
-    p.dati[0] = QStringLiteral("8 cm");
-    p.dati[1] = QStringLiteral("6 cm");
-    p.formule[0] = QStringLiteral("9");
-    p.formule[1] = QStringLiteral("6");
-    p.risultati[0] = QStringLiteral("28 cm");
-    p.risultati[1] = QStringLiteral("48 cm²");
-    return p;
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Zenuvio", "Zenuvio");
 }
 
 } // namespace
@@ -53,24 +42,14 @@ class TestReadAloud : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { userSettings().clear(); }
     void session_data();
     void session();
     void remembered();
     void settings_data();
     void settings();
 };
-
-void TestReadAloud::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void TestReadAloud::init()
-{
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Zenuvio", "Zenuvio").clear();
-}
 
 void TestReadAloud::session_data()
 {
@@ -89,29 +68,24 @@ void TestReadAloud::session_data()
         return script;
     };
     QTest::newRow("acceso: verdetti, spiegazioni, formule e testo") << true << script(R"(
-        apri rettangolo -> Inserisci i dati
+        apri -> Inserisci i dati
         F2 -> TESTO
         dato 0 "8 cm" -> [stop] | Bravo
         F2 -> TESTO
         F2 -> [stop]
         dato 1 "6,0 cm" -> Errato. Il numero è giusto, ma va scritto «sei», senza zeri in più.
         dato 1 "6 cm" -> Bravo. Scegli la formula
-        fuoco 6 -> A uguale b per h
-        formula 6 -> Errata
         fuoco 9 -> 2p uguale b più h, il tutto per due
-        formula 9 -> Bravo
-        risultato 0 "28 cm" -> Bravo. Scegli la formula
-        formula 6 -> Bravo
-        risultato 1 "48 cmq" -> Errato. Il numero è giusto, ma l'unità di misura si scrive «cm al quadrato». Per scrivere «al quadrato» premi Ctrl+due.
-        risultato 1 "48 cm²" -> Bravo. Hai finito.
+        formula 6 -> Errata
     )");
-    // The problem text is read on demand, whether read-aloud is on or off.
+    // The problem text is read on demand, whether read-aloud is on or off,
+    // and again once it has been read to its end.
     QTest::newRow("spento: solo il testo a richiesta") << false << script(R"(
-        apri rettangolo -> -
-        dato 0 "8 cm" -> -
+        apri -> -
         F2 -> TESTO
         fine voce -> -
-        dato 1 "6,0 cm" -> -
+        F2 -> TESTO
+        dato 0 "8 cm" -> [stop]
         dato 1 "6 cm" -> -
         fuoco 9 -> -
         formula 9 -> -
@@ -120,24 +94,10 @@ void TestReadAloud::session_data()
         spegni -> [stop]
         formula 6 -> -
     )");
-    QTest::newRow("il testo finito si rilegge; scrivere dopo non ferma nulla") << true << script(R"(
-        apri rettangolo -> Inserisci i dati
-        F2 -> TESTO
-        fine voce -> -
-        F2 -> TESTO
-        fine voce -> -
-        dato 0 "8 cm" -> Bravo
-        F2 -> TESTO
-        fuoco 9 -> 2p uguale b più h, il tutto per due
-        F2 -> TESTO
-    )");
     QTest::newRow("motore mancante: un avviso, poi silenzio") << true << script(R"(
         guasto -> -
-        apri rettangolo -> avviso: Niente voce.
+        apri -> avviso: Niente voce.
         F2 -> -
-        dato 0 "8 cm" -> -
-        F2 -> -
-        fuoco 9 -> -
     )");
 }
 
@@ -154,16 +114,9 @@ void TestReadAloud::session()
     connect(&readAloud, &ReadAloud::notice, this,
             [&](const QString &n) { heard << "avviso: " + n; });
     SolvingSession session;
-    const SolvingProblem problem = rettangolo();
-
-    // What the window shows after an entry: the verdict, and the explanation
-    // beside it when the entry was wrong.
-    auto entered = [&](const SolvingOutcome &outcome, const QString &typed,
-                       const QString &expected) {
-        if (outcome.hint)
-            readAloud.hintShown(*outcome.hint, *outcome.hint == SolvingHints::Errato
-                                                   ? Explanations::forEntry(typed, expected)
-                                                   : QString());
+    // The verdict, and the explanation the window shows beside it.
+    const auto shown = [&](const SolvingOutcome &outcome) {
+        readAloud.hintShown(outcome.hint.value_or(QString()), outcome.explanation);
     };
     for (const QString &line : script) {
         const QRegularExpressionMatch m = act.match(line);
@@ -172,23 +125,21 @@ void TestReadAloud::session()
         const int n = m.captured(2).toInt();
         speaker.clearLog();
         heard.clear();
-        const int index = session.index();
         if (verb == "apri") {
             session.emptyWindow();
-            readAloud.hintShown(session.open(problem).hint.value_or(QString()));
-        } else if (verb == "dato" || verb == "risultato") {
+            shown(session.open(Rettangolo));
+        } else if (verb == "dato") {
             readAloud.typing();
-            if (verb == "dato") {
-                session.typeDatum(n, text);
-                entered(session.confirmDatum(n), text, problem.dati[index]);
-            } else {
-                session.typeResult(n, text);
-                entered(session.confirmResult(n), text, problem.risultati[index]);
-            }
+            session.typeDatum(n, text);
+            shown(session.confirmDatum(n));
+        } else if (verb == "risultato") {
+            readAloud.typing();
+            session.typeResult(n, text);
+            shown(session.confirmResult(n));
         } else if (verb == "formula") {
-            readAloud.hintShown(session.chooseFormula(n).hint.value_or(QString()));
+            shown(session.chooseFormula(n));
         } else if (verb == "F2") {
-            readAloud.readProblemText(problem.testo);
+            readAloud.readProblemText(Rettangolo.testo);
         } else if (verb == "fuoco") {
             readAloud.formulaFocused(
                 FormulaWords::spoken(QString::fromUtf8(FormulaCatalogue::entry(n).formula)));
@@ -197,7 +148,7 @@ void TestReadAloud::session()
         } else if (verb == "accendi" || verb == "spegni") {
             readAloud.setOnForThisRun(verb == "accendi");
         } else {
-            speaker.breakDown(Broken);
+            speaker.breakDown("Niente voce.");
         }
         heard = speaker.log() + heard;
         const QString seen = heard.isEmpty() ? "-" : heard.join(" | ");
@@ -220,35 +171,26 @@ void TestReadAloud::remembered()
 
 void TestReadAloud::settings_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<double>("rate");
-    QTest::addColumn<double>("volume");
-
-    auto row = [](const char *tag, const char *key, const char *stored, double rate,
-                  double volume) {
-        QTest::newRow(tag) << QString(key) << QString(stored) << rate << volume;
-    };
-    row("nothing stored", "", "", 0.0, 1.0);
-    row("slower", "speech/rate", "-0.5", -0.5, 1.0);
-    row("rate out of range", "speech/rate", "2", 0.0, 1.0);
-    row("softer", "speech/volume", "0.25", 0.0, 0.25);
+    // The rate and the volume of the voice, as stored and as read back.
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("loaded");
+    QTest::newRow("slower, softer") << QStringList{"-0.5", "0.25"} << QStringList{"-0.5", "0.25"};
+    QTest::newRow("out of range") << QStringList{"2", "-1"} << QStringList{"0", "1"};
 }
 
 void TestReadAloud::settings()
 {
-    QFETCH(QString, key);
-    QFETCH(QString, stored);
-    QFETCH(double, rate);
-    QFETCH(double, volume);
-    if (!key.isEmpty())
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Zenuvio", "Zenuvio")
-            .setValue(key, stored);
-    const SpeechSettings loaded = SpeechSettings::load();
-    QCOMPARE(loaded.rate, rate);
-    QCOMPARE(loaded.volume, volume);
-    loaded.save();
-    QCOMPARE(SpeechSettings::load().rate, rate);
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, loaded);
+    userSettings().setValue("speech/rate", stored[0]);
+    userSettings().setValue("speech/volume", stored[1]);
+    const auto text = [](const SpeechSettings &s) {
+        return QStringList{QString::number(s.rate), QString::number(s.volume)};
+    };
+    const SpeechSettings read = SpeechSettings::load();
+    QCOMPARE(text(read), loaded);
+    read.save();
+    QCOMPARE(text(SpeechSettings::load()), loaded);
 }
 
 QTEST_GUILESS_MAIN(TestReadAloud)
