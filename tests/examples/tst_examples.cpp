@@ -94,14 +94,10 @@ QString pupilNumber(double value)
     return text.replace('.', ',');
 }
 
-// The slots in use: they start at the first and leave no gap.
+// The slots a pupil meets: up to the first empty one.
 int usedSlots(const std::array<QString, ProblemSlotCount> &fields)
 {
-    const int used = int(std::find(fields.begin(), fields.end(), QString()) - fields.begin());
-    return std::all_of(fields.begin() + used, fields.end(),
-                       [](const QString &s) { return s.isEmpty(); })
-               ? used
-               : -1;
+    return int(std::find(fields.begin(), fields.end(), QString()) - fields.begin());
 }
 
 } // namespace

@@ -19,7 +19,7 @@
 #include "speechsettings.h"
 
 #include <QRegularExpression>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -42,13 +42,20 @@ class TestReadAloud : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    // Settings of this test alone, in a folder of its own, not the user's.
+    void initTestCase()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+    }
     void init() { userSettings().clear(); }
     void session_data();
     void session();
     void remembered();
     void settings_data();
     void settings();
+
+private:
+    QTemporaryDir m_config;
 };
 
 void TestReadAloud::session_data()
@@ -182,8 +189,11 @@ void TestReadAloud::settings()
 {
     QFETCH(QStringList, stored);
     QFETCH(QStringList, loaded);
-    userSettings().setValue("speech/rate", stored[0]);
-    userSettings().setValue("speech/volume", stored[1]);
+    {
+        QSettings s = userSettings();
+        s.setValue("speech/rate", stored[0]);
+        s.setValue("speech/volume", stored[1]);
+    }
     const auto text = [](const SpeechSettings &s) {
         return QStringList{QString::number(s.rate), QString::number(s.volume)};
     };

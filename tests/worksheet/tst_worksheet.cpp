@@ -42,24 +42,6 @@ Run writeSheet(const QString &problemPath, const QString &pdfPath, bool withSolu
     return run(QStringLiteral(WORKSHEET_PROGRAM), arguments);
 }
 
-struct Pdf {
-    QString info;       // pdfinfo
-    QStringList pages;  // pdftotext -layout, one text per page
-    QStringList images; // pdfimages -list, one row per picture
-};
-
-Pdf readPdf(const QString &path)
-{
-    Pdf pdf;
-    pdf.info = run("pdfinfo", {path}).out;
-    pdf.pages = run("pdftotext", {"-layout", path, "-"}).out.split('\f');
-    if (!pdf.pages.isEmpty() && pdf.pages.last().trimmed().isEmpty())
-        pdf.pages.removeLast();
-    // Two heading rows, then one row for each picture.
-    pdf.images = run("pdfimages", {"-list", path}).out.split('\n', Qt::SkipEmptyParts).mid(2);
-    return pdf;
-}
-
 int count(const QString &text, const QString &pattern)
 {
     int found = 0;
@@ -148,11 +130,12 @@ private slots:
         QFETCH(int, sheetPages);
         QFETCH(QString, notice);
         const QString pdfPath = m_folder.filePath(pdfName);
+        const std::optional<EditorProblem> problem =
+            ProblemFile::readForEditor(problemPath).problem;
         if (printed) {
-            const EditorProblem problem = *ProblemFile::readForEditor(problemPath).problem;
-            const QImage figure = Worksheet::loadFigure(problem.nomeFigura, problemPath).image;
+            const QImage figure = Worksheet::loadFigure(problem->nomeFigura, problemPath).image;
             Worksheet::ScriptedPrint toFile(pdfPath);
-            QCOMPARE(Worksheet::printWithDialog(nullptr, problem, figure, withSolutions),
+            QCOMPARE(Worksheet::printWithDialog(nullptr, *problem, figure, withSolutions),
                      QString());
             QCOMPARE(toFile.showings(), 1);
         } else {
@@ -164,30 +147,34 @@ private slots:
             QVERIFY(!QFile::exists(pdfPath));
             return;
         }
-        const EditorProblem problem = *ProblemFile::readForEditor(problemPath).problem;
-        const Pdf pdf = readPdf(pdfPath);
-        QVERIFY2(pdf.info.contains("595 x 842 pts (A4)"), qPrintable(pdf.info));
-        QCOMPARE(pdf.pages.size(), sheetPages + (withSolutions ? 1 : 0));
-        QCOMPARE(pdf.images.size(), notice.isEmpty() ? 1 : 0);
+        const QString info = run("pdfinfo", {pdfPath}).out;
+        QVERIFY2(info.contains("595 x 842 pts (A4)"), qPrintable(info));
+        // pdfimages lists two heading rows, then one row for each picture.
+        const QString images = run("pdfimages", {"-list", pdfPath}).out;
+        QCOMPARE(images.count('\n') - 2, notice.isEmpty() ? 1 : 0);
+        QStringList pages = run("pdftotext", {"-layout", pdfPath, "-"}).out.split('\f');
+        if (pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        QCOMPARE(pages.size(), sheetPages + (withSolutions ? 1 : 0));
 
-        const QString sheet = pdf.pages.mid(0, sheetPages).join('\n');
-        QVERIFY2(sheet.simplified().contains(problem.testo.simplified()), qPrintable(sheet));
+        const QString sheet = pages.mid(0, sheetPages).join('\n');
+        QVERIFY2(sheet.simplified().contains(problem->testo.simplified()), qPrintable(sheet));
         QVERIFY(sheet.contains("Dati"));
-        const int data = used(problem.dati);
-        const int steps = used(problem.risultati);
+        const int data = used(problem->dati);
+        const int steps = used(problem->risultati);
         QCOMPARE(count(sheet, ResultBlank), steps);
         QCOMPARE(count(sheet, Blank), data + steps);
 
-        const QString solutions = pdf.pages.mid(sheetPages).join('\n');
+        const QString solutions = pages.mid(sheetPages).join('\n');
         QCOMPARE(solutions.contains("Soluzioni"), withSolutions);
         for (int k = 0; k < steps; ++k) {
-            QCOMPARE(count(sheet, equalsThen(problem.risultati[k])), 0);
-            QCOMPARE(count(solutions, equalsThen(problem.risultati[k])), withSolutions ? 1 : 0);
+            QCOMPARE(count(sheet, equalsThen(problem->risultati[k])), 0);
+            QCOMPARE(count(solutions, equalsThen(problem->risultati[k])), withSolutions ? 1 : 0);
         }
         for (int k = 0; k < data && withSolutions; ++k) {
             const QString numbered =
-                QString("%1\\.\\s+").arg(k + 1) + QRegularExpression::escape(problem.dati[k]);
-            QVERIFY2(count(solutions, numbered) == 1, qPrintable(problem.dati[k]));
+                QString("%1\\.\\s+").arg(k + 1) + QRegularExpression::escape(problem->dati[k]);
+            QVERIFY2(count(solutions, numbered) == 1, qPrintable(problem->dati[k]));
         }
     }
 
