@@ -27,7 +27,6 @@ public:
     void textClicked() override;
     void printRequested() override;
 
-    const SolvingSession &session() const { return m_session; }
     // Explanations beside the verdicts, on unless switched off for a class test.
     void setExplaining(bool on) { m_session.setExplaining(on); }
 
