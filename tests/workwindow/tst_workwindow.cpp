@@ -11,7 +11,6 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
