@@ -98,8 +98,3 @@ void MessageBox::Recording::answer(const QString &button)
 {
     recorder().answers.append(button);
 }
-
-int MessageBox::Recording::pendingAnswers() const
-{
-    return int(recorder().answers.size());
-}

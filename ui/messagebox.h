@@ -44,6 +44,5 @@ public:
         // question nobody scripted, or whose buttons lack the text, is
         // answered with its last button, which leaves things as they were.
         void answer(const QString &button);
-        int pendingAnswers() const;
     };
 };
