@@ -409,24 +409,6 @@ private slots:
         QCOMPARE(showing(), "save Zenuvio (*.znv) ");
     }
 
-    // A figure the problem names that cannot be shown is told about, and the
-    // problem saved again still names it.
-    void figureThatCannotBeShownKeepsItsName()
-    {
-        const QByteArray original =
-            problemFile("Un rombo", "Rombo.gif", {"D = 8 cm"}, {" 29 "}, {"24 cm\xB2"});
-        putBytes(work("rombo.znv"), original);
-        click(f->cmdApri_Editor, work("rombo.znv"));
-        QCOMPARE(state().at(1), QStringLiteral("Rombo.gif|"));
-        QCOMPARE(said().size(), 1);
-        QCOMPARE(boxes->shown()[0].icon, MessageBox::Icon::Information);
-        QVERIFY2(said()[0].contains("«Rombo.gif» non è stata trovata") &&
-                     said()[0].endsWith(" Il problema la indica ancora."),
-                 qPrintable(said()[0]));
-        click(f->cmdSalva, work("rombo.znv"));
-        QCOMPARE(bytes(work("rombo.znv")), original);
-    }
-
     // A figure is taken only once it shows; one larger than the box is taken
     // with a notice. A cancelled dialog leaves no figure.
     void figureChosen_data()
@@ -477,7 +459,9 @@ private slots:
 
     // At a save the figure's picture travels with the problem; when the problem
     // would show another picture of that name, the teacher is told. Opened and
-    // saved elsewhere, the problem takes along the picture it showed.
+    // saved elsewhere, the problem takes along the picture it showed. A figure
+    // that cannot be shown is told about, and saved again the problem still
+    // names it.
     void figureTravelsWithTheProblem()
     {
         QVERIFY(QDir(work("")).mkdir("immagini") && QDir(work("")).mkdir("altrove"));
@@ -496,6 +480,17 @@ private slots:
         click(f->cmdSalva, work("altrove/rombo.znv"));
         QCOMPARE(bytes(work("altrove/Disegno.gif")), bytes(work("Disegno.gif")));
         QVERIFY(said().isEmpty());
+
+        const QByteArray saved = bytes(work("altrove/rombo.znv"));
+        QVERIFY(QFile::remove(work("altrove/Disegno.gif")));
+        click(f->cmdApri_Editor, work("altrove/rombo.znv"));
+        QCOMPARE(state().at(1), QStringLiteral("Disegno.gif|"));
+        QCOMPARE(said(), QStringList{"La figura «Disegno.gif» non è stata trovata né nella "
+                                     "cartella del programma né accanto al file del problema: la "
+                                     "figura non è mostrata. Il problema la indica ancora."});
+        QCOMPARE(boxes->shown()[0].icon, MessageBox::Icon::Information);
+        click(f->cmdSalva, work("altrove/rombo.znv"));
+        QCOMPARE(bytes(work("altrove/rombo.znv")), saved);
     }
 };
 
