@@ -266,25 +266,6 @@ private slots:
                                      "/a/classe 3.b/rombo.znv", "/a/rombo.znv"}));
     }
 
-    // The example problems, read and written back byte for byte.
-    void rewrittenUnchanged_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        const QDir examples(ZENUVIO_SOURCE_DIR "/examples");
-        for (const QString &name : examples.entryList({"*.znv"}, QDir::Files))
-            QTest::newRow(qPrintable(name)) << fileBytes(examples.filePath(name));
-    }
-    void rewrittenUnchanged()
-    {
-        QFETCH(QByteArray, bytes);
-        QVERIFY(putBytes(path("in.znv"), bytes));
-        const auto editor = ProblemFile::readForEditor(path("in.znv"));
-        QVERIFY2(editor.problem && ProblemFile::readForSolving(path("in.znv")).problem,
-                 qPrintable(editor.error));
-        QCOMPARE(ProblemFile::write(path("out.znv"), *editor.problem), QString());
-        QCOMPARE(fileBytes(path("out.znv")), bytes);
-    }
-
     // The figure is looked for in the program's folder, then beside the problem
     // file.
     void figureLocated_data()
