@@ -49,8 +49,6 @@ public:
     bool mayClose() override;
 
     const ProblemDraft &draft() const { return m_draft; }
-    // The problem file opened or saved last; empty for a new problem.
-    QString file() const { return m_file; }
 
 private:
     void notify(const QString &text, MessageBox::Icon icon = MessageBox::Icon::Warning);
