@@ -4,10 +4,11 @@
 Each folder may include headers of its own and of the folders listed for it
 below, never of a folder above it:
 
-    problem/, solver/session/   plain code, QtCore only, at the bottom
+    problem/, catalogue/,       plain code, QtCore only, at the bottom
+    solver/session/
     ui/                         shared window layers, beside them
     speech/                     reading aloud, with no window, above them
-    workwindow/ (catalogue/)    the work window
+    workwindow/ (catalogue/)    the work window and the drawing of formula pictures
     editor/, solver/            the two modes' handlers
     worksheet/                  the problem laid out for printing
     app/                        start-up and the start window, on top
@@ -20,21 +21,22 @@ import sys
 
 ALLOWED = {
     "problem": set(),
+    "catalogue": set(),
     "solver/session": {"problem"},
     "ui": set(),
     "speech": {"problem", "ui"},
     "resources": set(),
-    "workwindow/catalogue": set(),
-    "workwindow": {"problem", "ui", "speech", "workwindow/catalogue"},
-    "editor": {"problem", "ui", "workwindow", "workwindow/catalogue", "worksheet"},
-    "solver": {"problem", "solver/session", "ui", "workwindow", "workwindow/catalogue",
+    "workwindow/catalogue": {"catalogue"},
+    "workwindow": {"problem", "catalogue", "ui", "speech", "workwindow/catalogue"},
+    "editor": {"problem", "catalogue", "ui", "workwindow", "workwindow/catalogue", "worksheet"},
+    "solver": {"problem", "catalogue", "solver/session", "ui", "workwindow", "workwindow/catalogue",
                "worksheet", "speech"},
-    "worksheet": {"problem", "ui", "workwindow/catalogue"},
-    "app": {"problem", "ui", "speech", "resources", "workwindow", "workwindow/catalogue",
+    "worksheet": {"problem", "catalogue", "ui", "workwindow/catalogue"},
+    "app": {"problem", "catalogue", "ui", "speech", "resources", "workwindow", "workwindow/catalogue",
             "editor", "solver", "solver/session", "worksheet"},
 }
 # Folders whose code must not touch widgets or pictures at all.
-CORE_ONLY = {"problem", "solver/session"}
+CORE_ONLY = {"problem", "catalogue", "solver/session"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]', re.M)
 QT_GUI = re.compile(r"^Q(Widget|Application|Gui|Image|Pixmap|Painter|Icon|Font|Color|Label)")
 

@@ -184,21 +184,21 @@ QString tabCaption(int tab)
     return QString::fromUtf8(Captions[static_cast<std::size_t>(tab)]);
 }
 
-QRgb kindColour(Kind kind)
+std::uint32_t kindColour(Kind kind)
 {
     switch (kind) {
     case Kind::Area:
-        return qRgb(255, 255, 192);
+        return 0xffffc0;
     case Kind::Perimeter:
-        return qRgb(192, 255, 192);
+        return 0xc0ffc0;
     case Kind::Pythagoras1:
-        return qRgb(192, 255, 255);
+        return 0xc0ffff;
     case Kind::Pythagoras2:
-        return qRgb(192, 192, 255);
+        return 0xc0c0ff;
     case Kind::Segments:
-        return qRgb(0, 255, 0);
+        return 0x00ff00;
     }
-    return qRgb(255, 255, 255);
+    return 0xffffff;
 }
 
 } // namespace FormulaCatalogue

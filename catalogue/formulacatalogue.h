@@ -7,8 +7,8 @@
 // change.
 
 #include <QString>
-#include <QtGui/qrgb.h>
 #include <array>
+#include <cstdint>
 
 namespace FormulaCatalogue {
 
@@ -38,7 +38,7 @@ const std::array<Entry, FormulaCount> &entries();
 const Entry &entry(int number);
 // The caption of a tab as shown on the tab strip; empty for a tab that does not exist.
 QString tabCaption(int tab);
-// The background colour of a formula box of that kind.
-QRgb kindColour(Kind kind);
+// The background colour of a formula box of that kind, as 0xRRGGBB.
+std::uint32_t kindColour(Kind kind);
 
 } // namespace FormulaCatalogue
