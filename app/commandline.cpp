@@ -190,4 +190,15 @@ bool asksForPdf(int argc, char **argv)
     return false;
 }
 
+bool asksForTextOnly(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        for (const char *option : {"h", "help", "v", "version"})
+            if (argument == QByteArray("-") + option || argument == QByteArray("--") + option)
+                return true;
+    }
+    return false;
+}
+
 } // namespace CommandLine

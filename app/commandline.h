@@ -62,5 +62,8 @@ Request parse(const QStringList &arguments, bool settingHidesEditor = false);
 // asked for, which needs no display.
 int sizeAskedFor(int argc, char **argv);
 bool asksForPdf(int argc, char **argv);
+// Whether --help or --version (-h, -v) is among the arguments: then the
+// answer is text alone, given before the window system starts.
+bool asksForTextOnly(int argc, char **argv);
 
 } // namespace CommandLine

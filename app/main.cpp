@@ -3,8 +3,10 @@
 #include "easyreading.h"
 #include "editorhandler.h"
 #include "enginespeaker.h"
+#include "figurelocator.h"
 #include "fonts.h"
 #include "messagebox.h"
+#include "problemfigure.h"
 #include "problemfile.h"
 #include "programsettings.h"
 #include "qtitalian.h"
@@ -13,6 +15,7 @@
 #include "speechsettings.h"
 #include "startwindow.h"
 #include "versiontext.h"
+#include "wholefile.h"
 #include "windowscale.h"
 #include "worksheet.h"
 #include "workwindow.h"
@@ -20,35 +23,72 @@
 #include "zenuvioresources.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
 
 namespace {
 
-// zenuvio --pdf FILE.znv OUT.pdf: the worksheet with no window.
+// One line on stderr; the status for a --pdf that wrote nothing.
+int failed(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    return 1;
+}
+
+// zenuvio --pdf FILE.znv OUT.pdf: the worksheet with no window. The sheet
+// never replaces the problem file or its figure, however OUT is spelt.
 int writeWorksheet(const CommandLine::Request &request)
 {
+    const QString notWritten = QStringLiteral("La scheda non è stata scritta: «%1» è ")
+                                   .arg(QDir::toNativeSeparators(request.pdf));
+    if (WholeFile::sameFile(request.pdf, request.file))
+        return failed(notWritten + QStringLiteral("il file del problema stesso."));
     const ReadResult<EditorProblem> read = ProblemFile::readForEditor(request.file);
-    if (!read.problem) {
-        std::fprintf(stderr, "%s\n", qPrintable(read.error));
-        return 1;
-    }
-    const Worksheet::Figure figure = Worksheet::loadFigure(read.problem->nomeFigura, request.file);
+    if (!read.problem)
+        return failed(read.error);
+    const QString figurePath = FigureLocator::locate(read.problem->nomeFigura, request.file);
+    if (!figurePath.isEmpty() && WholeFile::sameFile(request.pdf, figurePath))
+        return failed(notWritten + QStringLiteral("la figura del problema."));
+    const ProblemFigure::Figure figure =
+        ProblemFigure::load(read.problem->nomeFigura, request.file, ProblemFigure::Use::Sheet);
     if (!figure.notice.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(figure.notice));
     const QString error =
         Worksheet::writePdf(request.pdf, *read.problem, figure.image, request.withSolutions);
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
+    if (!error.isEmpty())
+        return failed(error);
     return 0;
+}
+
+// The command line read with the program's texts in place (Qt's Italian
+// translation for "Utilizzo", "Opzioni", ...).
+CommandLine::Request readCommandLine(QCoreApplication &application, bool settingHidesEditor)
+{
+    QtItalian::install(application);
+    QCoreApplication::setApplicationVersion(programVersionText());
+    return CommandLine::parse(QCoreApplication::arguments(), settingHidesEditor);
+}
+
+int printAndExit(const CommandLine::Request &request)
+{
+    std::fputs(qPrintable(request.output), request.exitCode == 0 ? stdout : stderr);
+    return request.exitCode;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // The help and the version are answered before the window system starts,
+    // so that they work with no display at all. (The pupil's-machine setting
+    // cannot change either answer.)
+    if (CommandLine::asksForTextOnly(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        const CommandLine::Request request = readCommandLine(core, false);
+        if (request.exits)
+            return printAndExit(request);
+    }
     // A worksheet written to a file needs no display.
     if (CommandLine::asksForPdf(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -58,17 +98,12 @@ int main(int argc, char *argv[])
     // The settings (the folder a dialog opens in) live under Zenuvio/Zenuvio.
     QApplication::setOrganizationName(QStringLiteral("Zenuvio"));
     QApplication::setApplicationName(QStringLiteral("Zenuvio"));
-    QtItalian::install(app);
-    QApplication::setApplicationVersion(programVersionText());
     QApplication::setWindowIcon(ZenuvioResources::programIcon());
     Fonts::installSubstitutions();
 
-    const CommandLine::Request request =
-        CommandLine::parse(QApplication::arguments(), ProgramSettings::hidesEditor());
-    if (request.exits) {
-        std::fputs(qPrintable(request.output), request.exitCode == 0 ? stdout : stderr);
-        return request.exitCode;
-    }
+    const CommandLine::Request request = readCommandLine(app, ProgramSettings::hidesEditor());
+    if (request.exits)
+        return printAndExit(request);
     if (!request.pdf.isEmpty())
         return writeWorksheet(request);
 

@@ -3,11 +3,11 @@
 #include "cp1252.h"
 #include "fileerror.h"
 #include "problemflaws.h"
+#include "wholefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -493,6 +493,14 @@ QString write(const QString &path, const EditorProblem &problem)
     if (target.exists() && !target.isFile())
         return saveFailedMessage(path, FileError::notARegularFile());
     if (!target.absoluteDir().exists()) {
+        // The nearest part of the folder's path that exists: a file there
+        // (a name typed with one folder too many) is said to be a file.
+        QFileInfo part(target.absolutePath());
+        while (!part.exists() && !part.isRoot() && part.absolutePath() != part.absoluteFilePath())
+            part.setFile(part.absolutePath());
+        if (part.exists() && !part.isDir())
+            return saveFailedMessage(path, QStringLiteral("«%1» è un file, non una cartella.")
+                                               .arg(shown(part.absoluteFilePath())));
         return saveFailedMessage(
             path, QStringLiteral("la cartella «%1» non esiste.").arg(shown(target.absolutePath())));
     }
@@ -500,22 +508,9 @@ QString write(const QString &path, const EditorProblem &problem)
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += Cp1252::encode(line) + "\r\n";
-    // Unbuffered, so that a write the disk cannot take fails here, with the
-    // system's reason, and not later inside commit(), which would then report
-    // success over a cut file.
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return saveFailedMessage(path, FileError::reason(errno, file));
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = FileError::reason(errno, file);
-        file.cancelWriting();
+    const QString reason = WholeFile::write(path, bytes);
+    if (!reason.isEmpty())
         return saveFailedMessage(path, reason);
-    }
-    errno = 0;
-    if (!file.commit())
-        return saveFailedMessage(path, FileError::reason(errno, file));
     return {};
 }
 

@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Configures and builds the program in Release (build folder: build/).
+# Configures and builds in Release (build folder: build/): everything, or only
+# the targets named, e.g. scripts/build.sh zenuvio.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
+targets=()
+for target in "$@"; do
+    targets+=(--target "$target")
+done
+cmake --build build -j"$(nproc)" "${targets[@]}"

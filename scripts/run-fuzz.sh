@@ -16,10 +16,28 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
     -DZENUVIO_FUZZ=ON -DZENUVIO_BUILD_TESTS=ON -DZENUVIO_BUILD_BENCH=OFF
 cmake --build "$build" -j2 --target problemfile_fuzz
 
-mkdir -p "$build/fuzz-corpus" "$build/fuzz-artifacts"
+mkdir -p "$build/fuzz-corpus" "$build/fuzz-artifacts" "$build/fuzz-seeds"
+# Seeds beside the kept ones: a problem whose text is a line of 64 KiB, the
+# longest the readers take, and one a character longer. libFuzzer would take
+# many minutes to grow its inputs that long by itself.
+for length in 65536 65537; do
+    {
+        head -c "$length" /dev/zero | tr '\0' a
+        printf '\r\n'
+        for _ in $(seq 25); do printf '\r\n'; done
+    } >"$build/fuzz-seeds/line-$length.znv"
+done
 # Lines may be up to 64 KiB long; inputs twice as long reach the long-line
 # refusal both as bytes and, taken as UTF-16, as texts given to the writer.
+# -len_control=0 lets every run use that whole length from the start.
+log="$build/fuzz.log"
 "$build/bin/problemfile_fuzz" \
-    -max_total_time="$seconds" -max_len=140000 -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$build/fuzz-artifacts/" \
-    "$build/fuzz-corpus" "$root/tests/fuzz/corpus"
+    -max_total_time="$seconds" -max_len=140000 -len_control=0 -timeout=10 \
+    -print_final_stats=1 -artifact_prefix="$build/fuzz-artifacts/" \
+    "$build/fuzz-corpus" "$root/tests/fuzz/corpus" "$build/fuzz-seeds" 2>&1 | tee "$log"
+# The run began from inputs as long as the longest line.
+longest=$(sed -n 's/.*seed corpus: files: [0-9]* min: [0-9]*b max: \([0-9]*\)b.*/\1/p' "$log")
+if [ -z "$longest" ] || [ "$longest" -lt 65536 ]; then
+    echo "run-fuzz.sh: the corpus holds no input of 64 KiB (longest: ${longest:-none})" >&2
+    exit 1
+fi

@@ -1,7 +1,5 @@
 #include "picturebox.h"
 
-#include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,22 +13,10 @@ PictureBox::PictureBox(QWidget *parent)
 PictureBox::Loading PictureBox::load(const QString &path)
 {
     clearPicture();
-    const QFileInfo file(path);
-    if (!file.exists())
-        return Loading::Missing;
-    if (!file.isFile())
-        return Loading::NotARegularFile;
-    QImageReader reader(path);
-    // Megabytes a picture of MaxPixels takes, with room to spare.
-    reader.setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024)) * 2);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
-        return Loading::TooLarge;
-    const QImage image = reader.read();
-    if (image.isNull())
-        return Loading::NotAPicture;
-    setPicture(QPixmap::fromImage(image));
-    return Loading::Done;
+    const PictureFile::Read read = PictureFile::read(path);
+    if (read.loading == Loading::Done)
+        setPicture(QPixmap::fromImage(read.image));
+    return read.loading;
 }
 
 void PictureBox::setPicture(const QPixmap &picture)

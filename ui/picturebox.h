@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picturefile.h"
+
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
@@ -23,14 +25,11 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     // How loading a picture file went.
-    enum class Loading { Done, Missing, NotARegularFile, TooLarge, NotAPicture };
-    // Pictures larger than this (in pixels) are refused before they are
-    // decoded: the boxes show a few hundred pixels across, and a small file
-    // may claim a picture that would take hundreds of megabytes.
-    static constexpr qint64 MaxPixels = 4'000'000;
+    using Loading = PictureFile::Loading;
+    static constexpr qint64 MaxPixels = PictureFile::MaxPixels;
 
-    // Loads a GIF or JPEG file. Only a regular file is read (a pipe or a
-    // device would block). Anything but Done leaves the box empty.
+    // Loads a GIF or JPEG file through PictureFile::read(), within its
+    // bounds. Anything but Done leaves the box empty.
     Loading load(const QString &path);
     bool loadPicture(const QString &path) { return load(path) == Loading::Done; }
     void setPicture(const QPixmap &picture);

@@ -1,5 +1,9 @@
 #include "worksheet.h"
 
+#include "wholefile.h"
+
+#include <QDir>
+#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -42,15 +46,27 @@ QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QIm
         if (dialog.exec() != QDialog::Accepted)
             return {};
     }
-    if (!paint(printer, problem, figure, withSolutions)) {
-        if (printer.outputFormat() == QPrinter::PdfFormat)
-            return QStringLiteral("La scheda non è stata stampata: impossibile scrivere il file "
-                                  "«%1».")
-                .arg(printer.outputFileName());
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        // To a PDF file, the sheet is made whole first and then replaces the
+        // file: the printer would write it in place without telling of a
+        // write the disk refused.
+        const QString notPrinted =
+            QStringLiteral("La scheda non è stata stampata: impossibile scrivere il file «%1»")
+                .arg(QDir::toNativeSeparators(printer.outputFileName()));
+        const QPageLayout layout = printer.pageLayout();
+        const QByteArray bytes =
+            pdfBytes(problem, figure, withSolutions, &layout, printer.resolution());
+        if (bytes.isEmpty())
+            return notPrinted + QLatin1Char('.');
+        const QString reason = WholeFile::write(printer.outputFileName(), bytes);
+        if (!reason.isEmpty())
+            return notPrinted + QStringLiteral(": ") + reason;
+        return {};
+    }
+    if (!paint(printer, problem, figure, withSolutions))
         return QStringLiteral("La scheda non è stata stampata: la stampante «%1» non ha accettato "
                               "la stampa.")
             .arg(printer.printerName());
-    }
     return {};
 }
 

@@ -1,17 +1,16 @@
 #include "worksheet.h"
 
-#include "figurelocator.h"
 #include "fonts.h"
 #include "formulacatalogue.h"
 #include "formularenderer.h"
+#include "wholefile.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QImageReader>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextLayout>
 
 #include <cmath>
@@ -381,57 +380,42 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
     return painter.end();
 }
 
-QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
-                 bool withSolutions)
+QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool withSolutions,
+                    const QPageLayout *layout, int resolution)
 {
-    const QString shown = QDir::toNativeSeparators(pdfPath);
-    QSaveFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Impossibile scrivere la scheda nel file «%1»: %2")
-            .arg(shown, file.errorString());
+    // The file is made in memory first (a sheet is tens of kilobytes), since
+    // the PDF writer does not tell of a write that failed.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     bool painted;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Zenuvio"));
         writer.setTitle(withSolutions ? QStringLiteral("Scheda del problema, con le soluzioni")
                                       : QStringLiteral("Scheda del problema"));
-        setPage(writer);
+        if (resolution > 0)
+            writer.setResolution(resolution);
+        if (layout)
+            writer.setPageLayout(*layout);
+        else
+            setPage(writer);
         painted = paint(writer, problem, figure, withSolutions);
     }
-    if (!painted) {
-        file.cancelWriting();
-        return QStringLiteral("Impossibile scrivere la scheda nel file «%1».").arg(shown);
-    }
-    if (!file.commit())
-        return QStringLiteral("Impossibile scrivere la scheda nel file «%1»: %2")
-            .arg(shown, file.errorString());
-    return {};
+    return painted ? buffer.data() : QByteArray();
 }
 
-Figure loadFigure(const QString &nomeFigura, const QString &problemPath)
+QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
+                 bool withSolutions)
 {
-    if (nomeFigura.isEmpty())
-        return {};
-    if (!FigureLocator::isSafeName(nomeFigura))
-        return {{},
-                QStringLiteral("Il problema indica come figura «%1», che non è il nome di un "
-                               "file di figura: la scheda è senza figura.")
-                    .arg(nomeFigura)};
-    const QString path = FigureLocator::locate(nomeFigura, problemPath);
-    if (path.isEmpty())
-        return {{},
-                QStringLiteral("La figura «%1» non è stata trovata né nella cartella del "
-                               "programma né accanto al file del problema: la scheda è senza "
-                               "figura.")
-                    .arg(nomeFigura)};
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return {{},
-                QStringLiteral("La figura «%1» non si può stampare: il file «%2» non è "
-                               "un'immagine leggibile. La scheda è senza figura.")
-                    .arg(nomeFigura, QDir::toNativeSeparators(path))};
-    return {image, {}};
+    const QString notWritten = QStringLiteral("Impossibile scrivere la scheda nel file «%1»")
+                                   .arg(QDir::toNativeSeparators(pdfPath));
+    const QByteArray bytes = pdfBytes(problem, figure, withSolutions);
+    if (bytes.isEmpty())
+        return notWritten + QLatin1Char('.');
+    const QString reason = WholeFile::write(pdfPath, bytes);
+    if (!reason.isEmpty())
+        return notWritten + QStringLiteral(": ") + reason;
+    return {};
 }
 
 EditorProblem fromSolving(const SolvingProblem &problem)

@@ -11,13 +11,14 @@
 //
 // paint() draws on any paged device; writePdf() and printWithDialog() are
 // the two ways the program uses it: a PDF file with no window, and Qt's print
-// dialog for Ctrl+P.
+// dialog for Ctrl+P. The figure comes read already (ProblemFigure::load).
 
 #include "problemfile.h"
 
 #include <QImage>
 #include <QString>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QWidget;
 
@@ -34,8 +35,15 @@ void setPage(QPagedPaintDevice &device);
 bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
            bool withSolutions);
 
-// Writes the sheet to a PDF file, replacing it whole. Gives an empty text on
-// success, otherwise an Italian message naming the file.
+// The sheet as the bytes of a PDF file, laid out on the page given (A4 with
+// the sheet's margins unless told otherwise); empty when it could not be
+// painted.
+QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool withSolutions,
+                    const QPageLayout *layout = nullptr, int resolution = 0);
+
+// Writes the sheet to a PDF file, replacing it whole: the old file stays as
+// it was unless the new one was written to the end. Gives an empty text on
+// success, otherwise an Italian message naming the file and why.
 QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
                  bool withSolutions);
 
@@ -43,7 +51,8 @@ QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QIm
 // user confirms (to a printer or, as the dialog offers, to a PDF file, whose
 // name it proposes from documentName, e.g. the problem file's name without
 // ".znv"). Gives an empty text when it printed or the user cancelled,
-// otherwise an Italian message saying why nothing was printed.
+// otherwise an Italian message saying why nothing was printed. Printed to a
+// PDF file, the sheet replaces the file only once it was written whole.
 QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QImage &figure,
                         bool withSolutions, const QString &documentName = {});
 
@@ -60,16 +69,6 @@ public:
 
     int showings() const;
 };
-
-// A problem's figure for the sheet: the picture file it names, looked for in
-// the program's folder and then beside the problem file. A problem without a
-// figure gives a null image and no notice; a figure that cannot be found or
-// read gives a null image and an Italian notice saying so.
-struct Figure {
-    QImage image;
-    QString notice;
-};
-Figure loadFigure(const QString &nomeFigura, const QString &problemPath);
 
 // The problem as the solving reader gives it, for the sheet printed in solving
 // mode: a formula field that is not a formula number counts as no formula.

@@ -7,25 +7,46 @@
 
 namespace ProblemFigure {
 
+Figure load(const QString &nomeFigura, const QString &problemPath, Use use)
+{
+    if (nomeFigura.isEmpty())
+        return {};
+    const bool onScreen = use == Use::Screen;
+    const QString without = onScreen ? QStringLiteral("la figura non è mostrata.")
+                                     : QStringLiteral("la scheda è senza figura.");
+    if (!FigureLocator::isSafeName(nomeFigura))
+        return {{},
+                QStringLiteral("Il problema indica come figura «%1», che non è il nome di un file "
+                               "di figura: ")
+                        .arg(nomeFigura) +
+                    without};
+    const QString path = FigureLocator::locate(nomeFigura, problemPath);
+    if (path.isEmpty())
+        return {{},
+                QStringLiteral("La figura «%1» non è stata trovata né nella cartella del programma "
+                               "né accanto al file del problema: ")
+                        .arg(nomeFigura) +
+                    without};
+    const PictureFile::Read read = PictureFile::read(path);
+    if (read.loading != PictureFile::Loading::Done) {
+        const QString why = whyNotShown(read.loading, path);
+        if (onScreen)
+            return {{},
+                    QStringLiteral("La figura «%1» non si può mostrare: %2").arg(nomeFigura, why)};
+        return {{},
+                QStringLiteral("La figura «%1» non si può stampare: %2 La scheda è senza figura.")
+                    .arg(nomeFigura, why)};
+    }
+    return {read.image, {}};
+}
+
 QString show(PictureBox &box, const QString &nomeFigura, const QString &problemPath)
 {
     box.clearPicture();
-    if (nomeFigura.isEmpty())
-        return {};
-    if (!FigureLocator::isSafeName(nomeFigura))
-        return QStringLiteral("Il problema indica come figura «%1», che non è il nome di un file "
-                              "di figura: la figura non è mostrata.")
-            .arg(nomeFigura);
-    const QString path = FigureLocator::locate(nomeFigura, problemPath);
-    if (path.isEmpty())
-        return QStringLiteral("La figura «%1» non è stata trovata né nella cartella del programma "
-                              "né accanto al file del problema: la figura non è mostrata.")
-            .arg(nomeFigura);
-    const PictureBox::Loading loading = box.load(path);
-    if (loading != PictureBox::Loading::Done)
-        return QStringLiteral("La figura «%1» non si può mostrare: %2")
-            .arg(nomeFigura, whyNotShown(loading, path));
-    return {};
+    const Figure figure = load(nomeFigura, problemPath, Use::Screen);
+    if (!figure.image.isNull())
+        box.setPicture(QPixmap::fromImage(figure.image));
+    return figure.notice;
 }
 
 QString whyNotShown(PictureBox::Loading loading, const QString &path)
@@ -36,6 +57,10 @@ QString whyNotShown(PictureBox::Loading loading, const QString &path)
         return QStringLiteral("il file «%1» non esiste.").arg(file);
     case PictureBox::Loading::NotARegularFile:
         return QStringLiteral("«%1» ").arg(file) + FileError::notARegularFile();
+    case PictureBox::Loading::FileTooLarge:
+        return QStringLiteral("il file «%1» è troppo grande per essere una figura (più di %2 MB).")
+            .arg(file)
+            .arg(PictureFile::MaxBytes / (1024 * 1024));
     case PictureBox::Loading::TooLarge:
         return QStringLiteral("il file «%1» contiene un'immagine troppo grande (più di %2 milioni "
                               "di punti).")

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -43,6 +44,8 @@ private slots:
     void parse();
     void settingsFile_data();
     void settingsFile();
+    void withoutDisplay_data();
+    void withoutDisplay();
 };
 
 void TestCommandLine::initTestCase()
@@ -163,6 +166,34 @@ void TestCommandLine::settingsFile()
     }
     QCOMPARE(ProgramSettings::hidesEditor(), hidden);
     file.remove();
+}
+
+// The help and the version need no window system: the program answers them
+// with no display and no platform named, with the texts parse() gives.
+void TestCommandLine::withoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("--help") << QStringList{"--help"};
+    QTest::newRow("-h with a mode") << QStringList{"--editor", "-h"};
+    QTest::newRow("--version") << QStringList{"--version"};
+}
+
+void TestCommandLine::withoutDisplay()
+{
+    QFETCH(QStringList, arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(ZENUVIO_PROGRAM, arguments);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    // The help names the program as it was started.
+    QString expected = CommandLine::parse(QStringList{"zenuvio"} + arguments).output;
+    expected.replace(QCoreApplication::arguments().first(), ZENUVIO_PROGRAM);
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), expected);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -219,6 +219,10 @@ private slots:
         QTest::newRow("target is a folder") << "folder" << sample << "nel file «%1»: esiste già";
         QTest::newRow("target is a pipe") << "pipe" << sample << "«%1»: non è un file normale";
         QTest::newRow("parent missing") << "nowhere/new.znv" << sample << "«%1»: la cartella";
+        QTest::newRow("parent is a file")
+            << "old.znv/new.znv" << sample << "old.znv» è un file, non una cartella.";
+        QTest::newRow("grandparent is a file")
+            << "old.znv/sub/new.znv" << sample << "old.znv» è un file, non una cartella.";
         QTest::newRow("no permission")
             << "locked/new.znv" << sample << "«%1»: non hai il permesso di farlo.";
         const QString full = "Impossibile salvare il problema nel file «%1»: il disco è pieno.";

@@ -167,7 +167,8 @@ void TestUi::tabPanel()
 // cut at the box's edge; its transparent pixels show the box's colour. A file
 // that cannot be shown then leaves the box showing nothing, not the picture
 // before; a pipe is not read at all (it would block), and a small file that
-// claims a huge picture is refused before it is decoded.
+// claims a huge picture is refused before it is decoded, as is a file larger
+// than any figure (a sparse file of 2 GB would otherwise be scanned whole).
 void TestUi::pictureBox_data()
 {
     QTest::addColumn<QString>("name");
@@ -176,6 +177,11 @@ void TestUi::pictureBox_data()
     QTest::newRow("missing") << "mancante.gif" << PictureBox::Loading::Missing;
     QTest::newRow("a link to a pipe") << "collegamento.gif" << PictureBox::Loading::NotARegularFile;
     QTest::newRow("a huge picture claimed") << "enorme.gif" << PictureBox::Loading::TooLarge;
+    QTest::newRow("pixels at the bound") << "2000x2000.png" << PictureBox::Loading::Done;
+    QTest::newRow("a row beyond") << "2000x2001.png" << PictureBox::Loading::TooLarge;
+    QTest::newRow("bytes at the bound") << "20MB.png" << PictureBox::Loading::Done;
+    QTest::newRow("a byte beyond") << "20MB+1.png" << PictureBox::Loading::FileTooLarge;
+    QTest::newRow("2 GB claiming a GIF") << "2GB.gif" << PictureBox::Loading::FileTooLarge;
 }
 
 void TestUi::pictureBox()
@@ -196,6 +202,20 @@ void TestUi::pictureBox()
     QVERIFY(put("testo.gif", "GIF89a, ma no") &&
             put("enorme.gif", "GIF89a" + side + side + QByteArray(3, 0) + "," + QByteArray(4, 0) +
                                   side + side + QByteArray("\0\2\2\x4C\x01\0;", 7)));
+    const auto sized = [&](const char *file, qint64 bytes) {
+        QFile out(dir.filePath(file));
+        return out.open(QIODevice::ReadWrite) && out.resize(bytes); // sparse: nothing written
+    };
+    for (const QSize &pixels : {QSize(2000, 2000), QSize(2000, 2001)}) {
+        QImage plain(pixels, QImage::Format_RGB32);
+        plain.fill(Qt::green);
+        QVERIFY(plain.save(
+            dir.filePath(QString("%1x%2.png").arg(pixels.width()).arg(pixels.height()))));
+    }
+    QVERIFY(band.save(dir.filePath("20MB.png")) && band.save(dir.filePath("20MB+1.png")) &&
+            sized("20MB.png", PictureFile::MaxBytes) &&
+            sized("20MB+1.png", PictureFile::MaxBytes + 1));
+    QVERIFY(put("2GB.gif", "GIF89a" + side + side) && sized("2GB.gif", 2LL << 30));
     QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("tubo.gif")).constData(), 0600), 0);
     QVERIFY(QFile::link(dir.filePath("tubo.gif"), dir.filePath("collegamento.gif")));
 
@@ -212,7 +232,10 @@ void TestUi::pictureBox()
     QCOMPARE(seen.pixelColor(b, b + 10), QColor(Qt::yellow));
     QVERIFY(seen.pixelColor(49, b + 5) != QColor(Qt::red)); // the frame is not drawn over
     QCOMPARE(box.load(dir.filePath(name)), loading);
-    QCOMPARE(shot(), empty);
+    if (loading == PictureBox::Loading::Done)
+        QVERIFY(box.hasPicture());
+    else
+        QCOMPARE(shot(), empty);
 }
 
 QTEST_MAIN(TestUi)

@@ -4,6 +4,7 @@
 // the blanks of each page, pdfimages every picture in the file, which must be
 // the figure alone: the formulas of the solutions are text and lines.
 
+#include "problemfigure.h"
 #include "problemfile.h"
 #include "worksheet.h"
 
@@ -12,6 +13,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -63,6 +68,17 @@ int used(const std::array<QString, ProblemSlotCount> &texts)
     return int(std::find(texts.begin(), texts.end(), QString()) - texts.begin());
 }
 
+const QString Examples = QStringLiteral(ZENUVIO_SOURCE_DIR "/examples/");
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A disk that takes only the first few kilobytes of any file.
+constexpr rlimit FullDisk{4096, RLIM_INFINITY};
+
 const QString Blank = QStringLiteral("_{8,}");
 const QString ResultBlank = QStringLiteral("=\\s*_{8,}");
 
@@ -95,6 +111,21 @@ private slots:
             full.risultati[k] = QString("%1 cm²").arg(100 + k);
         }
         QCOMPARE(ProblemFile::write(m_folder.filePath("Pieno.znv"), full), QString());
+        // Figures the screen refuses are refused on paper too: a file of 2 GB
+        // (sparse) that begins as a GIF, and a small GIF claiming 5700 x 5700.
+        EditorProblem rombo = *ProblemFile::readForEditor(Examples + "Rombo.znv").problem;
+        const QByteArray side("\x44\x16", 2);
+        for (const char *name : {"Grande", "Enorme"}) {
+            rombo.nomeFigura = QString(name) + ".gif";
+            QCOMPARE(ProblemFile::write(m_folder.filePath(QString(name) + ".znv"), rombo),
+                     QString());
+            QFile figure(m_folder.filePath(rombo.nomeFigura));
+            QVERIFY(figure.open(QIODevice::WriteOnly));
+            figure.write("GIF89a" + side + side + QByteArray(3, 0) + "," + QByteArray(4, 0) + side +
+                         side + QByteArray("\0\2\2\x4C\x01\0;", 7));
+            if (rombo.nomeFigura == "Grande.gif")
+                QVERIFY(figure.resize(2LL << 30));
+        }
 
         QTest::addColumn<QString>("problemPath");
         QTest::addColumn<QString>("pdfName");
@@ -102,7 +133,7 @@ private slots:
         QTest::addColumn<bool>("printed");   // through the print dialog, to a PDF file
         QTest::addColumn<int>("sheetPages"); // before the solutions; none: refused
         QTest::addColumn<QString>("notice"); // on stderr, none when all is well
-        const QString examples = ZENUVIO_SOURCE_DIR "/examples/";
+        const QString &examples = Examples;
         const auto row = [](const char *tag, const QString &problem, const QString &pdf,
                             bool withSolutions, bool printed, int pages, const QString &notice) {
             QTest::newRow(tag) << problem << pdf << withSolutions << printed << pages << notice;
@@ -112,6 +143,11 @@ private slots:
             true, true, 1, "");
         row("Pieno, soluzioni", m_folder.filePath("Pieno.znv"), "Pieno.pdf", true, false, 2,
             "«Manca.gif» non è stata trovata");
+        row("figura di 2 GB", m_folder.filePath("Grande.znv"), "Grande.pdf", false, false, 1,
+            "Grande.gif» è troppo grande per essere una figura (più di 20 MB). La scheda è senza "
+            "figura.");
+        row("figura di 5700 x 5700", m_folder.filePath("Enorme.znv"), "Enorme.pdf", false, false, 1,
+            "Enorme.gif» contiene un'immagine troppo grande (più di 4 milioni di punti).");
         row("nessun problema", m_folder.filePath("Nessuno.znv"), "Nessuno.pdf", false, false, 0,
             "/Nessuno.znv» non esiste.");
         row("nessuna cartella per il PDF", examples + "Rombo.znv", "manca/Rombo.pdf", false, false,
@@ -133,7 +169,9 @@ private slots:
         const std::optional<EditorProblem> problem =
             ProblemFile::readForEditor(problemPath).problem;
         if (printed) {
-            const QImage figure = Worksheet::loadFigure(problem->nomeFigura, problemPath).image;
+            const QImage figure =
+                ProblemFigure::load(problem->nomeFigura, problemPath, ProblemFigure::Use::Sheet)
+                    .image;
             Worksheet::ScriptedPrint toFile(pdfPath);
             QCOMPARE(Worksheet::printWithDialog(nullptr, *problem, figure, withSolutions),
                      QString());
@@ -176,6 +214,97 @@ private slots:
                 QString("%1\\.\\s+").arg(k + 1) + QRegularExpression::escape(problem->dati[k]);
             QVERIFY2(count(solutions, numbered) == 1, qPrintable(problem->dati[k]));
         }
+    }
+
+    // The sheet never replaces what it is made from, however the output is
+    // spelt: one line says so, and nothing is written.
+    void outputIsAnInput_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("said");
+        const QString problem = "il file del problema stesso.", figure = "la figura del problema.";
+        QTest::newRow("the problem") << "p.znv" << problem;
+        QTest::newRow("through ./") << "./p.znv" << problem;
+        QTest::newRow("a link to it") << "link.pdf" << problem;
+        QTest::newRow("a hard link") << "hard.pdf" << problem;
+        QTest::newRow("the figure") << "P.gif" << figure;
+        QTest::newRow("a link to the figure") << "figura.pdf" << figure;
+    }
+    void outputIsAnInput()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        EditorProblem rombo = *ProblemFile::readForEditor(Examples + "Rombo.znv").problem;
+        rombo.nomeFigura = "P.gif";
+        QVERIFY(ProblemFile::write(dir.filePath("p.znv"), rombo).isEmpty() &&
+                QFile::copy(Examples + "Rombo.gif", dir.filePath("P.gif")) &&
+                QFile::link("p.znv", dir.filePath("link.pdf")) &&
+                link(QFile::encodeName(dir.filePath("p.znv")),
+                     QFile::encodeName(dir.filePath("hard.pdf"))) == 0 &&
+                QFile::link("P.gif", dir.filePath("figura.pdf")));
+        const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::System);
+        const QByteArray problemBytes = bytesOf(dir.filePath("p.znv"));
+        const QByteArray figureBytes = bytesOf(dir.filePath("P.gif"));
+        const Run written = writeSheet(dir.filePath("p.znv"), dir.path() + "/" + output, false);
+        QCOMPARE(written.exitCode, 1);
+        const QString line = "La scheda non è stata scritta: «" +
+                             QDir::cleanPath(dir.path() + "/" + output) + "» è " + said + "\n";
+        QVERIFY2(written.err.endsWith(line), qPrintable(written.err));
+        QCOMPARE(bytesOf(dir.filePath("p.znv")), problemBytes);
+        QCOMPARE(bytesOf(dir.filePath("P.gif")), figureBytes);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System), files);
+    }
+
+    // On a full disk the old PDF stays as it was, byte for byte, and the
+    // teacher is told why: with --pdf and through the print dialog.
+    void fullDisk_data()
+    {
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("--pdf") << false;
+        QTest::newRow("printed to a PDF file") << true;
+    }
+    void fullDisk()
+    {
+        QFETCH(bool, printed);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("scheda.pdf");
+        const QByteArray old = "%PDF-1.4 la scheda di ieri\n";
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        const QString problemPath = Examples + "Rombo.znv";
+        QString said;
+        if (printed) {
+            const EditorProblem problem = *ProblemFile::readForEditor(problemPath).problem;
+            Worksheet::ScriptedPrint toFile(pdf);
+            rlimit before{};
+            getrlimit(RLIMIT_FSIZE, &before);
+            const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &FullDisk);
+            said = Worksheet::printWithDialog(nullptr, problem, {}, false);
+            setrlimit(RLIMIT_FSIZE, &before);
+            signal(SIGXFSZ, previousHandler);
+            QCOMPARE(said, "La scheda non è stata stampata: impossibile scrivere il file «" + pdf +
+                               "»: il disco è pieno.");
+        } else {
+            QProcess process;
+            process.setChildProcessModifier([] {
+                signal(SIGXFSZ, SIG_IGN);
+                setrlimit(RLIMIT_FSIZE, &FullDisk);
+            });
+            process.start(WORKSHEET_PROGRAM,
+                          QProcess::splitCommand(QStringLiteral(WORKSHEET_ARGUMENTS))
+                              << problemPath << pdf);
+            QVERIFY(process.waitForFinished(120000));
+            QCOMPARE(process.exitCode(), 1);
+            const QString err = QString::fromUtf8(process.readAllStandardError());
+            QVERIFY2(err.endsWith("Impossibile scrivere la scheda nel file «" + pdf +
+                                  "»: il disco è pieno.\n"),
+                     qPrintable(err));
+        }
+        QCOMPARE(bytesOf(pdf), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("scheda.pdf"));
     }
 
     void fromSolving_data()

@@ -25,6 +25,9 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const QString Examples = QStringLiteral(ZENUVIO_SOURCE_DIR "/examples/");
@@ -197,16 +200,27 @@ void TestKeyboard::ctrlPPrintsTheWorksheet_data()
 {
     QTest::addColumn<WorkMode>("mode");
     QTest::addColumn<int>("pages"); // the editor's sheet has its page of solutions
-    QTest::newRow("editor") << WorkMode::Editor << 2;
-    QTest::newRow("solving") << WorkMode::Solving << 1;
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("editor") << WorkMode::Editor << 2 << false;
+    QTest::newRow("solving") << WorkMode::Solving << 1 << false;
+    QTest::newRow("editor, full disk") << WorkMode::Editor << 2 << true;
+    QTest::newRow("solving, full disk") << WorkMode::Solving << 1 << true;
 }
 
 void TestKeyboard::ctrlPPrintsTheWorksheet()
 {
     QFETCH(WorkMode, mode);
     QFETCH(int, pages);
+    QFETCH(bool, fullDisk);
     QTemporaryDir work;
     const QString pdf = work.filePath("scheda.pdf");
+    // The sheet printed before: on a full disk (one that takes only the first
+    // few kilobytes of a file) it stays, and a box says why.
+    const QByteArray before = "%PDF-1.4\n/Type /Page /Type /Page /Type /Page \n";
+    {
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(before) == before.size());
+    }
     ScriptedDialogs dialog;
     MessageBox::Recording boxes;
     Worksheet::ScriptedPrint printer(pdf);
@@ -216,11 +230,33 @@ void TestKeyboard::ctrlPPrintsTheWorksheet()
     QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier); // nothing open yet in solving
     QCOMPARE(printer.showings(), mode == WorkMode::Editor ? 1 : 0);
     window->openFile(Examples + "Quadrato.znv");
-    QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier);
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray printed = file.readAll();
+    file.close();
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full{4096, limit.rlim_max};
+    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    if (fullDisk)
+        setrlimit(RLIMIT_FSIZE, &full);
+    QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    signal(SIGXFSZ, previousHandler);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray now = file.readAll();
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files | QDir::Hidden), QStringList("scheda.pdf"));
+    if (fullDisk) {
+        QCOMPARE(now, printed);
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.shown().first().icon, MessageBox::Icon::Warning);
+        QCOMPARE(boxes.shown().first().text,
+                 "La scheda non è stata stampata: impossibile scrivere il file «" + pdf +
+                     "»: il disco è pieno.");
+        return;
+    }
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
-    QCOMPARE(QString::fromLatin1(file.readAll()).count(page), pages);
+    QCOMPARE(QString::fromLatin1(now).count(page), pages);
     QVERIFY(boxes.shown().isEmpty());
 }
 
