@@ -5,6 +5,7 @@ Each folder may include headers of its own and of the folders listed for it
 below, never of a folder above it:
 
     problem/, solver/session/   plain code, QtCore only, at the bottom
+    results/                    attempt records, QtCore only, beside problem/
     ui/                         shared window layers, beside them
     speech/                     reading aloud, with no window, above them
     workwindow/ (catalogue/)    the work window
@@ -20,6 +21,7 @@ import sys
 
 ALLOWED = {
     "problem": set(),
+    "results": {"problem"},
     "solver/session": {"problem"},
     "ui": set(),
     "speech": {"problem", "ui"},
@@ -34,7 +36,7 @@ ALLOWED = {
             "editor", "solver", "solver/session", "worksheet"},
 }
 # Folders whose code must not touch widgets or pictures at all.
-CORE_ONLY = {"problem", "solver/session"}
+CORE_ONLY = {"problem", "results", "solver/session"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]', re.M)
 QT_GUI = re.compile(r"^Q(Widget|Application|Gui|Image|Pixmap|Painter|Icon|Font|Color|Label)")
 
