@@ -1,0 +1,284 @@
+// The attempt record with no window: every field through the file and back,
+// every reason a file is skipped, the file name, and the writer on a disk
+// that fails and with two writers in one folder.
+#include "attemptfile.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QDateTime at(const char *text)
+{
+    return QDateTime::fromString(QLatin1String(text), Qt::ISODateWithMs);
+}
+
+// Every field differs from its default, and every kind and slip occurs once.
+AttemptRecord sample()
+{
+    AttemptRecord record;
+    record.pupil = QStringLiteral("Niccolò; \"3ª B\"");
+    record.problem = QStringLiteral("Rettangolo.znv");
+    record.problemSha256 = QString(64, QLatin1Char('a')).replace(3, 2, "09");
+    record.started = at("2026-12-07T10:15:02.123+01:00");
+    record.ended = at("2026-12-07T10:19:40.456+01:00");
+    record.finished = true;
+    record.data = 3;
+    record.steps = 8;
+    const Slip slips[] = {Slip::None,   Slip::Unit, Slip::Decimal,   Slip::Zeros,
+                          Slip::Blanks, Slip::Tab,  Slip::Dimension, Slip::Number};
+    int n = 0;
+    for (const Slip slip : slips) {
+        AttemptAct act;
+        act.at = record.started.addMSecs(1001 * ++n);
+        act.kind = AttemptAct::Kind(n % 3);
+        act.index = n - 1;
+        act.entry = QStringLiteral("%1,5 cm²").arg(n);
+        act.verdict = QStringLiteral("Attenzione: «%1»\n").arg(n);
+        act.correct = slip == Slip::None;
+        act.slip = slip;
+        record.acts.append(act);
+    }
+    return record;
+}
+
+QJsonObject sampleObject()
+{
+    return QJsonDocument::fromJson(AttemptJson::toJson(sample())).object();
+}
+
+// The sample's JSON with one field set (or taken away, for an undefined value).
+QByteArray edited(const QString &key, const QJsonValue &value)
+{
+    QJsonObject object = sampleObject();
+    if (value.isUndefined())
+        object.remove(key);
+    else
+        object.insert(key, value);
+    return QJsonDocument(object).toJson();
+}
+
+// The same for a field of the last act.
+QByteArray editedAct(const QString &key, const QJsonValue &value)
+{
+    QJsonObject object = sampleObject();
+    QJsonArray acts = object.value("acts").toArray();
+    QJsonObject act = acts.last().toObject();
+    if (value.isUndefined())
+        act.remove(key);
+    else
+        act.insert(key, value);
+    acts.replace(acts.size() - 1, act);
+    object.insert("acts", acts);
+    return QJsonDocument(object).toJson();
+}
+
+bool putBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+constexpr int Read = -1;
+
+} // namespace
+
+class TestAttemptRecord : public QObject {
+    Q_OBJECT
+
+    std::optional<QTemporaryDir> dir;
+    QString path(const QString &name) const { return dir->filePath(name); }
+
+private slots:
+    void init() { dir.emplace(); }
+
+    // Written by the writer and read back by the reader: every field the same,
+    // the times the same moments with their offset, and the same bytes again.
+    void roundTrip()
+    {
+        const AttemptRecord record = sample();
+        const AttemptFile::Written written = AttemptFile::write(path("r"), record);
+        QVERIFY2(written.error.isEmpty(), qPrintable(written.error));
+        const AttemptJson::ReadRecord read = AttemptFile::read(written.path);
+        QVERIFY(read.record);
+        QCOMPARE(AttemptJson::toJson(*read.record), AttemptJson::toJson(record));
+        QVERIFY(*read.record == record);
+        QCOMPARE(read.record->started.offsetFromUtc(), 3600);
+        QCOMPARE(read.record->acts.last().at.toString(Qt::ISODateWithMs),
+                 "2026-12-07T10:15:10.131+01:00");
+    }
+
+    void skipped_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("reason");
+        using R = AttemptJson::SkipReason;
+        const QByteArray whole = AttemptJson::toJson(sample());
+        QTest::newRow("whole") << whole << Read;
+        QTest::newRow("empty") << QByteArray() << int(R::Damaged);
+        QTest::newRow("truncated") << whole.left(whole.size() - 3) << int(R::Damaged);
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << int(R::Damaged);
+        QTest::newRow("array") << QByteArray("[1, 2]") << int(R::NotOurs);
+        QTest::newRow("other format") << edited("format", "zenuvio-problem") << int(R::NotOurs);
+        QTest::newRow("no format") << edited("format", {}) << int(R::NotOurs);
+        QTest::newRow("version 2") << edited("version", 2) << int(R::FutureVersion);
+        QTest::newRow("version 0") << edited("version", 0) << int(R::MissingFields);
+        QTest::newRow("version 1.5") << edited("version", 1.5) << int(R::FutureVersion);
+        QTest::newRow("version text") << edited("version", "1") << int(R::MissingFields);
+        for (const char *key : {"version", "pupil", "problem", "problemSha256", "started", "ended",
+                                "finished", "data", "steps", "acts"}) {
+            QTest::addRow("no %s", key) << edited(key, {}) << int(R::MissingFields);
+        }
+        for (const char *key : {"at", "kind", "index", "entry", "verdict", "correct", "slip"})
+            QTest::addRow("act without %s", key) << editedAct(key, {}) << int(R::MissingFields);
+        QTest::newRow("pupil a number") << edited("pupil", 7) << int(R::MissingFields);
+        QTest::newRow("finished a text") << edited("finished", "true") << int(R::MissingFields);
+        QTest::newRow("steps 0") << edited("steps", 0) << Read;
+        QTest::newRow("steps 8") << edited("steps", 8) << Read;
+        QTest::newRow("steps 9") << edited("steps", 9) << int(R::MissingFields);
+        QTest::newRow("data -1") << edited("data", -1) << int(R::MissingFields);
+        QTest::newRow("data 2.5") << edited("data", 2.5) << int(R::MissingFields);
+        QTest::newRow("hash short")
+            << edited("problemSha256", QString(63, 'a')) << int(R::MissingFields);
+        QTest::newRow("hash not hex")
+            << edited("problemSha256", QString(64, 'g')) << int(R::MissingFields);
+        QTest::newRow("started no time") << edited("started", "ieri") << int(R::MissingFields);
+        QTest::newRow("no acts") << edited("acts", QJsonArray()) << Read;
+        QTest::newRow("acts an object") << edited("acts", QJsonObject()) << int(R::MissingFields);
+        QTest::newRow("act a number") << edited("acts", QJsonArray{1}) << int(R::MissingFields);
+        QTest::newRow("index 0") << editedAct("index", 0) << Read;
+        QTest::newRow("index 7") << editedAct("index", 7) << Read;
+        QTest::newRow("index 8") << editedAct("index", 8) << int(R::MissingFields);
+        QTest::newRow("index -1") << editedAct("index", -1) << int(R::MissingFields);
+        QTest::newRow("kind datum") << editedAct("kind", "datum") << Read;
+        QTest::newRow("kind result") << editedAct("kind", "result") << Read;
+        QTest::newRow("kind other") << editedAct("kind", "step") << int(R::MissingFields);
+        QTest::newRow("slip other") << editedAct("slip", "typo") << int(R::MissingFields);
+        QTest::newRow("act at no time") << editedAct("at", "") << int(R::MissingFields);
+        QTest::newRow("too big") << QByteArray(AttemptFile::MaxBytes + 1, ' ') << int(R::Damaged);
+    }
+    void skipped()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, reason);
+        QVERIFY(putBytes(path("a.json"), bytes));
+        const AttemptJson::ReadRecord read = AttemptFile::read(path("a.json"));
+        QCOMPARE(read.record.has_value(), reason == Read);
+        if (reason != Read)
+            QCOMPARE(int(read.reason), reason);
+    }
+
+    // A folder or a pipe named like a record is no record, and is never opened.
+    void notAFile()
+    {
+        QVERIFY(QDir(dir->path()).mkdir("folder.json"));
+        QCOMPARE(mkfifo(QFile::encodeName(path("pipe.json")).constData(), 0600), 0);
+        for (const char *name : {"folder.json", "pipe.json", "missing.json"}) {
+            const AttemptJson::ReadRecord read = AttemptFile::read(path(name));
+            QVERIFY(!read.record);
+            QCOMPARE(read.reason, AttemptJson::SkipReason::Damaged);
+        }
+    }
+
+    void fileName_data()
+    {
+        QTest::addColumn<QString>("pupil");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("name");
+        const QString tail = "_0a1b2c3d-0000-4000-8000-00000000000f.json";
+        QTest::newRow("plain") << "Anna"
+                               << "Rettangolo.znv"
+                               << "Anna_Rettangolo" + tail;
+        QTest::newRow("kept") << "Niccolò-3_B"
+                              << "rombo.ZNV"
+                              << "Niccolò-3_B_rombo" + tail;
+        QTest::newRow("replaced") << "Maria Rosa/../;"
+                                  << "a.b c.znv"
+                                  << "Maria_Rosa______a_b_c" + tail;
+        QTest::newRow("empty") << ""
+                               << ".znv"
+                               << "x_x" + tail;
+        QTest::newRow("40") << QString(40, 'a') << "p" << QString(40, 'a') + "_p" + tail;
+        QTest::newRow("41") << QString(41, 'a') << "p" << QString(40, 'a') + "_p" + tail;
+    }
+    void fileName()
+    {
+        QFETCH(QString, pupil);
+        QFETCH(QString, problem);
+        QFETCH(QString, name);
+        AttemptRecord record = sample();
+        record.pupil = pupil;
+        record.problem = problem;
+        const QUuid uuid("{0a1b2c3d-0000-4000-8000-00000000000f}");
+        const QString started = record.started.toLocalTime().toString("yyyyMMdd-HHmmss_");
+        QCOMPARE(AttemptFile::fileName(record, uuid), started + name);
+    }
+
+    // Nothing is left in the folder but what was there; the message says why.
+    void writeRefused_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("disk full") << "full"
+                                   << "il disco è pieno.";
+        QTest::newRow("no permission") << "locked"
+                                       << "non hai il permesso di farlo.";
+        QTest::newRow("folder is a file") << "file"
+                                          << "una parte del percorso non è una cartella.";
+    }
+    void writeRefused()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, reason);
+        if (folder == "locked" && geteuid() == 0)
+            QSKIP("The superuser may write anywhere.");
+        QVERIFY(QDir(dir->path()).mkdir("full") && QDir(dir->path()).mkdir("locked"));
+        QVERIFY(QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(putBytes(path("file"), "x"));
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = folder == "full" ? 64 : before.rlim_cur;
+        const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const AttemptFile::Written written = AttemptFile::write(path(folder), sample());
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, previousHandler);
+        QCOMPARE(written.path, QString());
+        QCOMPARE(written.error, "Impossibile scrivere il risultato nella cartella «" +
+                                    path(folder) + "»: " + reason);
+        QCOMPARE(filesIn(path("full")), QStringList());
+        QCOMPARE(filesIn(path("locked")), QStringList());
+    }
+
+    // Two PCs writing the same pupil's same problem in the same second into one
+    // folder make two files; a name already taken is never written over.
+    void twoWriters()
+    {
+        const QUuid taken = QUuid::createUuid();
+        const QString takenPath = path(AttemptFile::fileName(sample(), taken));
+        QVERIFY(putBytes(takenPath, "first"));
+        AttemptRecord other = sample();
+        other.finished = false;
+        const AttemptFile::Written one = AttemptFile::write(dir->path(), sample(), taken);
+        const AttemptFile::Written two = AttemptFile::write(dir->path(), other);
+        QVERIFY2(one.error.isEmpty() && two.error.isEmpty(), qPrintable(one.error + two.error));
+        QCOMPARE(filesIn(dir->path()).size(), 3);
+        QVERIFY(one.path != takenPath && one.path != two.path);
+        QCOMPARE(AttemptFile::read(takenPath).reason, AttemptJson::SkipReason::Damaged);
+        QVERIFY(*AttemptFile::read(one.path).record == sample());
+        QVERIFY(*AttemptFile::read(two.path).record == other);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAttemptRecord)
+#include "tst_attemptrecord.moc"
