@@ -22,18 +22,18 @@ import sys
 ALLOWED = {
     "problem": set(),
     "results": {"problem"},
-    "solver/session": {"problem"},
+    "solver/session": {"problem", "results"},
     "ui": set(),
     "speech": {"problem", "ui"},
     "resources": set(),
     "workwindow/catalogue": set(),
     "workwindow": {"problem", "ui", "speech", "workwindow/catalogue"},
     "editor": {"problem", "ui", "workwindow", "workwindow/catalogue", "worksheet"},
-    "solver": {"problem", "solver/session", "ui", "workwindow", "workwindow/catalogue",
-               "worksheet", "speech"},
+    "solver": {"problem", "results", "solver/session", "ui", "workwindow",
+               "workwindow/catalogue", "worksheet", "speech"},
     "worksheet": {"problem", "ui", "workwindow/catalogue"},
     "app": {"problem", "ui", "speech", "resources", "workwindow", "workwindow/catalogue",
-            "editor", "solver", "solver/session", "worksheet"},
+            "editor", "solver", "solver/session", "worksheet", "results"},
 }
 # Folders whose code must not touch widgets or pictures at all.
 CORE_ONLY = {"problem", "results", "solver/session"}
