@@ -111,7 +111,7 @@ void SolverHandler::read(const QString &path)
     m_problemPath = path;
     m_problemSha256 = sha256Of(path);
     m_pupil = m_keeper ? m_keeper->pupil() : QString();
-    if (m_keeper)
+    if (m_keeper && m_notice.isEmpty())
         m_notice = m_keeper->checkFolder();
     show(m_session.open(*result.problem));
     m_window.showProblemFile(path);

@@ -25,6 +25,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,14 +39,12 @@ struct Pupil {
 
     explicit Pupil(AttemptKeeper &k) : keeper(k)
     {
-        form = WorkWindow::load(WorkMode::Solving, ModeHandlers{{}, [this](WorkWindow &w) {
-                                                                    auto h = std::make_unique<
-                                                                        SolverHandler>(w);
-                                                                    h->setKeeper(&keeper);
-                                                                    return std::unique_ptr<
-                                                                        ModeHandler>(
-                                                                        std::move(h));
-                                                                }});
+        form = WorkWindow::load(WorkMode::Solving,
+                                ModeHandlers{{}, [this](WorkWindow &w) {
+                                                 auto h = std::make_unique<SolverHandler>(w);
+                                                 h->setKeeper(&keeper);
+                                                 return std::unique_ptr<ModeHandler>(std::move(h));
+                                             }});
         form->show();
         QApplication::setActiveWindow(form);
         (void)QTest::qWaitForWindowActive(form);
@@ -115,7 +114,9 @@ private slots:
     void left_data();
     void left();
     void noName();
+    void folderRefused_data();
     void folderRefused();
+    void diskFull_data();
     void diskFull();
 
 private:
@@ -180,6 +181,7 @@ void TestAttempts::finishedThenNext()
     // Before the end it does nothing.
     QTest::keyClick(pupil.form, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(pupil.form->windowTitle(), "Secondo.znv - Zenuvio");
+    QCOMPARE(pupil.explanation(), QString());
     pupil.solve();
     QVERIFY2(pupil.explanation().endsWith(" Era l'ultimo problema della cartella."),
              qPrintable(pupil.explanation()));
@@ -249,13 +251,28 @@ void TestAttempts::noName()
     QVERIFY(!QFileInfo::exists(m_keeper.folder()));
 }
 
-// A results folder that is really a file: told once, beside the first hint,
+void TestAttempts::folderRefused_data()
+{
+    QTest::addColumn<bool>("aFile");
+    QTest::newRow("a file") << true;
+    QTest::newRow("a folder without permission to write") << false;
+}
+
+// A results folder that cannot be written: told once, beside the first hint,
 // with no box; the pupil solves on, and nothing more is said.
 void TestAttempts::folderRefused()
 {
-    QFile blocker(m_keeper.folder());
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    QFETCH(bool, aFile);
+    if (aFile) {
+        QFile blocker(m_keeper.folder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+    } else {
+        if (geteuid() == 0)
+            QSKIP("root writes into any folder");
+        QVERIFY(QDir().mkpath(m_keeper.folder()));
+        QVERIFY(QFile::setPermissions(m_keeper.folder(), QFile::ReadOwner | QFile::ExeOwner));
+    }
     Pupil pupil(m_keeper);
     pupil.form->openFile(problem("Primo.znv"));
     QCOMPARE(pupil.form->lblAvviso_Risoluzione->text(), "Inserisci i dati");
@@ -269,13 +286,25 @@ void TestAttempts::folderRefused()
     QVERIFY(!pupil.explanation().contains("Impossibile"));
     pupil.form->openFile(problem("Secondo.znv"));
     QCOMPARE(pupil.explanation(), QString());
-    QCOMPARE(QFileInfo(m_keeper.folder()).size(), 0);
+    if (aFile)
+        QCOMPARE(QFileInfo(m_keeper.folder()).size(), 0);
+    else
+        QVERIFY(QDir(m_keeper.folder())
+                    .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void TestAttempts::diskFull_data()
+{
+    QTest::addColumn<bool>("finishing");
+    QTest::newRow("at the end") << true;
+    QTest::newRow("leaving for another problem") << false;
 }
 
 // The disk fills up while the record is written: no file at all is left,
-// not even a part of one, and the pupil is told at the end.
+// not even a part of one, and the pupil is told with the next hint.
 void TestAttempts::diskFull()
 {
+    QFETCH(bool, finishing);
     const QString folder = m_keeper.folder();
     Pupil pupil(m_keeper);
     pupil.form->openFile(problem("Primo.znv"));
@@ -286,12 +315,18 @@ void TestAttempts::diskFull()
     small.rlim_cur = 200;
     const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    pupil.enter(pupil.form->txtRisultato[1], "48 cm²");
+    if (finishing)
+        pupil.enter(pupil.form->txtRisultato[1], "48 cm²");
+    else
+        pupil.form->openFile(problem("Secondo.znv"));
     setrlimit(RLIMIT_FSIZE, &before);
     signal(SIGXFSZ, previousHandler);
-    QCOMPARE(pupil.form->lblAvviso_Risoluzione->text(), "Bravo. Hai finito.");
-    QVERIFY2(pupil.explanation().contains("Premi Ctrl+N per il problema seguente. Impossibile "
-                                          "scrivere il risultato nella cartella"),
+    QCOMPARE(pupil.form->lblAvviso_Risoluzione->text(),
+             finishing ? "Bravo. Hai finito." : "Inserisci i dati");
+    const QString told = QString(finishing ? "Premi Ctrl+N per il problema seguente. " : "") +
+                         "Impossibile scrivere il risultato nella cartella";
+    QVERIFY2(pupil.explanation().startsWith(
+                 finishing ? pupil.explanation().section(" Premi", 0, 0) + " " + told : told),
              qPrintable(pupil.explanation()));
     QVERIFY2(pupil.explanation().contains("il disco è pieno."), qPrintable(pupil.explanation()));
     QCOMPARE(records(folder), QStringList());
