@@ -113,6 +113,18 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
                                  QStringLiteral("Scrive la scheda del problema FILE.znv nel file "
                                                 "PDF indicato dopo, senza aprire finestre."));
     parser.addOption(pdf);
+    const QCommandLineOption pupil(
+        QStringLiteral("alunno"),
+        QStringLiteral("Il nome dell'alunno (come nel campo \"Nome\" della finestra iniziale): "
+                       "ogni problema che risolve viene registrato nella cartella dei risultati."),
+        QStringLiteral("NOME"));
+    parser.addOption(pupil);
+    const QCommandLineOption results(
+        QStringLiteral("registro"),
+        QStringLiteral("La cartella dei risultati degli alunni, invece di quella delle "
+                       "impostazioni (results/folder; di solito Documenti/Zenuvio/Risultati)."),
+        QStringLiteral("CARTELLA"));
+    parser.addOption(results);
     parser.addPositionalArgument(
         QStringLiteral("FILE.znv"),
         QStringLiteral("Il problema da aprire: nella risoluzione, o nell'editor con --editor; "
@@ -144,6 +156,13 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
         request.size = parser.value(size).toInt(&number);
         if (!number || WindowSize::listed(request.size) != request.size)
             return usageError(QStringLiteral("la dimensione può essere %1.").arg(sizeList()));
+    }
+    if (parser.isSet(pupil))
+        request.pupil = parser.value(pupil);
+    if (parser.isSet(results)) {
+        if (parser.value(results).isEmpty())
+            return usageError(QStringLiteral("--registro vuole il nome di una cartella."));
+        request.resultsFolder = QFileInfo(parser.value(results)).absoluteFilePath();
     }
     if (parser.isSet(pdf)) {
         const QStringList files = parser.positionalArguments();

@@ -17,7 +17,8 @@
 //                                  the worksheet written to a PDF file, no window
 // and, with any of these, --dimensione PERCENTO (the size of the windows),
 // --senza-spiegazioni (no explanations beside the verdicts, for a class test)
-// and --leggi-ad-alta-voce (read aloud for this run).
+// and --leggi-ad-alta-voce (read aloud for this run); --alunno NOME (the
+// pupil whose attempts are kept) and --registro CARTELLA (where they go).
 //
 // Reading is plain code with no window: the answer is a Request, which either
 // says what to open or gives the text to print and the exit status (help,
@@ -40,6 +41,10 @@ struct Request {
     int size = 0;
     bool noExplanations = false;
     bool readAloud = false;
+    // The pupil's name for this run (empty: no attempt is kept), when given.
+    std::optional<QString> pupil;
+    // The folder the attempts go to, as an absolute path; empty: the setting's.
+    QString resultsFolder;
     // The worksheet of `file` to write to `pdf` (with its solutions), with no window.
     QString pdf;
     bool withSolutions = false;

@@ -1,4 +1,5 @@
 #include "accessibility.h"
+#include "attemptkeeper.h"
 #include "commandline.h"
 #include "easyreading.h"
 #include "editorhandler.h"
@@ -118,12 +119,19 @@ int main(int argc, char *argv[])
     if (request.readAloud)
         readAloud.setOnForThisRun(true);
 
+    // The pupil's attempts, kept for the whole run once a name is given.
+    AttemptKeeper keeper;
+    keeper.setFolder(request.resultsFolder.isEmpty() ? ProgramSettings::resultsFolder()
+                                                     : request.resultsFolder);
+    keeper.setPupil(request.pupil.value_or(QString()));
+
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.
     const bool explaining = !request.noExplanations && ProgramSettings::explains();
-    const ModeHandlers handlers{makeEditorHandler, [explaining](WorkWindow &window) {
+    const ModeHandlers handlers{makeEditorHandler, [explaining, &keeper](WorkWindow &window) {
                                     auto handler = std::make_unique<SolverHandler>(window);
                                     handler->setExplaining(explaining);
+                                    handler->setKeeper(&keeper);
                                     return std::unique_ptr<ModeHandler>(std::move(handler));
                                 }};
     auto makeWorkWindow = [&handlers, &readAloud](WorkMode mode) -> QWidget * {
@@ -149,6 +157,8 @@ int main(int argc, char *argv[])
         readAloud.setOn(on);
         readAloud.hintShown(on ? QStringLiteral("Lettura ad alta voce attiva.") : QString());
     });
+    start.offerName(request.pupil.value_or(QString()),
+                    [&keeper](const QString &name) { keeper.setPupil(name); });
     QObject::connect(&readAloud, &ReadAloud::notice, &start, [&start](const QString &text) {
         MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Zenuvio"), text,
                          QApplication::activeWindow() ? QApplication::activeWindow() : &start);

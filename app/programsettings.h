@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The program's settings file, read once at start. It is QSettings' file for
 // the organisation and application "Zenuvio": ~/.config/Zenuvio/Zenuvio.conf
 // for one user, or /etc/xdg/Zenuvio/Zenuvio.conf for every user of a machine
@@ -13,12 +15,19 @@
 //     [solving]
 //     explanations=false
 //
-// for a class test, with no explanation beside the verdicts. (The other
+// for a class test, with no explanation beside the verdicts;
+//
+//     [results]
+//     folder=/srv/scuola/Risultati
+//
+// the folder the pupils' attempts are kept in (by default Zenuvio/Risultati
+// in the user's documents folder). (The other
 // settings, the window size, read-aloud and easy reading, belong to the
 // parts that use them.)
 namespace ProgramSettings {
 
 bool hidesEditor();
 bool explains();
+QString resultsFolder();
 
 } // namespace ProgramSettings

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -168,6 +169,32 @@ void StartWindow::offerReadAloud(bool on, std::function<void(bool)> switchTo)
     connect(readAloud, &QCheckBox::toggled, this, std::move(switchTo));
     setTabOrder(findChild<QWidget *>(QStringLiteral("cmbDimensione")), readAloud);
     readAloud->show();
+}
+
+void StartWindow::offerName(const QString &name, std::function<void(const QString &)> changed)
+{
+    auto *label = new QLabel(QStringLiteral("&Nome"), this);
+    label->setObjectName(QStringLiteral("lblNome"));
+    label->setGeometry(twipsRect(3120, 4980, 630, 300));
+    label->setFont(Fonts::comicSans(8.25));
+    QPalette ink = label->palette();
+    ink.setColor(QPalette::WindowText, Colours::darkBlue);
+    label->setPalette(ink);
+    auto *box = new QLineEdit(name, this);
+    box->setObjectName(QStringLiteral("txtNome"));
+    box->setAccessibleName(QStringLiteral("Nome"));
+    box->setAccessibleDescription(
+        QStringLiteral("Il nome con cui vengono registrati i problemi risolti; vuoto: nessuna "
+                       "registrazione"));
+    box->setToolTip(QStringLiteral("Il tuo nome: i problemi che risolvi vengono registrati"));
+    box->setGeometry(twipsRect(3750, 4950, 2700, 330));
+    box->setFont(Fonts::comicSans(8.25));
+    box->setMaxLength(80);
+    label->setBuddy(box);
+    connect(box, &QLineEdit::textChanged, this, std::move(changed));
+    setTabOrder(findChild<QWidget *>(QStringLiteral("chkLeggi")), box);
+    label->show();
+    box->show();
 }
 
 void StartWindow::chooseSize(int percent)

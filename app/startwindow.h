@@ -43,6 +43,9 @@ public:
     void offerSizes(int current, std::function<void(int)> choose);
     // Reading aloud, switched with a small box in the corner (Alt+L).
     void offerReadAloud(bool on, std::function<void(bool)> switchTo);
+    // The pupil's name for this run ("Nome", Alt+N), never saved; `changed` is
+    // given every change.
+    void offerName(const QString &name, std::function<void(const QString &)> changed);
 
     void openSolving();
     void openEditor();

@@ -1,16 +1,21 @@
 #include "solverhandler.h"
 
+#include "attemptkeeper.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "messagebox.h"
 #include "modesetup.h"
+#include "nextproblem.h"
 #include "problemfigure.h"
 #include "problemfile.h"
 #include "programfolder.h"
 #include "worksheet.h"
 #include "workwindow.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,7 +24,20 @@
 namespace {
 const QString NoticeTitle = QStringLiteral("Zenuvio");
 const QString EmptySlotPicture = QStringLiteral("Vuoto.gif");
+
+// The problem file's bytes as the attempt names them; a file gone meanwhile
+// is named by the hash of nothing.
+QByteArray sha256Of(const QString &path)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        hash.addData(&file);
+    return hash.result().toHex();
+}
 } // namespace
+
+const QString SolverHandler::NextProblemKey = QStringLiteral("Ctrl+N");
 
 SolverHandler::SolverHandler(WorkWindow &window) : m_window(window)
 {
@@ -30,7 +48,18 @@ SolverHandler::SolverHandler(WorkWindow &window) : m_window(window)
         return SolvingSession::FormulaFacts{QString::fromUtf8(entry.formula),
                                             FormulaCatalogue::tabCaption(entry.tab)};
     });
+    // The desktop ending the session (logout) or the program quitting keeps
+    // the attempt before the window may be gone without a close.
+    m_quitWatch = std::make_unique<QObject>();
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        QObject::connect(app, &QGuiApplication::commitDataRequest, m_quitWatch.get(),
+                         [this] { keepAttempt(); });
+        QObject::connect(app, &QCoreApplication::aboutToQuit, m_quitWatch.get(),
+                         [this] { keepAttempt(); });
+    }
 }
+
+SolverHandler::~SolverHandler() = default;
 
 std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &window)
 {
@@ -39,6 +68,7 @@ std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &window)
 
 void SolverHandler::openClicked()
 {
+    keepAttempt();
     // Whatever happens next, the problem shown so far is gone.
     show(m_session.emptyWindow());
     m_window.showProblemFile(QString());
@@ -57,6 +87,7 @@ void SolverHandler::openClicked()
 
 void SolverHandler::openFile(const QString &path)
 {
+    keepAttempt();
     show(m_session.emptyWindow());
     m_window.showProblemFile(QString());
     m_window.problemDialog.setFileName(path);
@@ -77,6 +108,11 @@ void SolverHandler::read(const QString &path)
     m_window.txtTesto->setPlainText(result.problem->testo);
     m_window.txtTesto->setReadOnly(true);
     const QString figureNotice = showFigure(result.problem->nomeFigura, path);
+    m_problemPath = path;
+    m_problemSha256 = sha256Of(path);
+    m_pupil = m_keeper ? m_keeper->pupil() : QString();
+    if (m_keeper && m_notice.isEmpty())
+        m_notice = m_keeper->checkFolder();
     show(m_session.open(*result.problem));
     m_window.showProblemFile(path);
     // Told once the problem is on screen, behind the notice.
@@ -108,12 +144,12 @@ void SolverHandler::datumChanged(int index, const QString &text)
 
 void SolverHandler::datumEntered(int index)
 {
-    show(m_session.confirmDatum(index));
+    act(m_session.confirmDatum(index));
 }
 
 void SolverHandler::formulaClicked(int number)
 {
-    show(m_session.chooseFormula(number));
+    act(m_session.chooseFormula(number));
 }
 
 void SolverHandler::resultChanged(int index, const QString &text)
@@ -123,7 +159,59 @@ void SolverHandler::resultChanged(int index, const QString &text)
 
 void SolverHandler::resultEntered(int index)
 {
-    show(m_session.confirmResult(index));
+    act(m_session.confirmResult(index));
+}
+
+// An act that finishes the problem keeps its attempt at once, and tells the
+// pupil how to go on.
+void SolverHandler::act(SolvingOutcome outcome)
+{
+    if (m_session.stage() == SolvingSession::Stage::Finished && m_session.hasAttempt()) {
+        keepAttempt();
+        const QString next =
+            NextProblem::after(m_problemPath).isEmpty()
+                ? QStringLiteral("Era l'ultimo problema della cartella.")
+                : QStringLiteral("Premi %1 per il problema seguente.").arg(NextProblemKey);
+        outcome.explanation =
+            outcome.explanation.isEmpty() ? next : outcome.explanation + QLatin1Char(' ') + next;
+    }
+    show(outcome);
+}
+
+void SolverHandler::keepAttempt()
+{
+    std::optional<AttemptRecord> attempt = m_session.takeAttempt();
+    if (!attempt || !m_keeper || m_pupil.isEmpty())
+        return;
+    attempt->pupil = m_pupil;
+    attempt->problem = QFileInfo(m_problemPath).fileName();
+    attempt->problemSha256 = QString::fromLatin1(m_problemSha256);
+    const QString notice = m_keeper->keep(*attempt);
+    if (!notice.isEmpty())
+        m_notice = notice;
+}
+
+bool SolverHandler::mayClose()
+{
+    keepAttempt();
+    return true;
+}
+
+// After the end, the next problem of the folder, with no dialog; after the
+// last one, the pupil is told that the folder is done.
+void SolverHandler::nextRequested()
+{
+    if (m_session.stage() != SolvingSession::Stage::Finished)
+        return;
+    const QString next = NextProblem::after(m_problemPath);
+    if (next.isEmpty()) {
+        const QString done =
+            QStringLiteral("Non ci sono altri problemi: hai finito quelli della cartella.");
+        m_window.lblSpiegazione->setText(done);
+        m_window.announce(m_window.lblAvviso_Risoluzione->text(), done);
+        return;
+    }
+    openFile(next);
 }
 
 void SolverHandler::textClicked()
@@ -155,9 +243,15 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         w.figureBox->clearPicture();
         ModeSetup::hideAllSlots(w);
     }
+    QString explanation = outcome.explanation;
+    // Told once a problem is on screen, not on the window emptied before.
+    if (outcome.hint && !outcome.emptyWindow && !m_notice.isEmpty()) {
+        const QString notice = std::exchange(m_notice, QString());
+        explanation = explanation.isEmpty() ? notice : explanation + QLatin1Char(' ') + notice;
+    }
     if (outcome.hint) {
         w.lblAvviso_Risoluzione->setText(*outcome.hint);
-        w.lblSpiegazione->setText(outcome.explanation);
+        w.lblSpiegazione->setText(explanation);
     }
     for (int i : outcome.dataShown)
         w.txtDati[i]->setVisible(true);
@@ -177,7 +271,7 @@ void SolverHandler::show(const SolvingOutcome &outcome)
     if (QWidget *target = box(outcome.focus, outcome.focusIndex))
         target->setFocus(Qt::OtherFocusReason);
     if (outcome.hint)
-        w.announce(*outcome.hint, outcome.explanation);
+        w.announce(*outcome.hint, explanation);
 }
 
 QWidget *SolverHandler::box(SolvingOutcome::Box kind, int index) const

@@ -35,6 +35,8 @@ public:
     virtual void saveClicked() {}
     // Ctrl+P: the problem on screen printed as a worksheet.
     virtual void printRequested() {}
+    // Ctrl+N in solving mode: the next problem of the folder, once one is finished.
+    virtual void nextRequested() {}
     // The window is about to close ("Esci", or its frame): false keeps it open.
     virtual bool mayClose() { return true; }
 };

@@ -495,6 +495,8 @@ void WorkWindow::setUpFor(WorkMode mode)
         ModeSetup::setUpForSolving(*this);
         m_handler = m_handlers.solver ? m_handlers.solver(*this) : nullptr;
         cmdApri_Risoluzione->setFocus(Qt::OtherFocusReason);
+        auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+        connect(next, &QShortcut::activated, this, [this] { m_handler->nextRequested(); });
     } else {
         ModeSetup::setUpForEditing(*this);
         m_handler = m_handlers.editor ? m_handlers.editor(*this) : nullptr;

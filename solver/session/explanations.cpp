@@ -55,13 +55,6 @@ QString quoted(const QString &text)
     return QStringLiteral("«%1»").arg(text);
 }
 
-QString counted(int count, const char *one, const char *many, const char *none)
-{
-    if (count == 0)
-        return QString::fromUtf8(none);
-    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
-}
-
 } // namespace
 
 namespace Explanations {
@@ -114,14 +107,28 @@ QString whereTheFormulaIs(const QString &tabCaption)
     return QStringLiteral("La formula giusta è nella scheda %1.").arg(quoted(tabCaption));
 }
 
-QString summary(int wrongData, int wrongFormulas, int wrongResults)
+Slip slipOf(const QString &typed, const QString &expected)
 {
-    if (wrongData + wrongFormulas + wrongResults == 0)
-        return QStringLiteral("Nessun errore in tutto il problema!");
-    return QStringLiteral("In tutto hai sbagliato %1, %2 e %3.")
-        .arg(counted(wrongData, "dato", "dati", "nessun dato"),
-             counted(wrongFormulas, "formula", "formule", "nessuna formula"),
-             counted(wrongResults, "risultato", "risultati", "nessun risultato"));
+    if (typed == expected)
+        return Slip::None;
+    const Entry pupil = read(typed);
+    const Entry problem = read(expected);
+    if (!pupil.isQuantity || !problem.isQuantity || value(pupil.number) != value(problem.number))
+        return Slip::Number;
+    const bool unitMissing = pupil.unit.isEmpty() && !problem.unit.isEmpty();
+    const QString typedUnit = meaning(pupil.unit);
+    const QString expectedUnit = meaning(problem.unit);
+    if (!unitMissing && typedUnit != expectedUnit) {
+        const QString square = QStringLiteral("²");
+        const bool otherDimension =
+            typedUnit + square == expectedUnit || typedUnit == expectedUnit + square;
+        return otherDimension ? Slip::Dimension : Slip::Number;
+    }
+    if (pupil.number != problem.number)
+        return pupil.number.contains(QLatin1Char('.')) ? Slip::Decimal : Slip::Zeros;
+    if (unitMissing || pupil.unit != problem.unit)
+        return Slip::Unit;
+    return Slip::Blanks;
 }
 
 } // namespace Explanations

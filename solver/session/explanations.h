@@ -1,5 +1,7 @@
 #pragma once
 
+#include "attemptrecord.h"
+
 #include <QString>
 
 // Why a wrong answer is wrong, when the program can tell: a second, smaller
@@ -19,8 +21,11 @@ QString sameFormulaOtherTab(const QString &tabCaption);
 // The second wrong formula at the same step: where the right one is.
 QString whereTheFormulaIs(const QString &tabCaption);
 
-// At the end: how many wrong entries there were, of each kind.
-QString summary(int wrongData, int wrongFormulas, int wrongResults);
+// The kind of slip of a wrong datum or result, kept in the attempt record:
+// the ones explained above (decimal point, zeros, unit, blanks), a length
+// typed for an area or an area for a length, or else a wrong number.
+// Slip::None when the entry is right.
+Slip slipOf(const QString &typed, const QString &expected);
 
 // What the pupil presses to type "²" in a data or result box.
 inline const QString SquareKey = QStringLiteral("Ctrl+2");

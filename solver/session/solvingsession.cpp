@@ -1,6 +1,9 @@
 #include "solvingsession.h"
 
+#include "endsummary.h"
 #include "explanations.h"
+
+#include <algorithm>
 
 using Box = SolvingOutcome::Box;
 
@@ -33,13 +36,85 @@ void SolvingSession::forgetProgress()
     m_resultsShown.fill(false);
     m_typedData.fill(QString());
     m_typedResults.fill(QString());
-    m_wrongData = m_wrongFormulas = m_wrongResults = m_wrongFormulasHere = 0;
+    m_wrongData.fill(false);
+    m_wrongFormulas.fill(false);
+    m_wrongResults.fill(false);
+    m_wrongFormulasHere = 0;
+}
+
+QDateTime SolvingSession::now() const
+{
+    return m_clock ? m_clock() : QDateTime::currentDateTime();
+}
+
+int SolvingSession::dataAsked(const SolvingProblem &problem)
+{
+    int count = 1;
+    while (count < SlotCount && !problem.dati[count].isEmpty())
+        ++count;
+    return count;
+}
+
+int SolvingSession::stepsAsked(const SolvingProblem &problem)
+{
+    int count = 1;
+    while (count < SlotCount && !problem.risultati[count].isEmpty())
+        ++count;
+    return count;
+}
+
+EndSummary::Counts SolvingSession::wrongEntries() const
+{
+    EndSummary::Counts counts;
+    if (!m_problem)
+        return counts;
+    counts.data = dataAsked(*m_problem);
+    counts.steps = stepsAsked(*m_problem);
+    const auto wrong = [](const std::array<bool, SlotCount> &entries, int asked) {
+        return int(std::count(entries.begin(), entries.begin() + asked, true));
+    };
+    counts.wrongData = wrong(m_wrongData, counts.data);
+    counts.wrongFormulas = wrong(m_wrongFormulas, counts.steps);
+    counts.wrongResults = wrong(m_wrongResults, counts.steps);
+    return counts;
+}
+
+// An act of the attempt still going on; the one that finishes the problem
+// ends it.
+void SolvingSession::log(AttemptAct::Kind kind, int index, const QString &entry,
+                         const SolvingOutcome &outcome, Slip slip)
+{
+    if (!m_attempt || m_attempt->finished)
+        return;
+    AttemptAct act;
+    act.at = now();
+    act.kind = kind;
+    act.index = index;
+    act.entry = entry;
+    act.verdict = outcome.hint.value_or(QString());
+    act.correct = slip == Slip::None;
+    act.slip = slip;
+    m_attempt->acts.append(act);
+    m_attempt->ended = act.at;
+    m_attempt->finished = m_stage == Stage::Finished;
+}
+
+std::optional<AttemptRecord> SolvingSession::takeAttempt()
+{
+    std::optional<AttemptRecord> attempt = std::exchange(m_attempt, std::nullopt);
+    if (attempt && !attempt->finished)
+        attempt->ended = now();
+    return attempt;
 }
 
 SolvingOutcome SolvingSession::open(const SolvingProblem &problem)
 {
     forgetProgress();
     m_problem = problem;
+    m_attempt = AttemptRecord();
+    m_attempt->started = m_attempt->ended = now();
+    m_attempt->data = dataAsked(problem);
+    m_attempt->steps = stepsAsked(problem);
     SolvingOutcome outcome;
     m_stage = Stage::Data;
     m_index = 0;
@@ -63,12 +138,22 @@ void SolvingSession::typeResult(int box, const QString &text)
 
 SolvingOutcome SolvingSession::confirmDatum(int)
 {
-    SolvingOutcome outcome;
     if (m_stage == Stage::NoProblem)
-        return outcome;
+        return {};
+    const int k = m_index;
+    const QString typed = m_typedData[k];
+    const SolvingOutcome outcome = checkDatum();
+    log(AttemptAct::Kind::Datum, k, typed, outcome,
+        Explanations::slipOf(typed, m_problem->dati[k]));
+    return outcome;
+}
+
+SolvingOutcome SolvingSession::checkDatum()
+{
+    SolvingOutcome outcome;
     int &k = m_index;
     if (m_typedData[k] != m_problem->dati[k]) {
-        ++m_wrongData;
+        m_wrongData[k] = true;
         outcome.hint = SolvingHints::Errato;
         if (m_explaining)
             outcome.explanation = Explanations::forEntry(m_typedData[k], m_problem->dati[k]);
@@ -97,15 +182,34 @@ SolvingOutcome SolvingSession::confirmDatum(int)
 
 SolvingOutcome SolvingSession::chooseFormula(int number)
 {
-    SolvingOutcome outcome;
     // The panel lets no click through while it is off.
     if (m_stage == Stage::NoProblem || !m_panelOn)
-        return outcome;
+        return {};
+    const int k = m_index;
+    const SolvingOutcome outcome = checkFormula(number);
+    Slip slip = Slip::None;
+    if (outcome.hint == SolvingHints::Errata) {
+        const std::optional<int> right = ProblemFile::formulaNumber(m_problem->formule[k]);
+        const auto facts = [this](std::optional<int> n) {
+            return n && m_formulas ? m_formulas(*n) : std::nullopt;
+        };
+        const std::optional<FormulaFacts> expected = facts(right);
+        const std::optional<FormulaFacts> picked = facts(number);
+        slip =
+            expected && picked && expected->formula == picked->formula ? Slip::Tab : Slip::Number;
+    }
+    log(AttemptAct::Kind::Formula, k, QString::number(number), outcome, slip);
+    return outcome;
+}
+
+SolvingOutcome SolvingSession::checkFormula(int number)
+{
+    SolvingOutcome outcome;
     const int k = m_index;
     // Only the number counts: the same formula on another tab is another one.
     // The line " 06 " names formula 6, as the editor reads it.
     if (ProblemFile::formulaNumber(m_problem->formule[k]) != number) {
-        ++m_wrongFormulas;
+        m_wrongFormulas[k] = true;
         ++m_wrongFormulasHere;
         outcome.hint = SolvingHints::Errata;
         if (m_explaining)
@@ -124,12 +228,22 @@ SolvingOutcome SolvingSession::chooseFormula(int number)
 
 SolvingOutcome SolvingSession::confirmResult(int)
 {
-    SolvingOutcome outcome;
     if (m_stage == Stage::NoProblem)
-        return outcome;
+        return {};
+    const int k = m_index;
+    const QString typed = m_typedResults[k];
+    const SolvingOutcome outcome = checkResult();
+    log(AttemptAct::Kind::Result, k, typed, outcome,
+        Explanations::slipOf(typed, m_problem->risultati[k]));
+    return outcome;
+}
+
+SolvingOutcome SolvingSession::checkResult()
+{
+    SolvingOutcome outcome;
     int &k = m_index;
     if (m_typedResults[k] != m_problem->risultati[k]) {
-        ++m_wrongResults;
+        m_wrongResults[k] = true;
         outcome.hint = SolvingHints::Errato;
         if (m_explaining)
             outcome.explanation =
@@ -141,8 +255,7 @@ SolvingOutcome SolvingSession::confirmResult(int)
     if (k == SlotCount || m_problem->risultati[k].isEmpty()) {
         outcome.hint = SolvingHints::BravoHaiFinito;
         if (m_explaining)
-            outcome.explanation =
-                Explanations::summary(m_wrongData, m_wrongFormulas, m_wrongResults);
+            outcome.explanation = EndSummary::text(wrongEntries());
         k = 0;
         m_stage = Stage::Finished;
         switchPanel(outcome, false);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "attemptrecord.h"
+#include "endsummary.h"
 #include "problemfile.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -76,6 +79,9 @@ public:
     // test); the formulas are looked up to explain a wrong choice.
     void setExplaining(bool on) { m_explaining = on; }
     void setFormulaLookup(FormulaLookup lookup) { m_formulas = std::move(lookup); }
+    // The time of each act; the local time unless a test gives another.
+    using Clock = std::function<QDateTime()>;
+    void setClock(Clock clock) { m_clock = std::move(clock); }
 
     Stage stage() const { return m_stage; }
     // The datum (stage Data) or step (stages Formula and Result) at hand; 0
@@ -105,8 +111,30 @@ public:
     // Whether the box is in view now (the open button always is).
     bool isShown(SolvingOutcome::Box box, int index) const;
 
+    // The attempt at the problem opened last, once: at the end, finished, or
+    // before, unfinished, ending now. Pupil, problem name and hash are the
+    // caller's to fill in. None when it has been taken already or no problem
+    // was opened.
+    std::optional<AttemptRecord> takeAttempt();
+    // Whether the attempt of the problem opened last is yet to be taken.
+    bool hasAttempt() const { return m_attempt.has_value(); }
+    // The data and steps the pupil is asked for: the data up to the first
+    // empty one, the steps up to the first empty result (at least one each,
+    // as the first is always asked).
+    static int dataAsked(const SolvingProblem &problem);
+    static int stepsAsked(const SolvingProblem &problem);
+    // How many of the problem's data, formulas and results were wrong at
+    // least once since it was opened.
+    EndSummary::Counts wrongEntries() const;
+
 private:
     void forgetProgress();
+    SolvingOutcome checkDatum();
+    SolvingOutcome checkFormula(int number);
+    SolvingOutcome checkResult();
+    void log(AttemptAct::Kind kind, int index, const QString &entry, const SolvingOutcome &outcome,
+             Slip slip);
+    QDateTime now() const;
     QString explainFormula(int chosen) const;
     void focusIfShown(SolvingOutcome &outcome, SolvingOutcome::Box box, int index) const;
     void showStep(SolvingOutcome &outcome, int step, bool withResult);
@@ -124,9 +152,12 @@ private:
     std::array<QString, SlotCount> m_typedResults;
     bool m_explaining = true;
     FormulaLookup m_formulas;
-    // Wrong entries so far, told at the end; wrong formulas at the step at hand.
-    int m_wrongData = 0;
-    int m_wrongFormulas = 0;
-    int m_wrongResults = 0;
+    Clock m_clock;
+    std::optional<AttemptRecord> m_attempt;
+    // The entries wrong at least once, told at the end; wrong formulas at the
+    // step at hand.
+    std::array<bool, SlotCount> m_wrongData{};
+    std::array<bool, SlotCount> m_wrongFormulas{};
+    std::array<bool, SlotCount> m_wrongResults{};
     int m_wrongFormulasHere = 0;
 };

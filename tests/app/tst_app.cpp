@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +60,7 @@ private slots:
     void oneAboutWindowAndEsci();
     void f1OpensOneViewer();
     void sizesFromTheKeyboard();
+    void pupilsName();
     void sizeInQtsScaleFactor_data();
     void sizeInQtsScaleFactor();
 };
@@ -261,6 +263,35 @@ void TestApp::sizesFromTheKeyboard()
     sizes->setFocus();
     QTest::keyClick(sizes, Qt::Key_End);
     QCOMPARE(chosen, (QList<int>{200, 125, 300}));
+}
+
+// The pupil's name, in its own box beside the other choices of the corner,
+// reached with Alt+N from anywhere in the window; every change is passed on.
+void TestApp::pupilsName()
+{
+    QStringList names;
+    StartWindow form(nullptr);
+    form.offerSizes(100, [](int) {});
+    form.offerReadAloud(false, [](bool) {});
+    form.offerName("Luca", [&names](const QString &name) { names << name; });
+    form.show();
+    QApplication::setActiveWindow(&form);
+    if (!QTest::qWaitForWindowActive(&form))
+        QSKIP("The start window cannot be made active here.");
+    auto *box = form.findChild<QLineEdit *>("txtNome");
+    QCOMPARE(box->text(), "Luca");
+    QCOMPARE(box->accessibleName(), "Nome");
+    const QRect corner[] = {form.findChild<QWidget *>("chkLeggi")->geometry(),
+                            form.findChild<QWidget *>("cmbDimensione")->geometry(),
+                            form.findChild<QWidget *>("lblNome")->geometry()};
+    for (const QRect &other : corner)
+        QVERIFY(!box->geometry().intersects(other));
+    QVERIFY(form.rect().contains(box->geometry()));
+    QTest::keyClick(&form, Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), box);
+    box->selectAll();
+    QTest::keyClicks(box, "Anna");
+    QCOMPARE(names.last(), "Anna");
 }
 
 void TestApp::sizeInQtsScaleFactor_data()

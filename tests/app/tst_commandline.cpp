@@ -31,6 +31,10 @@ QString described(const CommandLine::Request &r)
         words << QStringLiteral("dimensione %1").arg(r.size);
     if (!r.pdf.isEmpty())
         words << "pdf " + QDir::current().relativeFilePath(r.pdf);
+    if (r.pupil)
+        words << "alunno «" + *r.pupil + "»";
+    if (!r.resultsFolder.isEmpty())
+        words << "registro " + QDir::current().relativeFilePath(r.resultsFolder);
     return words.join(' ');
 }
 
@@ -101,6 +105,16 @@ void TestCommandLine::parse_data()
                                               << "zenuvio: --pdf non apre finestre.";
     QTest::newRow("solutions alone")
         << QStringList{"--soluzioni"} << false << "zenuvio: --soluzioni vale solo con --pdf.";
+    QTest::newRow("a pupil and a results folder")
+        << QStringList{"--alunno", "Anna B.", "--registro=Risultati", "Rombo.znv"} << false
+        << "risoluzione Rombo.znv alunno «Anna B.» registro Risultati";
+    QTest::newRow("an empty name: nothing kept")
+        << QStringList{"--alunno", ""} << false << "inizio alunno «»";
+    QTest::newRow("a results folder without a name")
+        << QStringList{"--registro", ""} << false
+        << "zenuvio: --registro vuole il nome di una cartella.";
+    QTest::newRow("a pupil's name missing")
+        << QStringList{"--alunno"} << false << "zenuvio: Valore mancante dopo '--alunno'.";
     // Qt's own texts, from Qt's Italian translation.
     QTest::newRow("unknown option")
         << QStringList{"--pippo"} << false << "zenuvio: Opzione sconosciuta 'pippo'.";
@@ -140,20 +154,28 @@ void TestCommandLine::parse()
     }
 }
 
-// The line a technician writes into Zenuvio's settings file.
+// The lines a technician writes into Zenuvio's settings file.
 void TestCommandLine::settingsFile_data()
 {
     QTest::addColumn<QByteArray>("content"); // no file at all when null
     QTest::addColumn<bool>("hidden");
-    QTest::newRow("no settings file") << QByteArray() << false;
-    QTest::newRow("hideEditor=true") << QByteArray("[classroom]\nhideEditor=true\n") << true;
-    QTest::newRow("other section") << QByteArray("[other]\nhideEditor=true\n") << false;
+    QTest::addColumn<QString>("results"); // the results folder; "~" for the documents folder
+    const QString usual = "~/Zenuvio/Risultati";
+    QTest::newRow("no settings file") << QByteArray() << false << usual;
+    QTest::newRow("hideEditor=true")
+        << QByteArray("[classroom]\nhideEditor=true\n") << true << usual;
+    QTest::newRow("other section") << QByteArray("[other]\nhideEditor=true\n") << false << usual;
+    QTest::newRow("a results folder")
+        << QByteArray("[results]\nfolder=/srv/classe 3B\n") << false << "/srv/classe 3B";
+    QTest::newRow("an empty results folder")
+        << QByteArray("[results]\nfolder=\n") << false << usual;
 }
 
 void TestCommandLine::settingsFile()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, hidden);
+    QFETCH(QString, results);
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Zenuvio";
     QVERIFY(QDir().mkpath(folder));
@@ -165,6 +187,9 @@ void TestCommandLine::settingsFile()
         file.close();
     }
     QCOMPARE(ProgramSettings::hidesEditor(), hidden);
+    QCOMPARE(
+        ProgramSettings::resultsFolder(),
+        results.replace("~", QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
     file.remove();
 }
 

@@ -24,18 +24,18 @@ ALLOWED = {
     "problem": set(),
     "catalogue": set(),
     "results": {"problem"},
-    "solver/session": {"problem"},
+    "solver/session": {"problem", "results"},
     "ui": set(),
     "speech": {"problem", "ui"},
     "resources": set(),
     "workwindow/catalogue": {"catalogue"},
     "workwindow": {"problem", "catalogue", "ui", "speech", "workwindow/catalogue"},
     "editor": {"problem", "catalogue", "ui", "workwindow", "workwindow/catalogue", "worksheet"},
-    "solver": {"problem", "catalogue", "solver/session", "ui", "workwindow", "workwindow/catalogue",
-               "worksheet", "speech"},
+    "solver": {"problem", "catalogue", "results", "solver/session", "ui", "workwindow",
+               "workwindow/catalogue", "worksheet", "speech"},
     "worksheet": {"problem", "catalogue", "ui", "workwindow/catalogue"},
-    "app": {"problem", "catalogue", "ui", "speech", "resources", "workwindow", "workwindow/catalogue",
-            "editor", "solver", "solver/session", "worksheet"},
+    "app": {"problem", "catalogue", "results", "ui", "speech", "resources", "workwindow",
+            "workwindow/catalogue", "editor", "solver", "solver/session", "worksheet"},
 }
 # Folders whose code must not touch widgets or pictures at all.
 CORE_ONLY = {"problem", "catalogue", "results", "solver/session"}

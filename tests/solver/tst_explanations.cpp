@@ -10,8 +10,6 @@ class TestExplanations : public QObject {
 private slots:
     void entry_data();
     void entry();
-    void summary_data();
-    void summary();
 };
 
 void TestExplanations::entry_data()
@@ -94,26 +92,6 @@ void TestExplanations::entry()
     QFETCH(QString, expected);
     QFETCH(QString, explanation);
     QCOMPARE(Explanations::forEntry(typed, expected), explanation);
-}
-
-void TestExplanations::summary_data()
-{
-    QTest::addColumn<QList<int>>("wrong");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("none") << QList<int>{0, 0, 0} << "Nessun errore in tutto il problema!";
-    QTest::newRow("some") << QList<int>{2, 1, 0}
-                          << "In tutto hai sbagliato 2 dati, 1 formula e nessun risultato.";
-    QTest::newRow("others") << QList<int>{1, 0, 3}
-                            << "In tutto hai sbagliato 1 dato, nessuna formula e 3 risultati.";
-}
-
-void TestExplanations::summary()
-{
-    QFETCH(QList<int>, wrong);
-    QFETCH(QString, text);
-    QCOMPARE(Explanations::summary(wrong[0], wrong[1], wrong[2]), text);
-    QCOMPARE(Explanations::whereTheFormulaIs("Rettangolo"),
-             "La formula giusta è nella scheda «Rettangolo».");
 }
 
 QTEST_GUILESS_MAIN(TestExplanations)

@@ -284,8 +284,8 @@ void TestSolvingSession::explanations()
         "Errato: Il numero è giusto, ma l'unità di misura si scrive «cm²». Per "
         "scrivere «²» premi "
         "Ctrl+2.",
-        "Bravo. Hai finito.: In tutto hai sbagliato 2 dati, 3 formule e 1 "
-        "risultato.",
+        "Bravo. Hai finito.: Risposte sbagliate almeno una volta: 2 dati su 2, 2 formule su 2, "
+        "1 risultato su 2.",
     };
     for (int i = 0; i < expected.size(); ++i) {
         const QString want = explaining ? expected[i] : expected[i].section(": ", 0, 0) + ": ";
