@@ -20,6 +20,7 @@
 #include "zenuvioresources.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -37,7 +38,8 @@ int writeWorksheet(const CommandLine::Request &request)
     if (!figure.notice.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(figure.notice));
     const QString error =
-        Worksheet::writePdf(request.pdf, *read.problem, figure.image, request.withSolutions);
+        Worksheet::writePdf(request.pdf, *read.problem, figure.image, request.withSolutions,
+                            QFileInfo(request.file).completeBaseName());
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;

@@ -378,15 +378,15 @@ void EditorHandler::read(const QString &path)
         notify(figureNotice, MessageBox::Icon::Information);
 }
 
-// The worksheet of the problem on screen, with its page of solutions.
+// The worksheet of the problem on screen, with its page of solutions, named
+// after the problem's file however it was opened or saved last.
 void EditorHandler::printRequested()
 {
     const EditorProblem &problem = m_draft.problem();
     const QImage figure =
         problem.nomeFigura.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
-    const QString error =
-        Worksheet::printWithDialog(&m_window, problem, figure, true,
-                                   QFileInfo(m_window.problemDialog.fileName()).completeBaseName());
+    const QString error = Worksheet::printWithDialog(&m_window, problem, figure, true,
+                                                     QFileInfo(m_file).completeBaseName());
     if (!error.isEmpty())
         notify(error);
 }

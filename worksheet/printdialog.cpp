@@ -42,7 +42,7 @@ QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QIm
         if (dialog.exec() != QDialog::Accepted)
             return {};
     }
-    if (!paint(printer, problem, figure, withSolutions)) {
+    if (!paint(printer, problem, figure, withSolutions, documentName)) {
         if (printer.outputFormat() == QPrinter::PdfFormat)
             return QStringLiteral("La scheda non è stata stampata: impossibile scrivere il file "
                                   "«%1».")

@@ -341,7 +341,7 @@ void setPage(QPagedPaintDevice &device)
 }
 
 bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
-           bool withSolutions)
+           bool withSolutions, const QString &name)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -368,7 +368,9 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
 
     if (withSolutions) {
         sheet.newPage();
-        sheet.heading(QStringLiteral("Soluzioni"), TitlePoints, 0);
+        sheet.heading(name.isEmpty() ? QStringLiteral("Soluzioni")
+                                     : QStringLiteral("Soluzioni: %1").arg(name),
+                      TitlePoints, 0);
         if (data > 0) {
             sheet.heading(QStringLiteral("Dati"), HeadingPoints, 8);
             sheet.datumValues(problem, data);
@@ -382,7 +384,7 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
 }
 
 QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
-                 bool withSolutions)
+                 bool withSolutions, const QString &name)
 {
     const QString shown = QDir::toNativeSeparators(pdfPath);
     QSaveFile file(pdfPath);
@@ -393,10 +395,13 @@ QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QIm
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Zenuvio"));
-        writer.setTitle(withSolutions ? QStringLiteral("Scheda del problema, con le soluzioni")
-                                      : QStringLiteral("Scheda del problema"));
+        if (!name.isEmpty())
+            writer.setTitle(name);
+        else
+            writer.setTitle(withSolutions ? QStringLiteral("Scheda del problema, con le soluzioni")
+                                          : QStringLiteral("Scheda del problema"));
         setPage(writer);
-        painted = paint(writer, problem, figure, withSolutions);
+        painted = paint(writer, problem, figure, withSolutions, name);
     }
     if (!painted) {
         file.cancelWriting();

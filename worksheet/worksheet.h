@@ -29,20 +29,24 @@ namespace Worksheet {
 void setPage(QPagedPaintDevice &device);
 
 // Paints the sheet. The figure may be null (the problem has none, or it could
-// not be read); a transparent ground prints white. False when the device
-// could not be painted on (a printer that refused the job).
+// not be read); a transparent ground prints white. The page of solutions is
+// headed with the problem's name when it has one (the file's name without
+// ".znv"). False when the device could not be painted on (a printer that
+// refused the job).
 bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
-           bool withSolutions);
+           bool withSolutions, const QString &name = {});
 
-// Writes the sheet to a PDF file, replacing it whole. Gives an empty text on
-// success, otherwise an Italian message naming the file.
+// Writes the sheet to a PDF file, replacing it whole, titled with the
+// problem's name. Gives an empty text on success, otherwise an Italian message
+// naming the file.
 QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
-                 bool withSolutions);
+                 bool withSolutions, const QString &name = {});
 
 // Shows Qt's print dialog over the parent window and prints the sheet when the
 // user confirms (to a printer or, as the dialog offers, to a PDF file, whose
-// name it proposes from documentName, e.g. the problem file's name without
-// ".znv"). Gives an empty text when it printed or the user cancelled,
+// name it proposes from documentName, the problem's name: the problem file's
+// name without ".znv"; the job and the PDF are titled with it, and the page of
+// solutions names it). Gives an empty text when it printed or the user cancelled,
 // otherwise an Italian message saying why nothing was printed.
 QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QImage &figure,
                         bool withSolutions, const QString &documentName = {});

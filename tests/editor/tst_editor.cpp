@@ -7,6 +7,7 @@
 #include "messagebox.h"
 #include "programfolder.h"
 #include "scriptedfiledialog.h"
+#include "worksheet.h"
 #include "workwindow.h"
 
 #include <QApplication>
@@ -365,6 +366,47 @@ private slots:
         QCOMPARE(f->formulaPanel->currentTab(), otherTab);
         click(f->stepFormulaBoxes[1]); // selects the step, then empties its box
         QCOMPARE(f->formulaPanel->currentTab(), firstTab);
+    }
+
+    // Ctrl+P prints the sheet titled with the problem's name, and its page of
+    // solutions names it, however the problem came: by name (the command line,
+    // a drop), through "Apri" and a save then cancelled, or saved new.
+    void printedSheetIsNamed_data()
+    {
+        QTest::addColumn<QString>("came");
+        QTest::newRow("by name") << "file";
+        QTest::newRow("a cancelled save") << "annullato";
+        QTest::newRow("saved new") << "salvato";
+    }
+    void printedSheetIsNamed()
+    {
+        QFETCH(QString, came);
+        putBytes(work("Aiuola.znv"), problemFile("Un'aiuola", "", {"l = 3 m"}, {" 0 "}, {"9 m²"}));
+        if (came == "file") {
+            f->openFile(work("Aiuola.znv"));
+        } else if (came == "annullato") {
+            click(f->cmdApri_Editor, work("Aiuola.znv"));
+            click(f->cmdSalva);
+        } else {
+            type(f->txtDati[0], "l = 3 m");
+            click(f->stepFormulaBoxes[0]);
+            chooseFormula(0);
+            type(f->txtRisultato[0], "9 m²");
+            QVERIFY(QFile::remove(work("Aiuola.znv")));
+            click(f->cmdSalva, work("Aiuola.znv"));
+        }
+        const QString pdf = work("scheda.pdf");
+        Worksheet::ScriptedPrint toFile(pdf);
+        QTest::keySequence(f, QKeySequence::Print);
+        QCOMPARE(toFile.showings(), 1);
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        QVERIFY(info.waitForFinished());
+        QVERIFY2(info.readAllStandardOutput().contains("Title:           Aiuola\n"), "title");
+        QProcess text;
+        text.start("pdftotext", {"-f", "2", "-l", "2", pdf, "-"});
+        QVERIFY(text.waitForFinished());
+        QVERIFY(text.readAllStandardOutput().startsWith("Soluzioni: Aiuola"));
     }
 
     // What a pupil could never reach or finish is told before the save dialog,
