@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -56,7 +57,8 @@ int writeWorksheet(const CommandLine::Request &request)
     if (!figure.notice.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(figure.notice));
     const QString error =
-        Worksheet::writePdf(request.pdf, *read.problem, figure.image, request.withSolutions);
+        Worksheet::writePdf(request.pdf, *read.problem, figure.image, request.withSolutions,
+                            QFileInfo(request.file).completeBaseName());
     if (!error.isEmpty())
         return failed(error);
     return 0;

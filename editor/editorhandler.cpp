@@ -2,6 +2,8 @@
 
 #include "editorscreen.h"
 #include "figurelocator.h"
+#include "formulacatalogue.h"
+#include "formulapanel.h"
 #include "problemfile.h"
 #include "problemflaws.h"
 #include "programfolder.h"
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTextEdit>
 
 namespace {
 const QString Title = QStringLiteral("Zenuvio");
@@ -31,6 +34,9 @@ bool sameFile(const QString &one, const QString &other)
 EditorHandler::EditorHandler(WorkWindow &window) : m_window(window), m_hints(window)
 {
     new SingleLineText(m_window.txtTesto);
+    // The editor's history undoes the text too: the box keeps none of its own.
+    m_window.txtTesto->setUndoRedoEnabled(false);
+    m_history.restored = [this](const DraftHistory::State &state) { showRestored(state); };
     showChange();
 }
 
@@ -52,6 +58,66 @@ void EditorHandler::showChange()
     m_window.setWindowModified(m_draft.isModified());
 }
 
+QImage EditorHandler::shownFigure() const
+{
+    return m_window.figureBox->picture().toImage();
+}
+
+void EditorHandler::record(const DraftHistory::State &before, DraftHistory::Box box, int slot)
+{
+    m_history.record(before, shownFigure(), box, slot);
+}
+
+void EditorHandler::undoRequested()
+{
+    m_history.undo();
+}
+
+void EditorHandler::redoRequested()
+{
+    m_history.redo();
+}
+
+void EditorHandler::typingPaused()
+{
+    m_history.endTyping();
+}
+
+// Only the boxes that differ are filled again, so a box keeps its cursor.
+void EditorHandler::showRestored(const DraftHistory::State &state)
+{
+    const EditorProblem &problem = state.problem;
+    m_restoring = true;
+    if (EditorScreen::textOf(m_window) != problem.testo)
+        m_window.txtTesto->setPlainText(problem.testo);
+    if (state.figure.isNull())
+        m_window.figureBox->clearPicture();
+    else
+        m_window.figureBox->setPicture(QPixmap::fromImage(state.figure));
+    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
+        if (m_window.txtDati[i]->text() != problem.dati[i])
+            m_window.txtDati[i]->setText(problem.dati[i]);
+        if (m_window.txtRisultato[i]->text() != problem.risultati[i])
+            m_window.txtRisultato[i]->setText(problem.risultati[i]);
+        const std::optional<int> formula = problem.formule[i];
+        if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
+            m_window.showStepFormula(i, *formula);
+        else
+            m_window.clearStepFormula(i);
+    }
+    m_restoring = false;
+    showChange();
+}
+
+void EditorHandler::showFormulaTab(int step)
+{
+    if (step < 0 || step >= WorkWindow::SlotCount)
+        return;
+    const std::optional<int> formula = m_draft.problem().formule[step];
+    if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
+        m_window.formulaPanel->showTab(FormulaCatalogue::entry(*formula).tab);
+}
+
 void EditorHandler::textClicked()
 {
     m_hints.removeRow(EditorHints::Row::Testo);
@@ -59,7 +125,11 @@ void EditorHandler::textClicked()
 
 void EditorHandler::textChanged()
 {
+    if (m_restoring)
+        return;
+    const DraftHistory::State before = m_history.current(shownFigure());
     m_draft.setText(EditorScreen::textOf(m_window));
+    record(before, DraftHistory::Box::Text);
     showChange();
 }
 
@@ -70,7 +140,11 @@ void EditorHandler::datumClicked(int)
 
 void EditorHandler::datumChanged(int index, const QString &text)
 {
+    if (m_restoring)
+        return;
+    const DraftHistory::State before = m_history.current(shownFigure());
     m_draft.setDatum(index, text);
+    record(before, DraftHistory::Box::Datum, index);
     showChange();
 }
 
@@ -81,7 +155,11 @@ void EditorHandler::resultClicked(int)
 
 void EditorHandler::resultChanged(int index, const QString &text)
 {
+    if (m_restoring)
+        return;
+    const DraftHistory::State before = m_history.current(shownFigure());
     m_draft.setResult(index, text);
+    record(before, DraftHistory::Box::Result, index);
     showChange();
 }
 
@@ -91,6 +169,7 @@ void EditorHandler::resultChanged(int index, const QString &text)
 void EditorHandler::figureClicked()
 {
     m_hints.removeRow(EditorHints::Row::Figura);
+    const DraftHistory::State before = m_history.current(shownFigure());
     m_draft.setFigure(QString());
     FileDialog &dialog = m_window.figureDialog;
     dialog.setFileName(QString());
@@ -99,40 +178,49 @@ void EditorHandler::figureClicked()
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty()) {
         m_window.figureBox->clearPicture();
+        record(before);
         showChange();
         return;
     }
     const PictureBox::Loading loading = m_window.figureBox->load(chosen);
     if (loading != PictureBox::Loading::Done) {
+        record(before);
         showChange();
         notify(EditorScreen::notShownNotice(chosen, loading));
         return;
     }
     m_draft.setFigure(dialog.fileTitle(), QFileInfo(chosen).absoluteFilePath());
+    record(before);
     showChange();
     const QString larger = EditorScreen::largerThanBoxNotice(m_window, dialog.fileTitle());
     if (!larger.isEmpty())
         notify(larger, MessageBox::Icon::Information);
 }
 
+// The panel shows the tab of the selected step's formula.
 void EditorHandler::stepSelected(int index)
 {
     m_draft.selectStep(index);
+    showFormulaTab(index);
 }
 
 void EditorHandler::stepFormulaClicked(int index)
 {
     m_hints.removeRow(EditorHints::Row::Formule);
+    const DraftHistory::State before = m_history.current(shownFigure());
     m_window.clearStepFormula(index);
     m_window.stepSelectors[index]->setChecked(true);
     m_draft.clearStep(index);
+    record(before);
     showChange();
 }
 
 void EditorHandler::formulaClicked(int number)
 {
+    const DraftHistory::State before = m_history.current(shownFigure());
     if (const std::optional<int> step = m_draft.putFormula(number))
         m_window.showStepFormula(*step, number);
+    record(before);
     showChange();
 }
 
@@ -172,6 +260,7 @@ void EditorHandler::newClicked()
     // A missing Clicca.gif just leaves the figure box empty.
     m_window.figureBox->loadPicture(ProgramFolder::file(EmptyFigurePicture));
     m_draft.clear();
+    m_history.startOver();
     m_file.clear();
     showChange();
 }
@@ -217,6 +306,7 @@ bool EditorHandler::save()
     }
     m_file = path;
     m_draft.markSaved();
+    m_history.saved();
     showChange();
     const QString figureNotice =
         FigureLocator::bringAlong(m_draft.problem().nomeFigura, m_draft.figureSource(), path);
@@ -272,23 +362,31 @@ void EditorHandler::read(const QString &path)
     EditorScreen::clear(m_window);
     const QString figureNotice = EditorScreen::show(m_window, *result.problem, path);
     m_draft.load(*result.problem, FigureLocator::locate(result.problem->nomeFigura, path));
+    m_history.startOver();
     m_file = path;
     showChange();
+    // The panel shows the tab of the first step that has a formula.
+    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
+        if (m_draft.problem().formule[i]) {
+            showFormulaTab(i);
+            break;
+        }
+    }
     m_window.txtDati[0]->setFocus();
     // Told last, over the problem already on screen.
     if (!figureNotice.isEmpty())
         notify(figureNotice, MessageBox::Icon::Information);
 }
 
-// The worksheet of the problem on screen, with its page of solutions.
+// The worksheet of the problem on screen, with its page of solutions, named
+// after the problem's file however it was opened or saved last.
 void EditorHandler::printRequested()
 {
     const EditorProblem &problem = m_draft.problem();
     const QImage figure =
         problem.nomeFigura.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
-    const QString error =
-        Worksheet::printWithDialog(&m_window, problem, figure, true,
-                                   QFileInfo(m_window.problemDialog.fileName()).completeBaseName());
+    const QString error = Worksheet::printWithDialog(&m_window, problem, figure, true,
+                                                     QFileInfo(m_file).completeBaseName());
     if (!error.isEmpty())
         notify(error);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drafthistory.h"
 #include "editorhints.h"
 #include "messagebox.h"
 #include "modehandler.h"
@@ -25,8 +26,9 @@ class WorkWindow;
 // once a file has been read whole. "Salva" first tells what a pupil could
 // never reach or finish, asks before replacing a file that is not the
 // problem's own, and brings the figure's picture along beside the problem
-// file. Whatever goes wrong with a file or a figure is told in a message box,
-// and the editor stays usable.
+// file. Every change to the problem can be undone and redone (DraftHistory);
+// going back to the saved problem clears the mark of unsaved changes. Whatever goes wrong with a
+// file or a figure is told in a message box, and the editor stays usable.
 class EditorHandler : public ModeHandler {
 public:
     explicit EditorHandler(WorkWindow &window);
@@ -47,6 +49,9 @@ public:
     void saveClicked() override;
     void printRequested() override;
     bool mayClose() override;
+    void undoRequested() override;
+    void redoRequested() override;
+    void typingPaused() override;
 
     const ProblemDraft &draft() const { return m_draft; }
 
@@ -60,11 +65,22 @@ private:
     bool mayReplace(const QString &path);
     void read(const QString &path);
     void showChange();
+    QImage shownFigure() const;
+    // Records the change from `before` to the draft as it is now.
+    void record(const DraftHistory::State &before, DraftHistory::Box box = DraftHistory::Box::None,
+                int slot = 0);
+    // Shows what an undo or a redo put back into the draft.
+    void showRestored(const DraftHistory::State &state);
+    // The formula panel shows the tab of a step's formula (none: as it is).
+    void showFormulaTab(int step);
 
     WorkWindow &m_window;
     EditorHints m_hints;
     ProblemDraft m_draft;
+    DraftHistory m_history{m_draft};
     QString m_file;
+    // While an undo or a redo fills the boxes, their changes are not new changes.
+    bool m_restoring = false;
 };
 
 std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &window);

@@ -50,3 +50,9 @@ void ProblemDraft::load(const EditorProblem &problem, const QString &figureSourc
     m_unchanged = problem;
     m_figureSource = figureSource;
 }
+
+void ProblemDraft::restore(const EditorProblem &problem, const QString &figureSource)
+{
+    m_problem = problem;
+    m_figureSource = figureSource;
+}

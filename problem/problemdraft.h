@@ -38,6 +38,9 @@ public:
     // A problem read from a file, its figure found at figureSource (empty when
     // it was not found); the selected step stays selected.
     void load(const EditorProblem &problem, const QString &figureSource = QString());
+    // Puts back a problem the draft held before (an undo or a redo): the
+    // problem last opened, saved or started new stays the one compared with.
+    void restore(const EditorProblem &problem, const QString &figureSource);
 
     // Whether the problem differs from the one last opened, saved or started new.
     bool isModified() const { return !(m_problem == m_unchanged); }

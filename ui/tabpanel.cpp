@@ -118,6 +118,12 @@ void TabPanel::setCaptionColour(const QColor &colour)
     }
 }
 
+void TabPanel::showTab(int tab)
+{
+    if (tab >= 0 && tab < count())
+        selectTab(tab);
+}
+
 void TabPanel::selectTab(int tab)
 {
     if (tab == m_current)

@@ -20,12 +20,11 @@ protected:
 
 // A tab panel whose captions stand in rows of a fixed number of tabs above one
 // page area, as the formula panel needs (twelve tabs in six rows of two). The
-// current tab changes only when the user clicks a caption or uses the keys
+// current tab changes when the user clicks a caption or uses the keys
 // (the arrows on the focused tab strip, Ctrl+Tab and Ctrl+Shift+Tab anywhere
-// in the panel); the program never sets it. On the boxes of a page the arrows
-// move the focus from box to box in reading order. The panel has an on/off
-// switch: while it is off it stays in view, drawn disabled, and nothing on it
-// (captions or pages) takes a click.
+// in the panel), or when the program brings a tab to the front (showTab). On the boxes of a page
+// the arrows move the focus from box to box in reading order. The panel has an on/off switch: while
+// it is off it stays in view, drawn disabled, and nothing on it (captions or pages) takes a click.
 class TabPanel : public QWidget {
     Q_OBJECT
 
@@ -38,6 +37,8 @@ public:
     QWidget *page(int tab) const { return m_pages.at(tab); }
     QString caption(int tab) const;
     int currentTab() const { return m_current; }
+    // Brings a tab to the front; a tab that does not exist changes nothing.
+    void showTab(int tab);
 
     // Puts a child widget on a tab's page, at a rectangle given in the panel's
     // own coordinates (the pages start below the caption rows).

@@ -55,7 +55,8 @@ QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QIm
                 .arg(QDir::toNativeSeparators(printer.outputFileName()));
         const QPageLayout layout = printer.pageLayout();
         const QByteArray bytes =
-            pdfBytes(problem, figure, withSolutions, &layout, printer.resolution());
+            pdfBytes(problem, figure, withSolutions, documentName, &layout,
+                     printer.resolution());
         if (bytes.isEmpty())
             return notPrinted + QLatin1Char('.');
         const QString reason = WholeFile::write(printer.outputFileName(), bytes);
@@ -63,7 +64,7 @@ QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QIm
             return notPrinted + QStringLiteral(": ") + reason;
         return {};
     }
-    if (!paint(printer, problem, figure, withSolutions))
+    if (!paint(printer, problem, figure, withSolutions, documentName))
         return QStringLiteral("La scheda non è stata stampata: la stampante «%1» non ha accettato "
                               "la stampa.")
             .arg(printer.printerName());

@@ -340,7 +340,7 @@ void setPage(QPagedPaintDevice &device)
 }
 
 bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
-           bool withSolutions)
+           bool withSolutions, const QString &name)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -367,7 +367,9 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
 
     if (withSolutions) {
         sheet.newPage();
-        sheet.heading(QStringLiteral("Soluzioni"), TitlePoints, 0);
+        sheet.heading(name.isEmpty() ? QStringLiteral("Soluzioni")
+                                     : QStringLiteral("Soluzioni: %1").arg(name),
+                      TitlePoints, 0);
         if (data > 0) {
             sheet.heading(QStringLiteral("Dati"), HeadingPoints, 8);
             sheet.datumValues(problem, data);
@@ -381,7 +383,7 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
 }
 
 QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool withSolutions,
-                    const QPageLayout *layout, int resolution)
+                    const QString &name, const QPageLayout *layout, int resolution)
 {
     // The file is made in memory first (a sheet is tens of kilobytes), since
     // the PDF writer does not tell of a write that failed.
@@ -391,25 +393,28 @@ QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool wit
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Zenuvio"));
-        writer.setTitle(withSolutions ? QStringLiteral("Scheda del problema, con le soluzioni")
-                                      : QStringLiteral("Scheda del problema"));
+        if (!name.isEmpty())
+            writer.setTitle(name);
+        else
+            writer.setTitle(withSolutions ? QStringLiteral("Scheda del problema, con le soluzioni")
+                                          : QStringLiteral("Scheda del problema"));
         if (resolution > 0)
             writer.setResolution(resolution);
         if (layout)
             writer.setPageLayout(*layout);
         else
             setPage(writer);
-        painted = paint(writer, problem, figure, withSolutions);
+        painted = paint(writer, problem, figure, withSolutions, name);
     }
     return painted ? buffer.data() : QByteArray();
 }
 
 QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
-                 bool withSolutions)
+                 bool withSolutions, const QString &name)
 {
     const QString notWritten = QStringLiteral("Impossibile scrivere la scheda nel file «%1»")
                                    .arg(QDir::toNativeSeparators(pdfPath));
-    const QByteArray bytes = pdfBytes(problem, figure, withSolutions);
+    const QByteArray bytes = pdfBytes(problem, figure, withSolutions, name);
     if (bytes.isEmpty())
         return notWritten + QLatin1Char('.');
     const QString reason = WholeFile::write(pdfPath, bytes);

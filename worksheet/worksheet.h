@@ -30,27 +30,32 @@ namespace Worksheet {
 void setPage(QPagedPaintDevice &device);
 
 // Paints the sheet. The figure may be null (the problem has none, or it could
-// not be read); a transparent ground prints white. False when the device
-// could not be painted on (a printer that refused the job).
+// not be read); a transparent ground prints white. The page of solutions is
+// headed with the problem's name when it has one (the file's name without
+// ".znv"). False when the device could not be painted on (a printer that
+// refused the job).
 bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
-           bool withSolutions);
+           bool withSolutions, const QString &name = {});
 
-// The sheet as the bytes of a PDF file, laid out on the page given (A4 with
-// the sheet's margins unless told otherwise); empty when it could not be
-// painted.
+// The sheet as the bytes of a PDF file, titled with the problem's name and
+// laid out on the page given (A4 with the sheet's margins unless told
+// otherwise); empty when it could not be painted.
 QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool withSolutions,
-                    const QPageLayout *layout = nullptr, int resolution = 0);
+                    const QString &name = {}, const QPageLayout *layout = nullptr,
+                    int resolution = 0);
 
-// Writes the sheet to a PDF file, replacing it whole: the old file stays as
-// it was unless the new one was written to the end. Gives an empty text on
-// success, otherwise an Italian message naming the file and why.
+// Writes the sheet to a PDF file, titled with the problem's name, replacing it
+// whole: the old file stays as it was unless the new one was written to the
+// end. Gives an empty text on success, otherwise an Italian message naming the
+// file and why.
 QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
-                 bool withSolutions);
+                 bool withSolutions, const QString &name = {});
 
 // Shows Qt's print dialog over the parent window and prints the sheet when the
 // user confirms (to a printer or, as the dialog offers, to a PDF file, whose
-// name it proposes from documentName, e.g. the problem file's name without
-// ".znv"). Gives an empty text when it printed or the user cancelled,
+// name it proposes from documentName, the problem's name: the problem file's
+// name without ".znv"; the job and the PDF are titled with it, and the page of
+// solutions names it). Gives an empty text when it printed or the user cancelled,
 // otherwise an Italian message saying why nothing was printed. Printed to a
 // PDF file, the sheet replaces the file only once it was written whole.
 QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QImage &figure,

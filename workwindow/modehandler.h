@@ -39,6 +39,11 @@ public:
     virtual void nextRequested() {}
     // The window is about to close ("Esci", or its frame): false keeps it open.
     virtual bool mayClose() { return true; }
+    // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z, wherever the focus is in the window.
+    virtual void undoRequested() {}
+    virtual void redoRequested() {}
+    // A text box lost the focus: the typing in it ends there.
+    virtual void typingPaused() {}
 };
 
 using ModeHandlerFactory = std::function<std::unique_ptr<ModeHandler>(WorkWindow &)>;

@@ -109,6 +109,17 @@ QLineEdit *lineBox(QWidget *parent, const WorkWindowLayout::RowPlace &place, int
     return box;
 }
 
+// Ctrl+Y and Ctrl+Shift+Z, and whatever else the platform calls redo.
+QList<QKeySequence> redoKeys()
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+        if (!keys.contains(key))
+            keys.append(key);
+    return keys;
+}
+
 // The file a drag brings, when it brings exactly one file of this machine.
 QString draggedFile(const QMimeData *data)
 {
@@ -361,6 +372,13 @@ void WorkWindow::connectEvents()
             spaceTextLines();
         m_handler->textChanged();
     });
+    // Undo and redo, wherever the focus is; a text box would keep Ctrl+Z for
+    // its own undo, so the event filter takes the keys from the boxes first.
+    auto *undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, this, [this] { m_handler->undoRequested(); });
+    auto *redo = new QShortcut(this);
+    redo->setKeys(redoKeys());
+    connect(redo, &QShortcut::activated, this, [this] { m_handler->redoRequested(); });
     auto *print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, [this] { m_handler->printRequested(); });
     // F2 reads the problem text aloud (again: stops); F3 shows it for easy reading.
@@ -452,6 +470,28 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key != Qt::Key_F2 && key != Qt::Key_F3)
             m_readAloud->typing();
+    }
+    // In the editor the boxes leave undo and redo to the editor's history, and
+    // a box that loses the focus ends a burst of typing.
+    if (m_mode == WorkMode::Editor && m_handler && watched != txtTesto->viewport()) {
+        if (event->type() == QEvent::FocusOut)
+            m_handler->typingPaused();
+        if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            const QKeySequence pressed(key->keyCombination());
+            const bool undo = key->matches(QKeySequence::Undo);
+            const bool redo = !undo && redoKeys().contains(pressed);
+            if (undo || redo) {
+                if (event->type() == QEvent::KeyPress) {
+                    if (undo)
+                        m_handler->undoRequested();
+                    else
+                        m_handler->redoRequested();
+                }
+                event->accept();
+                return true;
+            }
+        }
     }
     // Ctrl+2 types "²", the sign of square units, on every keyboard.
     if (event->type() == QEvent::KeyPress) {

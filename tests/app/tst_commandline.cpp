@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -50,6 +51,8 @@ private slots:
     void settingsFile();
     void withoutDisplay_data();
     void withoutDisplay();
+    void everyOptionIsDocumented_data();
+    void everyOptionIsDocumented();
 };
 
 void TestCommandLine::initTestCase()
@@ -219,6 +222,43 @@ void TestCommandLine::withoutDisplay()
     QString expected = CommandLine::parse(QStringList{"zenuvio"} + arguments).output;
     expected.replace(QCoreApplication::arguments().first(), ZENUVIO_PROGRAM);
     QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), expected);
+}
+
+// Every option the program lists in its --help, those added later included,
+// is told in the help file and in both manual pages (where a dash is "\-").
+void TestCommandLine::everyOptionIsDocumented_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("dash");
+    QTest::newRow("help file") << "resources/beside/Aiuto.HLP"
+                               << "-";
+    QTest::newRow("manual page") << "packaging/zenuvio.1"
+                                 << "\\\\-";
+    QTest::newRow("Italian manual page") << "packaging/zenuvio.it.1"
+                                         << "\\\\-";
+}
+
+void TestCommandLine::everyOptionIsDocumented()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, dash);
+    const QString help = CommandLine::parse({"zenuvio", "--help"}, false).output;
+    QStringList options;
+    for (auto it = QRegularExpression("--[a-z][a-z-]*").globalMatch(help); it.hasNext();)
+        options << it.next().captured();
+    options.removeDuplicates();
+    QVERIFY2(options.size() >= 10, qPrintable(options.join(' ')));
+    QFile file(QStringLiteral(ZENUVIO_SOURCE_DIR "/") + document);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QStringList missing;
+    for (const QString &option : options) {
+        // The whole option, not the start of a longer one (--editor in --senza-editor is fine).
+        const QString written = QString(option).replace("-", dash);
+        if (!text.contains(QRegularExpression(written + "(?![a-z]|\\\\?-[a-z])")))
+            missing << option;
+    }
+    QCOMPARE(missing.join(" "), QString());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -7,6 +7,7 @@
 #include "messagebox.h"
 #include "programfolder.h"
 #include "scriptedfiledialog.h"
+#include "worksheet.h"
 #include "workwindow.h"
 
 #include <QApplication>
@@ -299,6 +300,113 @@ private slots:
                      act == "nuovo" ? "|Zenuvio" : "Altro|altro.znv - Zenuvio");
         else
             QCOMPARE(state().mid(0, 6), (QStringList{"Mio", "|", "a", "b", "1=", "x"}));
+    }
+
+    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) go through the editor's history
+    // wherever the focus is, text boxes included: a burst of typing is one
+    // step, an emptied formula box comes back, and back at the problem as
+    // opened the caption has no mark of unsaved changes.
+    void undoWhereverTheFocusIs_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QKeySequence>("redo");
+        const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y),
+            ctrlShiftZ(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QTest::newRow("the text") << "txtTesto" << ctrlY;
+        QTest::newRow("the box typed in") << "txtDati_0" << ctrlShiftZ;
+        QTest::newRow("another box") << "txtRisultato_7" << ctrlY;
+        QTest::newRow("the figure") << "Picture1" << ctrlShiftZ;
+        QTest::newRow("a button") << "cmdSalva" << ctrlY;
+    }
+    void undoWhereverTheFocusIs()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QKeySequence, redo);
+        putBytes(work("mio.znv"), problemFile("Mio", "", {"a"}, {" 29 "}, {"b"}));
+        click(f->cmdApri_Editor, work("mio.znv"));
+        const QStringList opened = state();
+        type(f->txtDati[0], "bc");
+        type(f->txtTesto, "!");
+        click(f->stepFormulaBoxes[0]);
+        const QStringList changed = state();
+        QCOMPARE(changed.mid(2, 3), (QStringList{"abc", "b", ""}));
+        f->findChild<QWidget *>(focus)->setFocus();
+        auto press = [](const QKeySequence &keys) {
+            QTest::keySequence(QApplication::focusWidget(), keys);
+        };
+        press(QKeySequence::Undo);
+        QCOMPARE(state().at(4), "29=");
+        QCOMPARE(title(), "mio.znv* - Zenuvio");
+        press(QKeySequence::Undo);
+        press(QKeySequence::Undo);
+        QCOMPARE(state(), opened);
+        QCOMPARE(title(), "mio.znv - Zenuvio");
+        press(QKeySequence::Undo); // nothing before the opened problem
+        QCOMPARE(state(), opened);
+        for (int i = 0; i < 4; ++i)
+            press(redo);
+        QCOMPARE(state(), changed);
+        QCOMPARE(title(), "mio.znv* - Zenuvio");
+    }
+
+    // Opened, the panel shows the tab of the first step's formula; selecting a
+    // step shows the tab of its formula, and a step without one leaves the tab.
+    void formulaTabFollowsTheStep()
+    {
+        const int firstTab = FormulaCatalogue::entry(46).tab,
+                  otherTab = FormulaCatalogue::entry(135).tab;
+        QVERIFY(firstTab != 0 && otherTab != 0 && firstTab != otherTab);
+        putBytes(work("passi.znv"),
+                 problemFile("P", "", {"a"}, {"", " 46 ", "", " 135 "}, {"", "b", "", "c"}));
+        click(f->cmdApri_Editor, work("passi.znv"));
+        QCOMPARE(f->formulaPanel->currentTab(), firstTab);
+        click(f->stepSelectors[3]);
+        QCOMPARE(f->formulaPanel->currentTab(), otherTab);
+        click(f->stepSelectors[2]);
+        QCOMPARE(f->formulaPanel->currentTab(), otherTab);
+        click(f->stepFormulaBoxes[1]); // selects the step, then empties its box
+        QCOMPARE(f->formulaPanel->currentTab(), firstTab);
+    }
+
+    // Ctrl+P prints the sheet titled with the problem's name, and its page of
+    // solutions names it, however the problem came: by name (the command line,
+    // a drop), through "Apri" and a save then cancelled, or saved new.
+    void printedSheetIsNamed_data()
+    {
+        QTest::addColumn<QString>("came");
+        QTest::newRow("by name") << "file";
+        QTest::newRow("a cancelled save") << "annullato";
+        QTest::newRow("saved new") << "salvato";
+    }
+    void printedSheetIsNamed()
+    {
+        QFETCH(QString, came);
+        putBytes(work("Aiuola.znv"), problemFile("Un'aiuola", "", {"l = 3 m"}, {" 0 "}, {"9 m²"}));
+        if (came == "file") {
+            f->openFile(work("Aiuola.znv"));
+        } else if (came == "annullato") {
+            click(f->cmdApri_Editor, work("Aiuola.znv"));
+            click(f->cmdSalva);
+        } else {
+            type(f->txtDati[0], "l = 3 m");
+            click(f->stepFormulaBoxes[0]);
+            chooseFormula(0);
+            type(f->txtRisultato[0], "9 m²");
+            QVERIFY(QFile::remove(work("Aiuola.znv")));
+            click(f->cmdSalva, work("Aiuola.znv"));
+        }
+        const QString pdf = work("scheda.pdf");
+        Worksheet::ScriptedPrint toFile(pdf);
+        QTest::keySequence(f, QKeySequence::Print);
+        QCOMPARE(toFile.showings(), 1);
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        QVERIFY(info.waitForFinished());
+        QVERIFY2(info.readAllStandardOutput().contains("Title:           Aiuola\n"), "title");
+        QProcess text;
+        text.start("pdftotext", {"-f", "2", "-l", "2", pdf, "-"});
+        QVERIFY(text.waitForFinished());
+        QVERIFY(text.readAllStandardOutput().startsWith("Soluzioni: Aiuola"));
     }
 
     // What a pupil could never reach or finish is told before the save dialog,

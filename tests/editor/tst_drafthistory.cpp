@@ -1,0 +1,116 @@
+// The editor's undo and redo with no window: which changes make one command,
+// what an undo and a redo put back, and whether the problem then differs from
+// the one last opened, saved or started new.
+#include "drafthistory.h"
+
+#include <QtTest>
+
+class TestDraftHistory : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Acts: "testo X", "dato K X", "risultato K X" (box K now holds X; X may
+    // be empty), "figura X", "passaggio K", "svuota K" (a click on step K's
+    // formula box), "formula N", "pausa" (the box lost the focus), "annulla",
+    // "ripeti", "salva", "nuovo". Then: text | figure | data 0 and 1 | formula
+    // of steps 0 and 1 | result 0 | changed or same | undos and redos left.
+    void undoRedo_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("a burst of typing is one command")
+            << "testo U, testo Un, testo Uno, annulla => ||,|-,-||same|0/1";
+        QTest::newRow("and is done again whole")
+            << "testo U, testo Un, annulla, ripeti => Un||,|-,-||changed|1/0";
+        QTest::newRow("a pause ends the burst")
+            << "dato 0 5, pausa, dato 0 5 cm, annulla => ||5,|-,-||changed|1/1";
+        QTest::newRow("another box ends the burst")
+            << "dato 0 5, dato 1 6, dato 0 57, annulla => ||5,6|-,-||changed|2/1";
+        QTest::newRow("typing after an undo is a command of its own")
+            << "risultato 0 a, dato 1 x, annulla, risultato 0 ab, annulla => ||,|-,-|a|changed|1/1";
+        QTest::newRow("typed and taken back leaves nothing to undo")
+            << "dato 1 x, dato 1 => ||,|-,-||same|0/0";
+        QTest::newRow("an emptied formula box comes back")
+            << "passaggio 1, formula 9, svuota 1, annulla => ||,|-,9||changed|1/1";
+        QTest::newRow("each formula chosen is one command")
+            << "passaggio 0, formula 9, formula 12, annulla, annulla, ripeti "
+               "=> ||,|9,-||changed|1/1";
+        QTest::newRow("the figure")
+            << "figura A.gif, dato 0 1, annulla, annulla, ripeti => |A.gif|,|-,-||changed|1/1";
+        QTest::newRow("back to the saved problem is unchanged")
+            << "dato 0 a, salva, dato 0 ab, annulla => ||a,|-,-||same|1/1";
+        QTest::newRow("and forth again is changed")
+            << "dato 0 a, salva, dato 0 ab, annulla, ripeti => ||ab,|-,-||changed|2/0";
+        QTest::newRow("a new change drops what could be redone")
+            << "dato 0 a, pausa, dato 0 ab, annulla, dato 1 x, ripeti => ||a,x|-,-||changed|2/0";
+        QTest::newRow("nothing to undo or redo") << "annulla, ripeti => ||,|-,-||same|0/0";
+        QTest::newRow("nuovo starts the history afresh")
+            << "dato 0 a, formula 3, passaggio 0, formula 3, nuovo, annulla => ||,|-,-||same|0/0";
+    }
+    void undoRedo()
+    {
+        QFETCH(QString, script);
+        ProblemDraft draft;
+        DraftHistory history(draft);
+        int shown = 0;
+        history.restored = [&](const DraftHistory::State &) { ++shown; };
+        int undone = 0;
+        for (const QString &act : script.section(" => ", 0, 0).split(", ")) {
+            const QString verb = act.section(' ', 0, 0);
+            const int n = act.section(' ', 1, 1).toInt();
+            const DraftHistory::State before = history.current({});
+            DraftHistory::Box box = DraftHistory::Box::None;
+            if (verb == "testo") {
+                draft.setText(act.section(' ', 1));
+                box = DraftHistory::Box::Text;
+            } else if (verb == "dato") {
+                draft.setDatum(n, act.section(' ', 2));
+                box = DraftHistory::Box::Datum;
+            } else if (verb == "risultato") {
+                draft.setResult(n, act.section(' ', 2));
+                box = DraftHistory::Box::Result;
+            } else if (verb == "figura") {
+                draft.setFigure(act.section(' ', 1), "/qui/" + act.section(' ', 1));
+            } else if (verb == "passaggio") {
+                draft.selectStep(n);
+            } else if (verb == "svuota") {
+                draft.clearStep(n);
+            } else if (verb == "formula") {
+                draft.putFormula(n);
+            } else if (verb == "pausa") {
+                history.endTyping();
+            } else if (verb == "annulla") {
+                undone += history.undo();
+            } else if (verb == "ripeti") {
+                undone += history.redo();
+            } else if (verb == "salva") {
+                draft.markSaved();
+                history.saved();
+            } else if (verb == "nuovo") {
+                draft.clear();
+                history.startOver();
+            }
+            if (verb != "annulla" && verb != "ripeti" && verb != "nuovo")
+                history.record(before, {}, box, n);
+        }
+        const EditorProblem &p = draft.problem();
+        auto formula = [&](int i) { return p.formule[i] ? QString::number(*p.formule[i]) : "-"; };
+        const QString seen =
+            QStringList{p.testo,
+                        p.nomeFigura,
+                        p.dati[0] + "," + p.dati[1],
+                        formula(0) + "," + formula(1),
+                        p.risultati[0],
+                        draft.isModified() ? "changed" : "same",
+                        QString("%1/%2")
+                            .arg(history.stack().index())
+                            .arg(history.stack().count() - history.stack().index())}
+                .join('|');
+        QCOMPARE(seen, script.section(" => ", 1));
+        // Every undo and redo made is shown, none other.
+        QCOMPARE(shown, undone);
+        QCOMPARE(draft.figureSource(), p.nomeFigura.isEmpty() ? "" : "/qui/" + p.nomeFigura);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDraftHistory)
+#include "tst_drafthistory.moc"
