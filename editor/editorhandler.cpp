@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <QToolTip>
 
 namespace {
 const QString Title = QStringLiteral("Zenuvio");
@@ -107,6 +108,7 @@ void EditorHandler::showRestored(const DraftHistory::State &state)
     }
     m_restoring = false;
     showChange();
+    showTextFit();
 }
 
 void EditorHandler::showFormulaTab(int step)
@@ -116,6 +118,22 @@ void EditorHandler::showFormulaTab(int step)
     const std::optional<int> formula = m_draft.problem().formule[step];
     if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
         m_window.formulaPanel->showTab(FormulaCatalogue::entry(*formula).tab);
+}
+
+// Said as the box's tooltip, shown at once when the text first grows too long,
+// and to assistive technology as the box's description.
+void EditorHandler::showTextFit()
+{
+    QTextEdit *box = m_window.txtTesto;
+    const bool scrolls = EditorScreen::textNeedsScrolling(m_window);
+    if (scrolls == m_textScrolls)
+        return;
+    m_textScrolls = scrolls;
+    const QString notice = scrolls ? EditorScreen::ScrollingNotice : QString();
+    box->setToolTip(notice);
+    box->setAccessibleDescription(notice);
+    if (scrolls && box->isVisible())
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), notice, box);
 }
 
 void EditorHandler::textClicked()
@@ -131,6 +149,7 @@ void EditorHandler::textChanged()
     m_draft.setText(EditorScreen::textOf(m_window));
     record(before, DraftHistory::Box::Text);
     showChange();
+    showTextFit();
 }
 
 void EditorHandler::datumClicked(int)
@@ -365,6 +384,7 @@ void EditorHandler::read(const QString &path)
     m_history.startOver();
     m_file = path;
     showChange();
+    showTextFit();
     // The panel shows the tab of the first step that has a formula.
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
         if (m_draft.problem().formule[i]) {

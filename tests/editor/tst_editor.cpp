@@ -2,6 +2,7 @@
 // scripted file dialogs and recorded message boxes: what the teacher sees as
 // he composes, saves and opens a problem, and what he is asked or told.
 #include "editorhandler.h"
+#include "editorscreen.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "messagebox.h"
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextEdit>
 #include <QWindow>
@@ -407,6 +409,42 @@ private slots:
         text.start("pdftotext", {"-f", "2", "-l", "2", pdf, "-"});
         QVERIFY(text.waitForFinished());
         QVERIFY(text.readAllStandardOutput().startsWith("Soluzioni: Aiuola"));
+    }
+
+    // Every example's text shows whole in its box at 100 %, question included;
+    // a text that will need scrolling is told on the box (its tooltip, shown
+    // at once, and its description), and the word goes once the text fits.
+    void textFitsItsBox_data()
+    {
+        QTest::addColumn<QString>("example"); // or "*": a text typed too long, then shortened
+        for (const char *name :
+             {"Quadrato", "Rettangolo", "Parallelogramma", "Rombo", "TrapezioIsoscele",
+              "TrapezioRettangolo", "TrapezioScaleno", "TrapezioPitagora", "TriangoloIsoscele",
+              "TriangoloScaleno", "TriangoloRettangolo", "TriangoloEquilatero"})
+            QTest::newRow(name) << name;
+        QTest::newRow("typed too long") << "*";
+    }
+    void textFitsItsBox()
+    {
+        QFETCH(QString, example);
+        if (example != "*") {
+            f->openFile(ZENUVIO_SOURCE_DIR "/examples/" + example + ".znv");
+            QVERIFY(!f->txtTesto->toPlainText().isEmpty());
+            QVERIFY2(!EditorScreen::textNeedsScrolling(*f), qPrintable(f->txtTesto->toPlainText()));
+            QCOMPARE(f->txtTesto->verticalScrollBar()->maximum(), 0);
+            QCOMPARE(f->txtTesto->toolTip(), QString());
+            return;
+        }
+        const QString line = "Un rettangolo ha la base di 12 cm e l'altezza di 5 cm. ";
+        type(f->txtTesto, line.repeated(3));
+        QCOMPARE(f->txtTesto->toolTip(), QString()); // the hint came off with the click
+        type(f->txtTesto, line.repeated(2));
+        QVERIFY(f->txtTesto->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(f->txtTesto->toolTip(), EditorScreen::ScrollingNotice);
+        QCOMPARE(f->txtTesto->accessibleDescription(), EditorScreen::ScrollingNotice);
+        QVERIFY(said().isEmpty()); // no message box
+        QTest::keySequence(f->txtTesto, QKeySequence::Undo);
+        QCOMPARE(f->txtTesto->toolTip(), QString());
     }
 
     // What a pupil could never reach or finish is told before the save dialog,
