@@ -134,6 +134,8 @@ void EditorHandler::showTextFit()
     box->setAccessibleDescription(notice);
     if (scrolls && box->isVisible())
         QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), notice, box);
+    else if (!scrolls)
+        QToolTip::hideText();
 }
 
 void EditorHandler::textClicked()
