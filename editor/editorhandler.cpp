@@ -126,21 +126,26 @@ void EditorHandler::showTextFit()
 {
     QTextEdit *box = m_window.txtTesto;
     const bool scrolls = EditorScreen::textNeedsScrolling(m_window);
-    if (scrolls == m_textScrolls)
-        return;
+    const bool changed = scrolls != m_textScrolls;
     m_textScrolls = scrolls;
-    const QString notice = scrolls ? EditorScreen::ScrollingNotice : QString();
-    box->setToolTip(notice);
-    box->setAccessibleDescription(notice);
-    if (scrolls && box->isVisible())
-        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), notice, box);
-    else if (!scrolls)
+    if (scrolls) {
+        // Set again each time: taking the hints off empties the tooltip.
+        const QString &notice = EditorScreen::ScrollingNotice;
+        box->setToolTip(notice);
+        box->setAccessibleDescription(notice);
+        if (changed && box->isVisible())
+            QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), notice, box);
+    } else if (changed) {
+        box->setToolTip(QString());
+        box->setAccessibleDescription(QString());
         QToolTip::hideText();
+    }
 }
 
 void EditorHandler::textClicked()
 {
     m_hints.removeRow(EditorHints::Row::Testo);
+    showTextFit();
 }
 
 void EditorHandler::textChanged()

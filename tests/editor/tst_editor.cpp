@@ -351,6 +351,21 @@ private slots:
         QCOMPARE(title(), "mio.znv* - Zenuvio");
     }
 
+    // A box that loses the focus ends its burst of typing: typed again later,
+    // the box is undone one burst at a time.
+    void typingEndsWithTheFocus()
+    {
+        type(f->txtDati[2], "5");
+        QTest::keyClick(f->txtDati[2], Qt::Key_Tab);
+        type(f->txtDati[2], " cm");
+        QTest::keySequence(f->txtDati[2], QKeySequence::Undo);
+        QCOMPARE(f->txtDati[2]->text(), "5");
+        QCOMPARE(title(), "Zenuvio*");
+        QTest::keySequence(f->txtDati[2], QKeySequence::Undo);
+        QCOMPARE(f->txtDati[2]->text(), "");
+        QCOMPARE(title(), "Zenuvio");
+    }
+
     // Opened, the panel shows the tab of the first step's formula; selecting a
     // step shows the tab of its formula, and a step without one leaves the tab.
     void formulaTabFollowsTheStep()
@@ -442,6 +457,8 @@ private slots:
         QVERIFY(f->txtTesto->verticalScrollBar()->maximum() > 0);
         QCOMPARE(f->txtTesto->toolTip(), EditorScreen::ScrollingNotice);
         QCOMPARE(f->txtTesto->accessibleDescription(), EditorScreen::ScrollingNotice);
+        click(f->txtTesto); // the hint's row comes off, the word stays
+        QCOMPARE(f->txtTesto->toolTip(), EditorScreen::ScrollingNotice);
         QVERIFY(said().isEmpty()); // no message box
         QTest::keySequence(f->txtTesto, QKeySequence::Undo);
         QCOMPARE(f->txtTesto->toolTip(), QString());
