@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <QToolTip>
 
 namespace {
 const QString Title = QStringLiteral("Zenuvio");
@@ -107,6 +108,7 @@ void EditorHandler::showRestored(const DraftHistory::State &state)
     }
     m_restoring = false;
     showChange();
+    showTextFit();
 }
 
 void EditorHandler::showFormulaTab(int step)
@@ -118,9 +120,32 @@ void EditorHandler::showFormulaTab(int step)
         m_window.formulaPanel->showTab(FormulaCatalogue::entry(*formula).tab);
 }
 
+// Said as the box's tooltip, shown at once when the text first grows too long,
+// and to assistive technology as the box's description.
+void EditorHandler::showTextFit()
+{
+    QTextEdit *box = m_window.txtTesto;
+    const bool scrolls = EditorScreen::textNeedsScrolling(m_window);
+    const bool changed = scrolls != m_textScrolls;
+    m_textScrolls = scrolls;
+    if (scrolls) {
+        // Set again each time: taking the hints off empties the tooltip.
+        const QString &notice = EditorScreen::ScrollingNotice;
+        box->setToolTip(notice);
+        box->setAccessibleDescription(notice);
+        if (changed && box->isVisible())
+            QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), notice, box);
+    } else if (changed) {
+        box->setToolTip(QString());
+        box->setAccessibleDescription(QString());
+        QToolTip::hideText();
+    }
+}
+
 void EditorHandler::textClicked()
 {
     m_hints.removeRow(EditorHints::Row::Testo);
+    showTextFit();
 }
 
 void EditorHandler::textChanged()
@@ -131,6 +156,7 @@ void EditorHandler::textChanged()
     m_draft.setText(EditorScreen::textOf(m_window));
     record(before, DraftHistory::Box::Text);
     showChange();
+    showTextFit();
 }
 
 void EditorHandler::datumClicked(int)
@@ -365,6 +391,7 @@ void EditorHandler::read(const QString &path)
     m_history.startOver();
     m_file = path;
     showChange();
+    showTextFit();
     // The panel shows the tab of the first step that has a formula.
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
         if (m_draft.problem().formule[i]) {

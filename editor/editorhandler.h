@@ -65,6 +65,8 @@ private:
     bool mayReplace(const QString &path);
     void read(const QString &path);
     void showChange();
+    // The teacher is told, on the text box, when the text will need scrolling.
+    void showTextFit();
     QImage shownFigure() const;
     // Records the change from `before` to the draft as it is now.
     void record(const DraftHistory::State &before, DraftHistory::Box box = DraftHistory::Box::None,
@@ -81,6 +83,7 @@ private:
     QString m_file;
     // While an undo or a redo fills the boxes, their changes are not new changes.
     bool m_restoring = false;
+    bool m_textScrolls = false;
 };
 
 std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &window);

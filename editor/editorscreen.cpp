@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <memory>
 
 namespace EditorScreen {
 
@@ -47,6 +48,23 @@ QString textOf(const WorkWindow &window)
     // The raw text keeps no-break spaces, which toPlainText() would turn into
     // ordinary blanks. Line breaks are written as blanks when the file is saved.
     return window.txtTesto->document()->toRawText();
+}
+
+const QString ScrollingNotice =
+    QStringLiteral("Il testo è più lungo del riquadro: l'alunno dovrà scorrerlo per leggerlo "
+                   "tutto. Accorcialo, se puoi, perché veda subito anche la domanda.");
+
+// Measured on a copy laid out in the box's own width, so that the answer does
+// not depend on whether the box has been shown or has its scroll bar already.
+bool textNeedsScrolling(const WorkWindow &window)
+{
+    const QTextEdit &box = *window.txtTesto;
+    const std::unique_ptr<QTextDocument> copy(box.document()->clone());
+    copy->setDefaultFont(box.font());
+    const int frame = box.frameWidth();
+    const QSize inside = box.size() - QSize(2 * frame, 2 * frame);
+    copy->setTextWidth(inside.width());
+    return copy->size().height() > inside.height();
 }
 
 QString notShownNotice(const QString &path, PictureBox::Loading loading)

@@ -26,6 +26,12 @@ QString show(WorkWindow &window, const EditorProblem &problem, const QString &pr
 // The problem text as the box holds it, no-break spaces included.
 QString textOf(const WorkWindow &window);
 
+// Whether the problem text is longer than its box shows at once, so that a
+// pupil would have to scroll to read it all (the question often comes last).
+bool textNeedsScrolling(const WorkWindow &window);
+// The word the editor gives the teacher then, on the text box.
+extern const QString ScrollingNotice;
+
 // Italian notice about a figure file chosen that cannot be shown.
 QString notShownNotice(const QString &path, PictureBox::Loading loading);
 

@@ -9,6 +9,7 @@
 #include "modesetup.h"
 #include "programfolder.h"
 #include "readaloud.h"
+#include "readingpanel.h"
 #include "windowplacement.h"
 #include "workwindowlayout.h"
 
@@ -227,6 +228,7 @@ void WorkWindow::createControls()
     }
 
     formulaPanel = placed(new FormulaPanel(this), L::formulaPanel);
+    readingPanel = new ReadingPanel(this);
     hintAnnouncer = new Announcer(this);
     hintAnnouncer->setObjectName(QStringLiteral("hintAnnouncer"));
 }
@@ -322,6 +324,45 @@ void WorkWindow::setEasyReading(bool on)
     spaceTextLines();
 }
 
+void WorkWindow::switchEasyReading()
+{
+    if (readingPanel->isOpen()) {
+        dismissReadingPanel();
+        setEasyReading(false);
+        EasyReading::remember(false);
+        return;
+    }
+    if (!m_easyReading) {
+        setEasyReading(true);
+        EasyReading::remember(true);
+    }
+    showReadingPanel();
+}
+
+// Over the upper left: the text, the figure, the data and the first steps,
+// up to the formula panel, which stays in view. The text is told to assistive
+// technology and, with reading aloud on, read aloud as F2 reads it.
+void WorkWindow::showReadingPanel()
+{
+    const QString text = txtTesto->toPlainText();
+    if (text.trimmed().isEmpty())
+        return;
+    const QPoint topLeft = txtTesto->geometry().topLeft();
+    const QRect area(topLeft,
+                     QPoint(formulaPanel->x() - 6, stepFormulaBoxes[4]->geometry().bottom()));
+    readingPanel->showOver(area, text, *m_usualTextFont);
+    m_closeReading->setEnabled(true);
+    hintAnnouncer->announce(text);
+    if (m_readAloud && m_readAloud->isOn())
+        m_readAloud->readProblemText(text);
+}
+
+void WorkWindow::dismissReadingPanel()
+{
+    readingPanel->dismiss();
+    m_closeReading->setEnabled(false);
+}
+
 // Wider lines for easy reading, set on the text as it is now (a new text comes
 // with the usual spacing, so this runs again whenever the text changes).
 void WorkWindow::spaceTextLines()
@@ -370,6 +411,8 @@ void WorkWindow::connectEvents()
             return;
         if (m_easyReading)
             spaceTextLines();
+        if (readingPanel->isOpen())
+            readingPanel->setText(txtTesto->toPlainText());
         m_handler->textChanged();
     });
     // Undo and redo, wherever the focus is; a text box would keep Ctrl+Z for
@@ -388,10 +431,10 @@ void WorkWindow::connectEvents()
             m_readAloud->readProblemText(txtTesto->toPlainText());
     });
     auto *easy = new QShortcut(Qt::Key_F3, this);
-    connect(easy, &QShortcut::activated, this, [this] {
-        setEasyReading(!m_easyReading);
-        EasyReading::remember(m_easyReading);
-    });
+    connect(easy, &QShortcut::activated, this, &WorkWindow::switchEasyReading);
+    m_closeReading = new QShortcut(Qt::Key_Escape, this);
+    m_closeReading->setEnabled(false);
+    connect(m_closeReading, &QShortcut::activated, this, &WorkWindow::dismissReadingPanel);
     // Any typing stops the reading of the problem text; a formula picture
     // that takes the focus is said in words.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {

@@ -18,6 +18,8 @@ class QRadioButton;
 class Announcer;
 class ReadAloud;
 class FormulaPanel;
+class ReadingPanel;
+class QShortcut;
 
 // The work window, in which a teacher composes a problem (editor mode) and a
 // pupil solves one (solving mode).
@@ -102,8 +104,12 @@ public:
     // Reading aloud (F2 reads the problem text), shared by every window of the
     // program; none: the window says nothing aloud.
     void setReadAloud(ReadAloud *readAloud);
-    // The problem text shown for easy reading (F3 switches it), or as usual.
+    // The problem text shown for easy reading, or as usual.
     void setEasyReading(bool on);
+    // F3: easy reading on, with the whole text in the reading panel; with the
+    // panel open, easy reading off. Esc closes the panel and keeps easy reading.
+    void switchEasyReading();
+    ReadingPanel *readingPanel = nullptr;
     Announcer *hintAnnouncer = nullptr;
 
 protected:
@@ -121,6 +127,8 @@ private:
     void setTabOrder();
     void connectEvents();
     bool takeDrop(QEvent *event);
+    void showReadingPanel();
+    void dismissReadingPanel();
 
     ModeHandlers m_handlers;
     std::unique_ptr<ModeHandler> m_handler;
@@ -131,4 +139,5 @@ private:
     bool m_easyReading = false;
     bool m_spacingLines = false;
     std::optional<QFont> m_usualTextFont;
+    QShortcut *m_closeReading = nullptr;
 };

@@ -2,6 +2,7 @@
 // scripted file dialogs and recorded message boxes: what the teacher sees as
 // he composes, saves and opens a problem, and what he is asked or told.
 #include "editorhandler.h"
+#include "editorscreen.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "messagebox.h"
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextEdit>
 #include <QWindow>
@@ -349,6 +351,21 @@ private slots:
         QCOMPARE(title(), "mio.znv* - Zenuvio");
     }
 
+    // A box that loses the focus ends its burst of typing: typed again later,
+    // the box is undone one burst at a time.
+    void typingEndsWithTheFocus()
+    {
+        type(f->txtDati[2], "5");
+        QTest::keyClick(f->txtDati[2], Qt::Key_Tab);
+        type(f->txtDati[2], " cm");
+        QTest::keySequence(f->txtDati[2], QKeySequence::Undo);
+        QCOMPARE(f->txtDati[2]->text(), "5");
+        QCOMPARE(title(), "Zenuvio*");
+        QTest::keySequence(f->txtDati[2], QKeySequence::Undo);
+        QCOMPARE(f->txtDati[2]->text(), "");
+        QCOMPARE(title(), "Zenuvio");
+    }
+
     // Opened, the panel shows the tab of the first step's formula; selecting a
     // step shows the tab of its formula, and a step without one leaves the tab.
     void formulaTabFollowsTheStep()
@@ -370,13 +387,12 @@ private slots:
 
     // Ctrl+P prints the sheet titled with the problem's name, and its page of
     // solutions names it, however the problem came: by name (the command line,
-    // a drop), through "Apri" and a save then cancelled, or saved new.
+    // a drop), or through "Apri" and a save then cancelled.
     void printedSheetIsNamed_data()
     {
         QTest::addColumn<QString>("came");
         QTest::newRow("by name") << "file";
         QTest::newRow("a cancelled save") << "annullato";
-        QTest::newRow("saved new") << "salvato";
     }
     void printedSheetIsNamed()
     {
@@ -384,16 +400,9 @@ private slots:
         putBytes(work("Aiuola.znv"), problemFile("Un'aiuola", "", {"l = 3 m"}, {" 0 "}, {"9 m²"}));
         if (came == "file") {
             f->openFile(work("Aiuola.znv"));
-        } else if (came == "annullato") {
+        } else {
             click(f->cmdApri_Editor, work("Aiuola.znv"));
             click(f->cmdSalva);
-        } else {
-            type(f->txtDati[0], "l = 3 m");
-            click(f->stepFormulaBoxes[0]);
-            chooseFormula(0);
-            type(f->txtRisultato[0], "9 m²");
-            QVERIFY(QFile::remove(work("Aiuola.znv")));
-            click(f->cmdSalva, work("Aiuola.znv"));
         }
         const QString pdf = work("scheda.pdf");
         Worksheet::ScriptedPrint toFile(pdf);
@@ -407,6 +416,44 @@ private slots:
         text.start("pdftotext", {"-f", "2", "-l", "2", pdf, "-"});
         QVERIFY(text.waitForFinished());
         QVERIFY(text.readAllStandardOutput().startsWith("Soluzioni: Aiuola"));
+    }
+
+    // Every example's text shows whole in its box at 100 %, question included;
+    // a text that will need scrolling is told on the box (its tooltip, shown
+    // at once, and its description), and the word goes once the text fits.
+    void textFitsItsBox_data()
+    {
+        QTest::addColumn<QString>("example"); // or "*": a text typed too long, then shortened
+        for (const char *name :
+             {"Quadrato", "Rettangolo", "Parallelogramma", "Rombo", "TrapezioIsoscele",
+              "TrapezioRettangolo", "TrapezioScaleno", "TrapezioPitagora", "TriangoloIsoscele",
+              "TriangoloScaleno", "TriangoloRettangolo", "TriangoloEquilatero"})
+            QTest::newRow(name) << name;
+        QTest::newRow("typed too long") << "*";
+    }
+    void textFitsItsBox()
+    {
+        QFETCH(QString, example);
+        if (example != "*") {
+            f->openFile(ZENUVIO_SOURCE_DIR "/examples/" + example + ".znv");
+            QVERIFY(!f->txtTesto->toPlainText().isEmpty());
+            QVERIFY2(!EditorScreen::textNeedsScrolling(*f), qPrintable(f->txtTesto->toPlainText()));
+            QCOMPARE(f->txtTesto->verticalScrollBar()->maximum(), 0);
+            QCOMPARE(f->txtTesto->toolTip(), QString());
+            return;
+        }
+        const QString line = "Un rettangolo ha la base di 12 cm e l'altezza di 5 cm. ";
+        type(f->txtTesto, line.repeated(3));
+        QCOMPARE(f->txtTesto->toolTip(), QString()); // the hint came off with the click
+        type(f->txtTesto, line.repeated(2));
+        QVERIFY(f->txtTesto->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(f->txtTesto->toolTip(), EditorScreen::ScrollingNotice);
+        QCOMPARE(f->txtTesto->accessibleDescription(), EditorScreen::ScrollingNotice);
+        click(f->txtTesto); // the hint's row comes off, the word stays
+        QCOMPARE(f->txtTesto->toolTip(), EditorScreen::ScrollingNotice);
+        QVERIFY(said().isEmpty()); // no message box
+        QTest::keySequence(f->txtTesto, QKeySequence::Undo);
+        QCOMPARE(f->txtTesto->toolTip(), QString());
     }
 
     // What a pupil could never reach or finish is told before the save dialog,

@@ -226,6 +226,8 @@ void TestSolving::session()
         QCOMPARE(pupil.form->txtTesto->isEnabled(), opened);
         QCOMPARE(pupil.form->txtTesto->toPlainText(), opened ? testo : QString());
         QCOMPARE(pupil.form->figureBox->hasPicture(), text == "rettangolo");
+        // The panel stays on its first tab: the formulas' tab would tell the answer.
+        QCOMPARE(pupil.form->formulaPanel->currentTab(), 0);
         QCOMPARE(pupil.form->windowHandle()->title(),
                  opened ? QFileInfo(m_paths[text]).fileName() + " - Zenuvio" : "Zenuvio");
         QCOMPARE(int(m_boxes.shown().size()),

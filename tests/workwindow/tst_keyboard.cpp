@@ -9,9 +9,11 @@
 // control with the focus.
 #include "accessibility.h"
 #include "editorhandler.h"
+#include "formulapanel.h"
 #include "messagebox.h"
 #include "programfolder.h"
 #include "readaloud.h"
+#include "readingpanel.h"
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
 #include "speaker.h"
@@ -19,6 +21,7 @@
 #include "workwindow.h"
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -262,7 +265,8 @@ void TestKeyboard::ctrlPPrintsTheWorksheet()
 
 // With read-aloud on: the verdicts with their explanations, the problem text
 // on F2 (typing stops it), a formula in words as it takes the focus. F3 shows
-// the text for easy reading: upright, larger, wider lines, in the same place.
+// the text for easy reading: upright, larger, wider lines, in the same place,
+// and the whole of it in the reading panel until F3 or Esc closes it.
 void TestKeyboard::readAloudAndEasyReading()
 {
     QStandardPaths::setTestModeEnabled(true);
@@ -293,15 +297,41 @@ void TestKeyboard::readAloudAndEasyReading()
 
     const QRect place = window->txtTesto->geometry();
     const QFont usual = window->txtTesto->font();
+    const ReadingPanel &panel = *window->readingPanel;
+    speaker.clearLog();
     QVERIFY(press("F3"));
     const QFont easy = window->txtTesto->font();
     QVERIFY(!easy.italic() && easy.pointSizeF() > usual.pointSizeF());
     QVERIFY(easy.letterSpacing() > 100);
     QCOMPARE(window->txtTesto->document()->begin().blockFormat().lineHeight(), 160.0);
     QCOMPARE(window->txtTesto->geometry(), place);
+    // The whole text at once, larger still, over the upper left of the
+    // window, with the focus; told to a screen reader and read aloud.
+    const QString text = window->txtTesto->toPlainText();
+    QVERIFY(panel.isVisible() && panel.hasFocus());
+    QCOMPARE(panel.toPlainText(), text);
+    QVERIFY(panel.font().pointSizeF() > easy.pointSizeF() && !panel.font().italic());
+    QCOMPARE(panel.verticalScrollBar()->maximum(), 0);
+    QCOMPARE(panel.geometry().topLeft(), place.topLeft());
+    QVERIFY(panel.geometry().right() < window->formulaPanel->x());
+    QVERIFY(panel.height() > 3 * place.height());
+    QCOMPARE(window->hintAnnouncer->text(), text);
+    QVERIFY2(speaker.log().value(0).startsWith("Un quadrato ABCD"),
+             qPrintable(speaker.log().value(0)));
+    QVERIFY(press("Esc")); // closes the panel, easy reading stays
+    QVERIFY(!panel.isVisible());
+    QCOMPARE(window->txtTesto->font(), easy);
+    QVERIFY(press("F3"));                     // opens it again
     window->openFile(Examples + "Rombo.znv"); // a new text keeps the wide lines
     QCOMPARE(window->txtTesto->document()->begin().blockFormat().lineHeight(), 160.0);
+    QVERIFY(panel.isVisible());
+    QCOMPARE(panel.toPlainText(), window->txtTesto->toPlainText());
+    for (const QString &example : QDir(Examples).entryList({"*.znv"})) {
+        window->openFile(Examples + example);
+        QVERIFY2(panel.verticalScrollBar()->maximum() == 0, qPrintable(example));
+    }
     QVERIFY(press("F3"));
+    QVERIFY(!panel.isVisible());
     QCOMPARE(window->txtTesto->font(), usual);
     QCOMPARE(window->txtTesto->document()->begin().blockFormat().lineHeight(), 100.0);
 }
