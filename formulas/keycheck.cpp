@@ -5,6 +5,9 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <cmath>
+
 #include <vector>
 
 namespace KeyCheck {
@@ -124,7 +127,15 @@ StepCheck checkStep(const EditorProblem &problem, int step, const Quantity &resu
     const std::vector<Feeding> all = feedings(problem, step);
     check.verdict = all.empty() ? Verdict::CannotCompute : Verdict::DoesNotFollow;
     const int decimals = std::max(2, result.decimals);
-    for (const Feeding &feeding : all) {
+    // The value nearest the teacher's comes first: it is the one the
+    // teacher most likely meant.
+    std::vector<Feeding> sorted = all;
+    const auto distance = [&](const Feeding &f) {
+        return std::abs(f.value.toDouble() - result.value.toDouble());
+    };
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [&](const Feeding &a, const Feeding &b) { return distance(a) < distance(b); });
+    for (const Feeding &feeding : sorted) {
         if (feeding.value.rounded(result.decimals) == result.value)
             check.verdict = Verdict::Follows;
         const QString text = written(

@@ -42,7 +42,7 @@ struct StepCheck {
     int step = 0; // 0..7
     Verdict verdict = Verdict::CannotCompute;
     // Every distinct value the formula gives from the quantities above it, as
-    // a pupil writes it, first feeding first.
+    // a pupil writes it, the one nearest the teacher's result first.
     QStringList values;
 };
 
