@@ -6,6 +6,7 @@
 #include "problemdraft.h"
 
 #include <QString>
+#include <array>
 #include <memory>
 
 class WorkWindow;
@@ -25,8 +26,10 @@ class WorkWindow;
 // once a file has been read whole. "Salva" first tells what a pupil could
 // never reach or finish, asks before replacing a file that is not the
 // problem's own, and brings the figure's picture along beside the problem
-// file. Whatever goes wrong with a file or a figure is told in a message box,
-// and the editor stays usable.
+// file; it lists as well the steps whose result does not follow from its
+// formula (KeyCheck), which the result boxes show as the teacher types, and
+// F4 fills the selected step's result. Whatever goes wrong with a file or a figure is told in a
+// message box, and the editor stays usable.
 class EditorHandler : public ModeHandler {
 public:
     explicit EditorHandler(WorkWindow &window);
@@ -46,6 +49,7 @@ public:
     void openFile(const QString &path) override;
     void saveClicked() override;
     void printRequested() override;
+    void fillRequested() override;
     bool mayClose() override;
 
     const ProblemDraft &draft() const { return m_draft; }
@@ -60,11 +64,15 @@ private:
     bool mayReplace(const QString &path);
     void read(const QString &path);
     void showChange();
+    // Marks the data and result boxes with what the key check finds.
+    void showKeyCheck();
 
     WorkWindow &m_window;
     EditorHints m_hints;
     ProblemDraft m_draft;
     QString m_file;
+    std::array<bool, ProblemSlotCount> m_datumMarked{};
+    std::array<bool, ProblemSlotCount> m_resultMarked{};
 };
 
 std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &window);

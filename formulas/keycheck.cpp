@@ -191,19 +191,35 @@ QString written(Decimal value, const QString &unit, int decimals)
     return unit.isEmpty() ? number : number + QLatin1Char(' ') + unit;
 }
 
+static void checkResult(const EditorProblem &problem, int i, int tab, bool dataHaveUnits,
+                        Report &report);
+
 Report check(const EditorProblem &problem)
 {
     Report report;
     bool dataHaveUnits = false;
     for (int i = 0; i < ProblemSlotCount; ++i) {
         const QString blanks = blanksFlaw(problem.dati[i]);
-        if (!blanks.isEmpty())
+        if (!blanks.isEmpty()) {
             report.flaws.append(QStringLiteral("Il dato %1 %2.").arg(i + 1).arg(blanks));
+            report.datumFlaws[i] = report.flaws.last();
+        }
         if (const std::optional<Quantity> q = readQuantity(problem.dati[i]))
             dataHaveUnits = dataHaveUnits || !q->unit.isEmpty();
     }
     const int tab = problemTab(problem);
     for (int i = 0; i < ProblemSlotCount; ++i) {
+        const int before = int(report.flaws.size());
+        checkResult(problem, i, tab, dataHaveUnits, report);
+        report.resultFlaws[i] = report.flaws.mid(before).join(QLatin1Char(' '));
+    }
+    return report;
+}
+
+static void checkResult(const EditorProblem &problem, int i, int tab, bool dataHaveUnits,
+                        Report &report)
+{
+    {
         const QString &text = problem.risultati[i];
         const int n = i + 1;
         const QString blanks = blanksFlaw(text);
@@ -211,7 +227,7 @@ Report check(const EditorProblem &problem)
             report.flaws.append(
                 QStringLiteral("Il risultato del passaggio %1 %2.").arg(n).arg(blanks));
         if (!problem.formule[i] || text.isEmpty())
-            continue;
+            return;
         const FormulaCatalogue::Entry &entry = FormulaCatalogue::entry(*problem.formule[i]);
         if (entry.tab != tab)
             report.flaws.append(QStringLiteral("La formula del passaggio %1 è della scheda «%2», "
@@ -223,7 +239,7 @@ Report check(const EditorProblem &problem)
         if (!result) {
             report.flaws.append(
                 QStringLiteral("Il risultato del passaggio %1 non comincia con un numero.").arg(n));
-            continue;
+            return;
         }
         const Dimension wanted = FormulaExpression::ofCatalogue(entry.number).outputDimension();
         if (result->dimension && *result->dimension != wanted)
@@ -241,7 +257,6 @@ Report check(const EditorProblem &problem)
             report.flaws.append(notFollowing(problem, step));
         report.steps.append(step);
     }
-    return report;
 }
 
 QStringList possibleResults(const EditorProblem &problem, int step)

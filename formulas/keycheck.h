@@ -18,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace KeyCheck {
@@ -51,6 +52,10 @@ struct Report {
     // Sentences in Italian, each ending with a full stop, in the problem's
     // order: data first, then the steps.
     QStringList flaws;
+    // The same sentences by the box they concern, joined by a blank; empty
+    // for a box without flaw.
+    std::array<QString, ProblemSlotCount> datumFlaws;
+    std::array<QString, ProblemSlotCount> resultFlaws;
 };
 
 Report check(const EditorProblem &problem);

@@ -35,6 +35,8 @@ public:
     virtual void saveClicked() {}
     // Ctrl+P: the problem on screen printed as a worksheet.
     virtual void printRequested() {}
+    // F4: the selected step's result worked out from its formula.
+    virtual void fillRequested() {}
     // The window is about to close ("Esci", or its frame): false keeps it open.
     virtual bool mayClose() { return true; }
 };
