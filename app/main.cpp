@@ -4,6 +4,7 @@
 #include "editorhandler.h"
 #include "enginespeaker.h"
 #include "fonts.h"
+#include "keycheck.h"
 #include "messagebox.h"
 #include "problemfile.h"
 #include "programsettings.h"
@@ -71,6 +72,11 @@ int main(int argc, char *argv[])
     }
     if (!request.pdf.isEmpty())
         return writeWorksheet(request);
+    if (request.checkKeys) {
+        QTextStream out(stdout);
+        QTextStream errors(stderr);
+        return KeyCheck::checkFiles(request.checkFiles, out, errors);
+    }
 
     // Reading aloud, off unless the pupil or the command line asks for it; the
     // speech engine starts only when something is first to be said.

@@ -283,4 +283,27 @@ QString stepLine(const EditorProblem &problem, const StepCheck &check)
     return notFollowing(problem, check);
 }
 
+int checkFiles(const QStringList &paths, QTextStream &out, QTextStream &errors)
+{
+    int status = 0;
+    for (const QString &path : paths) {
+        const ReadResult<EditorProblem> read = ProblemFile::readForEditor(path);
+        if (!read.problem) {
+            errors << read.error << Qt::endl;
+            status = 2;
+            continue;
+        }
+        out << path << ':' << Qt::endl;
+        const Report report = check(*read.problem);
+        for (const StepCheck &step : report.steps)
+            out << "  " << stepLine(*read.problem, step) << Qt::endl;
+        for (const QString &flaw : report.flaws)
+            if (!flaw.contains(QStringLiteral(" non torna: ")))
+                out << "  " << flaw << Qt::endl;
+        if (!report.flaws.isEmpty() && status == 0)
+            status = 1;
+    }
+    return status;
+}
+
 } // namespace KeyCheck

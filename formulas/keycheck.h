@@ -17,6 +17,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 
 #include <array>
 #include <optional>
@@ -67,5 +68,11 @@ QStringList possibleResults(const EditorProblem &problem, int step);
 // The line --controlla prints for a step: "Passaggio 1: torna (6 cm)." or the
 // flaw sentence of a step that does not follow.
 QString stepLine(const EditorProblem &problem, const StepCheck &check);
+
+// zenuvio --controlla FILE...: for each file its name, then one line per
+// step with a formula and a result and one per other flaw. Gives 0 when every
+// key follows with no flaw, 1 when one does not, 2 when a file cannot be read
+// (its message goes to `errors`, and the other files are still checked).
+int checkFiles(const QStringList &paths, QTextStream &out, QTextStream &errors);
 
 } // namespace KeyCheck

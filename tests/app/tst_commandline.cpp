@@ -30,6 +30,10 @@ QString described(const CommandLine::Request &r)
         words << QStringLiteral("dimensione %1").arg(r.size);
     if (!r.pdf.isEmpty())
         words << "pdf " + QDir::current().relativeFilePath(r.pdf);
+    if (r.checkKeys)
+        words << "controlla";
+    for (const QString &file : r.checkFiles)
+        words << QDir::current().relativeFilePath(file);
     return words.join(' ');
 }
 
@@ -94,6 +98,13 @@ void TestCommandLine::parse_data()
     QTest::newRow("a worksheet without its PDF")
         << QStringList{"--pdf", "Rombo.znv"} << false
         << "zenuvio: --pdf vuole il problema e il file PDF da scrivere.";
+    QTest::newRow("key check of two files")
+        << QStringList{"--controlla", "Rombo.znv", "Quadrato.znv"} << false
+        << "inizio controlla Rombo.znv Quadrato.znv";
+    QTest::newRow("key check of no file")
+        << QStringList{"--controlla"} << false << "zenuvio: --controlla vuole uno o più problemi.";
+    QTest::newRow("key check and a window") << QStringList{"--controlla", "--editor", "a"} << false
+                                            << "zenuvio: --controlla non apre finestre.";
     QTest::newRow("a worksheet and a window") << QStringList{"--pdf", "--editor", "a", "b"} << false
                                               << "zenuvio: --pdf non apre finestre.";
     QTest::newRow("solutions alone")
@@ -133,7 +144,8 @@ void TestCommandLine::parse()
         for (QByteArray &argument : raw)
             argv.push_back(argument.data());
         QCOMPARE(CommandLine::sizeAskedFor(int(argv.size()), argv.data()), r.size);
-        QCOMPARE(CommandLine::asksForPdf(int(argv.size()), argv.data()), !r.pdf.isEmpty());
+        QCOMPARE(CommandLine::asksForPdf(int(argv.size()), argv.data()),
+                 !r.pdf.isEmpty() || r.checkKeys);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "problemfile.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -189,6 +190,37 @@ private slots:
         QFETCH(QStringList, values);
         const EditorProblem problem = problemOf(data, steps);
         QCOMPARE(KeyCheck::possibleResults(problem, int(steps.count(QLatin1Char('|')))), values);
+    }
+
+    // --controlla: the status of the worst file, every file still checked.
+    void checkFiles_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("lines"); // printed on the output
+        const QString ex = QStringLiteral(ZENUVIO_EXAMPLES_DIR "/");
+        QTest::newRow("all follow")
+            << QStringList{ex + "Rombo.znv", ex + "Quadrato.znv"} << 0 << 2 + 5 + 3;
+        QTest::newRow("one does not")
+            << QStringList{"slip.znv", ex + "Quadrato.znv"} << 1 << 2 + 3 + 3;
+        QTest::newRow("one unreadable, then a slip")
+            << QStringList{"missing.znv", "slip.znv"} << 2 << 1 + 3;
+    }
+    void checkFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, status);
+        QFETCH(int, lines);
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        EditorProblem slip = example(QStringLiteral("Rettangolo"));
+        slip.risultati[1] = QStringLiteral("54 cm²");
+        QVERIFY(ProblemFile::write(QStringLiteral("slip.znv"), slip).isEmpty());
+        QString out, errors;
+        QTextStream outStream(&out), errorStream(&errors);
+        QCOMPARE(KeyCheck::checkFiles(files, outStream, errorStream), status);
+        QCOMPARE(out.count(QLatin1Char('\n')), lines);
+        QCOMPARE(errors.isEmpty(), status != 2);
     }
 };
 
