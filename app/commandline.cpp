@@ -37,6 +37,10 @@ const Switch Switches[] = {
      std::nullopt, &Request::readAloud},
     {"soluzioni", "Con --pdf: aggiunge la pagina delle soluzioni.",
      std::nullopt, &Request::withSolutions},
+    {"controlla", "Controlla la soluzione dei problemi indicati: per ogni passaggio dice se il "
+                  "risultato torna con la formula e i dati. Esce con 0 se tutto torna, 1 se "
+                  "qualcosa non torna, 2 se un file non si legge.",
+     std::nullopt, &Request::checkKeys},
 };
 // clang-format on
 
@@ -174,6 +178,16 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
         request.pdf = QFileInfo(files.at(1)).absoluteFilePath();
         return request;
     }
+    if (request.checkKeys) {
+        const QStringList files = parser.positionalArguments();
+        if (files.isEmpty() || files.contains(QString()))
+            return usageError(QStringLiteral("--controlla vuole uno o più problemi."));
+        if (request.mode)
+            return usageError(QStringLiteral("--controlla non apre finestre."));
+        for (const QString &file : files)
+            request.checkFiles.append(QFileInfo(file).absoluteFilePath());
+        return request;
+    }
     if (request.withSolutions)
         return usageError(QStringLiteral("--soluzioni vale solo con --pdf."));
     request.hideEditor = request.hideEditor || settingHidesEditor;
@@ -203,7 +217,8 @@ bool asksForPdf(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (argument == "--pdf" || argument == "-pdf")
+        if (argument == "--pdf" || argument == "-pdf" || argument == "--controlla" ||
+            argument == "-controlla")
             return true;
     }
     return false;

@@ -15,6 +15,8 @@
 //     zenuvio --senza-editor ...   as above, with no "Editor" on the start window
 //     zenuvio --pdf FILE.znv OUT.pdf [--soluzioni]
 //                                  the worksheet written to a PDF file, no window
+//     zenuvio --controlla FILE.znv...
+//                                  each problem's key checked, no window
 // and, with any of these, --dimensione PERCENTO (the size of the windows),
 // --senza-spiegazioni (no explanations beside the verdicts, for a class test)
 // and --leggi-ad-alta-voce (read aloud for this run); --alunno NOME (the
@@ -48,6 +50,9 @@ struct Request {
     // The worksheet of `file` to write to `pdf` (with its solutions), with no window.
     QString pdf;
     bool withSolutions = false;
+    // --controlla: the problems whose key to check, with no window.
+    bool checkKeys = false;
+    QStringList checkFiles;
 
     // Set when the program is to print `output` and end with `exitCode`
     // instead of opening a window; the output goes to stderr on an error.
@@ -63,7 +68,7 @@ struct Request {
 Request parse(const QStringList &arguments, bool settingHidesEditor = false);
 
 // Before the arguments can be read in full (the application object does not
-// exist yet): the size asked for with --dimensione, or 0; and whether a PDF is
+// exist yet): the size asked for with --dimensione, or 0; and whether a PDF or a key check is
 // asked for, which needs no display.
 int sizeAskedFor(int argc, char **argv);
 bool asksForPdf(int argc, char **argv);

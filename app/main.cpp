@@ -6,6 +6,7 @@
 #include "enginespeaker.h"
 #include "figurelocator.h"
 #include "fonts.h"
+#include "keycheck.h"
 #include "messagebox.h"
 #include "problemfigure.h"
 #include "problemfile.h"
@@ -109,6 +110,11 @@ int main(int argc, char *argv[])
         return printAndExit(request);
     if (!request.pdf.isEmpty())
         return writeWorksheet(request);
+    if (request.checkKeys) {
+        QTextStream out(stdout);
+        QTextStream errors(stderr);
+        return KeyCheck::checkFiles(request.checkFiles, out, errors);
+    }
 
     // Reading aloud, off unless the pupil or the command line asks for it; the
     // speech engine starts only when something is first to be said.

@@ -4,6 +4,7 @@
 #include "figurelocator.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
+#include "keycheck.h"
 #include "problemfile.h"
 #include "problemflaws.h"
 #include "programfolder.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPalette>
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QToolTip>
@@ -57,6 +59,72 @@ void EditorHandler::showChange()
 {
     m_window.showProblemFile(m_file);
     m_window.setWindowModified(m_draft.isModified());
+    showKeyCheck();
+}
+
+namespace {
+// A box with a flaw gets a pale red background, the flaw as its tooltip and
+// as its description for screen readers; a box no longer flawed gets back
+// the window's own look, and loses the tooltip only if it was the flaw's.
+void mark(QLineEdit *box, const QString &flaw, bool &marked)
+{
+    if (!flaw.isEmpty()) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, QColor(0xff, 0xd8, 0xd8));
+        box->setPalette(palette);
+        box->setToolTip(flaw);
+        box->setAccessibleDescription(flaw);
+        marked = true;
+    } else if (marked) {
+        box->setPalette(QPalette());
+        box->setToolTip(QString());
+        box->setAccessibleDescription(QString());
+        marked = false;
+    }
+}
+} // namespace
+
+void EditorHandler::showKeyCheck()
+{
+    const KeyCheck::Report report = KeyCheck::check(m_draft.problem());
+    for (int k = 0; k < ProblemSlotCount; ++k) {
+        mark(m_window.txtDati[k], report.datumFlaws[k], m_datumMarked[k]);
+        mark(m_window.txtRisultato[k], report.resultFlaws[k], m_resultMarked[k]);
+    }
+}
+
+// Writes in the selected step's result box the one value its formula gives
+// from the data and the results above; when it gives none, or more than one,
+// says so and writes nothing.
+void EditorHandler::fillRequested()
+{
+    const std::optional<int> step = m_draft.selectedStep();
+    if (!step) {
+        notify(QStringLiteral("Scegli prima il passaggio di cui calcolare il risultato."),
+               MessageBox::Icon::Information);
+        return;
+    }
+    const int n = *step + 1;
+    if (!m_draft.problem().formule[*step]) {
+        notify(QStringLiteral("Il passaggio %1 non ha ancora la formula.").arg(n),
+               MessageBox::Icon::Information);
+        return;
+    }
+    const QStringList values = KeyCheck::possibleResults(m_draft.problem(), *step);
+    if (values.isEmpty()) {
+        notify(QStringLiteral("La formula del passaggio %1 chiede misure che non sono tra i dati "
+                              "e i risultati precedenti.")
+                   .arg(n),
+               MessageBox::Icon::Information);
+    } else if (values.size() > 1) {
+        notify(QStringLiteral("La formula del passaggio %1 dà più risultati con questi dati "
+                              "(«%2»): scrivi tu quello giusto.")
+                   .arg(n)
+                   .arg(values.join(QStringLiteral("», «"))),
+               MessageBox::Icon::Information);
+    } else {
+        m_window.txtRisultato[*step]->setText(values.first());
+    }
 }
 
 QImage EditorHandler::shownFigure() const
@@ -304,13 +372,23 @@ void EditorHandler::saveClicked()
 bool EditorHandler::save()
 {
     const QList<ProblemFlaws::Flaw> flaws = ProblemFlaws::find(m_draft.problem());
+    const QStringList slips = KeyCheck::check(m_draft.problem()).flaws;
+    QStringList parts;
     if (!flaws.isEmpty()) {
         QStringList lines;
         for (const ProblemFlaws::Flaw &flaw : flaws)
             lines.append(QStringLiteral("• ") + flaw.text + QLatin1Char('.'));
-        const QString text = QStringLiteral("Un alunno non potrebbe arrivare in fondo a questo "
-                                            "problema:\n\n%1\n\nVuoi salvarlo lo stesso?")
-                                 .arg(lines.join(QLatin1Char('\n')));
+        parts.append(QStringLiteral("Un alunno non potrebbe arrivare in fondo a questo "
+                                    "problema:\n\n%1")
+                         .arg(lines.join(QLatin1Char('\n'))));
+    }
+    if (!slips.isEmpty())
+        parts.append(QStringLiteral("Nella soluzione qualcosa non torna, e un alunno che risponde "
+                                    "giusto sarebbe giudicato «Errato»:\n\n• %1")
+                         .arg(slips.join(QStringLiteral("\n• "))));
+    if (!parts.isEmpty()) {
+        const QString text =
+            parts.join(QStringLiteral("\n\n")) + QStringLiteral("\n\nVuoi salvarlo lo stesso?");
         if (ask(text, {QStringLiteral("Salva lo stesso"), QStringLiteral("Annulla")}, 1) != 0)
             return false;
     }

@@ -7,6 +7,7 @@
 #include "problemdraft.h"
 
 #include <QString>
+#include <array>
 #include <memory>
 
 class WorkWindow;
@@ -26,9 +27,12 @@ class WorkWindow;
 // once a file has been read whole. "Salva" first tells what a pupil could
 // never reach or finish, asks before replacing a file that is not the
 // problem's own, and brings the figure's picture along beside the problem
-// file. Every change to the problem can be undone and redone (DraftHistory);
-// going back to the saved problem clears the mark of unsaved changes. Whatever goes wrong with a
-// file or a figure is told in a message box, and the editor stays usable.
+// file; it lists as well the steps whose result does not follow from its
+// formula (KeyCheck), which the result boxes show as the teacher types, and
+// F4 fills the selected step's result. Every change to the problem can be
+// undone and redone (DraftHistory); going back to the saved problem clears the
+// mark of unsaved changes. Whatever goes wrong with a file or a figure is told
+// in a message box, and the editor stays usable.
 class EditorHandler : public ModeHandler {
 public:
     explicit EditorHandler(WorkWindow &window);
@@ -48,6 +52,7 @@ public:
     void openFile(const QString &path) override;
     void saveClicked() override;
     void printRequested() override;
+    void fillRequested() override;
     bool mayClose() override;
     void undoRequested() override;
     void redoRequested() override;
@@ -75,6 +80,8 @@ private:
     void showRestored(const DraftHistory::State &state);
     // The formula panel shows the tab of a step's formula (none: as it is).
     void showFormulaTab(int step);
+    // Marks the data and result boxes with what the key check finds.
+    void showKeyCheck();
 
     WorkWindow &m_window;
     EditorHints m_hints;
@@ -84,6 +91,8 @@ private:
     // While an undo or a redo fills the boxes, their changes are not new changes.
     bool m_restoring = false;
     bool m_textScrolls = false;
+    std::array<bool, ProblemSlotCount> m_datumMarked{};
+    std::array<bool, ProblemSlotCount> m_resultMarked{};
 };
 
 std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &window);

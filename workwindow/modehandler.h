@@ -37,6 +37,8 @@ public:
     virtual void printRequested() {}
     // Ctrl+N in solving mode: the next problem of the folder, once one is finished.
     virtual void nextRequested() {}
+    // F4: the selected step's result worked out from its formula.
+    virtual void fillRequested() {}
     // The window is about to close ("Esci", or its frame): false keeps it open.
     virtual bool mayClose() { return true; }
     // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z, wherever the focus is in the window.

@@ -36,6 +36,10 @@ QString described(const CommandLine::Request &r)
         words << "alunno «" + *r.pupil + "»";
     if (!r.resultsFolder.isEmpty())
         words << "registro " + QDir::current().relativeFilePath(r.resultsFolder);
+    if (r.checkKeys)
+        words << "controlla";
+    for (const QString &file : r.checkFiles)
+        words << QDir::current().relativeFilePath(file);
     return words.join(' ');
 }
 
@@ -104,6 +108,13 @@ void TestCommandLine::parse_data()
     QTest::newRow("a worksheet without its PDF")
         << QStringList{"--pdf", "Rombo.znv"} << false
         << "zenuvio: --pdf vuole il problema e il file PDF da scrivere.";
+    QTest::newRow("key check of two files")
+        << QStringList{"--controlla", "Rombo.znv", "Quadrato.znv"} << false
+        << "inizio controlla Rombo.znv Quadrato.znv";
+    QTest::newRow("key check of no file")
+        << QStringList{"--controlla"} << false << "zenuvio: --controlla vuole uno o più problemi.";
+    QTest::newRow("key check and a window") << QStringList{"--controlla", "--editor", "a"} << false
+                                            << "zenuvio: --controlla non apre finestre.";
     QTest::newRow("a worksheet and a window") << QStringList{"--pdf", "--editor", "a", "b"} << false
                                               << "zenuvio: --pdf non apre finestre.";
     QTest::newRow("solutions alone")
@@ -153,7 +164,8 @@ void TestCommandLine::parse()
         for (QByteArray &argument : raw)
             argv.push_back(argument.data());
         QCOMPARE(CommandLine::sizeAskedFor(int(argv.size()), argv.data()), r.size);
-        QCOMPARE(CommandLine::asksForPdf(int(argv.size()), argv.data()), !r.pdf.isEmpty());
+        QCOMPARE(CommandLine::asksForPdf(int(argv.size()), argv.data()),
+                 !r.pdf.isEmpty() || r.checkKeys);
     }
 }
 

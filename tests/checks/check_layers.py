@@ -7,6 +7,8 @@ below, never of a folder above it:
     problem/, catalogue/,       plain code, QtCore only, at the bottom
     solver/session/
     results/                    attempt records, QtCore only, beside problem/
+    formulas/                   the formulas worked out, QtCore only, above
+                                problem/ and catalogue/
     ui/                         shared window layers, beside them
     speech/                     reading aloud, with no window, above them
     workwindow/ (catalogue/)    the work window and the drawing of formula pictures
@@ -24,21 +26,24 @@ ALLOWED = {
     "problem": set(),
     "catalogue": set(),
     "results": {"problem"},
+    "formulas": {"problem", "catalogue"},
     "solver/session": {"problem", "results"},
     "ui": set(),
     "speech": {"problem", "ui"},
     "resources": set(),
     "workwindow/catalogue": {"catalogue"},
     "workwindow": {"problem", "catalogue", "ui", "speech", "workwindow/catalogue"},
-    "editor": {"problem", "catalogue", "ui", "workwindow", "workwindow/catalogue", "worksheet"},
+    "editor": {"problem", "catalogue", "formulas", "ui", "workwindow", "workwindow/catalogue",
+               "worksheet"},
     "solver": {"problem", "catalogue", "results", "solver/session", "ui", "workwindow",
                "workwindow/catalogue", "worksheet", "speech"},
     "worksheet": {"problem", "catalogue", "ui", "workwindow/catalogue"},
-    "app": {"problem", "catalogue", "results", "ui", "speech", "resources", "workwindow",
-            "workwindow/catalogue", "editor", "solver", "solver/session", "worksheet"},
+    "app": {"problem", "catalogue", "formulas", "results", "ui", "speech", "resources",
+            "workwindow", "workwindow/catalogue", "editor", "solver", "solver/session",
+            "worksheet"},
 }
 # Folders whose code must not touch widgets or pictures at all.
-CORE_ONLY = {"problem", "catalogue", "results", "solver/session"}
+CORE_ONLY = {"problem", "catalogue", "formulas", "results", "solver/session"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]', re.M)
 QT_GUI = re.compile(r"^Q(Widget|Application|Gui|Image|Pixmap|Painter|Icon|Font|Color|Label)")
 

@@ -123,7 +123,8 @@ class TestEditor : public QObject {
         QApplication::clipboard()->setText(QString::fromUtf8("di\u00A0lato\r\n6 cm."));
         QTest::keyClick(f->txtTesto, Qt::Key_V, Qt::ControlModifier);
         click(f->figureBox, figure);
-        type(f->txtDati[0], "d = 6 cm");
+        type(f->txtDati[0], "8 cm");
+        type(f->txtDati[1], "6 cm");
         click(f->stepFormulaBoxes[0]);
         chooseFormula(29);
         type(f->txtRisultato[0], "24 cm²");
@@ -145,11 +146,13 @@ class TestEditor : public QObject {
         }
         return state;
     }
+    // The boxes showing a hint; a box marked with a flaw of the key has the
+    // flaw as tooltip and as description, and is no hint.
     QStringList tips() const
     {
         QStringList names;
         for (QWidget *w : f->findChildren<QWidget *>())
-            if (!w->toolTip().isEmpty())
+            if (!w->toolTip().isEmpty() && w->toolTip() != w->accessibleDescription())
                 names << w->objectName();
         return names;
     }
@@ -217,7 +220,7 @@ private slots:
         compose(work("Disegno.gif"));
         click(f->cmdSalva, work("rombo.znv"));
         QCOMPARE(bytes(work("rombo.znv")), problemFile("Un rombo di\xA0lato 6 cm.", "Disegno.gif",
-                                                       {"d = 6 cm"}, {" 29 "}, {"24 cm\xB2"}));
+                                                       {"8 cm", "6 cm"}, {" 29 "}, {"24 cm\xB2"}));
         click(f->stepFormulaBoxes[0]); // empties the filled box and keeps its step selected
         QCOMPARE(state().at(4), QString());
         const QStringList hints = tips();
@@ -259,7 +262,7 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, goesOn);
         QFETCH(bool, saved);
-        const QByteArray mine = problemFile("Mio", "", {"a"}, {" 1 "}, {"b"});
+        const QByteArray mine = problemFile("Mio", "", {"16 cm\xB2"}, {" 1 "}, {"4 cm"});
         putBytes(work("mio.znv"), mine);
         putBytes(work("altro.znv"), problemFile("Altro", "", {"c"}, {" 2 "}, {"d"}));
         click(f->cmdApri_Editor, work("mio.znv"));
@@ -290,7 +293,7 @@ private slots:
                                                "Vuoi salvarle?"}
                                  : QStringList());
         QCOMPARE(bytes(work("mio.znv")),
-                 saved ? problemFile("Mio", "", {"a", "x"}, {" 1 "}, {"b"}) : mine);
+                 saved ? problemFile("Mio", "", {"16 cm\xB2", "x"}, {" 1 "}, {"4 cm"}) : mine);
         QCOMPARE(QDir(work("")).entryList(QDir::Files), (QStringList{"altro.znv", "mio.znv"}));
         // The save dialog shows only for "Salva"; the open dialog only once settled.
         QCOMPARE((*dialog)->showings().size(), dialogsBefore + answer.startsWith("Salva"));
@@ -301,7 +304,7 @@ private slots:
             QCOMPARE(f->txtTesto->toPlainText() + "|" + title(),
                      act == "nuovo" ? "|Zenuvio" : "Altro|altro.znv - Zenuvio");
         else
-            QCOMPARE(state().mid(0, 6), (QStringList{"Mio", "|", "a", "b", "1=", "x"}));
+            QCOMPARE(state().mid(0, 6), (QStringList{"Mio", "|", "16 cm²", "4 cm", "1=", "x"}));
     }
 
     // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) go through the editor's history
@@ -486,7 +489,16 @@ private slots:
                                      "• il dato 4 viene dopo il dato 2, che è vuoto.\n"
                                      "• il passaggio 2 ha la formula ma non il risultato.\n"
                                      "• il passaggio 4 viene dopo il passaggio 2, che non ha il "
-                                     "risultato.\n\nVuoi salvarlo lo stesso?"});
+                                     "risultato.\n\nNella soluzione qualcosa non torna, e un "
+                                     "alunno che risponde giusto sarebbe giudicato «Errato»:\n\n"
+                                     "• Il dato 4 ha uno spazio all'inizio o alla fine, che "
+                                     "l'alunno non vede.\n"
+                                     "• Il risultato del passaggio 1 non comincia con un numero.\n"
+                                     "• Il risultato del passaggio 4 ha uno spazio all'inizio o "
+                                     "alla fine, che l'alunno non vede.\n"
+                                     "• Il passaggio 4 non torna: «AO = AC / 2» chiede misure che "
+                                     "non sono tra i dati e i risultati precedenti.\n\n"
+                                     "Vuoi salvarlo lo stesso?"});
         QCOMPARE(showing(), "open Figura (*.gif) "); // no save dialog
         boxes->answer("Salva lo stesso");
         click(f->cmdSalva, work("trapezio"));
@@ -498,6 +510,25 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f->txtDati[0]);
         QVERIFY(tips().isEmpty() && f->stepSelectors[3]->isChecked() &&
                 !f->stepSelectors[1]->isChecked());
+        // The key's flaws marked on their boxes, and only there.
+        QStringList marked;
+        for (QLineEdit *box : f->findChildren<QLineEdit *>())
+            if (!box->accessibleDescription().isEmpty())
+                marked << box->objectName() + ": " + box->toolTip().section(',', 0, 0);
+        marked.sort();
+        QCOMPARE(marked, (QStringList{"txtDati_3: Il dato 4 ha uno spazio all'inizio o alla fine",
+                                      "txtRisultato_0: Il risultato del passaggio 1 non comincia "
+                                      "con un numero.",
+                                      "txtRisultato_3: Il risultato del passaggio 4 ha uno spazio "
+                                      "all'inizio o alla fine"}));
+        QCOMPARE(f->txtDati[3]->palette().color(QPalette::Base), QColor(0xff, 0xd8, 0xd8));
+        const QString typed = f->txtDati[3]->text();
+        f->txtDati[3]->setText("3 cm"); // mended: the box looks as its neighbours again
+        QCOMPARE(f->txtDati[3]->palette().color(QPalette::Base),
+                 f->txtDati[0]->palette().color(QPalette::Base));
+        QVERIFY(f->txtDati[3]->toolTip().isEmpty() &&
+                f->txtDati[3]->accessibleDescription().isEmpty());
+        f->txtDati[3]->setText(typed);
 
         // Saved unchanged over another file, once the teacher says so.
         putBytes(work("copia.znv"), "vecchio");
@@ -532,6 +563,43 @@ private slots:
     // A file that cannot be opened or written is refused with a message saying
     // why; nothing is half read or half written, the problem on screen stays as
     // it was, and the refused file is not proposed at the next save.
+    // F4 fills the selected step's result when its formula gives one value,
+    // and otherwise says why and leaves the box as it was.
+    void fillKey_data()
+    {
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<int>("formula"); // -1 for none
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("one value") << "7,5 cm" << 0 << "56,25 cm²"
+                                   << "";
+        QTest::newRow("several values")
+            << "12 cm|5 cm|3 cm" << 6 << ""
+            << "La formula del passaggio 1 dà più risultati con questi dati («60 cm²», "
+               "«36 cm²», «15 cm²»): scrivi tu quello giusto.";
+        QTest::newRow("none") << "12 cm" << 6 << ""
+                              << "La formula del passaggio 1 chiede misure che non sono tra i "
+                                 "dati e i risultati precedenti.";
+        QTest::newRow("no formula") << "12 cm" << -1 << ""
+                                    << "Il passaggio 1 non ha ancora la formula.";
+    }
+    void fillKey()
+    {
+        QFETCH(QString, data);
+        QFETCH(int, formula);
+        QFETCH(QString, result);
+        QFETCH(QString, notice);
+        const QStringList list = data.split('|');
+        for (int i = 0; i < list.size(); ++i)
+            type(f->txtDati[i], list[i]);
+        click(f->stepFormulaBoxes[0]);
+        if (formula >= 0)
+            chooseFormula(formula);
+        QTest::keyClick(f, Qt::Key_F4);
+        QCOMPARE(f->txtRisultato[0]->text(), result);
+        QCOMPARE(said(), notice.isEmpty() ? QStringList() : QStringList{notice});
+    }
+
     void fileRefused_data()
     {
         QTest::addColumn<QString>("name");

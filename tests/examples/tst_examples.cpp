@@ -3,9 +3,11 @@
 // them, use only formulas of its own tab whose segments the text names, and
 // have results that really follow from its data: the test works every result
 // out again from the data, with the geometry of the figure, and compares it
-// with what the file expects the pupil to type.
+// with what the file expects the pupil to type; and the editor's key check
+// finds every step following and nothing to mend.
 
 #include "formulacatalogue.h"
+#include "keycheck.h"
 #include "problemfile.h"
 #include "solvingsession.h"
 
@@ -179,6 +181,11 @@ private slots:
             const QString unit = lengthUnit + (text.startsWith("A =") ? "²" : "");
             QCOMPARE(p.risultati[i], pupilNumber(expected[i]) + ' ' + unit);
         }
+
+        const auto edited = ProblemFile::readForEditor(folder.filePath(name + ".znv"));
+        const KeyCheck::Report key = KeyCheck::check(*edited.problem);
+        QCOMPARE(key.flaws, QStringList());
+        QCOMPARE(key.steps.size(), stepCount);
 
         // Played as a pupil would, with its own answers, to the end.
         SolvingSession session;

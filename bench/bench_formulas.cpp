@@ -1,0 +1,80 @@
+// How long the key check of a problem takes, against writing one worksheet
+// PDF in the same run.
+//
+//   build/bin/bench_formulas --benchmark_repetitions=10
+//       --benchmark_report_aggregates_only=true   (one command line)
+//
+// Runs offscreen by itself unless a platform is named on the command line.
+#include "formulaexpression.h"
+#include "keycheck.h"
+#include "problemfile.h"
+#include "worksheet.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Eight steps on the scalene triangle with three data: the last step's
+// formula is fed from ten quantities.
+EditorProblem eightSteps()
+{
+    EditorProblem p;
+    p.testo = QStringLiteral("Un triangolo scaleno ABC ha AC lungo 15 cm, BC lungo 13 cm e "
+                             "l'altezza CH lunga 12 cm.");
+    const char *data[] = {"15 cm", "13 cm", "12 cm"};
+    for (int i = 0; i < 3; ++i)
+        p.dati[i] = QString::fromUtf8(data[i]);
+    const int formulas[] = {83, 79, 133, 105, 91, 92, 93, 84};
+    const char *results[] = {"9 cm", "5 cm", "14 cm", "42 cm", "84 cm²", "14 cm", "12 cm", "15 cm"};
+    for (int i = 0; i < 8; ++i) {
+        p.formule[i] = formulas[i];
+        p.risultati[i] = QString::fromUtf8(results[i]);
+    }
+    return p;
+}
+
+void BM_KeyCheckEightSteps(benchmark::State &state)
+{
+    const EditorProblem problem = eightSteps();
+    if (!KeyCheck::check(problem).flaws.isEmpty()) // also parses the catalogue once
+        state.SkipWithError("the eight-step key does not follow");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(KeyCheck::check(problem));
+}
+
+void BM_ParseAllFormulas(benchmark::State &state)
+{
+    const QString text = QStringLiteral("B = [A × 2] / h − b");
+    for (auto _ : state) {
+        for (int i = 0; i < 139; ++i)
+            benchmark::DoNotOptimize(FormulaExpression::parse(text));
+    }
+}
+
+void BM_WorksheetPdf(benchmark::State &state)
+{
+    const EditorProblem problem = eightSteps();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("scheda.pdf"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Worksheet::writePdf(path, problem, QImage(), false));
+}
+
+} // namespace
+
+BENCHMARK(BM_KeyCheckEightSteps)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ParseAllFormulas)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WorksheetPdf)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

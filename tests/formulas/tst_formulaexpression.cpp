@@ -1,0 +1,183 @@
+// The catalogue's formulas worked out: values by hand for a sample of every
+// tab and kind, every formula against its rearrangements, and the decimal
+// rounding a pupil's result is compared with.
+
+#include "decimal.h"
+#include "formulacatalogue.h"
+#include "formulaexpression.h"
+
+#include <QTest>
+
+namespace {
+
+// "b=12;h=5" as values by name.
+QHash<QString, Decimal> valuesOf(const QString &text)
+{
+    QHash<QString, Decimal> values;
+    for (const QString &pair : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList parts = pair.split(QLatin1Char('='));
+        values.insert(parts[0], *Decimal::fromText(parts[1]));
+    }
+    return values;
+}
+
+} // namespace
+
+class TestFormulaExpression : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Worked out by hand; the expected text has the decimals compared.
+    void handWorked_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("square area, decimal side") << 0 << "l=7,5"
+                                                   << "56,25";
+        QTest::newRow("square side, root rounded not truncated") << 1 << "A=8"
+                                                                 << "2,83";
+        QTest::newRow("square half diagonal") << 138 << "AC=14,14"
+                                              << "7,07";
+        QTest::newRow("rectangle perimeter") << 9 << "b=12;h=5"
+                                             << "34";
+        QTest::newRow("rectangle leg by Pythagoras") << 13 << "BD=13;AB=12"
+                                                     << "5";
+        QTest::newRow("parallelogram projection") << 23 << "BC=10;CH=8"
+                                                  << "6";
+        QTest::newRow("rhombus area") << 29 << "D=20;d=15"
+                                      << "150";
+        QTest::newRow("isosceles trapezium base from area") << 36 << "A=176;h=8;b=16"
+                                                            << "28";
+        QTest::newRow("sum of bases as output") << 38 << "A=176;h=8"
+                                                << "44";
+        QTest::newRow("perimeter with 2 · l") << 39 << "B=28;b=16;l=10"
+                                              << "64";
+        QTest::newRow("2HB is twice HB") << 116 << "KH=16;HB=6"
+                                         << "28";
+        QTest::newRow("half of a difference") << 118 << "AB=28;KH=16"
+                                              << "6";
+        QTest::newRow("names with digits") << 63 << "B=24;b=10;l1=13;l2=15"
+                                           << "62";
+        QTest::newRow("hypotenuse named ip") << 112 << "2p=48;b=16;h=12"
+                                             << "20";
+        QTest::newRow("equilateral side, a third") << 104 << "2p=10"
+                                                   << "3,33";
+        QTest::newRow("right-angled trapezium diagonal") << 45 << "AH=16;HC=12"
+                                                         << "20";
+        QTest::newRow("triangle area, decimal height") << 97 << "b=10;h=8,66"
+                                                       << "43,3";
+        QTest::newRow("scalene trapezium leg") << 67 << "2p=62;B=24;b=10;l1=13"
+                                               << "15";
+    }
+    void handWorked()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, values);
+        QFETCH(QString, expected);
+        const std::optional<Decimal> value =
+            FormulaExpression::ofCatalogue(number).evaluate(valuesOf(values));
+        QVERIFY(value);
+        const int comma = expected.indexOf(QLatin1Char(','));
+        QCOMPARE(value->toText(comma < 0 ? 0 : int(expected.size()) - comma - 1), expected);
+    }
+
+    // Every formula reads, its sides have one dimension, and it gives back
+    // the value of each input that another formula of its tab works out from
+    // the rest (A = b × h against b = A / h; "l" is another side on another tab).
+    void everyFormulaAgreesWithItsRearrangements()
+    {
+        int pairs = 0;
+        for (const FormulaCatalogue::Entry &f : FormulaCatalogue::entries()) {
+            const FormulaExpression &forward = FormulaExpression::ofCatalogue(f.number);
+            QVERIFY2(!forward.output().isEmpty() && !forward.inputs().isEmpty(), f.formula);
+            QCOMPARE(forward.rightSidePower(), std::optional<int>(int(forward.outputDimension())));
+            // Falling values keep every difference and every root positive.
+            QHash<QString, Decimal> values;
+            const int sample[] = {50, 7, 4, 3};
+            for (int i = 0; i < forward.inputs().size(); ++i)
+                values.insert(forward.inputs()[i], Decimal::fromInt(sample[i]));
+            const std::optional<Decimal> out = forward.evaluate(values);
+            QVERIFY2(out, f.formula);
+            values.insert(forward.output(), *out);
+            for (const FormulaCatalogue::Entry &g : FormulaCatalogue::entries()) {
+                const FormulaExpression &back = FormulaExpression::ofCatalogue(g.number);
+                if (g.tab != f.tab || !forward.inputs().contains(back.output()))
+                    continue;
+                QHash<QString, Decimal> given = values;
+                given.remove(back.output());
+                const std::optional<Decimal> again = back.evaluate(given);
+                if (!again && back.inputs().size() > 0 &&
+                    std::any_of(back.inputs().begin(), back.inputs().end(),
+                                [&](const QString &n) { return !given.contains(n); }))
+                    continue; // needs a name the forward formula has not
+                QVERIFY2(again, qPrintable(QString::fromUtf8(f.formula) + QStringLiteral(" / ") +
+                                           QString::fromUtf8(g.formula)));
+                QCOMPARE(again->toText(6), values.value(back.output()).toText(6));
+                ++pairs;
+            }
+        }
+        QVERIFY2(pairs > 200, qPrintable(QString::number(pairs)));
+    }
+
+    void malformedFormulasAreRefused_data()
+    {
+        QTest::addColumn<QString>("formula");
+        QTest::newRow("no right side") << "A = ";
+        QTest::newRow("no output") << "= b × h";
+        QTest::newRow("open group") << "A = (b + h × 2";
+        QTest::newRow("open numerator") << "A = [b × h / 2";
+        QTest::newRow("dangling operator") << "A = b ×";
+        QTest::newRow("no equals sign") << "A b × h";
+        QTest::newRow("numbers only") << "A = 2 × 3";
+        QTest::newRow("trailing symbol") << "A = b h";
+    }
+    void malformedFormulasAreRefused()
+    {
+        QFETCH(QString, formula);
+        QVERIFY(!FormulaExpression::parse(formula));
+    }
+
+    // Text read as a decimal and written back with so many decimals, rounded
+    // half away from zero; "-" for text that is not a number.
+    void decimalsReadAndRounded_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("whole") << "60" << 0 << "60";
+        QTest::newRow("half goes up") << "2,345" << 2 << "2,35";
+        QTest::newRow("below half goes down") << "2,3449" << 2 << "2,34";
+        QTest::newRow("point as separator") << "7.5" << 1 << "7,5";
+        QTest::newRow("padded with zeros") << "7,5" << 2 << "7,50";
+        QTest::newRow("smallest half") << "0,005" << 2 << "0,01";
+        QTest::newRow("twelve decimals") << "0,000000000001" << 12 << "0,000000000001";
+        QTest::newRow("thirteen decimals") << "0,0000000000001" << 0 << "-";
+        QTest::newRow("empty") << "" << 0 << "-";
+        QTest::newRow("no whole part") << ",5" << 0 << "-";
+        QTest::newRow("no fraction") << "5," << 0 << "-";
+        QTest::newRow("two separators") << "1,2,3" << 0 << "-";
+        QTest::newRow("unit inside") << "5cm" << 0 << "-";
+    }
+    void decimalsReadAndRounded()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, decimals);
+        QFETCH(QString, written);
+        const std::optional<Decimal> value = Decimal::fromText(text);
+        QCOMPARE(value ? value->toText(decimals) : QStringLiteral("-"), written);
+    }
+
+    void rootsAndQuotientsRoundAtTheLastPlace()
+    {
+        QCOMPARE(Decimal::fromInt(2).squareRoot()->toText(12), QStringLiteral("1,414213562373"));
+        QCOMPARE(Decimal::fromInt(3).squareRoot()->toText(12), QStringLiteral("1,732050807569"));
+        QCOMPARE(Decimal::fromInt(2).dividedBy(Decimal::fromInt(3))->toText(12),
+                 QStringLiteral("0,666666666667"));
+        QVERIFY(!Decimal::fromInt(1).dividedBy(Decimal()));
+        QVERIFY(!Decimal::fromInt(1).minus(Decimal::fromInt(2))->squareRoot());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFormulaExpression)
+#include "tst_formulaexpression.moc"

@@ -1,0 +1,213 @@
+// The teacher's key checked: every example follows; one slip in a result (its
+// number, its unit, its dimension) is named at its step; what the pupil
+// cannot see or match is listed; the fill key's values.
+
+#include "keycheck.h"
+#include "problemfile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+EditorProblem example(const QString &name)
+{
+    return ProblemFile::readForEditor(QStringLiteral(ZENUVIO_EXAMPLES_DIR "/") + name + ".znv")
+        .problem.value();
+}
+
+// A problem of data and steps written "formula:result|...".
+EditorProblem problemOf(const QStringList &data, const QString &steps)
+{
+    EditorProblem problem;
+    for (int i = 0; i < data.size(); ++i)
+        problem.dati[i] = data[i];
+    const QStringList list = steps.split(QLatin1Char('|'));
+    for (int i = 0; i < list.size(); ++i) {
+        const int colon = list[i].indexOf(QLatin1Char(':'));
+        problem.formule[i] = list[i].left(colon).toInt();
+        problem.risultati[i] = list[i].mid(colon + 1);
+    }
+    return problem;
+}
+
+} // namespace
+
+class TestKeyCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Examples with one result changed ("step=new result"; each example as it
+    // is follows, which tst_examples checks): flaw is the start of the one
+    // flaw expected, empty for none.
+    void examples_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("flaw");
+        QTest::newRow("first step, number") << "Parallelogramma"
+                                            << "0=7 cm"
+                                            << "Il passaggio 1 non torna: con «HB = √(BC² − CH²)» "
+                                               "e i dati, il risultato sarebbe «6 cm», non «7 cm».";
+        QTest::newRow("last step, number") << "TriangoloScaleno"
+                                           << "4=85 cm²"
+                                           << "Il passaggio 5 non torna";
+        QTest::newRow("last decimal") << "Quadrato"
+                                      << "2=7,08 cm"
+                                      << "Il passaggio 3 non torna: con «AO = AC / 2» e i dati, "
+                                         "il risultato sarebbe «7,07 cm», non «7,08 cm».";
+        QTest::newRow("area in a length unit")
+            << "Rettangolo"
+            << "1=60 cm"
+            << "Il risultato del passaggio 2 è un'area, ma «cm» misura "
+               "una lunghezza.";
+        QTest::newRow("length in an area unit")
+            << "Rombo"
+            << "4=50 cm²"
+            << "Il risultato del passaggio 5 è una lunghezza, ma «cm²» "
+               "misura un'area.";
+        QTest::newRow("no unit") << "TriangoloIsoscele"
+                                 << "2=60"
+                                 << "Il risultato del passaggio 3 non ha l'unità di "
+                                    "misura, ma i dati ce l'hanno.";
+        QTest::newRow("blank at the end") << "TrapezioRettangolo"
+                                          << "0=6 cm "
+                                          << "Il risultato del passaggio 1 ha uno spazio "
+                                             "all'inizio o alla fine";
+        QTest::newRow("blank at the start") << "TrapezioRettangolo"
+                                            << "2= 136 cm²"
+                                            << "Il risultato del passaggio 3 ha uno spazio";
+        QTest::newRow("two blanks") << "TrapezioScaleno"
+                                    << "1=10  cm"
+                                    << "Il risultato del passaggio 2 ha due spazi di seguito";
+    }
+    void examples()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, change);
+        QFETCH(QString, flaw);
+        EditorProblem problem = example(name);
+        problem.risultati[change.left(1).toInt()] = change.mid(2);
+        const KeyCheck::Report report = KeyCheck::check(problem);
+        QCOMPARE(report.flaws.size(), 1);
+        QVERIFY2(report.flaws.first().startsWith(flaw), qPrintable(report.flaws.first()));
+    }
+
+    // Problems made up for one rule each: the flaws expected, "|" between them.
+    void madeUp_data()
+    {
+        QTest::addColumn<QStringList>("data");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("flaws");
+        QTest::newRow("the issue's rectangle")
+            << QStringList{"12 cm", "5 cm"} << "6:54 cm²"
+            << "Il passaggio 1 non torna: con «A = b × h» e i dati, il risultato sarebbe «60 cm²», "
+               "non «54 cm²».";
+        QTest::newRow("datum with a trailing blank")
+            << QStringList{"9 cm ", "5 cm"} << "6:45 cm²"
+            << "Il dato 1 ha uno spazio all'inizio o alla fine, che l'alunno non vede.";
+        QTest::newRow("inputs not among the quantities")
+            << QStringList{"12 cm"} << "6:60 cm²"
+            << "Il passaggio 1 non torna: «A = b × h» chiede misure che non sono tra i dati e i "
+               "risultati precedenti.";
+        QTest::newRow("an area cannot feed a length")
+            << QStringList{"12 cm", "5 cm²"} << "6:60 cm²"
+            << "Il passaggio 1 non torna: «A = b × h» chiede misure che non sono tra i dati e i "
+               "risultati precedenti.";
+        QTest::newRow("an earlier result feeds a step")
+            << QStringList{"12 cm", "5 cm"} << "9:34 cm|11:12 cm"
+            << "";
+        QTest::newRow("a later result does not")
+            << QStringList{"60 cm²"} << "8:5 cm|7:12 cm"
+            << "Il passaggio 1 non torna: «h = A / b» chiede misure che non sono tra i dati e i "
+               "risultati precedenti.";
+        QTest::newRow("root rounded to the decimals written")
+            << QStringList{"50 cm²"} << "1:7,07 cm"
+            << "";
+        QTest::newRow("rounded to fewer decimals") << QStringList{"14,14 cm"} << "138:7,1 cm"
+                                                   << "";
+        QTest::newRow("root truncated")
+            << QStringList{"8 cm²"} << "1:2,82 cm"
+            << "Il passaggio 1 non torna: con «l = √A» e i dati, il risultato sarebbe «2,83 cm», "
+               "non «2,82 cm».";
+        QTest::newRow("one of two computations follows")
+            << QStringList{"12 cm", "5 cm", "3 cm"} << "6:15 cm²"
+            << "";
+        QTest::newRow("formula from another tab")
+            << QStringList{"12 cm", "5 cm"} << "6:60 cm²|9:34 cm|20:34 cm"
+            << "La formula del passaggio 3 è della scheda «Parallelogr.», le altre della scheda "
+               "«Rettangolo».";
+        QTest::newRow("result without a number")
+            << QStringList{"12 cm", "5 cm"} << "6:cm²"
+            << "Il risultato del passaggio 1 non comincia con un numero.";
+    }
+    void madeUp()
+    {
+        QFETCH(QStringList, data);
+        QFETCH(QString, steps);
+        QFETCH(QString, flaws);
+        const QStringList expected =
+            flaws.isEmpty() ? QStringList() : flaws.split(QLatin1Char('|'));
+        QCOMPARE(KeyCheck::check(problemOf(data, steps)).flaws, expected);
+    }
+
+    // The fill key's values for the last step: one, several or none.
+    void possibleResults_data()
+    {
+        QTest::addColumn<QStringList>("data");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("one, as a pupil writes it")
+            << QStringList{"7,5 cm"} << "0:" << QStringList{"56,25 cm²"};
+        QTest::newRow("inexact, two decimals")
+            << QStringList{"50 cm²"} << "1:" << QStringList{"7,07 cm"};
+        QTest::newRow("several") << QStringList{"12 cm", "5 cm", "3 cm"}
+                                 << "6:" << QStringList{"60 cm²", "36 cm²", "15 cm²"};
+        QTest::newRow("none") << QStringList{"12 cm"} << "6:" << QStringList{};
+        QTest::newRow("from an earlier result")
+            << QStringList{"12 cm"} << "0:144 cm²|1:" << QStringList{"12 cm"};
+    }
+    void possibleResults()
+    {
+        QFETCH(QStringList, data);
+        QFETCH(QString, steps);
+        QFETCH(QStringList, values);
+        const EditorProblem problem = problemOf(data, steps);
+        QCOMPARE(KeyCheck::possibleResults(problem, int(steps.count(QLatin1Char('|')))), values);
+    }
+
+    // --controlla: the status of the worst file, every file still checked.
+    void checkFiles_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("lines"); // printed on the output
+        const QString ex = QStringLiteral(ZENUVIO_EXAMPLES_DIR "/");
+        QTest::newRow("all follow")
+            << QStringList{ex + "Rombo.znv", ex + "Quadrato.znv"} << 0 << 2 + 5 + 3;
+        QTest::newRow("one does not")
+            << QStringList{"slip.znv", ex + "Quadrato.znv"} << 1 << 2 + 3 + 3;
+        QTest::newRow("one unreadable, then a slip")
+            << QStringList{"missing.znv", "slip.znv"} << 2 << 1 + 3;
+    }
+    void checkFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, status);
+        QFETCH(int, lines);
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        EditorProblem slip = example(QStringLiteral("Rettangolo"));
+        slip.risultati[1] = QStringLiteral("54 cm²");
+        QVERIFY(ProblemFile::write(QStringLiteral("slip.znv"), slip).isEmpty());
+        QString out, errors;
+        QTextStream outStream(&out), errorStream(&errors);
+        QCOMPARE(KeyCheck::checkFiles(files, outStream, errorStream), status);
+        QCOMPARE(out.count(QLatin1Char('\n')), lines);
+        QCOMPARE(errors.isEmpty(), status != 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKeyCheck)
+#include "tst_keycheck.moc"
