@@ -15,6 +15,10 @@
 //     zenuvio --senza-editor ...   as above, with no "Editor" on the start window
 //     zenuvio --pdf FILE.znv OUT.pdf [--soluzioni]
 //                                  the worksheet written to a PDF file, no window
+//     zenuvio --risultati [CARTELLA]
+//                                  the class's results from a results folder
+//     zenuvio --riepilogo CARTELLA OUT.csv
+//                                  the class's results written to a CSV file, no window
 // and, with any of these, --dimensione PERCENTO (the size of the windows),
 // --senza-spiegazioni (no explanations beside the verdicts, for a class test)
 // and --leggi-ad-alta-voce (read aloud for this run).
@@ -43,6 +47,12 @@ struct Request {
     // The worksheet of `file` to write to `pdf` (with its solutions), with no window.
     QString pdf;
     bool withSolutions = false;
+    // The "Risultati della classe" window for `resultsFolder` (the one of the
+    // settings when empty); with `summary`, the CSV written to `csv` instead.
+    bool classResults = false;
+    bool summary = false;
+    QString resultsFolder;
+    QString csv;
 
     // Set when the program is to print `output` and end with `exitCode`
     // instead of opening a window; the output goes to stderr on an error.
@@ -62,5 +72,7 @@ Request parse(const QStringList &arguments, bool settingHidesEditor = false);
 // asked for, which needs no display.
 int sizeAskedFor(int argc, char **argv);
 bool asksForPdf(int argc, char **argv);
+// Whether the class's results are asked for as a CSV file, which needs no display.
+bool asksForSummary(int argc, char **argv);
 
 } // namespace CommandLine

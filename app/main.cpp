@@ -1,4 +1,6 @@
 #include "accessibility.h"
+#include "classcsv.h"
+#include "classresultswindow.h"
 #include "commandline.h"
 #include "easyreading.h"
 #include "editorhandler.h"
@@ -9,6 +11,7 @@
 #include "programsettings.h"
 #include "qtitalian.h"
 #include "readaloud.h"
+#include "resultsfolder.h"
 #include "solverhandler.h"
 #include "speechsettings.h"
 #include "startwindow.h"
@@ -20,6 +23,8 @@
 #include "zenuvioresources.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -45,12 +50,33 @@ int writeWorksheet(const CommandLine::Request &request)
     return 0;
 }
 
+// zenuvio --riepilogo FOLDER OUT.csv: the class's results with no window.
+int writeSummary(const CommandLine::Request &request)
+{
+    if (!QFileInfo(request.resultsFolder).isDir()) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QStringLiteral("Impossibile leggere i risultati: la cartella «%1» "
+                                               "non esiste.")
+                                    .arg(QDir::toNativeSeparators(request.resultsFolder))));
+        return 1;
+    }
+    ClassTable table;
+    table.setRecords(readFolder(request.resultsFolder));
+    const QString error = ClassCsv::write(request.csv, table);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     // A worksheet written to a file needs no display.
-    if (CommandLine::asksForPdf(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if ((CommandLine::asksForPdf(argc, argv) || CommandLine::asksForSummary(argc, argv)) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const int size = WindowScale::prepare(argc, argv, CommandLine::sizeAskedFor(argc, argv));
     QApplication app(argc, argv);
@@ -71,6 +97,14 @@ int main(int argc, char *argv[])
     }
     if (!request.pdf.isEmpty())
         return writeWorksheet(request);
+    if (request.summary)
+        return writeSummary(request);
+    if (request.classResults) {
+        auto *results = new ClassResultsWindow(
+            request.resultsFolder.isEmpty() ? ResultsFolder::configured() : request.resultsFolder);
+        results->show();
+        return app.exec();
+    }
 
     // Reading aloud, off unless the pupil or the command line asks for it; the
     // speech engine starts only when something is first to be said.
@@ -110,6 +144,12 @@ int main(int argc, char *argv[])
     if (!start.startUp())
         return 0;
     start.offerSizes(size, [](int percent) { WindowScale::restartAt(percent); });
+    if (!request.hideEditor) {
+        start.offerClassResults([] {
+            auto *results = new ClassResultsWindow(ResultsFolder::configured());
+            results->show();
+        });
+    }
     start.offerReadAloud(readAloud.isOn(), [&readAloud](bool on) {
         readAloud.setOn(on);
         readAloud.hintShown(on ? QStringLiteral("Lettura ad alta voce attiva.") : QString());

@@ -43,6 +43,8 @@ public:
     void offerSizes(int current, std::function<void(int)> choose);
     // Reading aloud, switched with a small box in the corner (Alt+L).
     void offerReadAloud(bool on, std::function<void(bool)> switchTo);
+    // A small "Risultati della classe" button at the foot, for the teacher.
+    void offerClassResults(std::function<void()> open);
 
     void openSolving();
     void openEditor();

@@ -24,8 +24,18 @@ Script &script()
 QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QImage &figure,
                         bool withSolutions, const QString &documentName)
 {
+    return printWithDialog(
+        parent,
+        [&](QPagedPaintDevice &device) { return paint(device, problem, figure, withSolutions); },
+        documentName.isEmpty() ? QStringLiteral("Scheda") : documentName,
+        QStringLiteral("La scheda"));
+}
+
+QString printWithDialog(QWidget *parent, const std::function<bool(QPagedPaintDevice &)> &paint,
+                        const QString &documentName, const QString &what)
+{
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(documentName.isEmpty() ? QStringLiteral("Scheda") : documentName);
+    printer.setDocName(documentName);
     setPage(printer);
     if (script().on) {
         ++script().showings;
@@ -42,14 +52,13 @@ QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QIm
         if (dialog.exec() != QDialog::Accepted)
             return {};
     }
-    if (!paint(printer, problem, figure, withSolutions)) {
+    if (!paint(printer)) {
         if (printer.outputFormat() == QPrinter::PdfFormat)
-            return QStringLiteral("La scheda non è stata stampata: impossibile scrivere il file "
-                                  "«%1».")
-                .arg(printer.outputFileName());
-        return QStringLiteral("La scheda non è stata stampata: la stampante «%1» non ha accettato "
-                              "la stampa.")
-            .arg(printer.printerName());
+            return QStringLiteral("%1 non è stata stampata: impossibile scrivere il file «%2».")
+                .arg(what, printer.outputFileName());
+        return QStringLiteral("%1 non è stata stampata: la stampante «%2» non ha accettato la "
+                              "stampa.")
+            .arg(what, printer.printerName());
     }
     return {};
 }

@@ -18,6 +18,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 class QWidget;
 
@@ -46,6 +48,12 @@ QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QIm
 // otherwise an Italian message saying why nothing was printed.
 QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QImage &figure,
                         bool withSolutions, const QString &documentName = {});
+
+// The same dialog for any other paper of the program: `paint` draws on the
+// printer (A4 portrait, as setPage() leaves it, unless it changes it) and says
+// whether it could. `what` names the paper in the message ("La tabella").
+QString printWithDialog(QWidget *parent, const std::function<bool(QPagedPaintDevice &)> &paint,
+                        const QString &documentName, const QString &what);
 
 // For tests: while a ScriptedPrint lives, printWithDialog() shows no dialog.
 // It counts the showing and, when the script holds a PDF path, prints to that

@@ -11,6 +11,7 @@ below, never of a folder above it:
     workwindow/ (catalogue/)    the work window
     editor/, solver/            the two modes' handlers
     worksheet/                  the problem laid out for printing
+    classresults/               the class's results window
     app/                        start-up and the start window, on top
 
     check_layers.py <source folder>
@@ -32,8 +33,9 @@ ALLOWED = {
     "solver": {"problem", "solver/session", "ui", "workwindow", "workwindow/catalogue",
                "worksheet", "speech"},
     "worksheet": {"problem", "ui", "workwindow/catalogue"},
+    "classresults": {"problem", "results", "ui", "worksheet", "workwindow/catalogue"},
     "app": {"problem", "ui", "speech", "resources", "workwindow", "workwindow/catalogue",
-            "editor", "solver", "solver/session", "worksheet"},
+            "editor", "solver", "solver/session", "worksheet", "results", "classresults"},
 }
 # Folders whose code must not touch widgets or pictures at all.
 CORE_ONLY = {"problem", "results", "solver/session"}
