@@ -56,7 +56,7 @@ ClassResultsWindow::ClassResultsWindow(const QString &folder, QWidget *parent)
     setObjectName(QStringLiteral("frmRisultati"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Title);
-    resize(900, 560);
+    resize(1100, 600);
 
     auto *folderLabel =
         new QLabel(QStringLiteral("Cartella: %1").arg(QDir::toNativeSeparators(m_folder)), this);

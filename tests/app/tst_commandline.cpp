@@ -30,6 +30,11 @@ QString described(const CommandLine::Request &r)
         words << QStringLiteral("dimensione %1").arg(r.size);
     if (!r.pdf.isEmpty())
         words << "pdf " + QDir::current().relativeFilePath(r.pdf);
+    if (r.classResults)
+        words << "risultati " + QDir::current().relativeFilePath(r.resultsFolder);
+    if (r.summary)
+        words << "riepilogo " + QDir::current().relativeFilePath(r.resultsFolder) + " " +
+                     QDir::current().relativeFilePath(r.csv);
     return words.join(' ');
 }
 
@@ -96,6 +101,22 @@ void TestCommandLine::parse_data()
         << "zenuvio: --pdf vuole il problema e il file PDF da scrivere.";
     QTest::newRow("a worksheet and a window") << QStringList{"--pdf", "--editor", "a", "b"} << false
                                               << "zenuvio: --pdf non apre finestre.";
+    QTest::newRow("class results")
+        << QStringList{"--risultati", "classe"} << false << "inizio risultati classe";
+    // No folder: the one of the settings, chosen when the window opens.
+    QTest::newRow("class results, no folder")
+        << QStringList{"--risultati"} << false << "inizio risultati ";
+    QTest::newRow("class results, two folders")
+        << QStringList{"--risultati", "a", "b"} << false
+        << "zenuvio: --risultati vuole al più una cartella.";
+    QTest::newRow("summary") << QStringList{"--riepilogo", "classe", "classe.csv"} << false
+                             << "inizio riepilogo classe classe.csv";
+    QTest::newRow("summary without the file")
+        << QStringList{"--riepilogo", "classe"} << false
+        << "zenuvio: --riepilogo vuole la cartella dei risultati e il file CSV.";
+    QTest::newRow("summary and a window")
+        << QStringList{"--riepilogo", "--editor", "a", "b"} << false
+        << "zenuvio: --risultati e --riepilogo vanno da soli.";
     QTest::newRow("solutions alone")
         << QStringList{"--soluzioni"} << false << "zenuvio: --soluzioni vale solo con --pdf.";
     // Qt's own texts, from Qt's Italian translation.
@@ -134,6 +155,7 @@ void TestCommandLine::parse()
             argv.push_back(argument.data());
         QCOMPARE(CommandLine::sizeAskedFor(int(argv.size()), argv.data()), r.size);
         QCOMPARE(CommandLine::asksForPdf(int(argv.size()), argv.data()), !r.pdf.isEmpty());
+        QCOMPARE(CommandLine::asksForSummary(int(argv.size()), argv.data()), r.summary);
     }
 }
 

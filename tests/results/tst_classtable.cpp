@@ -115,9 +115,9 @@ private slots:
                                        "other.json:" + QString::number(int(R::NotOurs))}));
         QCOMPARE(table.columnCount(), 4);
         QCOMPARE(table.headerData(2, Qt::Horizontal).toString(),
-                 "Rettangolo.znv\npassaggio 3: sbagliato da 2 alunni su 2");
+                 "Rettangolo.znv\npassaggio 3:\nsbagliato da 2 alunni su 2");
         QCOMPARE(table.headerData(3, Qt::Horizontal).toString(),
-                 "Rombo.znv\npassaggio 2: sbagliato da 1 alunno su 2");
+                 "Rombo.znv\npassaggio 2:\nsbagliato da 1 alunno su 2");
     }
 
     void unread_data()
