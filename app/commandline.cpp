@@ -41,6 +41,13 @@ const Switch Switches[] = {
                   "risultato torna con la formula e i dati. Esce con 0 se tutto torna, 1 se "
                   "qualcosa non torna, 2 se un file non si legge.",
      std::nullopt, &Request::checkKeys},
+    {"risultati", "Apre \"Risultati della classe\" per la cartella dei risultati indicata (senza "
+                  "cartella: quella della riga results/folder delle impostazioni, o "
+                  "Documenti/Zenuvio/Risultati).",
+     std::nullopt, &Request::classResults},
+    {"riepilogo", "Scrive i risultati della classe della CARTELLA indicata nel file CSV indicato "
+                  "dopo, senza aprire finestre.",
+     std::nullopt, &Request::summary},
 };
 // clang-format on
 
@@ -188,6 +195,21 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
             request.checkFiles.append(QFileInfo(file).absoluteFilePath());
         return request;
     }
+    if (request.summary || request.classResults) {
+        const QStringList files = parser.positionalArguments();
+        if (request.mode || (request.summary && request.classResults))
+            return usageError(QStringLiteral("--risultati e --riepilogo vanno da soli."));
+        if (request.summary && (files.size() != 2 || files.contains(QString())))
+            return usageError(
+                QStringLiteral("--riepilogo vuole la cartella dei risultati e il file CSV."));
+        if (request.classResults && files.size() > 1)
+            return usageError(QStringLiteral("--risultati vuole al più una cartella."));
+        if (!files.isEmpty() && !files.first().isEmpty())
+            request.resultsFolder = QFileInfo(files.first()).absoluteFilePath();
+        if (request.summary)
+            request.csv = QFileInfo(files.at(1)).absoluteFilePath();
+        return request;
+    }
     if (request.withSolutions)
         return usageError(QStringLiteral("--soluzioni vale solo con --pdf."));
     request.hideEditor = request.hideEditor || settingHidesEditor;
@@ -211,6 +233,16 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
 int sizeAskedFor(int argc, char **argv)
 {
     return rawOption(argc, argv, "dimensione").value_or(QByteArray()).toInt();
+}
+
+bool asksForSummary(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--riepilogo" || argument == "-riepilogo")
+            return true;
+    }
+    return false;
 }
 
 bool asksForPdf(int argc, char **argv)

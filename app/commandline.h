@@ -17,6 +17,10 @@
 //                                  the worksheet written to a PDF file, no window
 //     zenuvio --controlla FILE.znv...
 //                                  each problem's key checked, no window
+//     zenuvio --risultati [CARTELLA]
+//                                  the class's results from a results folder
+//     zenuvio --riepilogo CARTELLA OUT.csv
+//                                  the class's results written to a CSV file, no window
 // and, with any of these, --dimensione PERCENTO (the size of the windows),
 // --senza-spiegazioni (no explanations beside the verdicts, for a class test)
 // and --leggi-ad-alta-voce (read aloud for this run); --alunno NOME (the
@@ -45,7 +49,8 @@ struct Request {
     bool readAloud = false;
     // The pupil's name for this run (empty: no attempt is kept), when given.
     std::optional<QString> pupil;
-    // The folder the attempts go to, as an absolute path; empty: the setting's.
+    // The results folder, as an absolute path (--registro, or the folder given
+    // to --risultati and --riepilogo); empty: the setting's.
     QString resultsFolder;
     // The worksheet of `file` to write to `pdf` (with its solutions), with no window.
     QString pdf;
@@ -53,6 +58,11 @@ struct Request {
     // --controlla: the problems whose key to check, with no window.
     bool checkKeys = false;
     QStringList checkFiles;
+    // The "Risultati della classe" window for `resultsFolder` (the one of the
+    // settings when empty); with `summary`, the CSV written to `csv` instead.
+    bool classResults = false;
+    bool summary = false;
+    QString csv;
 
     // Set when the program is to print `output` and end with `exitCode`
     // instead of opening a window; the output goes to stderr on an error.
@@ -75,5 +85,7 @@ bool asksForPdf(int argc, char **argv);
 // Whether --help or --version (-h, -v) is among the arguments: then the
 // answer is text alone, given before the window system starts.
 bool asksForTextOnly(int argc, char **argv);
+// Whether the class's results are asked for as a CSV file, which needs no display.
+bool asksForSummary(int argc, char **argv);
 
 } // namespace CommandLine

@@ -1,5 +1,7 @@
 #include "accessibility.h"
 #include "attemptkeeper.h"
+#include "classcsv.h"
+#include "classresultswindow.h"
 #include "commandline.h"
 #include "easyreading.h"
 #include "editorhandler.h"
@@ -13,6 +15,7 @@
 #include "programsettings.h"
 #include "qtitalian.h"
 #include "readaloud.h"
+#include "resultsfolder.h"
 #include "solverhandler.h"
 #include "speechsettings.h"
 #include "startwindow.h"
@@ -80,6 +83,26 @@ int printAndExit(const CommandLine::Request &request)
     return request.exitCode;
 }
 
+// zenuvio --riepilogo FOLDER OUT.csv: the class's results with no window.
+int writeSummary(const CommandLine::Request &request)
+{
+    if (!QFileInfo(request.resultsFolder).isDir()) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QStringLiteral("Impossibile leggere i risultati: la cartella «%1» "
+                                               "non esiste.")
+                                    .arg(QDir::toNativeSeparators(request.resultsFolder))));
+        return 1;
+    }
+    ClassTable table;
+    table.setRecords(readFolder(request.resultsFolder));
+    const QString error = ClassCsv::write(request.csv, table);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -94,7 +117,8 @@ int main(int argc, char *argv[])
             return printAndExit(request);
     }
     // A worksheet written to a file needs no display.
-    if (CommandLine::asksForPdf(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if ((CommandLine::asksForPdf(argc, argv) || CommandLine::asksForSummary(argc, argv)) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const int size = WindowScale::prepare(argc, argv, CommandLine::sizeAskedFor(argc, argv));
     QApplication app(argc, argv);
@@ -114,6 +138,14 @@ int main(int argc, char *argv[])
         QTextStream out(stdout);
         QTextStream errors(stderr);
         return KeyCheck::checkFiles(request.checkFiles, out, errors);
+    }
+    if (request.summary)
+        return writeSummary(request);
+    if (request.classResults) {
+        auto *results = new ClassResultsWindow(
+            request.resultsFolder.isEmpty() ? ResultsFolder::configured() : request.resultsFolder);
+        results->show();
+        return app.exec();
     }
 
     // Reading aloud, off unless the pupil or the command line asks for it; the
@@ -161,6 +193,12 @@ int main(int argc, char *argv[])
     if (!start.startUp())
         return 0;
     start.offerSizes(size, [](int percent) { WindowScale::restartAt(percent); });
+    if (!request.hideEditor) {
+        start.offerClassResults([] {
+            auto *results = new ClassResultsWindow(ResultsFolder::configured());
+            results->show();
+        });
+    }
     start.offerReadAloud(readAloud.isOn(), [&readAloud](bool on) {
         readAloud.setOn(on);
         readAloud.hintShown(on ? QStringLiteral("Lettura ad alta voce attiva.") : QString());

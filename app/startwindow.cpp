@@ -197,6 +197,18 @@ void StartWindow::offerName(const QString &name, std::function<void(const QStrin
     box->show();
 }
 
+void StartWindow::offerClassResults(std::function<void()> open)
+{
+    auto *results = new QPushButton(QStringLiteral("&Risultati della classe"), this);
+    results->setObjectName(QStringLiteral("cmdRisultati"));
+    results->setGeometry(twipsRect(3300, 4920, 2700, 390));
+    results->setFont(Fonts::comicSans(8.25));
+    results->setAutoDefault(true);
+    connect(results, &QPushButton::clicked, this, std::move(open));
+    setTabOrder(findChild<QWidget *>(QStringLiteral("cmdEsci")), results);
+    results->show();
+}
+
 void StartWindow::chooseSize(int percent)
 {
     if (percent != m_size && m_chooseSize)

@@ -46,6 +46,8 @@ public:
     // The pupil's name for this run ("Nome", Alt+N), never saved; `changed` is
     // given every change.
     void offerName(const QString &name, std::function<void(const QString &)> changed);
+    // A small "Risultati della classe" button at the foot, for the teacher.
+    void offerClassResults(std::function<void()> open);
 
     void openSolving();
     void openEditor();

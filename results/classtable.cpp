@@ -297,5 +297,9 @@ QVariant ClassTable::headerData(int section, Qt::Orientation orientation, int ro
         return QStringLiteral("Problemi finiti");
     const int problem = section - FirstProblemColumn;
     const QString separator = role == Qt::DisplayRole ? QStringLiteral("\n") : QStringLiteral(", ");
-    return m_problems.at(problem) + separator + mostMissed(problem);
+    // On screen the step and its count go on lines of their own, to keep the column narrow.
+    QString missed = mostMissed(problem);
+    if (role == Qt::DisplayRole)
+        missed.replace(QStringLiteral(": "), QStringLiteral(":\n"));
+    return m_problems.at(problem) + separator + missed;
 }

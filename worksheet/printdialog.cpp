@@ -28,8 +28,20 @@ Script &script()
 QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QImage &figure,
                         bool withSolutions, const QString &documentName)
 {
+    return printWithDialog(
+        parent,
+        [&](QPagedPaintDevice &device) {
+            return paint(device, problem, figure, withSolutions, documentName);
+        },
+        documentName.isEmpty() ? QStringLiteral("Scheda") : documentName,
+        QStringLiteral("La scheda"));
+}
+
+QString printWithDialog(QWidget *parent, const Painting &paint,
+                        const QString &documentName, const QString &what)
+{
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(documentName.isEmpty() ? QStringLiteral("Scheda") : documentName);
+    printer.setDocName(documentName);
     setPage(printer);
     if (script().on) {
         ++script().showings;
@@ -47,16 +59,14 @@ QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QIm
             return {};
     }
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        // To a PDF file, the sheet is made whole first and then replaces the
+        // To a PDF file, the paper is made whole first and then replaces the
         // file: the printer would write it in place without telling of a
         // write the disk refused.
         const QString notPrinted =
-            QStringLiteral("La scheda non è stata stampata: impossibile scrivere il file «%1»")
-                .arg(QDir::toNativeSeparators(printer.outputFileName()));
+            QStringLiteral("%1 non è stata stampata: impossibile scrivere il file «%2»")
+                .arg(what, QDir::toNativeSeparators(printer.outputFileName()));
         const QPageLayout layout = printer.pageLayout();
-        const QByteArray bytes =
-            pdfBytes(problem, figure, withSolutions, documentName, &layout,
-                     printer.resolution());
+        const QByteArray bytes = pdfBytes(paint, documentName, &layout, printer.resolution());
         if (bytes.isEmpty())
             return notPrinted + QLatin1Char('.');
         const QString reason = WholeFile::write(printer.outputFileName(), bytes);
@@ -64,10 +74,10 @@ QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QIm
             return notPrinted + QStringLiteral(": ") + reason;
         return {};
     }
-    if (!paint(printer, problem, figure, withSolutions, documentName))
-        return QStringLiteral("La scheda non è stata stampata: la stampante «%1» non ha accettato "
-                              "la stampa.")
-            .arg(printer.printerName());
+    if (!paint(printer))
+        return QStringLiteral("%1 non è stata stampata: la stampante «%2» non ha accettato la "
+                              "stampa.")
+            .arg(what, printer.printerName());
     return {};
 }
 

@@ -382,31 +382,38 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
     return painter.end();
 }
 
-QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool withSolutions,
-                    const QString &name, const QPageLayout *layout, int resolution)
+QByteArray pdfBytes(const Painting &paint, const QString &title, const QPageLayout *layout,
+                    int resolution)
 {
-    // The file is made in memory first (a sheet is tens of kilobytes), since
-    // the PDF writer does not tell of a write that failed.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     bool painted;
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Zenuvio"));
-        if (!name.isEmpty())
-            writer.setTitle(name);
-        else
-            writer.setTitle(withSolutions ? QStringLiteral("Scheda del problema, con le soluzioni")
-                                          : QStringLiteral("Scheda del problema"));
+        writer.setTitle(title);
         if (resolution > 0)
             writer.setResolution(resolution);
         if (layout)
             writer.setPageLayout(*layout);
         else
             setPage(writer);
-        painted = paint(writer, problem, figure, withSolutions, name);
+        painted = paint(writer);
     }
     return painted ? buffer.data() : QByteArray();
+}
+
+QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool withSolutions,
+                    const QString &name, const QPageLayout *layout, int resolution)
+{
+    const QString title = !name.isEmpty() ? name
+                          : withSolutions ? QStringLiteral("Scheda del problema, con le soluzioni")
+                                          : QStringLiteral("Scheda del problema");
+    return pdfBytes(
+        [&](QPagedPaintDevice &device) {
+            return paint(device, problem, figure, withSolutions, name);
+        },
+        title, layout, resolution);
 }
 
 QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,

@@ -18,6 +18,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class QPageLayout;
 class QPagedPaintDevice;
 class QWidget;
@@ -36,6 +38,16 @@ void setPage(QPagedPaintDevice &device);
 // refused the job).
 bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
            bool withSolutions, const QString &name = {});
+
+// Draws a paper of the program on a paged device and says whether it could.
+using Painting = std::function<bool(QPagedPaintDevice &)>;
+
+// Any paper as the bytes of a PDF file, titled `title` and laid out on the
+// page given (A4 with the sheet's margins unless told otherwise); empty when
+// it could not be painted. The file is made in memory first, since the PDF
+// writer does not tell of a write that failed.
+QByteArray pdfBytes(const Painting &paint, const QString &title,
+                    const QPageLayout *layout = nullptr, int resolution = 0);
 
 // The sheet as the bytes of a PDF file, titled with the problem's name and
 // laid out on the page given (A4 with the sheet's margins unless told
@@ -60,6 +72,12 @@ QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QIm
 // PDF file, the sheet replaces the file only once it was written whole.
 QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QImage &figure,
                         bool withSolutions, const QString &documentName = {});
+
+// The same dialog for any other paper of the program: `paint` draws on the
+// printer (A4 portrait, as setPage() leaves it, unless it changes it) and says
+// whether it could. `what` names the paper in the message ("La tabella").
+QString printWithDialog(QWidget *parent, const Painting &paint,
+                        const QString &documentName, const QString &what);
 
 // For tests: while a ScriptedPrint lives, printWithDialog() shows no dialog.
 // It counts the showing and, when the script holds a PDF path, prints to that

@@ -40,6 +40,11 @@ QString described(const CommandLine::Request &r)
         words << "controlla";
     for (const QString &file : r.checkFiles)
         words << QDir::current().relativeFilePath(file);
+    if (r.classResults)
+        words << "risultati " + QDir::current().relativeFilePath(r.resultsFolder);
+    if (r.summary)
+        words << "riepilogo " + QDir::current().relativeFilePath(r.resultsFolder) + " " +
+                     QDir::current().relativeFilePath(r.csv);
     return words.join(' ');
 }
 
@@ -117,6 +122,22 @@ void TestCommandLine::parse_data()
                                             << "zenuvio: --controlla non apre finestre.";
     QTest::newRow("a worksheet and a window") << QStringList{"--pdf", "--editor", "a", "b"} << false
                                               << "zenuvio: --pdf non apre finestre.";
+    QTest::newRow("class results")
+        << QStringList{"--risultati", "classe"} << false << "inizio risultati classe";
+    // No folder: the one of the settings, chosen when the window opens.
+    QTest::newRow("class results, no folder")
+        << QStringList{"--risultati"} << false << "inizio risultati ";
+    QTest::newRow("class results, two folders")
+        << QStringList{"--risultati", "a", "b"} << false
+        << "zenuvio: --risultati vuole al più una cartella.";
+    QTest::newRow("summary") << QStringList{"--riepilogo", "classe", "classe.csv"} << false
+                             << "inizio riepilogo classe classe.csv";
+    QTest::newRow("summary without the file")
+        << QStringList{"--riepilogo", "classe"} << false
+        << "zenuvio: --riepilogo vuole la cartella dei risultati e il file CSV.";
+    QTest::newRow("summary and a window")
+        << QStringList{"--riepilogo", "--editor", "a", "b"} << false
+        << "zenuvio: --risultati e --riepilogo vanno da soli.";
     QTest::newRow("solutions alone")
         << QStringList{"--soluzioni"} << false << "zenuvio: --soluzioni vale solo con --pdf.";
     QTest::newRow("a pupil and a results folder")
@@ -166,6 +187,7 @@ void TestCommandLine::parse()
         QCOMPARE(CommandLine::sizeAskedFor(int(argv.size()), argv.data()), r.size);
         QCOMPARE(CommandLine::asksForPdf(int(argv.size()), argv.data()),
                  !r.pdf.isEmpty() || r.checkKeys);
+        QCOMPARE(CommandLine::asksForSummary(int(argv.size()), argv.data()), r.summary);
     }
 }
 

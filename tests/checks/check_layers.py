@@ -14,6 +14,7 @@ below, never of a folder above it:
     workwindow/ (catalogue/)    the work window and the drawing of formula pictures
     editor/, solver/            the two modes' handlers
     worksheet/                  the problem laid out for printing
+    classresults/               the class's results window
     app/                        start-up and the start window, on top
 
     check_layers.py <source folder>
@@ -38,9 +39,11 @@ ALLOWED = {
     "solver": {"problem", "catalogue", "results", "solver/session", "ui", "workwindow",
                "workwindow/catalogue", "worksheet", "speech"},
     "worksheet": {"problem", "catalogue", "ui", "workwindow/catalogue"},
+    "classresults": {"problem", "catalogue", "results", "ui", "worksheet",
+                     "workwindow/catalogue"},
     "app": {"problem", "catalogue", "formulas", "results", "ui", "speech", "resources",
             "workwindow", "workwindow/catalogue", "editor", "solver", "solver/session",
-            "worksheet"},
+            "worksheet", "classresults"},
 }
 # Folders whose code must not touch widgets or pictures at all.
 CORE_ONLY = {"problem", "catalogue", "formulas", "results", "solver/session"}

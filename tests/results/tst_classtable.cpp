@@ -73,7 +73,8 @@ class TestClassTable : public QObject {
 
 private slots:
     // The class: Anna and Bruno at "Rettangolo", Bruno twice at "Rombo", Zoe
-    // (with a semicolon and quotes in her name) at "Rombo", on three days; and
+    // (with a semicolon and quotes in her name) at "Rombo", on three days (at
+    // "Rombo" steps 2 and 3 are missed by one pupil each: the first is named); and
     // four files that are not records, besides a note that is no .json at all.
     void initTestCase()
     {
@@ -82,7 +83,7 @@ private slots:
                    "d0- d0- d0+ d1+ f0+ r0+ f1+ r1+ f2- f2+ r2+"),
             record("Bruno", "Rettangolo.znv", "2026-12-06T09:00:00", 30, false, "d0+ d1- f2-"),
             record("Bruno", "Rombo.znv", "2026-12-06T10:00:00", 600, true, "d0+ r1-"),
-            record("Bruno", "Rombo.znv", "2026-12-07T10:00:00", 59, false, "d0+ d1+ f0+"),
+            record("Bruno", "Rombo.znv", "2026-12-07T10:00:00", 59, false, "d0+ d1+ f0+ f2-"),
             record("Zoe; \"3B\"", "Rombo.znv", "2026-12-07T11:00:00", 60, true, ""),
         };
         for (const AttemptRecord &each : records)
@@ -114,9 +115,9 @@ private slots:
                                        "other.json:" + QString::number(int(R::NotOurs))}));
         QCOMPARE(table.columnCount(), 4);
         QCOMPARE(table.headerData(2, Qt::Horizontal).toString(),
-                 "Rettangolo.znv\npassaggio 3: sbagliato da 2 alunni su 2");
+                 "Rettangolo.znv\npassaggio 3:\nsbagliato da 2 alunni su 2");
         QCOMPARE(table.headerData(3, Qt::Horizontal).toString(),
-                 "Rombo.znv\npassaggio 2: sbagliato da 1 alunno su 2");
+                 "Rombo.znv\npassaggio 2:\nsbagliato da 1 alunno su 2");
     }
 
     void unread_data()
@@ -155,8 +156,8 @@ private slots:
         QTest::newRow("two attempts")
             << "Bruno"
             << "Rombo.znv"
-            << "Finito (2 tentativi)\nSbagliati: 1 risultato\nTempo: 10 min 59 s"
-            << "1 su 2" << 1;
+            << "Finito (2 tentativi)\nSbagliati: 1 formula, 1 risultato\nTempo: 10 min 59 s"
+            << "1 su 2" << 2;
         QTest::newRow("no mistakes") << "Zoe; \"3B\""
                                      << "Rombo.znv"
                                      << "Finito\nNessun errore\nTempo: 1 min 0 s"
@@ -217,7 +218,7 @@ private slots:
             "Risultati sbagliati;Minuti;Inizio;Fine\r\n"
             "Anna;Rettangolo.znv;1;sì;2;1;3;1;0;4,5;05/12/2026 09:00;05/12/2026 09:04\r\n"
             "Bruno;Rettangolo.znv;1;no;2;1;3;1;0;0,5;06/12/2026 09:00;06/12/2026 09:00\r\n"
-            "Bruno;Rombo.znv;2;sì;2;0;3;0;1;11,0;06/12/2026 10:00;07/12/2026 10:00\r\n"
+            "Bruno;Rombo.znv;2;sì;2;0;3;1;1;11,0;06/12/2026 10:00;07/12/2026 10:00\r\n"
             "\"Zoe; \"\"3B\"\"\";Rombo.znv;1;sì;2;0;3;0;0;1,0;07/12/2026 11:00;07/12/2026 "
             "11:01\r\n";
         QCOMPARE(ClassCsv::bytes(table), expected);

@@ -1,0 +1,107 @@
+// The "Risultati della classe" window on a folder made here: the table view
+// sorted by a header click, the unread count, the dates, F5 after a new
+// record, Ctrl+E to a CSV and Ctrl+P to a PDF, all from the keyboard.
+#include "attemptfile.h"
+#include "classresultswindow.h"
+#include "filedialog.h"
+#include "worksheet.h"
+
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+AttemptRecord record(const QString &pupil, bool finished, const QDate &day)
+{
+    AttemptRecord record;
+    record.pupil = pupil;
+    record.problem = "Rombo.znv";
+    record.problemSha256 = QString(64, 'e');
+    record.started = QDateTime(day, QTime(10, 0));
+    record.ended = record.started.addSecs(90);
+    record.finished = finished;
+    record.steps = 2;
+    return record;
+}
+
+class ScriptedFile : public FileDialogBackend {
+public:
+    explicit ScriptedFile(QString path) : m_path(std::move(path)) {}
+    QString ask(QWidget *, const FileDialogRequest &) override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestClassResultsWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void window()
+    {
+        QTemporaryDir dir;
+        const QDate day(2026, 12, 7);
+        QVERIFY(AttemptFile::write(dir.path(), record("Zeno", true, day)).error.isEmpty());
+        QVERIFY(
+            AttemptFile::write(dir.path(), record("Anna", false, day.addDays(-1))).error.isEmpty());
+        QFile foreign(dir.filePath("rotto.json"));
+        QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("{") == 1);
+        foreign.close();
+
+        auto *window = new ClassResultsWindow(dir.path());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto *view = window->findChild<QTableView *>("tblRisultati");
+        QCOMPARE(view->accessibleName(), "Risultati della classe");
+        QCOMPARE(window->findChild<QLabel *>("lblNonLetti")->text(), "1 file non letto");
+        auto cellText = [view](int row, int column) {
+            return view->model()->index(row, column).data().toString();
+        };
+        QCOMPARE(cellText(0, 0), "Anna");
+        QCOMPARE(view->model()->headerData(2, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
+                 "Rombo.znv, nessun passaggio sbagliato");
+
+        // A click on the problem's header puts the finished attempt first.
+        QHeaderView *header = view->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(2) + 5, 5));
+        QCOMPARE(cellText(0, 0), "Zeno");
+        QCOMPARE(cellText(1, 0), "Anna");
+
+        window->findChild<QDateEdit *>("dtDal")->setDate(day);
+        QCOMPARE(view->model()->rowCount(), 1);
+        window->findChild<QDateEdit *>("dtDal")->setDate(QDate(2000, 1, 1));
+        QCOMPARE(view->model()->rowCount(), 2);
+
+        QVERIFY(AttemptFile::write(dir.path(), record("Bice", true, day)).error.isEmpty());
+        QTest::keyClick(view, Qt::Key_F5);
+        QCOMPARE(view->model()->rowCount(), 3);
+
+        FileDialog::BackendOverride files(std::make_shared<ScriptedFile>(dir.filePath("classe")));
+        QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(fileBytes(dir.filePath("classe.csv"))
+                    .startsWith("\xEF\xBB\xBF"
+                                "Alunno;"));
+
+        const Worksheet::ScriptedPrint print(dir.filePath("classe.pdf"));
+        QTest::keyClick(view, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(print.showings(), 1);
+        QVERIFY(fileBytes(dir.filePath("classe.pdf")).startsWith("%PDF"));
+
+        QTest::keyClick(view, Qt::Key_Escape);
+        QTRY_VERIFY(!window->isVisible());
+    }
+};
+
+QTEST_MAIN(TestClassResultsWindow)
+#include "tst_classresultswindow.moc"
