@@ -16,7 +16,8 @@
 //     zenuvio --pdf FILE.znv OUT.pdf [--soluzioni]
 //                                  the worksheet written to a PDF file, no window
 // and, with any of these, --dimensione PERCENTO (the size of the windows),
-// --senza-spiegazioni (no explanations beside the verdicts, for a class test)
+// --senza-spiegazioni (no explanations beside the verdicts, for a class test),
+// --forme-equivalenti (answers judged by value and unit, whatever their form)
 // and --leggi-ad-alta-voce (read aloud for this run).
 //
 // Reading is plain code with no window: the answer is a Request, which either
@@ -39,6 +40,7 @@ struct Request {
     // The size of the windows, in percent; 0 when none was asked for.
     int size = 0;
     bool noExplanations = false;
+    bool equivalentForms = false;
     bool readAloud = false;
     // The worksheet of `file` to write to `pdf` (with its solutions), with no window.
     QString pdf;

@@ -86,9 +86,11 @@ int main(int argc, char *argv[])
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.
     const bool explaining = !request.noExplanations && ProgramSettings::explains();
-    const ModeHandlers handlers{makeEditorHandler, [explaining](WorkWindow &window) {
+    const bool byValue = request.equivalentForms || ProgramSettings::judgesByValue();
+    const ModeHandlers handlers{makeEditorHandler, [explaining, byValue](WorkWindow &window) {
                                     auto handler = std::make_unique<SolverHandler>(window);
                                     handler->setExplaining(explaining);
+                                    handler->setEquivalentForms(byValue);
                                     return std::unique_ptr<ModeHandler>(std::move(handler));
                                 }};
     auto makeWorkWindow = [&handlers, &readAloud](WorkMode mode) -> QWidget * {

@@ -16,4 +16,10 @@ bool explains()
     return settings.value(QStringLiteral("solving/explanations"), true).toBool();
 }
 
+bool judgesByValue()
+{
+    const QSettings settings(QStringLiteral("Zenuvio"), QStringLiteral("Zenuvio"));
+    return settings.value(QStringLiteral("solving/equivalentForms"), false).toBool();
+}
+
 } // namespace ProgramSettings

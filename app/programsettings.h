@@ -13,12 +13,19 @@
 //     [solving]
 //     explanations=false
 //
-// for a class test, with no explanation beside the verdicts. (The other
+// for a class test, with no explanation beside the verdicts; and
+//
+//     [solving]
+//     equivalentForms=true
+//
+// for judging by value: an answer with the right value and unit written in
+// another form ("15,0 cm", "60 cmq") is right. (The other
 // settings, the window size, read-aloud and easy reading, belong to the
 // parts that use them.)
 namespace ProgramSettings {
 
 bool hidesEditor();
 bool explains();
+bool judgesByValue();
 
 } // namespace ProgramSettings

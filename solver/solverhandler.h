@@ -29,6 +29,8 @@ public:
 
     // Explanations beside the verdicts, on unless switched off for a class test.
     void setExplaining(bool on) { m_session.setExplaining(on); }
+    // Answers judged by value and unit, whatever their form (off unless asked for).
+    void setEquivalentForms(bool on) { m_session.setEquivalentForms(on); }
 
 private:
     void show(const SolvingOutcome &outcome);

@@ -67,7 +67,7 @@ SolvingOutcome SolvingSession::confirmDatum(int)
     if (m_stage == Stage::NoProblem)
         return outcome;
     int &k = m_index;
-    if (m_typedData[k] != m_problem->dati[k]) {
+    if (!isRight(m_typedData[k], m_problem->dati[k])) {
         ++m_wrongData;
         outcome.hint = SolvingHints::Errato;
         if (m_explaining)
@@ -75,6 +75,7 @@ SolvingOutcome SolvingSession::confirmDatum(int)
         focusIfShown(outcome, Box::Datum, k);
         return outcome;
     }
+    outcome.explanation = formNote(m_typedData[k], m_problem->dati[k]);
     ++k;
     if (k == SlotCount || m_problem->dati[k].isEmpty()) {
         // The data are complete: the first step waits for its formula. Its
@@ -128,7 +129,7 @@ SolvingOutcome SolvingSession::confirmResult(int)
     if (m_stage == Stage::NoProblem)
         return outcome;
     int &k = m_index;
-    if (m_typedResults[k] != m_problem->risultati[k]) {
+    if (!isRight(m_typedResults[k], m_problem->risultati[k])) {
         ++m_wrongResults;
         outcome.hint = SolvingHints::Errato;
         if (m_explaining)
@@ -137,12 +138,17 @@ SolvingOutcome SolvingSession::confirmResult(int)
         focusIfShown(outcome, Box::Result, k);
         return outcome;
     }
+    outcome.explanation = formNote(m_typedResults[k], m_problem->risultati[k]);
     ++k;
     if (k == SlotCount || m_problem->risultati[k].isEmpty()) {
         outcome.hint = SolvingHints::BravoHaiFinito;
-        if (m_explaining)
-            outcome.explanation =
+        if (m_explaining) {
+            const QString summary =
                 Explanations::summary(m_wrongData, m_wrongFormulas, m_wrongResults);
+            outcome.explanation = outcome.explanation.isEmpty()
+                                      ? summary
+                                      : outcome.explanation + QLatin1Char(' ') + summary;
+        }
         k = 0;
         m_stage = Stage::Finished;
         switchPanel(outcome, false);
@@ -154,6 +160,19 @@ SolvingOutcome SolvingSession::confirmResult(int)
     m_stage = Stage::Formula;
     showStep(outcome, k, true);
     return outcome;
+}
+
+// Exactly as written; or, with judging by value, the same value and unit in
+// another form.
+bool SolvingSession::isRight(const QString &typed, const QString &expected) const
+{
+    return typed == expected || (m_equivalentForms && Explanations::sameQuantity(typed, expected));
+}
+
+// Beside the "Bravo" of an entry right in another form: how it is written.
+QString SolvingSession::formNote(const QString &typed, const QString &expected) const
+{
+    return m_explaining ? Explanations::expectedForm(typed, expected) : QString();
 }
 
 SolvingOutcome SolvingSession::clickText()

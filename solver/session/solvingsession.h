@@ -76,6 +76,10 @@ public:
     // test); the formulas are looked up to explain a wrong choice.
     void setExplaining(bool on) { m_explaining = on; }
     void setFormulaLookup(FormulaLookup lookup) { m_formulas = std::move(lookup); }
+    // Judging by value (off unless the teacher asks for it): a datum or result
+    // with the expected value and unit in another form ("15,0 cm", "60 cmq")
+    // is right, and the explanation says how it is written.
+    void setEquivalentForms(bool on) { m_equivalentForms = on; }
 
     Stage stage() const { return m_stage; }
     // The datum (stage Data) or step (stages Formula and Result) at hand; 0
@@ -107,6 +111,8 @@ public:
 
 private:
     void forgetProgress();
+    bool isRight(const QString &typed, const QString &expected) const;
+    QString formNote(const QString &typed, const QString &expected) const;
     QString explainFormula(int chosen) const;
     void focusIfShown(SolvingOutcome &outcome, SolvingOutcome::Box box, int index) const;
     void showStep(SolvingOutcome &outcome, int step, bool withResult);
@@ -123,6 +129,7 @@ private:
     std::array<QString, SlotCount> m_typedData;
     std::array<QString, SlotCount> m_typedResults;
     bool m_explaining = true;
+    bool m_equivalentForms = false;
     FormulaLookup m_formulas;
     // Wrong entries so far, told at the end; wrong formulas at the step at hand.
     int m_wrongData = 0;

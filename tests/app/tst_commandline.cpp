@@ -21,6 +21,7 @@ QString described(const CommandLine::Request &r)
         words << QDir::current().relativeFilePath(r.file);
     const std::pair<bool, const char *> flags[] = {{r.hideEditor, "senza-editor"},
                                                    {r.noExplanations, "senza-spiegazioni"},
+                                                   {r.equivalentForms, "forme-equivalenti"},
                                                    {r.readAloud, "leggi"},
                                                    {r.withSolutions, "soluzioni"}};
     for (const auto &[on, word] : flags)
@@ -88,6 +89,8 @@ void TestCommandLine::parse_data()
     QTest::newRow("a class test, read aloud, a size")
         << QStringList{"--senza-spiegazioni", "--leggi-ad-alta-voce", "--dimensione", "200"}
         << false << "inizio senza-spiegazioni leggi dimensione 200";
+    QTest::newRow("judged by value, a file") << QStringList{"--forme-equivalenti", "Rombo.znv"}
+                                             << false << "risoluzione Rombo.znv forme-equivalenti";
     QTest::newRow("a worksheet with solutions")
         << QStringList{"--pdf", "Rombo.znv", "Rombo.pdf", "--soluzioni"} << false
         << "inizio Rombo.znv soluzioni pdf Rombo.pdf";
@@ -142,15 +145,20 @@ void TestCommandLine::settingsFile_data()
 {
     QTest::addColumn<QByteArray>("content"); // no file at all when null
     QTest::addColumn<bool>("hidden");
-    QTest::newRow("no settings file") << QByteArray() << false;
-    QTest::newRow("hideEditor=true") << QByteArray("[classroom]\nhideEditor=true\n") << true;
-    QTest::newRow("other section") << QByteArray("[other]\nhideEditor=true\n") << false;
+    QTest::addColumn<bool>("byValue");
+    QTest::newRow("no settings file") << QByteArray() << false << false;
+    QTest::newRow("hideEditor=true")
+        << QByteArray("[classroom]\nhideEditor=true\n") << true << false;
+    QTest::newRow("other section") << QByteArray("[other]\nhideEditor=true\n") << false << false;
+    QTest::newRow("equivalentForms=true")
+        << QByteArray("[solving]\nequivalentForms=true\n") << false << true;
 }
 
 void TestCommandLine::settingsFile()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, hidden);
+    QFETCH(bool, byValue);
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Zenuvio";
     QVERIFY(QDir().mkpath(folder));
@@ -162,6 +170,7 @@ void TestCommandLine::settingsFile()
         file.close();
     }
     QCOMPARE(ProgramSettings::hidesEditor(), hidden);
+    QCOMPARE(ProgramSettings::judgesByValue(), byValue);
     file.remove();
 }
 
