@@ -116,9 +116,12 @@ int main(int argc, char *argv[])
         readAloud.setOn(on);
         readAloud.hintShown(on ? QStringLiteral("Lettura ad alta voce attiva.") : QString());
     });
+    // Speech that cannot be heard is told without a box, which would take the
+    // pupil's next click or key: in the work window (which listens itself) or
+    // here. The pupil's choice stays as it is; the voice is off for this run.
     QObject::connect(&readAloud, &ReadAloud::notice, &start, [&start](const QString &text) {
-        MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Zenuvio"), text,
-                         QApplication::activeWindow() ? QApplication::activeWindow() : &start);
+        if (!start.workWindow())
+            start.showStatus(text);
     });
     if (request.mode)
         start.openProblem(*request.mode, request.file);

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class Announcer;
+
 // The start window and main menu. startUp runs once, before the window is
 // first shown: it writes the version text, registers the help file and
 // refuses a 640 x 480 screen. The mode buttons show a work window for their
@@ -43,6 +45,10 @@ public:
     void offerSizes(int current, std::function<void(int)> choose);
     // Reading aloud, switched with a small box in the corner (Alt+L).
     void offerReadAloud(bool on, std::function<void(bool)> switchTo);
+    // A notice that needs no answer (the voice is off for this run), in a
+    // status line above the small controls of the corner, told once to
+    // assistive technology while the window is in view.
+    void showStatus(const QString &text);
 
     void openSolving();
     void openEditor();
@@ -76,4 +82,5 @@ private:
     QPointer<QWidget> m_workWindow;
     bool m_placed = false;
     bool m_ending = false;
+    Announcer *m_announcer = nullptr;
 };

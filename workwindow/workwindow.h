@@ -100,8 +100,14 @@ public:
     void announce(const QString &hint, const QString &explanation = QString());
 
     // Reading aloud (F2 reads the problem text), shared by every window of the
-    // program; none: the window says nothing aloud.
+    // program; none: the window says nothing aloud. When speech cannot be
+    // heard, the window tells it with showNotice.
     void setReadAloud(ReadAloud *readAloud);
+    // A notice that needs no answer (the voice is off for this run): shown in
+    // the explanation line under the hint while solving, told once to
+    // assistive technology, never in a box that would take the pupil's next
+    // click or key.
+    void showNotice(const QString &text);
     // The problem text shown for easy reading (F3 switches it), or as usual.
     void setEasyReading(bool on);
     Announcer *hintAnnouncer = nullptr;
@@ -121,6 +127,7 @@ private:
     void setTabOrder();
     void connectEvents();
     bool takeDrop(QEvent *event);
+    void tell(const QString &text);
 
     ModeHandlers m_handlers;
     std::unique_ptr<ModeHandler> m_handler;
