@@ -32,6 +32,10 @@ const Switch Switches[] = {
     {"senza-spiegazioni", "Per una verifica in classe: accanto a \"Errato\" e \"Errata\" non "
                           "compare la spiegazione dell'errore.",
      std::nullopt, &Request::noExplanations},
+    {"forme-equivalenti", "Accetta una risposta con il valore e l'unità giusti scritti in "
+                          "un'altra forma (\"15,0 cm\", \"60 cmq\"), come nella riga "
+                          "solving/equivalentForms=true del file delle impostazioni.",
+     std::nullopt, &Request::equivalentForms},
     {"leggi-ad-alta-voce", "Legge ad alta voce i messaggi, le spiegazioni e le formule (solo per "
                            "questa volta; dalla finestra iniziale si sceglie per sempre).",
      std::nullopt, &Request::readAloud},

@@ -22,7 +22,8 @@
 //     zenuvio --riepilogo CARTELLA OUT.csv
 //                                  the class's results written to a CSV file, no window
 // and, with any of these, --dimensione PERCENTO (the size of the windows),
-// --senza-spiegazioni (no explanations beside the verdicts, for a class test)
+// --senza-spiegazioni (no explanations beside the verdicts, for a class test),
+// --forme-equivalenti (answers judged by value and unit, whatever their form)
 // and --leggi-ad-alta-voce (read aloud for this run); --alunno NOME (the
 // pupil whose attempts are kept) and --registro CARTELLA (where they go).
 //
@@ -46,6 +47,7 @@ struct Request {
     // The size of the windows, in percent; 0 when none was asked for.
     int size = 0;
     bool noExplanations = false;
+    bool equivalentForms = false;
     bool readAloud = false;
     // The pupil's name for this run (empty: no attempt is kept), when given.
     std::optional<QString> pupil;

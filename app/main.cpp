@@ -168,9 +168,12 @@ int main(int argc, char *argv[])
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.
     const bool explaining = !request.noExplanations && ProgramSettings::explains();
-    const ModeHandlers handlers{makeEditorHandler, [explaining, &keeper](WorkWindow &window) {
+    const bool byValue = request.equivalentForms || ProgramSettings::judgesByValue();
+    const ModeHandlers handlers{makeEditorHandler, [explaining, byValue,
+                                                    &keeper](WorkWindow &window) {
                                     auto handler = std::make_unique<SolverHandler>(window);
                                     handler->setExplaining(explaining);
+                                    handler->setEquivalentForms(byValue);
                                     handler->setKeeper(&keeper);
                                     return std::unique_ptr<ModeHandler>(std::move(handler));
                                 }};
@@ -205,9 +208,12 @@ int main(int argc, char *argv[])
     });
     start.offerName(request.pupil.value_or(QString()),
                     [&keeper](const QString &name) { keeper.setPupil(name); });
+    // Speech that cannot be heard is told without a box, which would take the
+    // pupil's next click or key: in the work window (which listens itself) or
+    // here. The pupil's choice stays as it is; the voice is off for this run.
     QObject::connect(&readAloud, &ReadAloud::notice, &start, [&start](const QString &text) {
-        MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Zenuvio"), text,
-                         QApplication::activeWindow() ? QApplication::activeWindow() : &start);
+        if (!start.workWindow())
+            start.showStatus(text);
     });
     if (request.mode)
         start.openProblem(*request.mode, request.file);

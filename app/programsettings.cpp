@@ -28,4 +28,10 @@ QString resultsFolder()
         .filePath(QStringLiteral("Zenuvio/Risultati"));
 }
 
+bool judgesByValue()
+{
+    const QSettings settings(QStringLiteral("Zenuvio"), QStringLiteral("Zenuvio"));
+    return settings.value(QStringLiteral("solving/equivalentForms"), false).toBool();
+}
+
 } // namespace ProgramSettings

@@ -17,6 +17,12 @@
 //
 // for a class test, with no explanation beside the verdicts;
 //
+//     [solving]
+//     equivalentForms=true
+//
+// for judging by value: an answer with the right value and unit written in
+// another form ("15,0 cm", "60 cmq") is right; and
+//
 //     [results]
 //     folder=/srv/scuola/Risultati
 //
@@ -29,5 +35,6 @@ namespace ProgramSettings {
 bool hidesEditor();
 bool explains();
 QString resultsFolder();
+bool judgesByValue();
 
 } // namespace ProgramSettings

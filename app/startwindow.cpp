@@ -209,6 +209,27 @@ void StartWindow::offerClassResults(std::function<void()> open)
     results->show();
 }
 
+void StartWindow::showStatus(const QString &text)
+{
+    auto *status = findChild<QLabel *>(QStringLiteral("lblStato"));
+    if (!status) {
+        status = new QLabel(this);
+        status->setObjectName(QStringLiteral("lblStato"));
+        status->setGeometry(twipsRect(300, 4440, 7335, 480));
+        status->setFont(Fonts::comicSans(8.25));
+        status->setWordWrap(true);
+        status->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        QPalette ink = status->palette();
+        ink.setColor(QPalette::WindowText, Colours::darkBlue);
+        status->setPalette(ink);
+        m_announcer = new Announcer(this);
+    }
+    status->setText(text);
+    status->show();
+    if (isVisible())
+        m_announcer->announce(text);
+}
+
 void StartWindow::chooseSize(int percent)
 {
     if (percent != m_size && m_chooseSize)

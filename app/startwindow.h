@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class Announcer;
+
 // The start window and main menu. startUp runs once, before the window is
 // first shown: it writes the version text, registers the help file and
 // refuses a 640 x 480 screen. The mode buttons show a work window for their
@@ -48,6 +50,10 @@ public:
     void offerName(const QString &name, std::function<void(const QString &)> changed);
     // A small "Risultati della classe" button at the foot, for the teacher.
     void offerClassResults(std::function<void()> open);
+    // A notice that needs no answer (the voice is off for this run), in a
+    // status line above the small controls of the corner, told once to
+    // assistive technology while the window is in view.
+    void showStatus(const QString &text);
 
     void openSolving();
     void openEditor();
@@ -81,4 +87,5 @@ private:
     QPointer<QWidget> m_workWindow;
     bool m_placed = false;
     bool m_ending = false;
+    Announcer *m_announcer = nullptr;
 };

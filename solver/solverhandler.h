@@ -48,6 +48,9 @@ public:
     // The key that opens the next problem, as the pupil is told it.
     static const QString NextProblemKey;
 
+    // Answers judged by value and unit, whatever their form (off unless asked for).
+    void setEquivalentForms(bool on) { m_session.setEquivalentForms(on); }
+
 private:
     void show(const SolvingOutcome &outcome);
     void emptyWindow();

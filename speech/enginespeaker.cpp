@@ -8,17 +8,17 @@
 #include <algorithm>
 
 const QString EngineSpeaker::NoEngineNotice =
-    QStringLiteral("La lettura ad alta voce non è disponibile: su questo computer la sintesi "
-                   "vocale non funziona. Zenuvio continua senza voce.");
+    QStringLiteral("La sintesi vocale non funziona su questo computer: per questa volta Zenuvio "
+                   "continua senza voce.");
 const QString EngineSpeaker::NoVoiceNotice =
-    QStringLiteral("La lettura ad alta voce non è disponibile: su questo computer manca una voce "
-                   "italiana. Zenuvio continua senza voce.");
+    QStringLiteral("Su questo computer manca una voce italiana: per questa volta Zenuvio continua "
+                   "senza voce.");
 const QString EngineSpeaker::FailedNotice =
-    QStringLiteral("La lettura ad alta voce si è interrotta per un errore della sintesi vocale. "
-                   "Zenuvio continua senza voce.");
+    QStringLiteral("La sintesi vocale si è interrotta per un errore: per questa volta Zenuvio "
+                   "continua senza voce.");
 const QString EngineSpeaker::NoAnswerNotice =
-    QStringLiteral("La lettura ad alta voce si è interrotta: la sintesi vocale non risponde. "
-                   "Zenuvio continua senza voce.");
+    QStringLiteral("La sintesi vocale non risponde: per questa volta Zenuvio continua senza "
+                   "voce.");
 
 namespace {
 

@@ -301,7 +301,11 @@ void WorkWindow::announce(const QString &hint, const QString &explanation)
     // at once would speak only the last. It speaks only for the active window:
     // a hint given while a dialog still covers this one is told once the
     // window is active again.
-    const QString text = explanation.isEmpty() ? hint : hint + QLatin1Char(' ') + explanation;
+    tell(explanation.isEmpty() ? hint : hint + QLatin1Char(' ') + explanation);
+}
+
+void WorkWindow::tell(const QString &text)
+{
     if (isActiveWindow() || !isVisible()) {
         m_pendingHint.clear();
         hintAnnouncer->announce(text);
@@ -312,7 +316,19 @@ void WorkWindow::announce(const QString &hint, const QString &explanation)
 
 void WorkWindow::setReadAloud(ReadAloud *readAloud)
 {
+    if (m_readAloud)
+        disconnect(m_readAloud, &ReadAloud::notice, this, nullptr);
     m_readAloud = readAloud;
+    if (m_readAloud)
+        connect(m_readAloud, &ReadAloud::notice, this, &WorkWindow::showNotice);
+}
+
+void WorkWindow::showNotice(const QString &text)
+{
+    // The next verdict's explanation takes the line again.
+    if (m_mode == WorkMode::Solving)
+        lblSpiegazione->setText(text);
+    tell(text);
 }
 
 void WorkWindow::setEasyReading(bool on)

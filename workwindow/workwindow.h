@@ -102,9 +102,15 @@ public:
     void announce(const QString &hint, const QString &explanation = QString());
 
     // Reading aloud (F2 reads the problem text), shared by every window of the
-    // program; none: the window says nothing aloud.
+    // program; none: the window says nothing aloud. When speech cannot be
+    // heard, the window tells it with showNotice.
     void setReadAloud(ReadAloud *readAloud);
-    // The problem text shown for easy reading, or as usual.
+    // A notice that needs no answer (the voice is off for this run): shown in
+    // the explanation line under the hint while solving, told once to
+    // assistive technology, never in a box that would take the pupil's next
+    // click or key.
+    void showNotice(const QString &text);
+    // The problem text shown for easy reading (F3 switches it), or as usual.
     void setEasyReading(bool on);
     // F3: easy reading on, with the whole text in the reading panel; with the
     // panel open, easy reading off. Esc closes the panel and keeps easy reading.
@@ -129,6 +135,7 @@ private:
     bool takeDrop(QEvent *event);
     void showReadingPanel();
     void dismissReadingPanel();
+    void tell(const QString &text);
 
     ModeHandlers m_handlers;
     std::unique_ptr<ModeHandler> m_handler;

@@ -50,6 +50,13 @@ QString meaning(const QString &unit)
     return match.captured(1) + (match.captured(2).isEmpty() ? QString() : QStringLiteral("²"));
 }
 
+// A unit of length ("cm") or of area ("cm²"), as meaning() gives it.
+bool isMeasure(const QString &meant)
+{
+    static const QRegularExpression measure(QStringLiteral("^(mm|cm|dm|m|dam|hm|km)²?$"));
+    return measure.match(meant).hasMatch();
+}
+
 QString quoted(const QString &text)
 {
     return QStringLiteral("«%1»").arg(text);
@@ -68,8 +75,28 @@ QString forEntry(const QString &typed, const QString &expected)
     if (!pupil.isQuantity || !problem.isQuantity || value(pupil.number) != value(problem.number))
         return {};
     const bool unitMissing = pupil.unit.isEmpty() && !problem.unit.isEmpty();
-    if (!unitMissing && meaning(pupil.unit) != meaning(problem.unit))
-        return {}; // another unit, or one the problem does not ask for
+    const QString typedUnit = meaning(pupil.unit);
+    const QString expectedUnit = meaning(problem.unit);
+    if (!unitMissing && typedUnit != expectedUnit) {
+        // A length where an area is asked, or an area where a length is: the
+        // same unit, squared or not. Any other unit is another unit.
+        if (!isMeasure(typedUnit) || !isMeasure(expectedUnit))
+            return {};
+        const QString square = QStringLiteral("²");
+        if (typedUnit + square == expectedUnit) {
+            QString text = QStringLiteral("Il numero è giusto, ma un'area si misura in unità "
+                                          "quadrate: %1.")
+                               .arg(quoted(expected));
+            if (expected.contains(square))
+                text += QStringLiteral(" Per scrivere «²» premi %1.").arg(SquareKey);
+            return text;
+        }
+        if (typedUnit == expectedUnit + square)
+            return QStringLiteral("Il numero è giusto, ma una lunghezza si misura in unità "
+                                  "lineari: %1.")
+                .arg(quoted(expected));
+        return {};
+    }
 
     QStringList faults;
     if (pupil.number != problem.number) {
@@ -92,6 +119,30 @@ QString forEntry(const QString &typed, const QString &expected)
         text = QStringLiteral("Il numero è giusto, ma ") + faults.join(QStringLiteral(" e ")) +
                QLatin1Char('.');
     if (problem.unit.contains(QStringLiteral("²")) && !pupil.unit.contains(QStringLiteral("²")))
+        text += QStringLiteral(" Per scrivere «²» premi %1.").arg(SquareKey);
+    return text;
+}
+
+bool sameQuantity(const QString &typed, const QString &expected)
+{
+    if (typed == expected)
+        return true;
+    const Entry pupil = read(typed);
+    const Entry problem = read(expected);
+    // A point is not taken for the decimal comma: in Italian "1.000" is a
+    // thousand.
+    if (!pupil.isQuantity || !problem.isQuantity || pupil.number.contains(QLatin1Char('.')) ||
+        value(pupil.number) != value(problem.number))
+        return false;
+    return meaning(pupil.unit) == meaning(problem.unit);
+}
+
+QString expectedForm(const QString &typed, const QString &expected)
+{
+    if (typed == expected)
+        return {};
+    QString text = QStringLiteral("Si scrive %1.").arg(quoted(expected));
+    if (expected.contains(QStringLiteral("²")) && !typed.contains(QStringLiteral("²")))
         text += QStringLiteral(" Per scrivere «²» premi %1.").arg(SquareKey);
     return text;
 }

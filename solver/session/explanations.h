@@ -12,8 +12,17 @@ namespace Explanations {
 
 // A datum or a result: the number is right but written otherwise (a decimal
 // point, other zeros), or the unit is written otherwise (cmq, cm2, cm^2,
-// capitals) or missing, or only the blanks differ. Empty when none of these.
+// capitals) or missing, or has the other dimension (a length where an area is
+// asked, or the reverse), or only the blanks differ. Empty when none of these.
 QString forEntry(const QString &typed, const QString &expected);
+
+// Judging by value, when the teacher asks for it: the entry has the expected
+// value and unit, written in another form (other zeros, blanks, cmq, cm2,
+// capitals). A decimal point is not taken for the comma.
+bool sameQuantity(const QString &typed, const QString &expected);
+// Said beside "Bravo" for such an entry: how the expected form is written.
+// Empty when the entry is written as expected.
+QString expectedForm(const QString &typed, const QString &expected);
 
 // The formula chosen has the very formula text of the right one, on another
 // tab of the panel.

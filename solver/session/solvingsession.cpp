@@ -152,7 +152,7 @@ SolvingOutcome SolvingSession::checkDatum()
 {
     SolvingOutcome outcome;
     int &k = m_index;
-    if (m_typedData[k] != m_problem->dati[k]) {
+    if (!isRight(m_typedData[k], m_problem->dati[k])) {
         m_wrongData[k] = true;
         outcome.hint = SolvingHints::Errato;
         if (m_explaining)
@@ -160,6 +160,7 @@ SolvingOutcome SolvingSession::checkDatum()
         focusIfShown(outcome, Box::Datum, k);
         return outcome;
     }
+    outcome.explanation = formNote(m_typedData[k], m_problem->dati[k]);
     ++k;
     if (k == SlotCount || m_problem->dati[k].isEmpty()) {
         // The data are complete: the first step waits for its formula. Its
@@ -242,7 +243,7 @@ SolvingOutcome SolvingSession::checkResult()
 {
     SolvingOutcome outcome;
     int &k = m_index;
-    if (m_typedResults[k] != m_problem->risultati[k]) {
+    if (!isRight(m_typedResults[k], m_problem->risultati[k])) {
         m_wrongResults[k] = true;
         outcome.hint = SolvingHints::Errato;
         if (m_explaining)
@@ -251,11 +252,16 @@ SolvingOutcome SolvingSession::checkResult()
         focusIfShown(outcome, Box::Result, k);
         return outcome;
     }
+    outcome.explanation = formNote(m_typedResults[k], m_problem->risultati[k]);
     ++k;
     if (k == SlotCount || m_problem->risultati[k].isEmpty()) {
         outcome.hint = SolvingHints::BravoHaiFinito;
-        if (m_explaining)
-            outcome.explanation = EndSummary::text(wrongEntries());
+        if (m_explaining) {
+            const QString summary = EndSummary::text(wrongEntries());
+            outcome.explanation = outcome.explanation.isEmpty()
+                                      ? summary
+                                      : outcome.explanation + QLatin1Char(' ') + summary;
+        }
         k = 0;
         m_stage = Stage::Finished;
         switchPanel(outcome, false);
@@ -267,6 +273,19 @@ SolvingOutcome SolvingSession::checkResult()
     m_stage = Stage::Formula;
     showStep(outcome, k, true);
     return outcome;
+}
+
+// Exactly as written; or, with judging by value, the same value and unit in
+// another form.
+bool SolvingSession::isRight(const QString &typed, const QString &expected) const
+{
+    return typed == expected || (m_equivalentForms && Explanations::sameQuantity(typed, expected));
+}
+
+// Beside the "Bravo" of an entry right in another form: how it is written.
+QString SolvingSession::formNote(const QString &typed, const QString &expected) const
+{
+    return m_explaining ? Explanations::expectedForm(typed, expected) : QString();
 }
 
 SolvingOutcome SolvingSession::clickText()

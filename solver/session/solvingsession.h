@@ -82,6 +82,10 @@ public:
     // The time of each act; the local time unless a test gives another.
     using Clock = std::function<QDateTime()>;
     void setClock(Clock clock) { m_clock = std::move(clock); }
+    // Judging by value (off unless the teacher asks for it): a datum or result
+    // with the expected value and unit in another form ("15,0 cm", "60 cmq")
+    // is right, and the explanation says how it is written.
+    void setEquivalentForms(bool on) { m_equivalentForms = on; }
 
     Stage stage() const { return m_stage; }
     // The datum (stage Data) or step (stages Formula and Result) at hand; 0
@@ -135,6 +139,8 @@ private:
     void log(AttemptAct::Kind kind, int index, const QString &entry, const SolvingOutcome &outcome,
              Slip slip);
     QDateTime now() const;
+    bool isRight(const QString &typed, const QString &expected) const;
+    QString formNote(const QString &typed, const QString &expected) const;
     QString explainFormula(int chosen) const;
     void focusIfShown(SolvingOutcome &outcome, SolvingOutcome::Box box, int index) const;
     void showStep(SolvingOutcome &outcome, int step, bool withResult);
@@ -151,6 +157,7 @@ private:
     std::array<QString, SlotCount> m_typedData;
     std::array<QString, SlotCount> m_typedResults;
     bool m_explaining = true;
+    bool m_equivalentForms = false;
     FormulaLookup m_formulas;
     Clock m_clock;
     std::optional<AttemptRecord> m_attempt;

@@ -152,6 +152,13 @@ void TestApp::arrangement()
     form.show();
     QVERIFY(!form.findChild<QWidget *>("cmdEditor")->isVisible());
     QVERIFY(form.findChild<QWidget *>("cmdRisoluzione")->isVisible());
+
+    // A notice needing no answer: a status line under the version, in the window.
+    form.showStatus("Niente voce per questa volta.");
+    QCOMPARE(form.findChild<QLabel *>("lblStato")->text(), "Niente voce per questa volta.");
+    QVERIFY(form.findChild<QWidget *>("lblStato")->isVisible());
+    QVERIFY(at("Label3").bottom() < at("lblStato").top());
+    QVERIFY(form.rect().contains(at("lblStato")));
 }
 
 void TestApp::modeButtons_data()

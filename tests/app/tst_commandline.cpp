@@ -23,6 +23,7 @@ QString described(const CommandLine::Request &r)
         words << QDir::current().relativeFilePath(r.file);
     const std::pair<bool, const char *> flags[] = {{r.hideEditor, "senza-editor"},
                                                    {r.noExplanations, "senza-spiegazioni"},
+                                                   {r.equivalentForms, "forme-equivalenti"},
                                                    {r.readAloud, "leggi"},
                                                    {r.withSolutions, "soluzioni"}};
     for (const auto &[on, word] : flags)
@@ -107,6 +108,8 @@ void TestCommandLine::parse_data()
     QTest::newRow("a class test, read aloud, a size")
         << QStringList{"--senza-spiegazioni", "--leggi-ad-alta-voce", "--dimensione", "200"}
         << false << "inizio senza-spiegazioni leggi dimensione 200";
+    QTest::newRow("judged by value, a file") << QStringList{"--forme-equivalenti", "Rombo.znv"}
+                                             << false << "risoluzione Rombo.znv forme-equivalenti";
     QTest::newRow("a worksheet with solutions")
         << QStringList{"--pdf", "Rombo.znv", "Rombo.pdf", "--soluzioni"} << false
         << "inizio Rombo.znv soluzioni pdf Rombo.pdf";
@@ -197,15 +200,19 @@ void TestCommandLine::settingsFile_data()
     QTest::addColumn<QByteArray>("content"); // no file at all when null
     QTest::addColumn<bool>("hidden");
     QTest::addColumn<QString>("results"); // the results folder; "~" for the documents folder
+    QTest::addColumn<bool>("byValue");
     const QString usual = "~/Zenuvio/Risultati";
-    QTest::newRow("no settings file") << QByteArray() << false << usual;
+    QTest::newRow("no settings file") << QByteArray() << false << usual << false;
     QTest::newRow("hideEditor=true")
-        << QByteArray("[classroom]\nhideEditor=true\n") << true << usual;
-    QTest::newRow("other section") << QByteArray("[other]\nhideEditor=true\n") << false << usual;
+        << QByteArray("[classroom]\nhideEditor=true\n") << true << usual << false;
+    QTest::newRow("other section")
+        << QByteArray("[other]\nhideEditor=true\n") << false << usual << false;
     QTest::newRow("a results folder")
-        << QByteArray("[results]\nfolder=/srv/classe 3B\n") << false << "/srv/classe 3B";
+        << QByteArray("[results]\nfolder=/srv/classe 3B\n") << false << "/srv/classe 3B" << false;
     QTest::newRow("an empty results folder")
-        << QByteArray("[results]\nfolder=\n") << false << usual;
+        << QByteArray("[results]\nfolder=\n") << false << usual << false;
+    QTest::newRow("equivalentForms=true")
+        << QByteArray("[solving]\nequivalentForms=true\n") << false << usual << true;
 }
 
 void TestCommandLine::settingsFile()
@@ -213,6 +220,7 @@ void TestCommandLine::settingsFile()
     QFETCH(QByteArray, content);
     QFETCH(bool, hidden);
     QFETCH(QString, results);
+    QFETCH(bool, byValue);
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Zenuvio";
     QVERIFY(QDir().mkpath(folder));
@@ -227,6 +235,7 @@ void TestCommandLine::settingsFile()
     QCOMPARE(
         ProgramSettings::resultsFolder(),
         results.replace("~", QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
+    QCOMPARE(ProgramSettings::judgesByValue(), byValue);
     file.remove();
 }
 

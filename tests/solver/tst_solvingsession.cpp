@@ -85,6 +85,8 @@ private slots:
     void session();
     void explanations_data();
     void explanations();
+    void byValue_data();
+    void byValue();
 };
 
 void TestSolvingSession::session_data()
@@ -291,6 +293,66 @@ void TestSolvingSession::explanations()
         const QString want = explaining ? expected[i] : expected[i].section(": ", 0, 0) + ": ";
         QCOMPARE(seen.value(i), want);
     }
+}
+
+// Judging by value, switched on or off by the teacher, on the rectangle's
+// first datum ("8 cm") and its last result ("48 cm²"); with it off, or for a
+// class test, the verdicts are the exact ones.
+void TestSolvingSession::byValue_data()
+{
+    QTest::addColumn<bool>("byValue");
+    QTest::addColumn<bool>("explaining");
+    QTest::addColumn<QString>("datum");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QStringList>("seen");
+
+    QTest::newRow("on") << true << true << "8,0 cm"
+                        << "48 cmq"
+                        << QStringList{"Bravo: Si scrive «8 cm».",
+                                       "Bravo. Hai finito.: Si scrive «48 cm²». Per scrivere «²» "
+                                       "premi Ctrl+2. Nessun errore in tutto il problema!"};
+    QTest::newRow("on, a class test") << true << false << "8cm"
+                                      << "48 cm2" << QStringList{"Bravo: ", "Bravo. Hai finito.: "};
+    QTest::newRow("on, a length for an area")
+        << true << true << "8 cm"
+        << "48 cm"
+        << QStringList{"Bravo: ", "Errato: Il numero è giusto, ma un'area si misura in unità "
+                                  "quadrate: «48 cm²». Per scrivere «²» premi Ctrl+2."};
+    QTest::newRow("off") << false << true << "8,0 cm"
+                         << "48 cmq"
+                         << QStringList{"Errato: Il numero è giusto, ma va scritto «8», senza zeri "
+                                        "in più.",
+                                        "Errato: Il numero è giusto, ma l'unità di misura si "
+                                        "scrive «cm²». Per scrivere «²» premi Ctrl+2."};
+}
+
+void TestSolvingSession::byValue()
+{
+    QFETCH(bool, byValue);
+    QFETCH(bool, explaining);
+    QFETCH(QString, datum);
+    QFETCH(QString, result);
+    QFETCH(QStringList, seen);
+    SolvingSession s;
+    s.setEquivalentForms(byValue);
+    s.setExplaining(explaining);
+    const auto told = [](const SolvingOutcome &o) {
+        return o.hint.value_or("-") + ": " + o.explanation;
+    };
+    s.open(Problems.value("rettangolo"));
+    s.typeDatum(0, datum);
+    QCOMPARE(told(s.confirmDatum(0)), seen[0]);
+    // On to the last step with the answers as written.
+    s.typeDatum(0, "8 cm");
+    if (s.index() == 0)
+        s.confirmDatum(0);
+    s.typeDatum(1, "6 cm");
+    s.confirmDatum(1);
+    s.chooseFormula(9);
+    s.typeResult(0, "28 cm");
+    s.confirmResult(0);
+    s.typeResult(1, result);
+    QCOMPARE(told(s.confirmResult(1)), seen[1]);
 }
 
 QTEST_GUILESS_MAIN(TestSolvingSession)

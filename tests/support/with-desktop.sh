@@ -35,13 +35,24 @@ export DISPLAY=":$display_number"
 bus_pid=$!
 # The program asks for the accessibility bus as it starts, and then registers
 # with the registry daemon on that bus; a registration the daemon is too slow
-# to answer is lost for good. So have both ready first: the first call waits
-# for the launcher's answer, the second starts the registry and waits for it.
-a11y_address=$(dbus-send --session --print-reply=literal --reply-timeout=30000 \
-    --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | tr -d ' ')
-dbus-send --bus="$a11y_address" --print-reply --reply-timeout=30000 \
+# to answer is lost for good. So have both ready first: ask the launcher for
+# the bus's address, then ask the registry on that bus for its name, each
+# again until it answers (a fresh bus may answer NoReply at first), for at
+# most 30 seconds in all.
+a11y_deadline=$((SECONDS + 30))
+until a11y_address=$(dbus-send --session --print-reply=literal --reply-timeout=2000 \
+    --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ') &&
+    [[ -n "$a11y_address" ]]; do
+    ((SECONDS < a11y_deadline)) || { echo "with-desktop: no accessibility bus" >&2; exit 1; }
+    sleep 0.2
+done
+until dbus-send --bus="$a11y_address" --print-reply --reply-timeout=2000 \
     --dest=org.a11y.atspi.Registry /org/a11y/atspi/accessible/root \
-    org.freedesktop.DBus.Properties.Get string:org.a11y.atspi.Accessible string:Name >/dev/null
+    org.freedesktop.DBus.Properties.Get string:org.a11y.atspi.Accessible string:Name \
+    >/dev/null 2>&1; do
+    ((SECONDS < a11y_deadline)) || { echo "with-desktop: the accessibility registry does not answer" >&2; exit 1; }
+    sleep 0.2
+done
 
 export XDG_RUNTIME_DIR="$runtime"
 export HOME="$runtime"

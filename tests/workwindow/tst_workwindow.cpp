@@ -1,9 +1,12 @@
 // The work window as a user sees it in each mode: which controls show and
 // where they stand against each other, what the formula panel offers after a
 // tab change, which actions reach the mode's handler, and leaving the window.
+#include "accessibility.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "programfolder.h"
+#include "readaloud.h"
+#include "speaker.h"
 #include "workwindow.h"
 
 #include <QLabel>
@@ -82,6 +85,8 @@ private slots:
     void formulaPanel();
     void dropOpensOneFile_data();
     void dropOpensOneFile();
+    void speechNotice_data();
+    void speechNotice();
 
 private:
     std::unique_ptr<WorkWindow> open(WorkMode mode);
@@ -370,6 +375,38 @@ void TestWorkWindow::dropOpensOneFile()
     QCOMPARE(m_log, taken ? QStringList{"apri Rombo.znv"} : QStringList{});
     QVERIFY(!taken || drop.isAccepted());
     QCOMPARE(w->txtDati[0]->text() + w->txtTesto->toPlainText(), QString());
+}
+
+void TestWorkWindow::speechNotice_data()
+{
+    QTest::addColumn<WorkMode>("mode");
+    QTest::newRow("solving") << WorkMode::Solving;
+    QTest::newRow("editor") << WorkMode::Editor;
+}
+
+// Read-aloud on, and the voice found missing: the window tells it once, in
+// the explanation line while solving, with no box to take the next key; the
+// pupil's choice stays on.
+void TestWorkWindow::speechNotice()
+{
+    QFETCH(WorkMode, mode);
+    RecordingSpeaker speaker;
+    ReadAloud readAloud(speaker);
+    readAloud.setOnForThisRun(true);
+    auto window = open(mode);
+    window->setReadAloud(&readAloud);
+    QStringList told;
+    connect(window->hintAnnouncer, &Announcer::announced, this,
+            [&told](const QString &text) { told << text; });
+    speaker.breakDown("Niente voce per questa volta.");
+    readAloud.formulaFocused("A uguale b per h");
+    readAloud.formulaFocused("A uguale l al quadrato");
+    const bool solving = mode == WorkMode::Solving;
+    QCOMPARE(window->lblSpiegazione->text(), solving ? "Niente voce per questa volta." : "");
+    QCOMPARE(window->lblSpiegazione->isVisible(), solving);
+    QCOMPARE(told, QStringList{"Niente voce per questa volta."});
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(readAloud.isOn());
 }
 
 QTEST_MAIN(TestWorkWindow)
