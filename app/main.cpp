@@ -1,14 +1,13 @@
 #include "accessibility.h"
 #include "commandline.h"
-#include "easyreading.h"
 #include "editorhandler.h"
 #include "enginespeaker.h"
 #include "fonts.h"
 #include "messagebox.h"
 #include "problemfile.h"
-#include "programsettings.h"
 #include "qtitalian.h"
 #include "readaloud.h"
+#include "settings.h"
 #include "solverhandler.h"
 #include "speechsettings.h"
 #include "startwindow.h"
@@ -52,10 +51,13 @@ int main(int argc, char *argv[])
     // A worksheet written to a file needs no display.
     if (CommandLine::asksForPdf(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const int size = WindowScale::prepare(argc, argv, CommandLine::sizeAskedFor(argc, argv));
+    // The one settings object, handed to what reads or keeps a setting. The
+    // help, the version and a worksheet never look at the settings files.
+    Settings settings = CommandLine::needsNoSettings(argc, argv) ? Settings() : Settings::open();
+    const int size = WindowScale::prepare(argc, argv, CommandLine::sizeAskedFor(argc, argv),
+                                          settings.value(Setting::WindowSize));
     QApplication app(argc, argv);
     Accessibility::install();
-    // The settings (the folder a dialog opens in) live under Zenuvio/Zenuvio.
     QApplication::setOrganizationName(QStringLiteral("Zenuvio"));
     QApplication::setApplicationName(QStringLiteral("Zenuvio"));
     QtItalian::install(app);
@@ -64,7 +66,7 @@ int main(int argc, char *argv[])
     Fonts::installSubstitutions();
 
     const CommandLine::Request request =
-        CommandLine::parse(QApplication::arguments(), ProgramSettings::hidesEditor());
+        CommandLine::parse(QApplication::arguments(), settings.value(Setting::HideEditor));
     if (request.exits) {
         std::fputs(qPrintable(request.output), request.exitCode == 0 ? stdout : stderr);
         return request.exitCode;
@@ -74,27 +76,28 @@ int main(int argc, char *argv[])
 
     // Reading aloud, off unless the pupil or the command line asks for it; the
     // speech engine starts only when something is first to be said.
-    const SpeechSettings speech = SpeechSettings::load();
+    const SpeechSettings speech = SpeechSettings::load(settings);
     EngineSpeaker::Options voice;
     voice.rate = speech.rate;
     voice.volume = speech.volume;
     EngineSpeaker speaker(voice);
-    ReadAloud readAloud(speaker);
+    ReadAloud readAloud(speaker, &settings);
     if (request.readAloud)
         readAloud.setOnForThisRun(true);
 
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.
-    const bool explaining = !request.noExplanations && ProgramSettings::explains();
+    const bool explaining = !request.noExplanations && settings.value(Setting::Explanations);
     const ModeHandlers handlers{makeEditorHandler, [explaining](WorkWindow &window) {
                                     auto handler = std::make_unique<SolverHandler>(window);
                                     handler->setExplaining(explaining);
                                     return std::unique_ptr<ModeHandler>(std::move(handler));
                                 }};
-    auto makeWorkWindow = [&handlers, &readAloud](WorkMode mode) -> QWidget * {
+    auto makeWorkWindow = [&handlers, &readAloud, &settings](WorkMode mode) -> QWidget * {
         WorkWindow *window = WorkWindow::load(mode, handlers);
         window->setReadAloud(&readAloud);
-        window->setEasyReading(EasyReading::remembered());
+        window->setSettings(&settings);
+        window->setEasyReading(settings.value(Setting::EasyReading));
         return window;
     };
     auto openProblem = [](QWidget *workWindow, const QString &path) {
@@ -109,7 +112,11 @@ int main(int argc, char *argv[])
     start.setEditorHidden(request.hideEditor);
     if (!start.startUp())
         return 0;
-    start.offerSizes(size, [](int percent) { WindowScale::restartAt(percent); });
+    // The size the user chose is kept; one made smaller to fit is not.
+    start.offerSizes(size, [&settings](int percent) {
+        settings.setValue(Setting::WindowSize, percent);
+        WindowScale::restartAt(percent);
+    });
     start.offerReadAloud(readAloud.isOn(), [&readAloud](bool on) {
         readAloud.setOn(on);
         readAloud.hintShown(on ? QStringLiteral("Lettura ad alta voce attiva.") : QString());
@@ -122,8 +129,10 @@ int main(int argc, char *argv[])
         start.openProblem(*request.mode, request.file);
     else
         start.show();
-    const QString notice = WindowScale::reducedNotice();
-    if (!notice.isEmpty())
-        MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Zenuvio"), notice, &start);
+    for (const QString &notice : {settings.notice(), WindowScale::reducedNotice()}) {
+        if (!notice.isEmpty())
+            MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Zenuvio"), notice,
+                             &start);
+    }
     return app.exec();
 }

@@ -9,6 +9,7 @@
 #include "modesetup.h"
 #include "programfolder.h"
 #include "readaloud.h"
+#include "settings.h"
 #include "windowplacement.h"
 #include "workwindowlayout.h"
 
@@ -143,7 +144,10 @@ WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
     connectEvents();
 }
 
-WorkWindow::~WorkWindow() = default;
+WorkWindow::~WorkWindow()
+{
+    disconnect(m_focusWatch);
+}
 
 WorkWindow *WorkWindow::load(WorkMode mode, const ModeHandlers &handlers)
 {
@@ -302,6 +306,13 @@ void WorkWindow::setReadAloud(ReadAloud *readAloud)
     m_readAloud = readAloud;
 }
 
+void WorkWindow::setSettings(Settings *settings)
+{
+    m_settings = settings;
+    problemDialog.setSettings(settings);
+    figureDialog.setSettings(settings);
+}
+
 void WorkWindow::setEasyReading(bool on)
 {
     m_easyReading = on;
@@ -372,15 +383,19 @@ void WorkWindow::connectEvents()
     auto *easy = new QShortcut(Qt::Key_F3, this);
     connect(easy, &QShortcut::activated, this, [this] {
         setEasyReading(!m_easyReading);
-        EasyReading::remember(m_easyReading);
+        if (m_settings)
+            m_settings->setValue(Setting::EasyReading, m_easyReading);
     });
     // Any typing stops the reading of the problem text; a formula picture
     // that takes the focus is said in words.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (m_readAloud && now && now->parent() && isAncestorOf(now) &&
-            now->objectName().startsWith(QLatin1String("picFormula_")))
-            m_readAloud->formulaFocused(now->accessibleDescription());
-    });
+    // The window's children change the focus while ~QWidget deletes them, when
+    // this window is no longer a WorkWindow: ~WorkWindow disconnects first.
+    m_focusWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (m_readAloud && now && now->parent() && isAncestorOf(now) &&
+                now->objectName().startsWith(QLatin1String("picFormula_")))
+                m_readAloud->formulaFocused(now->accessibleDescription());
+        });
     txtTesto->viewport()->installEventFilter(this);
     txtTesto->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {

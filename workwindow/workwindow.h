@@ -6,6 +6,8 @@
 #include "problemfile.h"
 #include "workmode.h"
 
+class Settings;
+
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -104,6 +106,9 @@ public:
     void setReadAloud(ReadAloud *readAloud);
     // The problem text shown for easy reading (F3 switches it), or as usual.
     void setEasyReading(bool on);
+    // Where the file dialogs keep their folder and F3 keeps easy reading; none:
+    // nothing is kept. Not owned; it must outlive the window.
+    void setSettings(Settings *settings);
     Announcer *hintAnnouncer = nullptr;
 
 protected:
@@ -128,6 +133,8 @@ private:
     bool m_placed = false;
     QString m_pendingHint;
     ReadAloud *m_readAloud = nullptr;
+    Settings *m_settings = nullptr;
+    QMetaObject::Connection m_focusWatch;
     bool m_easyReading = false;
     bool m_spacingLines = false;
     std::optional<QFont> m_usualTextFont;

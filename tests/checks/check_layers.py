@@ -4,6 +4,7 @@
 Each folder may include headers of its own and of the folders listed for it
 below, never of a folder above it:
 
+    environment/                the settings and the seams, QtCore only, below all
     problem/, solver/session/   plain code, QtCore only, at the bottom
     ui/                         shared window layers, beside them
     speech/                     reading aloud, with no window, above them
@@ -19,6 +20,7 @@ import re
 import sys
 
 ALLOWED = {
+    "environment": set(),
     "problem": set(),
     "solver/session": {"problem"},
     "ui": set(),
@@ -33,8 +35,11 @@ ALLOWED = {
     "app": {"problem", "ui", "speech", "resources", "workwindow", "workwindow/catalogue",
             "editor", "solver", "solver/session", "worksheet"},
 }
+for _folder in ALLOWED:
+    if _folder != "environment":
+        ALLOWED[_folder].add("environment")
 # Folders whose code must not touch widgets or pictures at all.
-CORE_ONLY = {"problem", "solver/session"}
+CORE_ONLY = {"environment", "problem", "solver/session"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]', re.M)
 QT_GUI = re.compile(r"^Q(Widget|Application|Gui|Image|Pixmap|Painter|Icon|Font|Color|Label)")
 
