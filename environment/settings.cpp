@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace {

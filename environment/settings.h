@@ -3,11 +3,12 @@
 #include "seam.h"
 #include "settingstable.h"
 
-#include <QSettings>
 #include <QString>
 #include <QVariantMap>
 
 #include <memory>
+
+class QSettings;
 
 // The program's settings, opened once at start (app/main.cpp) and handed to
 // what reads or keeps one. Every key is a row of SettingsTable: a value

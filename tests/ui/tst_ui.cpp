@@ -115,6 +115,16 @@ void TestUi::questionsTakeScriptedAnswers()
     QCOMPARE(MessageBox::ask(MessageBox::Icon::Question, "Zenuvio", "Salvare?", buttons), 2);
     QCOMPARE(boxes.shown().size(), 2);
     QCOMPARE(boxes.shown()[0].buttons, buttons);
+    // A recording inside another notes and answers alone, and the outer one
+    // goes on after it, with its own answers.
+    boxes.answer("Salva");
+    {
+        MessageBox::Recording inner;
+        QCOMPARE(MessageBox::ask(MessageBox::Icon::Question, "Zenuvio", "Salvare?", buttons), 2);
+        QCOMPARE(inner.shown().size(), 1);
+    }
+    QCOMPARE(MessageBox::ask(MessageBox::Icon::Question, "Zenuvio", "Salvare?", buttons), 0);
+    QCOMPARE(boxes.shown().size(), 3);
 }
 
 // Twelve tabs, as the formula panel has them: the captions stand in rows of
