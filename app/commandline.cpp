@@ -6,6 +6,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <iterator>
+
 namespace CommandLine {
 
 namespace {
@@ -98,36 +101,29 @@ Request usageError(const QString &what)
                                     QStringLiteral(" Per l'aiuto: %1 --help\n").arg(Program));
 }
 
-} // namespace
-
-Request parse(const QStringList &arguments, bool settingHidesEditor)
+// Every option and the problem file, for parse() and forRestart().
+void addOptions(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Zenuvio: problemi di geometria piana (perimetro, area, teorema di "
                        "Pitagora).\nSenza argomenti apre la finestra iniziale."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Our own help switch: Qt's would add --help-all, for options of Qt's that
     // do not concern a teacher, and its texts have no Italian translation.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Mostra questa guida."));
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    QList<QCommandLineOption> switches;
-    for (const Switch &s : Switches) {
-        switches.append(QCommandLineOption(QLatin1String(s.name), QString::fromUtf8(s.help)));
-        parser.addOption(switches.back());
-    }
-    const QCommandLineOption size(
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Mostra questa guida.")));
+    parser.addVersionOption();
+    for (const Switch &s : Switches)
+        parser.addOption(QCommandLineOption(QLatin1String(s.name), QString::fromUtf8(s.help)));
+    parser.addOption(QCommandLineOption(
         QStringLiteral("dimensione"),
         QStringLiteral("La dimensione delle finestre, per la lavagna interattiva: %1.")
             .arg(sizeList()),
-        QStringLiteral("PERCENTO"));
-    parser.addOption(size);
-    const QCommandLineOption pdf(QStringLiteral("pdf"),
-                                 QStringLiteral("Scrive la scheda del problema FILE.znv nel file "
-                                                "PDF indicato dopo, senza aprire finestre."));
-    parser.addOption(pdf);
+        QStringLiteral("PERCENTO")));
+    parser.addOption(QCommandLineOption(QStringLiteral("pdf"),
+                                        QStringLiteral("Scrive la scheda del problema FILE.znv nel "
+                                                       "file PDF indicato dopo, senza aprire "
+                                                       "finestre.")));
     const QCommandLineOption pupil(
         QStringLiteral("alunno"),
         QStringLiteral("Il nome dell'alunno (come nel campo \"Nome\" della finestra iniziale): "
@@ -145,7 +141,18 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
         QStringLiteral("Il problema da aprire: nella risoluzione, o nell'editor con --editor; "
                        "con --pdf, seguito dal nome del file PDF."),
         QStringLiteral("[FILE.znv [SCHEDA.pdf]]"));
+}
 
+} // namespace
+
+Request parse(const QStringList &arguments, bool settingHidesEditor)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    const QString help = QStringLiteral("help");
+    const QString version = QStringLiteral("version");
+    const QString size = QStringLiteral("dimensione");
+    const QString pdf = QStringLiteral("pdf");
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help))
@@ -154,10 +161,9 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
         return exitWith(0, QStringLiteral("Zenuvio %1\n").arg(programVersionText()));
 
     Request request;
-    for (int i = 0; i < switches.size(); ++i) {
-        if (!parser.isSet(switches.at(i)))
+    for (const Switch &s : Switches) {
+        if (!parser.isSet(QLatin1String(s.name)))
             continue;
-        const Switch &s = Switches[i];
         if (s.flag) {
             request.*s.flag = true;
             continue;
@@ -232,6 +238,51 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
             request.mode = WorkMode::Solving;
     }
     return request;
+}
+
+QStringList forRestart(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    parser.parse(arguments);
+    QStringList kept = arguments.mid(0, 1);
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--"))
+            break; // only files follow
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
+            continue; // a file
+        const QString name =
+            argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section('=', 0, 0);
+        const bool choosesMode =
+            std::any_of(std::begin(Switches), std::end(Switches), [&name](const Switch &s) {
+                return s.mode && name == QLatin1String(s.name);
+            });
+        if (choosesMode)
+            continue;
+        kept << argument;
+        // An option with its value in the next argument keeps it.
+        if (!argument.contains(QLatin1Char('=')) && !parser.values(name).isEmpty() &&
+            i + 1 < arguments.size())
+            kept << arguments.at(++i);
+    }
+    return kept;
+}
+
+bool needsNoSettings(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        QByteArray argument(argv[i]);
+        if (argument == "--")
+            return false;
+        if (argument.startsWith("--"))
+            argument.remove(0, 1);
+        for (const char *name : {"-h", "-help", "-v", "-version", "-pdf"}) {
+            if (argument == name)
+                return true;
+        }
+    }
+    return false;
 }
 
 int sizeAskedFor(int argc, char **argv)

@@ -79,6 +79,15 @@ struct Request {
 // texts (Utilizzo, Opzioni, ...) must already be installed.
 Request parse(const QStringList &arguments, bool settingHidesEditor = false);
 
+// The arguments for the program started again at another size the user
+// chose, into the start window: without the problem files and the option of a
+// mode (--editor, --risoluzione); every other option kept, in its order.
+QStringList forRestart(const QStringList &arguments);
+
+// Before the application object exists: whether the program is only to print
+// its help or version, or to write a PDF, which never reads the settings.
+bool needsNoSettings(int argc, char **argv);
+
 // Before the arguments can be read in full (the application object does not
 // exist yet): the size asked for with --dimensione, or 0; and whether a PDF or a key check is
 // asked for, which needs no display.

@@ -3,7 +3,6 @@
 #include "classcsv.h"
 #include "classresultswindow.h"
 #include "commandline.h"
-#include "easyreading.h"
 #include "editorhandler.h"
 #include "enginespeaker.h"
 #include "figurelocator.h"
@@ -12,10 +11,10 @@
 #include "messagebox.h"
 #include "problemfigure.h"
 #include "problemfile.h"
-#include "programsettings.h"
 #include "qtitalian.h"
 #include "readaloud.h"
 #include "resultsfolder.h"
+#include "settings.h"
 #include "solverhandler.h"
 #include "speechsettings.h"
 #include "startwindow.h"
@@ -120,16 +119,19 @@ int main(int argc, char *argv[])
     if ((CommandLine::asksForPdf(argc, argv) || CommandLine::asksForSummary(argc, argv)) &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const int size = WindowScale::prepare(argc, argv, CommandLine::sizeAskedFor(argc, argv));
+    // The one settings object, handed to what reads or keeps a setting. The
+    // help, the version and a worksheet never look at the settings files.
+    Settings settings = CommandLine::needsNoSettings(argc, argv) ? Settings() : Settings::open();
+    const int size = WindowScale::prepare(argc, argv, CommandLine::sizeAskedFor(argc, argv),
+                                          settings.value(Setting::WindowSize));
     QApplication app(argc, argv);
     Accessibility::install();
-    // The settings (the folder a dialog opens in) live under Zenuvio/Zenuvio.
     QApplication::setOrganizationName(QStringLiteral("Zenuvio"));
     QApplication::setApplicationName(QStringLiteral("Zenuvio"));
     QApplication::setWindowIcon(ZenuvioResources::programIcon());
     Fonts::installSubstitutions();
 
-    const CommandLine::Request request = readCommandLine(app, ProgramSettings::hidesEditor());
+    const CommandLine::Request request = readCommandLine(app, settings.value(Setting::HideEditor));
     if (request.exits)
         return printAndExit(request);
     if (!request.pdf.isEmpty())
@@ -143,32 +145,33 @@ int main(int argc, char *argv[])
         return writeSummary(request);
     if (request.classResults) {
         auto *results = new ClassResultsWindow(
-            request.resultsFolder.isEmpty() ? ResultsFolder::configured() : request.resultsFolder);
+            request.resultsFolder.isEmpty() ? ResultsFolder::configured(settings)
+                                           : request.resultsFolder);
         results->show();
         return app.exec();
     }
 
     // Reading aloud, off unless the pupil or the command line asks for it; the
     // speech engine starts only when something is first to be said.
-    const SpeechSettings speech = SpeechSettings::load();
+    const SpeechSettings speech = SpeechSettings::load(settings);
     EngineSpeaker::Options voice;
     voice.rate = speech.rate;
     voice.volume = speech.volume;
     EngineSpeaker speaker(voice);
-    ReadAloud readAloud(speaker);
+    ReadAloud readAloud(speaker, &settings);
     if (request.readAloud)
         readAloud.setOnForThisRun(true);
 
     // The pupil's attempts, kept for the whole run once a name is given.
     AttemptKeeper keeper;
-    keeper.setFolder(request.resultsFolder.isEmpty() ? ProgramSettings::resultsFolder()
+    keeper.setFolder(request.resultsFolder.isEmpty() ? ResultsFolder::configured(settings)
                                                      : request.resultsFolder);
     keeper.setPupil(request.pupil.value_or(QString()));
 
     // Each mode button builds a new work window, set up for its mode, with the
     // handlers of that mode.
-    const bool explaining = !request.noExplanations && ProgramSettings::explains();
-    const bool byValue = request.equivalentForms || ProgramSettings::judgesByValue();
+    const bool explaining = !request.noExplanations && settings.value(Setting::Explanations);
+    const bool byValue = request.equivalentForms || settings.value(Setting::EquivalentForms);
     const ModeHandlers handlers{makeEditorHandler, [explaining, byValue,
                                                     &keeper](WorkWindow &window) {
                                     auto handler = std::make_unique<SolverHandler>(window);
@@ -177,10 +180,11 @@ int main(int argc, char *argv[])
                                     handler->setKeeper(&keeper);
                                     return std::unique_ptr<ModeHandler>(std::move(handler));
                                 }};
-    auto makeWorkWindow = [&handlers, &readAloud](WorkMode mode) -> QWidget * {
+    auto makeWorkWindow = [&handlers, &readAloud, &settings](WorkMode mode) -> QWidget * {
         WorkWindow *window = WorkWindow::load(mode, handlers);
         window->setReadAloud(&readAloud);
-        window->setEasyReading(EasyReading::remembered());
+        window->setSettings(&settings);
+        window->setEasyReading(settings.value(Setting::EasyReading));
         return window;
     };
     auto openProblem = [](QWidget *workWindow, const QString &path) {
@@ -195,10 +199,14 @@ int main(int argc, char *argv[])
     start.setEditorHidden(request.hideEditor);
     if (!start.startUp())
         return 0;
-    start.offerSizes(size, [](int percent) { WindowScale::restartAt(percent); });
+    // The size the user chose is kept; one made smaller to fit is not.
+    start.offerSizes(size, [&settings](int percent) {
+        settings.setValue(Setting::WindowSize, percent);
+        WindowScale::restartAt(percent);
+    });
     if (!request.hideEditor) {
-        start.offerClassResults([] {
-            auto *results = new ClassResultsWindow(ResultsFolder::configured());
+        start.offerClassResults([&settings] {
+            auto *results = new ClassResultsWindow(ResultsFolder::configured(settings));
             results->show();
         });
     }
@@ -219,8 +227,10 @@ int main(int argc, char *argv[])
         start.openProblem(*request.mode, request.file);
     else
         start.show();
-    const QString notice = WindowScale::reducedNotice();
-    if (!notice.isEmpty())
-        MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Zenuvio"), notice, &start);
+    for (const QString &notice : {settings.notice(), WindowScale::reducedNotice()}) {
+        if (!notice.isEmpty())
+            MessageBox::show(MessageBox::Icon::Information, QStringLiteral("Zenuvio"), notice,
+                             &start);
+    }
     return app.exec();
 }

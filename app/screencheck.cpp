@@ -7,12 +7,6 @@
 #include <optional>
 
 namespace {
-const ScreenMetrics *&overrideMetrics()
-{
-    static const ScreenMetrics *metrics = nullptr;
-    return metrics;
-}
-
 // The size in twips as a 32-bit signed product, or nothing when it overflows.
 std::optional<std::int32_t> pixelsToTwips(int pixels)
 {
@@ -26,19 +20,9 @@ std::optional<std::int32_t> pixelsToTwips(int pixels)
 
 ScreenMetrics::~ScreenMetrics() = default;
 
-ScreenMetrics::Override::Override(const ScreenMetrics &metrics) : m_previous(overrideMetrics())
-{
-    overrideMetrics() = &metrics;
-}
-
-ScreenMetrics::Override::~Override()
-{
-    overrideMetrics() = m_previous;
-}
-
 const ScreenMetrics *ScreenMetrics::overridden()
 {
-    return overrideMetrics();
+    return Seam<const ScreenMetrics>::replacement();
 }
 
 bool screenIsExactly(const int &widthPixels, const int &heightPixels, const ScreenMetrics &screen)

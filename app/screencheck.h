@@ -1,5 +1,7 @@
 #pragma once
 
+#include "seam.h"
+
 // The screen's size in twips, as the platform reports it: pixels times
 // 1440 / logical dots per inch, in single precision.
 class ScreenMetrics {
@@ -12,17 +14,9 @@ public:
     static const ScreenMetrics *overridden();
 
     // For tests: from its making to its end, the screen check measures these
-    // metrics instead of the real screen; they must outlive the override.
-    class Override {
-    public:
-        explicit Override(const ScreenMetrics &metrics);
-        ~Override();
-        Override(const Override &) = delete;
-        Override &operator=(const Override &) = delete;
-
-    private:
-        const ScreenMetrics *m_previous;
-    };
+    // metrics instead of the real screen; they must outlive the override. A
+    // seam's guard: overrides nest.
+    using Override = Seam<const ScreenMetrics>::Guard;
 };
 
 // True when the screen measures exactly widthPixels x heightPixels pixels at a fixed

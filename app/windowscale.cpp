@@ -1,13 +1,15 @@
 #include "windowscale.h"
 
+#include "commandline.h"
 #include "windowsize.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 
 #include <unistd.h>
+
+#include <vector>
 
 namespace {
 
@@ -26,17 +28,11 @@ char **savedArguments = nullptr;
 // line is to be found again when the program starts again.
 QByteArray startFolder;
 
-QSettings settings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zenuvio"),
-                     QStringLiteral("Zenuvio"));
-}
-
 } // namespace
 
 namespace WindowScale {
 
-int prepare(int, char **argv, int fromCommandLine)
+int prepare(int, char **argv, int fromCommandLine, int saved)
 {
     savedArguments = argv;
     startFolder = QDir::currentPath().toLocal8Bit();
@@ -44,12 +40,8 @@ int prepare(int, char **argv, int fromCommandLine)
         const QByteArray base = qgetenv("QT_SCALE_FACTOR");
         qputenv(BaseVariable, base.isEmpty() ? QByteArray(NoBase) : base);
     }
-    int percent = qEnvironmentVariableIntValue(SizeVariable);
-    if (percent <= 0)
-        percent = fromCommandLine;
-    if (percent <= 0)
-        percent = settings().value(SettingsKey, WindowSize::Normal).toInt();
-    percent = WindowSize::listed(percent);
+    const int percent =
+        WindowSize::toStartAt(qEnvironmentVariableIntValue(SizeVariable), fromCommandLine, saved);
 
     const QByteArray base = qgetenv(BaseVariable);
     bool ok = false;
@@ -76,7 +68,6 @@ void ensureFits(int current, QSize largestWindow)
 
 bool restartAt(int percent, int reducedFrom)
 {
-    settings().setValue(SettingsKey, percent);
     qputenv(SizeVariable, QByteArray::number(percent));
     if (reducedFrom > 0)
         qputenv(ReducedVariable, QByteArray::number(reducedFrom));
@@ -84,9 +75,23 @@ bool restartAt(int percent, int reducedFrom)
         qunsetenv(ReducedVariable);
     const QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
     if (savedArguments) {
+        QStringList arguments;
+        for (char **argument = savedArguments; *argument; ++argument)
+            arguments << QString::fromLocal8Bit(*argument);
+        // A size the user chose starts the start window again; a size made
+        // smaller at start-up goes on with what was asked for.
+        if (reducedFrom <= 0)
+            arguments = CommandLine::forRestart(arguments);
+        QByteArrayList bytes;
+        for (const QString &argument : arguments)
+            bytes << argument.toLocal8Bit();
+        std::vector<char *> argv;
+        for (QByteArray &argument : bytes)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
         if (!startFolder.isEmpty() && ::chdir(startFolder.constData()) != 0)
             return false;
-        ::execv(program.constData(), savedArguments);
+        ::execv(program.constData(), argv.data());
     }
     // The program could not be started again: it goes on at the size in use.
     qunsetenv(SizeVariable);

@@ -11,14 +11,11 @@
 // choosing another size starts the program again.
 namespace WindowScale {
 
-// Where the settings file keeps the size chosen last, in percent.
-inline const QString SettingsKey = QStringLiteral("window/size");
-
 // Before the application object exists: takes the size from a restart of the
-// program, else from the command line (0 when none was given), else from the
-// settings file, and multiplies Qt's scale factor by it (so the desktop's own
+// program, else from the command line (0 when none was given), else the one
+// `saved` in the settings, and multiplies Qt's scale factor by it (so the desktop's own
 // scale and QT_SCALE_FACTOR keep working). Gives the size in use.
-int prepare(int argc, char **argv, int fromCommandLine);
+int prepare(int argc, char **argv, int fromCommandLine, int saved = 0);
 
 // Once the application object exists: when a window of `largestWindow`
 // device-independent pixels would not fit the screen at this size, the
@@ -26,8 +23,11 @@ int prepare(int argc, char **argv, int fromCommandLine);
 // come back); otherwise nothing happens.
 void ensureFits(int current, QSize largestWindow);
 
-// Keeps the size in the settings file and starts the program again at it;
-// comes back (false) only when the program could not be started again.
+// Starts the program again at a size, for this run (the caller keeps a size
+// the user chose in the settings). A size the user chose (no `reducedFrom`)
+// starts again into the start window: the problem file and the mode of the
+// first start are left out, the other arguments kept. Comes back (false) only
+// when the program could not be started again.
 bool restartAt(int percent, int reducedFrom = 0);
 
 // After a restart that had to make the size smaller: the Italian notice to

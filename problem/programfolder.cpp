@@ -4,20 +4,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-QString &overrideFolder()
-{
-    static QString folder;
-    return folder;
-}
-} // namespace
-
 namespace ProgramFolder {
 
 QString path()
 {
-    if (!overrideFolder().isEmpty())
-        return overrideFolder();
+    if (const Override *folder = Seam<Override>::replacement())
+        return folder->folder();
     return QCoreApplication::applicationDirPath();
 }
 
@@ -35,16 +27,6 @@ QString examples()
             return QDir::cleanPath(folder);
     }
     return {};
-}
-
-Override::Override(const QString &folder) : m_previous(overrideFolder())
-{
-    overrideFolder() = folder;
-}
-
-Override::~Override()
-{
-    overrideFolder() = m_previous;
 }
 
 } // namespace ProgramFolder

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "seam.h"
+
 #include <QString>
 
 // The folder that holds the program and the files kept beside it
@@ -16,16 +18,16 @@ QString file(const QString &name);
 // neither.
 QString examples();
 
-// For tests: from its making to its end, the program's folder is another one.
+// For tests: from its making to its end, the program's folder is another one
+// (a seam's guard: overrides nest).
 class Override {
 public:
-    explicit Override(const QString &folder);
-    ~Override();
-    Override(const Override &) = delete;
-    Override &operator=(const Override &) = delete;
+    explicit Override(const QString &folder) : m_folder(folder), m_guard(*this) {}
+    QString folder() const { return m_folder; }
 
 private:
-    QString m_previous;
+    QString m_folder;
+    Seam<Override>::Guard m_guard;
 };
 
 } // namespace ProgramFolder

@@ -1,7 +1,8 @@
 #include "resultsfolder.h"
 
+#include "settings.h"
+
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace ResultsFolder {
@@ -12,10 +13,9 @@ QString defaultPath()
         .filePath(QStringLiteral("Zenuvio/Risultati"));
 }
 
-QString configured()
+QString configured(const Settings &settings)
 {
-    const QSettings settings(QStringLiteral("Zenuvio"), QStringLiteral("Zenuvio"));
-    const QString folder = settings.value(QStringLiteral("results/folder")).toString();
+    const QString folder = settings.value(Setting::ResultsFolder);
     return folder.isEmpty() ? defaultPath() : folder;
 }
 

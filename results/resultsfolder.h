@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class Settings;
+
 // Where attempt records are written and read: the line
 //
 //     [results]
@@ -12,6 +14,6 @@
 namespace ResultsFolder {
 
 QString defaultPath();
-QString configured();
+QString configured(const Settings &settings);
 
 } // namespace ResultsFolder

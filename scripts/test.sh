@@ -1,10 +1,21 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds Zenuvio and runs every test:
 # the unit and window tests (headless), the smoke and end-to-end tests under
-# Xvfb, after a short fuzzing run of the problem file readers.
+# Xvfb, after a short fuzzing run of the problem file readers; then the unit
+# and window tests once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/ (the first fault fails the test).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 scripts/run-fuzz.sh
-cd build && ctest --output-on-failure -j"$(nproc)"
+ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENUVIO_SANITIZE=ON \
+    -DZENUVIO_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan --target unit_tests -j"$(nproc)"
+# Qt and fontconfig keep caches for the life of the process: leaks are not
+# looked for, only faults.
+ASAN_OPTIONS=halt_on_error=1:detect_leaks=0:abort_on_error=1 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir build-asan -R '^tst_' --output-on-failure -j"$(nproc)"

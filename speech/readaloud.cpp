@@ -1,11 +1,12 @@
 #include "readaloud.h"
 
 #include "italianreading.h"
+#include "settings.h"
 #include "speaker.h"
-#include "speechsettings.h"
 
-ReadAloud::ReadAloud(Speaker &speaker, QObject *parent)
-    : QObject(parent), m_speaker(speaker), m_on(SpeechSettings::load().readAloud)
+ReadAloud::ReadAloud(Speaker &speaker, Settings *settings, QObject *parent)
+    : QObject(parent), m_speaker(speaker), m_settings(settings),
+      m_on(settings && settings->value(Setting::ReadAloud))
 {
     connect(&m_speaker, &Speaker::unavailable, this, &ReadAloud::notice);
 }
@@ -13,9 +14,8 @@ ReadAloud::ReadAloud(Speaker &speaker, QObject *parent)
 void ReadAloud::setOn(bool on)
 {
     setOnForThisRun(on);
-    SpeechSettings settings = SpeechSettings::load();
-    settings.readAloud = on;
-    settings.save();
+    if (m_settings)
+        m_settings->setValue(Setting::ReadAloud, on);
 }
 
 void ReadAloud::setOnForThisRun(bool on)

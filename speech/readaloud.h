@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class Settings;
 class Speaker;
 
 // What the windows call to have things read aloud, with no window of its own.
@@ -14,13 +15,14 @@ class Speaker;
 // are not. Whatever holds numbers and units is said through ItalianReading
 // ("56,25 cm²": "cinquantasei virgola venticinque centimetri quadrati").
 // Something new to say cuts short what was being said. The switch starts as
-// the settings keep it ("speech/readAloud", off at first).
+// the settings keep it (Setting::ReadAloud, off at first).
 class ReadAloud : public QObject {
     Q_OBJECT
 
 public:
-    // The speaker is not owned; it must outlive this object.
-    explicit ReadAloud(Speaker &speaker, QObject *parent = nullptr);
+    // The speaker and the settings are not owned; they must outlive this
+    // object. Without settings the switch starts off and is not kept.
+    explicit ReadAloud(Speaker &speaker, Settings *settings = nullptr, QObject *parent = nullptr);
 
     bool isOn() const { return m_on; }
     // Switches read-aloud on or off and keeps the choice in the settings.
@@ -45,6 +47,7 @@ private:
     void speak(const QString &text, bool problemText);
 
     Speaker &m_speaker;
+    Settings *m_settings;
     bool m_on = false;
     bool m_readingProblem = false;
 };

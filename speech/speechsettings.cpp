@@ -1,42 +1,16 @@
 #include "speechsettings.h"
 
-#include <QSettings>
+#include "settings.h"
 
-namespace {
-
-const char ReadAloudKey[] = "speech/readAloud";
-const char RateKey[] = "speech/rate";
-const char VolumeKey[] = "speech/volume";
-
-QSettings settings()
+SpeechSettings SpeechSettings::load(const Settings &settings)
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zenuvio"),
-                     QStringLiteral("Zenuvio"));
+    return {settings.value(Setting::ReadAloud), settings.value(Setting::SpeechRate),
+            settings.value(Setting::SpeechVolume)};
 }
 
-double number(const QSettings &s, const char *key, double fallback, double low, double high)
+void SpeechSettings::save(Settings &settings) const
 {
-    bool ok = false;
-    const double value = s.value(key).toDouble(&ok);
-    return ok && value >= low && value <= high ? value : fallback;
-}
-
-} // namespace
-
-SpeechSettings SpeechSettings::load()
-{
-    const QSettings s = settings();
-    SpeechSettings loaded;
-    loaded.readAloud = s.value(ReadAloudKey, false).toBool();
-    loaded.rate = number(s, RateKey, loaded.rate, -1.0, 1.0);
-    loaded.volume = number(s, VolumeKey, loaded.volume, 0.0, 1.0);
-    return loaded;
-}
-
-void SpeechSettings::save() const
-{
-    QSettings s = settings();
-    s.setValue(ReadAloudKey, readAloud);
-    s.setValue(RateKey, rate);
-    s.setValue(VolumeKey, volume);
+    settings.setValue(Setting::ReadAloud, readAloud);
+    settings.setValue(Setting::SpeechRate, rate);
+    settings.setValue(Setting::SpeechVolume, volume);
 }

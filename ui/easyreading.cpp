@@ -1,18 +1,11 @@
 #include "easyreading.h"
 
 #include <QFontDatabase>
-#include <QSettings>
+#include <QStringList>
 
 namespace {
 
-const QString SettingsKey = QStringLiteral("reading/easy");
 const QString Typeface = QStringLiteral("OpenDyslexic");
-
-QSettings settings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zenuvio"),
-                     QStringLiteral("Zenuvio"));
-}
 
 } // namespace
 
@@ -29,16 +22,6 @@ QFont font(const QFont &usual)
     easy.setLetterSpacing(QFont::PercentageSpacing, 112);
     easy.setWordSpacing(usual.pointSizeF() * 0.4);
     return easy;
-}
-
-bool remembered()
-{
-    return settings().value(SettingsKey, false).toBool();
-}
-
-void remember(bool on)
-{
-    settings().setValue(SettingsKey, on);
 }
 
 } // namespace EasyReading

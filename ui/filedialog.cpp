@@ -1,15 +1,14 @@
 #include "filedialog.h"
 
+#include "settings.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 
 namespace {
-
-const QString LastFolderKey = QStringLiteral("dialogs/lastFolder");
 
 class QtFileDialogBackend : public FileDialogBackend {
 public:
@@ -22,12 +21,6 @@ public:
         return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
     }
 };
-
-std::shared_ptr<FileDialogBackend> &currentBackend()
-{
-    static std::shared_ptr<FileDialogBackend> backend;
-    return backend;
-}
 
 bool sameFolder(const QString &one, const QString &other)
 {
@@ -55,7 +48,7 @@ QString FileDialog::startFolder() const
     const QFileInfo proposed(m_fileName);
     if (!m_fileName.isEmpty() && proposed.isAbsolute() && proposed.absoluteDir().exists())
         return proposed.absolutePath();
-    const QString last = QSettings().value(LastFolderKey).toString();
+    const QString last = m_settings ? m_settings->value(Setting::LastFolder) : QString();
     if (!last.isEmpty() && QFileInfo(last).isDir() && !sameFolder(last, m_programFolder))
         return last;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -67,8 +60,8 @@ void FileDialog::show(bool forSaving)
     const FileDialogRequest request{forSaving, m_fileName, toNameFilter(m_filter), startFolder(),
                                     m_shortcuts};
     m_fileName = backend().ask(m_parent, request);
-    if (!m_fileName.isEmpty())
-        QSettings().setValue(LastFolderKey, QFileInfo(m_fileName).absolutePath());
+    if (!m_fileName.isEmpty() && m_settings)
+        m_settings->setValue(Setting::LastFolder, QFileInfo(m_fileName).absolutePath());
 }
 
 void FileDialog::showOpen()
@@ -117,19 +110,14 @@ void FileDialog::setUp(QFileDialog &dialog, const FileDialogRequest &request)
 }
 
 FileDialog::BackendOverride::BackendOverride(std::shared_ptr<FileDialogBackend> backend)
-    : m_previous(currentBackend())
+    : m_backend(std::move(backend)), m_guard(*m_backend)
 {
-    currentBackend() = std::move(backend);
-}
-
-FileDialog::BackendOverride::~BackendOverride()
-{
-    currentBackend() = std::move(m_previous);
 }
 
 FileDialogBackend &FileDialog::backend()
 {
-    if (!currentBackend())
-        currentBackend() = std::make_shared<QtFileDialogBackend>();
-    return *currentBackend();
+    static QtFileDialogBackend qtDialog;
+    if (FileDialogBackend *scripted = Seam<FileDialogBackend>::replacement())
+        return *scripted;
+    return qtDialog;
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "seam.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
 
 class QFileDialog;
+class Settings;
 class QWidget;
 
 // What a file dialog is asked to show.
@@ -33,8 +36,8 @@ public:
 //
 // A dialog that proposes no name opens in the folder a file was chosen in
 // last, in this run or an earlier one (kept in the settings under
-// "dialogs/lastFolder"), or else in the user's documents folder; never in the
-// program's own folder, which an installed program cannot write in. The save
+// "dialogs/lastFolder", when the dialog is given the settings), or else in the user's documents
+// folder; never in the program's own folder, which an installed program cannot write in. The save
 // dialog does not ask before replacing a file: the program asks itself, where
 // it knows which file is the problem's own.
 class FileDialog {
@@ -52,6 +55,8 @@ public:
 
     // A folder offered in the side bar (none when empty).
     void addShortcut(const QString &folder);
+    // Where the folder chosen last is kept; none: it is not kept.
+    void setSettings(Settings *settings) { m_settings = settings; }
     // The program's own folder, where the dialog never starts by itself.
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
 
@@ -73,16 +78,15 @@ public:
     // holds a BackendOverride.
     static FileDialogBackend &backend();
 
-    // For tests: from its making to its end, every file dialog asks another backend.
+    // For tests: from its making to its end, every file dialog asks another
+    // backend (a seam's guard: they nest).
     class BackendOverride {
     public:
         explicit BackendOverride(std::shared_ptr<FileDialogBackend> backend);
-        ~BackendOverride();
-        BackendOverride(const BackendOverride &) = delete;
-        BackendOverride &operator=(const BackendOverride &) = delete;
 
     private:
-        std::shared_ptr<FileDialogBackend> m_previous;
+        std::shared_ptr<FileDialogBackend> m_backend;
+        Seam<FileDialogBackend>::Guard m_guard;
     };
 
 private:
@@ -92,5 +96,6 @@ private:
     QString m_fileName;
     QString m_filter;
     QString m_programFolder;
+    Settings *m_settings = nullptr;
     QStringList m_shortcuts;
 };

@@ -4,18 +4,6 @@
 #include <QPushButton>
 
 namespace {
-struct Recorder {
-    bool on = false;
-    QList<MessageBox::Shown> shown;
-    QStringList answers;
-};
-
-Recorder &recorder()
-{
-    static Recorder r;
-    return r;
-}
-
 QMessageBox::Icon toQt(MessageBox::Icon icon)
 {
     switch (icon) {
@@ -34,8 +22,8 @@ QMessageBox::Icon toQt(MessageBox::Icon icon)
 
 void MessageBox::show(Icon icon, const QString &title, const QString &text, QWidget *parent)
 {
-    if (recorder().on) {
-        recorder().shown.append({icon, title, text, {}});
+    if (Recording *recording = Seam<Recording>::replacement()) {
+        recording->m_shown.append({icon, title, text, {}});
         return;
     }
     QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, parent);
@@ -46,11 +34,11 @@ int MessageBox::ask(Icon icon, const QString &title, const QString &text,
                     const QStringList &buttons, QWidget *parent, int defaultButton)
 {
     const int last = int(buttons.size()) - 1;
-    if (recorder().on) {
-        recorder().shown.append({icon, title, text, buttons});
-        if (recorder().answers.isEmpty())
+    if (Recording *recording = Seam<Recording>::replacement()) {
+        recording->m_shown.append({icon, title, text, buttons});
+        if (recording->m_answers.isEmpty())
             return last;
-        const int chosen = int(buttons.indexOf(recorder().answers.takeFirst()));
+        const int chosen = int(buttons.indexOf(recording->m_answers.takeFirst()));
         return chosen < 0 ? last : chosen;
     }
     QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, parent);
@@ -68,33 +56,4 @@ int MessageBox::ask(Icon icon, const QString &title, const QString &text,
     box.exec();
     const int chosen = int(pushButtons.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
     return chosen < 0 ? last : chosen;
-}
-
-MessageBox::Recording::Recording()
-{
-    recorder().on = true;
-    recorder().shown.clear();
-    recorder().answers.clear();
-}
-
-MessageBox::Recording::~Recording()
-{
-    recorder().on = false;
-    recorder().shown.clear();
-    recorder().answers.clear();
-}
-
-const QList<MessageBox::Shown> &MessageBox::Recording::shown() const
-{
-    return recorder().shown;
-}
-
-void MessageBox::Recording::clear()
-{
-    recorder().shown.clear();
-}
-
-void MessageBox::Recording::answer(const QString &button)
-{
-    recorder().answers.append(button);
 }

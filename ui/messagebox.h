@@ -1,5 +1,7 @@
 #pragma once
 
+#include "seam.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,18 +33,22 @@ public:
                    QWidget *parent = nullptr, int defaultButton = 0);
 
     // For tests: from its making to its end, boxes are noted instead of shown.
+    // A seam's guard: recordings nest, the innermost one notes and answers.
     class Recording {
     public:
-        Recording();
-        ~Recording();
-        Recording(const Recording &) = delete;
-        Recording &operator=(const Recording &) = delete;
+        Recording() : m_guard(*this) {}
 
-        const QList<Shown> &shown() const;
-        void clear();
+        const QList<Shown> &shown() const { return m_shown; }
+        void clear() { m_shown.clear(); }
         // The next question is answered with the button of this text. A
         // question nobody scripted, or whose buttons lack the text, is
         // answered with its last button, which leaves things as they were.
-        void answer(const QString &button);
+        void answer(const QString &button) { m_answers.append(button); }
+
+    private:
+        friend class MessageBox;
+        QList<Shown> m_shown;
+        QStringList m_answers;
+        Seam<Recording>::Guard m_guard;
     };
 };

@@ -9,12 +9,23 @@ namespace WindowSize {
 
 int listed(int percent)
 {
+    // Kept within the list first, so that no difference below can overflow.
+    percent = std::clamp(percent, Percents.front(), Percents.back());
     int best = Percents.front();
     for (int size : Percents) {
         if (std::abs(size - percent) < std::abs(best - percent))
             best = size;
     }
     return best;
+}
+
+int toStartAt(int restarted, int fromCommandLine, int saved)
+{
+    for (int percent : {restarted, fromCommandLine}) {
+        if (percent > 0)
+            return listed(percent);
+    }
+    return saved > 0 ? listed(saved) : Normal;
 }
 
 int larger(int percent)

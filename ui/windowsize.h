@@ -10,11 +10,16 @@
 // on the screen is never used.
 namespace WindowSize {
 
-constexpr std::array<int, 6> Percents{100, 125, 150, 200, 250, 300};
+constexpr std::array<int, 7> Percents{100, 125, 150, 175, 200, 250, 300};
 constexpr int Normal = 100;
 
-// The listed size nearest to percent (the smaller one of two as near).
+// The listed size nearest to percent (the smaller one of two as near), for
+// any int.
 int listed(int percent);
+// The size to start at: the one a restart of the program passed on, else the
+// one on the command line, else the one in the settings (each 0 when none),
+// as a listed size.
+int toStartAt(int restarted, int fromCommandLine, int saved);
 // The next listed size up or down; the largest and the smallest stay.
 int larger(int percent);
 int smaller(int percent);

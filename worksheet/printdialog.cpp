@@ -9,22 +9,6 @@
 
 namespace Worksheet {
 
-namespace {
-
-struct Script {
-    bool on = false;
-    QString pdfPath;
-    int showings = 0;
-};
-
-Script &script()
-{
-    static Script s;
-    return s;
-}
-
-} // namespace
-
 QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QImage &figure,
                         bool withSolutions, const QString &documentName)
 {
@@ -43,12 +27,12 @@ QString printWithDialog(QWidget *parent, const Painting &paint,
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);
     setPage(printer);
-    if (script().on) {
-        ++script().showings;
-        if (script().pdfPath.isEmpty())
+    if (ScriptedPrint *script = Seam<ScriptedPrint>::replacement()) {
+        const QString pdfPath = script->showDialog();
+        if (pdfPath.isEmpty())
             return {};
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(script().pdfPath);
+        printer.setOutputFileName(pdfPath);
     } else {
         // The sheet is printed whole: the dialog offers no range of pages.
         QPrintDialog dialog(&printer, parent);
@@ -81,19 +65,12 @@ QString printWithDialog(QWidget *parent, const Painting &paint,
     return {};
 }
 
-ScriptedPrint::ScriptedPrint(const QString &pdfPath)
-{
-    script() = {true, pdfPath, 0};
-}
+ScriptedPrint::ScriptedPrint(const QString &pdfPath) : m_pdfPath(pdfPath), m_guard(*this) {}
 
-ScriptedPrint::~ScriptedPrint()
+QString ScriptedPrint::showDialog()
 {
-    script() = {};
-}
-
-int ScriptedPrint::showings() const
-{
-    return script().showings;
+    ++m_showings;
+    return m_pdfPath;
 }
 
 } // namespace Worksheet

@@ -14,6 +14,7 @@
 // dialog for Ctrl+P. The figure comes read already (ProblemFigure::load).
 
 #include "problemfile.h"
+#include "seam.h"
 
 #include <QImage>
 #include <QString>
@@ -82,15 +83,19 @@ QString printWithDialog(QWidget *parent, const Painting &paint,
 // For tests: while a ScriptedPrint lives, printWithDialog() shows no dialog.
 // It counts the showing and, when the script holds a PDF path, prints to that
 // file as if the user had chosen it in the dialog; otherwise it acts as if
-// the user had cancelled.
+// the user had cancelled. A seam's guard: scripts nest, the innermost answers.
 class ScriptedPrint {
 public:
     explicit ScriptedPrint(const QString &pdfPath = {});
-    ~ScriptedPrint();
-    ScriptedPrint(const ScriptedPrint &) = delete;
-    ScriptedPrint &operator=(const ScriptedPrint &) = delete;
 
-    int showings() const;
+    int showings() const { return m_showings; }
+    // The dialog shown: the PDF file chosen, or empty for a cancel.
+    QString showDialog();
+
+private:
+    QString m_pdfPath;
+    int m_showings = 0;
+    Seam<ScriptedPrint>::Guard m_guard;
 };
 
 // The problem as the solving reader gives it, for the sheet printed in solving

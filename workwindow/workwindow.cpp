@@ -10,6 +10,7 @@
 #include "programfolder.h"
 #include "readaloud.h"
 #include "readingpanel.h"
+#include "settings.h"
 #include "windowplacement.h"
 #include "workwindowlayout.h"
 
@@ -155,7 +156,10 @@ WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
     connectEvents();
 }
 
-WorkWindow::~WorkWindow() = default;
+WorkWindow::~WorkWindow()
+{
+    disconnect(m_focusWatch);
+}
 
 WorkWindow *WorkWindow::load(WorkMode mode, const ModeHandlers &handlers)
 {
@@ -331,6 +335,13 @@ void WorkWindow::showNotice(const QString &text)
     tell(text);
 }
 
+void WorkWindow::setSettings(Settings *settings)
+{
+    m_settings = settings;
+    problemDialog.setSettings(settings);
+    figureDialog.setSettings(settings);
+}
+
 void WorkWindow::setEasyReading(bool on)
 {
     m_easyReading = on;
@@ -340,17 +351,23 @@ void WorkWindow::setEasyReading(bool on)
     spaceTextLines();
 }
 
+void WorkWindow::rememberEasyReading()
+{
+    if (m_settings)
+        m_settings->setValue(Setting::EasyReading, m_easyReading);
+}
+
 void WorkWindow::switchEasyReading()
 {
     if (readingPanel->isOpen()) {
         dismissReadingPanel();
         setEasyReading(false);
-        EasyReading::remember(false);
+        rememberEasyReading();
         return;
     }
     if (!m_easyReading) {
         setEasyReading(true);
-        EasyReading::remember(true);
+        rememberEasyReading();
     }
     showReadingPanel();
 }
@@ -455,11 +472,14 @@ void WorkWindow::connectEvents()
     connect(m_closeReading, &QShortcut::activated, this, &WorkWindow::dismissReadingPanel);
     // Any typing stops the reading of the problem text; a formula picture
     // that takes the focus is said in words.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (m_readAloud && now && now->parent() && isAncestorOf(now) &&
-            now->objectName().startsWith(QLatin1String("picFormula_")))
-            m_readAloud->formulaFocused(now->accessibleDescription());
-    });
+    // The window's children change the focus while ~QWidget deletes them, when
+    // this window is no longer a WorkWindow: ~WorkWindow disconnects first.
+    m_focusWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (m_readAloud && now && now->parent() && isAncestorOf(now) &&
+                now->objectName().startsWith(QLatin1String("picFormula_")))
+                m_readAloud->formulaFocused(now->accessibleDescription());
+        });
     txtTesto->viewport()->installEventFilter(this);
     txtTesto->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {

@@ -6,6 +6,8 @@
 #include "problemfile.h"
 #include "workmode.h"
 
+class Settings;
+
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -115,7 +117,11 @@ public:
     // F3: easy reading on, with the whole text in the reading panel; with the
     // panel open, easy reading off. Esc closes the panel and keeps easy reading.
     void switchEasyReading();
+    void rememberEasyReading();
     ReadingPanel *readingPanel = nullptr;
+    // Where the file dialogs keep their folder and F3 keeps easy reading; none:
+    // nothing is kept. Not owned; it must outlive the window.
+    void setSettings(Settings *settings);
     Announcer *hintAnnouncer = nullptr;
 
 protected:
@@ -143,6 +149,8 @@ private:
     bool m_placed = false;
     QString m_pendingHint;
     ReadAloud *m_readAloud = nullptr;
+    Settings *m_settings = nullptr;
+    QMetaObject::Connection m_focusWatch;
     bool m_easyReading = false;
     bool m_spacingLines = false;
     std::optional<QFont> m_usualTextFont;

@@ -266,10 +266,10 @@ void TestApp::sizesFromTheKeyboard()
     QTest::keyClick(&form, Qt::Key_Minus, Qt::ControlModifier);
     auto *sizes = form.findChild<QComboBox *>("cmbDimensione");
     QCOMPARE(sizes->currentText(), "150 %");
-    QCOMPARE(sizes->count(), 6);
+    QCOMPARE(sizes->count(), 7);
     sizes->setFocus();
     QTest::keyClick(sizes, Qt::Key_End);
-    QCOMPARE(chosen, (QList<int>{200, 125, 300}));
+    QCOMPARE(chosen, (QList<int>{175, 125, 300}));
 }
 
 // The pupil's name, in its own box beside the other choices of the corner,

@@ -1,7 +1,6 @@
-// The command line read into a request, and the pupil's-machine line of the
-// settings file, without any window.
+// The command line read into a request, and the arguments of a restart at
+// another size, without any window.
 #include "commandline.h"
-#include "programsettings.h"
 #include "qtitalian.h"
 #include "versiontext.h"
 
@@ -9,7 +8,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -57,18 +55,17 @@ private slots:
     void initTestCase();
     void parse_data();
     void parse();
-    void settingsFile_data();
-    void settingsFile();
     void withoutDisplay_data();
     void withoutDisplay();
     void everyOptionIsDocumented_data();
     void everyOptionIsDocumented();
+    void forRestart_data();
+    void forRestart();
 };
 
 void TestCommandLine::initTestCase()
 {
     QtItalian::install(*QCoreApplication::instance());
-    QStandardPaths::setTestModeEnabled(true);
 }
 
 void TestCommandLine::parse_data()
@@ -103,8 +100,11 @@ void TestCommandLine::parse_data()
     QTest::newRow("a size with =, a file") << QStringList{"--dimensione=150", "Rombo.znv"} << false
                                            << "risoluzione Rombo.znv dimensione 150";
     QTest::newRow("a size not offered")
-        << QStringList{"--dimensione", "175"} << false
-        << "zenuvio: la dimensione può essere 100, 125, 150, 200, 250 o 300.";
+        << QStringList{"--dimensione", "180"} << false
+        << "zenuvio: la dimensione può essere 100, 125, 150, 175, 200, 250 o 300.";
+    QTest::newRow("the smallest int as a size")
+        << QStringList{"--dimensione", "-2147483648"} << false
+        << "zenuvio: la dimensione può essere 100, 125, 150, 175, 200, 250 o 300.";
     QTest::newRow("a class test, read aloud, a size")
         << QStringList{"--senza-spiegazioni", "--leggi-ad-alta-voce", "--dimensione", "200"}
         << false << "inizio senza-spiegazioni leggi dimensione 200";
@@ -168,8 +168,16 @@ void TestCommandLine::parse()
     QFETCH(QString, request);
 
     const CommandLine::Request r = CommandLine::parse(QStringList{"zenuvio"} + arguments, setting);
+    QList<QByteArray> raw{"zenuvio"};
+    for (const QString &argument : arguments)
+        raw << argument.toLocal8Bit();
+    std::vector<char *> argv;
+    for (QByteArray &argument : raw)
+        argv.push_back(argument.data());
     if (r.exits && r.exitCode == 0) {
         QVERIFY2(r.output.contains(request), qPrintable(r.output));
+        // The help and the version never open the settings.
+        QVERIFY(CommandLine::needsNoSettings(int(argv.size()), argv.data()));
     } else if (r.exits) {
         // One line on stderr, ending with the way to the help.
         QCOMPARE(r.exitCode, CommandLine::UsageError);
@@ -181,12 +189,7 @@ void TestCommandLine::parse()
         // Made absolute now: the work window changes the current folder.
         QVERIFY(r.file.isEmpty() || QDir::isAbsolutePath(r.file));
         // What is read before the application object exists agrees.
-        QList<QByteArray> raw{"zenuvio"};
-        for (const QString &argument : arguments)
-            raw << argument.toLocal8Bit();
-        std::vector<char *> argv;
-        for (QByteArray &argument : raw)
-            argv.push_back(argument.data());
+        QCOMPARE(CommandLine::needsNoSettings(int(argv.size()), argv.data()), !r.pdf.isEmpty());
         QCOMPARE(CommandLine::sizeAskedFor(int(argv.size()), argv.data()), r.size);
         QCOMPARE(CommandLine::asksForPdf(int(argv.size()), argv.data()),
                  !r.pdf.isEmpty() || r.checkKeys);
@@ -194,49 +197,32 @@ void TestCommandLine::parse()
     }
 }
 
-// The lines a technician writes into Zenuvio's settings file.
-void TestCommandLine::settingsFile_data()
+void TestCommandLine::forRestart_data()
 {
-    QTest::addColumn<QByteArray>("content"); // no file at all when null
-    QTest::addColumn<bool>("hidden");
-    QTest::addColumn<QString>("results"); // the results folder; "~" for the documents folder
-    QTest::addColumn<bool>("byValue");
-    const QString usual = "~/Zenuvio/Risultati";
-    QTest::newRow("no settings file") << QByteArray() << false << usual << false;
-    QTest::newRow("hideEditor=true")
-        << QByteArray("[classroom]\nhideEditor=true\n") << true << usual << false;
-    QTest::newRow("other section")
-        << QByteArray("[other]\nhideEditor=true\n") << false << usual << false;
-    QTest::newRow("a results folder")
-        << QByteArray("[results]\nfolder=/srv/classe 3B\n") << false << "/srv/classe 3B" << false;
-    QTest::newRow("an empty results folder")
-        << QByteArray("[results]\nfolder=\n") << false << usual << false;
-    QTest::newRow("equivalentForms=true")
-        << QByteArray("[solving]\nequivalentForms=true\n") << false << usual << true;
+    // The arguments of the first start, and those of a restart at a size the
+    // user chose: into the start window, with every other option.
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("restart");
+    QTest::newRow("nothing") << QStringList{} << QStringList{};
+    QTest::newRow("a file") << QStringList{"Rettangolo.znv"} << QStringList{};
+    QTest::newRow("a mode and a file, options kept")
+        << QStringList{"--senza-spiegazioni", "--editor", "Rombo.znv", "--leggi-ad-alta-voce"}
+        << QStringList{"--senza-spiegazioni", "--leggi-ad-alta-voce"};
+    QTest::newRow("one dash, =") << QStringList{"-risoluzione", "-dimensione=150", "a.znv"}
+                                 << QStringList{"-dimensione=150"};
+    QTest::newRow("a size's value is not a file")
+        << QStringList{"--dimensione", "200", "a.znv", "--senza-editor"}
+        << QStringList{"--dimensione", "200", "--senza-editor"};
+    QTest::newRow("files after --")
+        << QStringList{"--senza-editor", "--", "--editor"} << QStringList{"--senza-editor"};
 }
 
-void TestCommandLine::settingsFile()
+void TestCommandLine::forRestart()
 {
-    QFETCH(QByteArray, content);
-    QFETCH(bool, hidden);
-    QFETCH(QString, results);
-    QFETCH(bool, byValue);
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Zenuvio";
-    QVERIFY(QDir().mkpath(folder));
-    QFile file(folder + "/Zenuvio.conf");
-    file.remove();
-    if (!content.isNull()) {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
-    }
-    QCOMPARE(ProgramSettings::hidesEditor(), hidden);
-    QCOMPARE(
-        ProgramSettings::resultsFolder(),
-        results.replace("~", QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
-    QCOMPARE(ProgramSettings::judgesByValue(), byValue);
-    file.remove();
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, restart);
+    QCOMPARE(CommandLine::forRestart(QStringList{"zenuvio"} + first),
+             QStringList{"zenuvio"} + restart);
 }
 
 // The help and the version need no window system: the program answers them

@@ -4,6 +4,7 @@
 Each folder may include headers of its own and of the folders listed for it
 below, never of a folder above it:
 
+    environment/                the settings and the seams, QtCore only, below all
     problem/, catalogue/,       plain code, QtCore only, at the bottom
     solver/session/
     results/                    attempt records, QtCore only, beside problem/
@@ -24,6 +25,7 @@ import re
 import sys
 
 ALLOWED = {
+    "environment": set(),
     "problem": set(),
     "catalogue": set(),
     "results": {"problem"},
@@ -45,8 +47,11 @@ ALLOWED = {
             "workwindow", "workwindow/catalogue", "editor", "solver", "solver/session",
             "worksheet", "classresults"},
 }
+for _folder in ALLOWED:
+    if _folder != "environment":
+        ALLOWED[_folder].add("environment")
 # Folders whose code must not touch widgets or pictures at all.
-CORE_ONLY = {"problem", "catalogue", "formulas", "results", "solver/session"}
+CORE_ONLY = {"environment", "problem", "catalogue", "formulas", "results", "solver/session"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]', re.M)
 QT_GUI = re.compile(r"^Q(Widget|Application|Gui|Image|Pixmap|Painter|Icon|Font|Color|Label)")
 

@@ -16,10 +16,9 @@
 #include "readaloud.h"
 #include "solvingsession.h"
 #include "speaker.h"
-#include "speechsettings.h"
+#include "temporarysettings.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -31,31 +30,15 @@ const SolvingProblem Rettangolo{
     {"9", "6"},
     {"28 cm", "48 cm²"}};
 
-QSettings userSettings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Zenuvio", "Zenuvio");
-}
-
 } // namespace
 
 class TestReadAloud : public QObject {
     Q_OBJECT
 
 private slots:
-    // Settings of this test alone, in a folder of its own, not the user's.
-    void initTestCase()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
-    }
-    void init() { userSettings().clear(); }
     void session_data();
     void session();
     void remembered();
-    void settings_data();
-    void settings();
-
-private:
-    QTemporaryDir m_config;
 };
 
 void TestReadAloud::session_data()
@@ -167,40 +150,15 @@ void TestReadAloud::session()
 // option is not.
 void TestReadAloud::remembered()
 {
+    TemporarySettings temporary;
+    Settings &settings = temporary.settings();
     RecordingSpeaker speaker;
-    QVERIFY(!ReadAloud(speaker).isOn());
-    ReadAloud(speaker).setOnForThisRun(true);
-    QVERIFY(!ReadAloud(speaker).isOn());
-    ReadAloud(speaker).setOn(true);
-    QVERIFY(ReadAloud(speaker).isOn());
-    QVERIFY(SpeechSettings::load().readAloud);
-}
-
-void TestReadAloud::settings_data()
-{
-    // The rate and the volume of the voice, as stored and as read back.
-    QTest::addColumn<QStringList>("stored");
-    QTest::addColumn<QStringList>("loaded");
-    QTest::newRow("slower, softer") << QStringList{"-0.5", "0.25"} << QStringList{"-0.5", "0.25"};
-    QTest::newRow("out of range") << QStringList{"2", "-1"} << QStringList{"0", "1"};
-}
-
-void TestReadAloud::settings()
-{
-    QFETCH(QStringList, stored);
-    QFETCH(QStringList, loaded);
-    {
-        QSettings s = userSettings();
-        s.setValue("speech/rate", stored[0]);
-        s.setValue("speech/volume", stored[1]);
-    }
-    const auto text = [](const SpeechSettings &s) {
-        return QStringList{QString::number(s.rate), QString::number(s.volume)};
-    };
-    const SpeechSettings read = SpeechSettings::load();
-    QCOMPARE(text(read), loaded);
-    read.save();
-    QCOMPARE(text(SpeechSettings::load()), loaded);
+    QVERIFY(!ReadAloud(speaker, &settings).isOn());
+    ReadAloud(speaker, &settings).setOnForThisRun(true);
+    QVERIFY(!ReadAloud(speaker, &settings).isOn());
+    ReadAloud(speaker, &settings).setOn(true);
+    QVERIFY(ReadAloud(speaker, &settings).isOn());
+    QVERIFY(Settings::open(temporary.files()).value(Setting::ReadAloud));
 }
 
 QTEST_GUILESS_MAIN(TestReadAloud)

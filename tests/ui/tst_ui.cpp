@@ -8,11 +8,11 @@
 #include "qtitalian.h"
 #include "scriptedfiledialog.h"
 #include "tabpanel.h"
+#include "temporarysettings.h"
 
 #include <QFileDialog>
 #include <QPainter>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -35,9 +35,7 @@ private slots:
 
 void TestUi::initTestCase()
 {
-    // The settings of the test, not the user's.
     QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
 }
 
 // A dialog proposes the name it gave back last; a cancelled one gives back
@@ -49,10 +47,12 @@ void TestUi::dialogRemembersTheNameAndTheFolder()
     QTemporaryDir program, problems;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     ScriptedDialogs script;
+    TemporarySettings temporary;
     for (const QString &answer :
          {problems.filePath("Problema uno.znv"), QString(), program.filePath("b.znv"), QString()})
         script->answer(answer);
     FileDialog first;
+    first.setSettings(&temporary.settings());
     first.setProgramFolder(program.path());
     first.addShortcut("/examples");
     first.setFilter("Zenuvio (*.znv)|*.znv");
@@ -60,11 +60,15 @@ void TestUi::dialogRemembersTheNameAndTheFolder()
     QCOMPARE(first.fileTitle(), "Problema uno.znv");
     first.showSave(); // cancelled
     QCOMPARE(first.fileName(), QString());
+    Settings next = Settings::open(temporary.files());
     FileDialog nextRun;
+    nextRun.setSettings(&next);
     nextRun.setProgramFolder(program.path());
     nextRun.showOpen(); // a file in the program's folder
     nextRun.showOpen(); // proposes that file: its folder
+    Settings third = Settings::open(temporary.files());
     FileDialog thirdRun;
+    thirdRun.setSettings(&third);
     thirdRun.setProgramFolder(program.path());
     thirdRun.showOpen(); // not the program's folder
 
@@ -111,6 +115,16 @@ void TestUi::questionsTakeScriptedAnswers()
     QCOMPARE(MessageBox::ask(MessageBox::Icon::Question, "Zenuvio", "Salvare?", buttons), 2);
     QCOMPARE(boxes.shown().size(), 2);
     QCOMPARE(boxes.shown()[0].buttons, buttons);
+    // A recording inside another notes and answers alone, and the outer one
+    // goes on after it, with its own answers.
+    boxes.answer("Salva");
+    {
+        MessageBox::Recording inner;
+        QCOMPARE(MessageBox::ask(MessageBox::Icon::Question, "Zenuvio", "Salvare?", buttons), 2);
+        QCOMPARE(inner.shown().size(), 1);
+    }
+    QCOMPARE(MessageBox::ask(MessageBox::Icon::Question, "Zenuvio", "Salvare?", buttons), 0);
+    QCOMPARE(boxes.shown().size(), 3);
 }
 
 // Twelve tabs, as the formula panel has them: the captions stand in rows of
