@@ -124,18 +124,16 @@ void addOptions(QCommandLineParser &parser)
                                         QStringLiteral("Scrive la scheda del problema FILE.znv nel "
                                                        "file PDF indicato dopo, senza aprire "
                                                        "finestre.")));
-    const QCommandLineOption pupil(
+    parser.addOption(QCommandLineOption(
         QStringLiteral("alunno"),
         QStringLiteral("Il nome dell'alunno (come nel campo \"Nome\" della finestra iniziale): "
                        "ogni problema che risolve viene registrato nella cartella dei risultati."),
-        QStringLiteral("NOME"));
-    parser.addOption(pupil);
-    const QCommandLineOption results(
+        QStringLiteral("NOME")));
+    parser.addOption(QCommandLineOption(
         QStringLiteral("registro"),
         QStringLiteral("La cartella dei risultati degli alunni, invece di quella delle "
                        "impostazioni (results/folder; di solito Documenti/Zenuvio/Risultati)."),
-        QStringLiteral("CARTELLA"));
-    parser.addOption(results);
+        QStringLiteral("CARTELLA")));
     parser.addPositionalArgument(
         QStringLiteral("FILE.znv"),
         QStringLiteral("Il problema da aprire: nella risoluzione, o nell'editor con --editor; "
@@ -153,6 +151,8 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
     const QString version = QStringLiteral("version");
     const QString size = QStringLiteral("dimensione");
     const QString pdf = QStringLiteral("pdf");
+    const QString pupil = QStringLiteral("alunno");
+    const QString results = QStringLiteral("registro");
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help))

@@ -144,9 +144,9 @@ int main(int argc, char *argv[])
     if (request.summary)
         return writeSummary(request);
     if (request.classResults) {
-        auto *results = new ClassResultsWindow(
-            request.resultsFolder.isEmpty() ? ResultsFolder::configured(settings)
-                                           : request.resultsFolder);
+        auto *results = new ClassResultsWindow(request.resultsFolder.isEmpty()
+                                                   ? ResultsFolder::configured(settings)
+                                                   : request.resultsFolder);
         results->show();
         return app.exec();
     }
@@ -172,8 +172,8 @@ int main(int argc, char *argv[])
     // handlers of that mode.
     const bool explaining = !request.noExplanations && settings.value(Setting::Explanations);
     const bool byValue = request.equivalentForms || settings.value(Setting::EquivalentForms);
-    const ModeHandlers handlers{makeEditorHandler, [explaining, byValue,
-                                                    &keeper](WorkWindow &window) {
+    const ModeHandlers handlers{makeEditorHandler,
+                                [explaining, byValue, &keeper](WorkWindow &window) {
                                     auto handler = std::make_unique<SolverHandler>(window);
                                     handler->setExplaining(explaining);
                                     handler->setEquivalentForms(byValue);

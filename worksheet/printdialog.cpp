@@ -21,8 +21,8 @@ QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QIm
         QStringLiteral("La scheda"));
 }
 
-QString printWithDialog(QWidget *parent, const Painting &paint,
-                        const QString &documentName, const QString &what)
+QString printWithDialog(QWidget *parent, const Painting &paint, const QString &documentName,
+                        const QString &what)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);

@@ -77,8 +77,8 @@ QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QIm
 // The same dialog for any other paper of the program: `paint` draws on the
 // printer (A4 portrait, as setPage() leaves it, unless it changes it) and says
 // whether it could. `what` names the paper in the message ("La tabella").
-QString printWithDialog(QWidget *parent, const Painting &paint,
-                        const QString &documentName, const QString &what);
+QString printWithDialog(QWidget *parent, const Painting &paint, const QString &documentName,
+                        const QString &what);
 
 // For tests: while a ScriptedPrint lives, printWithDialog() shows no dialog.
 // It counts the showing and, when the script holds a PDF path, prints to that

@@ -33,7 +33,7 @@ QString described(const CommandLine::Request &r)
         words << "pdf " + QDir::current().relativeFilePath(r.pdf);
     if (r.pupil)
         words << "alunno «" + *r.pupil + "»";
-    if (!r.resultsFolder.isEmpty())
+    if (!r.resultsFolder.isEmpty() && !r.classResults && !r.summary)
         words << "registro " + QDir::current().relativeFilePath(r.resultsFolder);
     if (r.checkKeys)
         words << "controlla";

@@ -310,7 +310,7 @@ void TestSolvingSession::byValue_data()
                         << "48 cmq"
                         << QStringList{"Bravo: Si scrive «8 cm».",
                                        "Bravo. Hai finito.: Si scrive «48 cm²». Per scrivere «²» "
-                                       "premi Ctrl+2. Nessun errore in tutto il problema!"};
+                                       "premi Ctrl+2. Non hai sbagliato niente: bravissimo!"};
     QTest::newRow("on, a class test") << true << false << "8cm"
                                       << "48 cm2" << QStringList{"Bravo: ", "Bravo. Hai finito.: "};
     QTest::newRow("on, a length for an area")
