@@ -25,7 +25,7 @@ AttemptRecord sample()
     record.problem = QStringLiteral("Rettangolo.znv");
     record.problemSha256 = QString(64, QLatin1Char('a')).replace(3, 2, "09");
     record.started = at("2026-12-07T10:15:02.123+01:00");
-    record.ended = at("2026-12-07T10:19:40.456+01:00");
+    record.ended = at("2026-12-07T06:19:40.456-03:00");
     record.finished = true;
     record.data = 3;
     record.steps = 8;
@@ -151,6 +151,10 @@ private slots:
             << edited("problemSha256", QString(63, 'a')) << int(R::MissingFields);
         QTest::newRow("hash not hex")
             << edited("problemSha256", QString(64, 'g')) << int(R::MissingFields);
+        QTest::newRow("started month 13")
+            << edited("started", "2026-13-07T10:15:02.123+01:00") << int(R::MissingFields);
+        QTest::newRow("started west, no ms")
+            << edited("started", "2026-12-07T10:15:02-03:00") << Read;
         QTest::newRow("started no time") << edited("started", "ieri") << int(R::MissingFields);
         QTest::newRow("no acts") << edited("acts", QJsonArray()) << Read;
         QTest::newRow("acts an object") << edited("acts", QJsonObject()) << int(R::MissingFields);
