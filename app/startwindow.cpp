@@ -201,11 +201,11 @@ void StartWindow::offerClassResults(std::function<void()> open)
 {
     auto *results = new QPushButton(QStringLiteral("&Risultati della classe"), this);
     results->setObjectName(QStringLiteral("cmdRisultati"));
-    results->setGeometry(twipsRect(3300, 4920, 2700, 390));
+    results->setGeometry(twipsRect(5700, 2880, 2085, 390));
     results->setFont(Fonts::comicSans(8.25));
     results->setAutoDefault(true);
     connect(results, &QPushButton::clicked, this, std::move(open));
-    setTabOrder(findChild<QWidget *>(QStringLiteral("cmdEsci")), results);
+    setTabOrder(findChild<QWidget *>(QStringLiteral("cmdEditor")), results);
     results->show();
 }
 

@@ -159,6 +159,24 @@ void TestApp::arrangement()
     QVERIFY(form.findChild<QWidget *>("lblStato")->isVisible());
     QVERIFY(at("Label3").bottom() < at("lblStato").top());
     QVERIFY(form.rect().contains(at("lblStato")));
+
+    // With everything a start window can offer, no control covers another.
+    form.setEditorHidden(false);
+    form.offerName(QString(), [](const QString &) {});
+    form.offerClassResults([] {});
+    form.offerSizes(100, [](int) {});
+    QList<QWidget *> shown;
+    for (QWidget *child : form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->isVisible() && !child->objectName().isEmpty() &&
+            !child->objectName().startsWith("Label") && child->objectName() != "lblStato")
+            shown << child;
+    QVERIFY2(shown.size() >= 8, qPrintable(QString::number(shown.size())));
+    for (QWidget *one : shown) {
+        QVERIFY2(form.rect().contains(one->geometry()), qPrintable(one->objectName()));
+        for (QWidget *other : shown)
+            QVERIFY2(one == other || !one->geometry().intersects(other->geometry()),
+                     qPrintable(one->objectName() + " covers " + other->objectName()));
+    }
 }
 
 void TestApp::modeButtons_data()
