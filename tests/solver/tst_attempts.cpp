@@ -10,6 +10,7 @@
 #include "messagebox.h"
 #include "problemfile.h"
 #include "programfolder.h"
+#include "pupilacts.h"
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
 #include "workwindow.h"
@@ -55,24 +56,8 @@ struct Pupil {
             form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    void enter(QLineEdit *box, const QString &text)
-    {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-    // Clicks the caption of the formula's tab, then the formula.
-    void clickFormula(int number)
-    {
-        const QString caption = FormulaCatalogue::tabCaption(FormulaCatalogue::entry(number).tab);
-        for (TabCaption *tab : form->formulaPanel->findChildren<TabCaption *>()) {
-            if (tab->text() == caption && tab->isVisible())
-                QTest::mouseClick(tab, Qt::LeftButton);
-        }
-        QTest::mouseClick(form->picFormula(number), Qt::LeftButton);
-    }
+    void enter(QLineEdit *box, const QString &text) { PupilActs::enter(box, text); }
+    void clickFormula(int number) { PupilActs::clickFormula(*form, number); }
     // The two data, the two steps, one slip at each kind of entry.
     void solve(bool toTheEnd = true)
     {

@@ -8,6 +8,7 @@
 #include "messagebox.h"
 #include "problemfile.h"
 #include "programfolder.h"
+#include "pupilacts.h"
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
 #include "workwindow.h"
@@ -54,28 +55,8 @@ struct Pupil {
         dialog->answer(path);
         QTest::mouseClick(form->cmdApri_Risoluzione, Qt::LeftButton);
     }
-    // Clicks the box, replaces its text, presses Enter.
-    void enter(QLineEdit *box, const QString &text)
-    {
-        if (!box->isVisible() || !box->isEnabled())
-            return;
-        QTest::mouseClick(box, Qt::LeftButton);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-    // Clicks the caption of the formula's tab, then the formula.
-    void clickFormula(int number)
-    {
-        const QString caption = FormulaCatalogue::tabCaption(FormulaCatalogue::entry(number).tab);
-        for (TabCaption *tab : form->formulaPanel->findChildren<TabCaption *>()) {
-            if (tab->text() == caption && tab->isVisible())
-                QTest::mouseClick(tab, Qt::LeftButton);
-        }
-        if (form->picFormula(number)->isVisible())
-            QTest::mouseClick(form->picFormula(number), Qt::LeftButton);
-    }
+    void enter(QLineEdit *box, const QString &text) { PupilActs::enter(box, text); }
+    void clickFormula(int number) { PupilActs::clickFormula(*form, number); }
     QString slotPicture(int step) const
     {
         const QPixmap &picture = form->stepFormulaBoxes[step]->picture();
