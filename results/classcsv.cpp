@@ -12,16 +12,6 @@
 
 namespace {
 
-QString field(const QString &text)
-{
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 QString timeText(const QDateTime &time)
 {
     return time.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
@@ -36,6 +26,19 @@ QString writeFailed(const QString &path, const QString &reason)
 } // namespace
 
 namespace ClassCsv {
+
+QString field(const QString &text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@");
+    QString shown = text;
+    if (!shown.isEmpty() && formulaStarts.contains(shown.front()))
+        shown.prepend(QLatin1Char('\''));
+    if (!shown.contains(QLatin1Char(';')) && !shown.contains(QLatin1Char('"')) &&
+        !shown.contains(QLatin1Char('\n')) && !shown.contains(QLatin1Char('\r')))
+        return shown;
+    shown.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
 
 QByteArray bytes(const ClassTable &table)
 {

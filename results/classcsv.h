@@ -14,8 +14,13 @@ class ClassTable;
 //   Formule sbagliate;Risultati sbagliati;Minuti;Inizio;Fine
 //
 // A field holding a semicolon, a double quote or a line end is put in double
-// quotes, with its own quotes doubled.
+// quotes, with its own quotes doubled. A name that begins as a spreadsheet
+// formula would (=, +, -, @) gets an apostrophe in front, so that the
+// spreadsheet shows it as written and never works it out.
 namespace ClassCsv {
+
+// One name or file name as a field of the file.
+QString field(const QString &text);
 
 QByteArray bytes(const ClassTable &table);
 

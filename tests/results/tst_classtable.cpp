@@ -224,6 +224,41 @@ private slots:
         QCOMPARE(ClassCsv::bytes(table), expected);
     }
 
+    // Names as fields: quoted where they hold a separator, never taken for a formula.
+    void csvField_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("plain") << "Anna"
+                               << "Anna";
+        QTest::newRow("semicolon") << "Anna;B"
+                                   << "\"Anna;B\"";
+        QTest::newRow("quote") << "Anna \"B\""
+                               << "\"Anna \"\"B\"\"\"";
+        QTest::newRow("line end") << "Anna\nB"
+                                  << "\"Anna\nB\"";
+        QTest::newRow("=") << "=1+1"
+                           << "'=1+1";
+        QTest::newRow("+") << "+39 333"
+                           << "'+39 333";
+        QTest::newRow("-") << "-Luca"
+                           << "'-Luca";
+        QTest::newRow("@") << "@Anna"
+                           << "'@Anna";
+        QTest::newRow("= and semicolon") << "=A1;B"
+                                         << "\"'=A1;B\"";
+        QTest::newRow("= inside") << "Anna=B"
+                                  << "Anna=B";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void csvField()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, field);
+        QCOMPARE(ClassCsv::field(name), field);
+    }
+
     // A name with a line end stays one field; the file is whole or not written.
     void csvWrite()
     {
