@@ -23,6 +23,10 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include "windowsstart.h"
+#endif
+
 namespace {
 
 // zenuvio --pdf FILE.znv OUT.pdf: the worksheet with no window.
@@ -49,6 +53,10 @@ int writeWorksheet(const CommandLine::Request &request)
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    WindowsStart::attachToParentConsole();
+    WindowsStart::usePortableSettings();
+#endif
     // A worksheet written to a file needs no display.
     if (CommandLine::asksForPdf(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -66,6 +74,15 @@ int main(int argc, char *argv[])
     const CommandLine::Request request =
         CommandLine::parse(QApplication::arguments(), ProgramSettings::hidesEditor());
     if (request.exits) {
+#ifdef Q_OS_WIN
+        // Started with no console (a shortcut, the Run box): the text is shown.
+        if (!WindowsStart::hasOutput()) {
+            MessageBox::show(request.exitCode == 0 ? MessageBox::Icon::Information
+                                                   : MessageBox::Icon::Critical,
+                             QStringLiteral("Zenuvio"), request.output.trimmed(), nullptr);
+            return request.exitCode;
+        }
+#endif
         std::fputs(qPrintable(request.output), request.exitCode == 0 ? stdout : stderr);
         return request.exitCode;
     }

@@ -28,7 +28,7 @@ QByteArray startFolder;
 
 QSettings settings()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zenuvio"),
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Zenuvio"),
                      QStringLiteral("Zenuvio"));
 }
 

@@ -85,9 +85,28 @@ build_qt() {
     echo "Cross Qt built in $((SECONDS - started)) s into $qt_prefix"
 }
 
+build_app() {
+    need_packages g++-mingw-w64-x86-64-posix cmake ninja-build wine wine64 ccache \
+        fonts-liberation2 fonts-comic-neue fonts-dejavu-core
+    [[ -f $qt_marker ]] || { echo "No cross Qt in $qt_prefix: run '$0 qt' first." >&2; exit 1; }
+    local started=$SECONDS
+    # qt-cmake brings the cross Qt's own toolchain, which loads ours.
+    "$qt_prefix/bin/qt-cmake" -S . -B build-windows -G Ninja \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" >/dev/null
+    cmake --build build-windows -j"$jobs" ${ZENUVIO_WIN_TARGETS:+--target $ZENUVIO_WIN_TARGETS}
+    echo "Zenuvio cross-built in $((SECONDS - started)) s into build-windows/"
+}
+
 case $stage in
 qt) build_qt ;;
-all) build_qt ;;
+app) build_app ;;
+all)
+    build_qt
+    build_app
+    ;;
 *)
     echo "usage: $0 [qt|app|package|all]" >&2
     exit 2

@@ -10,7 +10,7 @@ const QString Typeface = QStringLiteral("OpenDyslexic");
 
 QSettings settings()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zenuvio"),
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Zenuvio"),
                      QStringLiteral("Zenuvio"));
 }
 
