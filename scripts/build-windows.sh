@@ -8,6 +8,8 @@
 #            by every later run; takes about 40 minutes on 2 cores.
 #   app      the program and its tests into build-windows/.
 #   package  the MSI and the portable zip into build-windows/.
+#   test     the tests under Wine, the worksheets against the Linux
+#            program's (build/), the MSI installed and removed under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -58,7 +60,7 @@ build_qt() {
         echo "Cross Qt: reusing $qt_prefix"
         return
     fi
-    need_packages g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
+    need_packages g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools xz-utils
     add_deb_src
     mkdir -p "$cache/src"
     local started=$SECONDS
@@ -100,12 +102,33 @@ build_app() {
     echo "Zenuvio cross-built in $((SECONDS - started)) s into build-windows/"
 }
 
+package_app() {
+    need_packages wixl msitools binutils-mingw-w64-x86-64 python3 qt6-translations-l10n zip
+    local version
+    version=$(sed -n 's/^project(Zenuvio VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    python3 packaging/windows/deploy.py --build build-windows --qt "$qt_prefix" \
+        --version "$version" --source .
+}
+
+# The checks that need Wine: the unit and window tests through CTest, the
+# worksheets against the Linux program's, the MSI installed and removed.
+test_app() {
+    need_packages wine wine64 xvfb xauth xdotool imagemagick poppler-utils
+    local started=$SECONDS
+    ctest --test-dir build-windows --output-on-failure -j1 --timeout 300
+    tests/windows/wine_checks.sh "$root" "$qt_prefix"
+    echo "Windows checks took $((SECONDS - started)) s"
+}
+
 case $stage in
 qt) build_qt ;;
 app) build_app ;;
+package) package_app ;;
+test) test_app ;;
 all)
     build_qt
     build_app
+    package_app
     ;;
 *)
     echo "usage: $0 [qt|app|package|all]" >&2
