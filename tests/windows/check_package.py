@@ -24,7 +24,7 @@ WINDOWS_DLLS = {
     "advapi32.dll", "authz.dll", "comctl32.dll", "comdlg32.dll", "d3d11.dll", "d3d9.dll",
     "dwmapi.dll", "dwrite.dll", "dxgi.dll", "gdi32.dll", "imm32.dll", "kernel32.dll",
     "mpr.dll", "msvcrt.dll", "netapi32.dll", "ole32.dll", "oleaut32.dll", "sapi.dll",
-    "setupapi.dll", "shell32.dll", "shlwapi.dll", "user32.dll", "userenv.dll",
+    "setupapi.dll", "shcore.dll", "shell32.dll", "shlwapi.dll", "user32.dll", "userenv.dll",
     "uxtheme.dll", "version.dll", "winmm.dll", "winspool.drv", "ws2_32.dll", "wtsapi32.dll",
     "crypt32.dll", "bcrypt.dll", "dnsapi.dll", "iphlpapi.dll", "secur32.dll", "ntdll.dll",
 }
