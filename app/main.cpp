@@ -57,9 +57,12 @@ int main(int argc, char *argv[])
     WindowsStart::attachToParentConsole();
     WindowsStart::usePortableSettings();
 #endif
-    // A worksheet written to a file needs no display.
+#ifndef Q_OS_WIN
+    // A worksheet written to a file needs no display. (Windows always has one,
+    // and its fonts come through the Windows platform alone.)
     if (CommandLine::asksForPdf(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     const int size = WindowScale::prepare(argc, argv, CommandLine::sizeAskedFor(argc, argv));
     QApplication app(argc, argv);
     Accessibility::install();

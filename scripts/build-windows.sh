@@ -99,6 +99,10 @@ build_app() {
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" >/dev/null
     cmake --build build-windows -j"$jobs" ${ZENUVIO_WIN_TARGETS:+--target $ZENUVIO_WIN_TARGETS}
+    # The programs in build-windows/bin, run under Wine, find the cross Qt
+    # and Debian's Italian translation of Qt (the same for every system).
+    printf '[Paths]\r\nPrefix = Z:%s\r\nTranslations = Z:/usr/share/qt6/translations\r\n' \
+        "$qt_prefix" >build-windows/bin/qt.conf
     echo "Zenuvio cross-built in $((SECONDS - started)) s into build-windows/"
 }
 

@@ -29,16 +29,19 @@ if [[ -x $linux ]]; then
     for example in examples/*.znv; do
         name=$(basename "$example" .znv)
         for extra in "" --soluzioni; do
-            scripts/wine-run.sh build-windows/bin/zenuvio.exe --pdf "$example" \
+            # Offscreen, with the fonts that stand in for Arial on Linux: the
+            # same text, whatever fonts this Wine has.
+            QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR="$root/build-windows/test-fonts" \
+                scripts/wine-run.sh build-windows/bin/zenuvio.exe --pdf "$example" \
                 "$work/$name-win.pdf" $extra
             "$linux" --pdf "$example" "$work/$name-linux.pdf" $extra
-            pdftotext -layout "$work/$name-win.pdf" "$work/win.txt"
-            pdftotext -layout "$work/$name-linux.pdf" "$work/linux.txt"
+            pdftotext "$work/$name-win.pdf" "$work/win.txt"
+            pdftotext "$work/$name-linux.pdf" "$work/linux.txt"
             if cmp -s "$work/win.txt" "$work/linux.txt"; then
                 echo "ok: worksheet $name $extra"
             else
                 fail "worksheet $name $extra differs from Linux's:"
-                diff "$work/linux.txt" "$work/win.txt" | head -10
+                diff "$work/linux.txt" "$work/win.txt" | head -10 || true
             fi
         done
     done
