@@ -56,7 +56,6 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset WINEPATH QT_PLUGIN_PATH
 wineboot -i >/dev/null 2>&1
 program_files="$WINEPREFIX/drive_c/Program Files/Zenuvio"
-menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Zenuvio.lnk"
 rm -f "$shots"/*.png
 wine msiexec /i "$(winepath -w "$msi")" /qn
 wineserver -w
@@ -66,7 +65,10 @@ if [[ -d $program_files ]] && [[ "$(cd "$program_files" && find . -type f | sort
 else
     fail "the installed files are not the package's"
 fi
-[[ -f $menu ]] && echo "ok: Start-menu entry" || fail "no Start-menu entry at $menu"
+# Wine 8 puts an all-users shortcut in the user's Start menu.
+found_menu=$(find "$WINEPREFIX/drive_c" -path "*Start Menu/Programs/Zenuvio.lnk" | head -1)
+[[ -n $found_menu ]] && echo "ok: Start-menu entry ${found_menu#"$WINEPREFIX/"}" ||
+    fail "no Start-menu entry"
 query() { wine reg query "$@" 2>/dev/null | tr -d '\r'; }
 query 'HKLM\Software\Classes\.znv' | grep -q 'Zenuvio.Problema' && echo "ok: .znv registered" ||
     fail ".znv is not registered"
@@ -125,7 +127,8 @@ wine msiexec /x "$(winepath -w "$msi")" /qn
 wineserver -w
 [[ ! -e $program_files ]] && echo "ok: the uninstall removed the program's folder" ||
     fail "left behind: $(cd "$program_files" && find . | head)"
-[[ ! -e $menu ]] || fail "the Start-menu entry is left"
+[[ -z $(find "$WINEPREFIX/drive_c" -path "*Start Menu/Programs/Zenuvio.lnk") ]] ||
+    fail "the Start-menu entry is left"
 if query 'HKLM\Software\Classes\.znv' | grep -q Zenuvio ||
     query 'HKLM\Software\Classes\Zenuvio.Problema' | grep -q Zenuvio; then
     fail "the .znv type is left in the registry"
