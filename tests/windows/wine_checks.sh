@@ -85,7 +85,7 @@ set -u
 shots=$1
 wine start "C:\\Program Files\\Zenuvio\\examples\\Rettangolo.znv"
 window=
-for _ in $(seq 180); do
+for _ in $(seq 300); do
     window=$(xdotool search --name "^Rettangolo.znv - Zenuvio$" 2>/dev/null | head -1)
     [[ -n $window ]] && break
     sleep 1
