@@ -32,6 +32,10 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include "windowsstart.h"
+#endif
+
 namespace {
 
 // One line on stderr; the status for a --pdf that wrote nothing.
@@ -106,19 +110,31 @@ int writeSummary(const CommandLine::Request &request)
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    WindowsStart::attachToParentConsole();
+    WindowsStart::usePortableSettings();
+#endif
     // The help and the version are answered before the window system starts,
     // so that they work with no display at all. (The pupil's-machine setting
     // cannot change either answer.)
+#ifdef Q_OS_WIN
+    // With no console to write to, the text is shown in a box further down.
+    if (CommandLine::asksForTextOnly(argc, argv) && WindowsStart::hasOutput()) {
+#else
     if (CommandLine::asksForTextOnly(argc, argv)) {
+#endif
         QCoreApplication core(argc, argv);
         const CommandLine::Request request = readCommandLine(core, false);
         if (request.exits)
             return printAndExit(request);
     }
-    // A worksheet written to a file needs no display.
+#ifndef Q_OS_WIN
+    // A worksheet written to a file needs no display. (Windows always has one,
+    // and its fonts come through the Windows platform alone.)
     if ((CommandLine::asksForPdf(argc, argv) || CommandLine::asksForSummary(argc, argv)) &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     // The one settings object, handed to what reads or keeps a setting. The
     // help, the version and a worksheet never look at the settings files.
     Settings settings = CommandLine::needsNoSettings(argc, argv) ? Settings() : Settings::open();
@@ -132,6 +148,15 @@ int main(int argc, char *argv[])
     Fonts::installSubstitutions();
 
     const CommandLine::Request request = readCommandLine(app, settings.value(Setting::HideEditor));
+#ifdef Q_OS_WIN
+    // Started with no console (a shortcut, the Run box): the text is shown.
+    if (request.exits && !WindowsStart::hasOutput()) {
+        MessageBox::show(request.exitCode == 0 ? MessageBox::Icon::Information
+                                               : MessageBox::Icon::Critical,
+                         QStringLiteral("Zenuvio"), request.output.trimmed(), nullptr);
+        return request.exitCode;
+    }
+#endif
     if (request.exits)
         return printAndExit(request);
     if (!request.pdf.isEmpty())

@@ -20,7 +20,9 @@ QString reason(int errorNumber)
         return QStringLiteral("è una cartella, non un file.");
     case ENOSPC:
     case EFBIG:
+#ifdef EDQUOT // Windows has no disk quotas in errno
     case EDQUOT:
+#endif
         return QStringLiteral("il disco è pieno.");
     case EROFS:
         return QStringLiteral("il disco si può solo leggere, non scrivere.");

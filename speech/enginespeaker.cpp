@@ -1,11 +1,9 @@
 #include "enginespeaker.h"
 
-#include <QDeadlineTimer>
-#include <QTextToSpeech>
-#include <QThread>
-#include <QVoice>
+#include "speechworker.h"
 
-#include <algorithm>
+#include <QDeadlineTimer>
+#include <QThread>
 
 const QString EngineSpeaker::NoEngineNotice =
     QStringLiteral("La sintesi vocale non funziona su questo computer: per questa volta Zenuvio "
@@ -26,98 +24,6 @@ namespace {
 constexpr int ShutdownWaitMs = 2000;
 
 } // namespace
-
-// Lives in the speaker's thread and owns the QTextToSpeech there. Every call
-// ends with answered(), which tells the speaker that the engine is alive.
-class SpeechWorker : public QObject {
-    Q_OBJECT
-
-public:
-    SpeechWorker(const EngineSpeaker::Options &options, std::shared_ptr<std::atomic_bool> silenced)
-        : m_options(options), m_silenced(std::move(silenced))
-    {
-    }
-
-    void start()
-    {
-        if (!*m_silenced)
-            open();
-        emit answered();
-    }
-
-    void say(const QString &text)
-    {
-        if (!*m_silenced && m_speech)
-            m_speech->say(text);
-        emit answered();
-    }
-
-    void stop()
-    {
-        if (m_speech)
-            m_speech->stop();
-        emit answered();
-    }
-
-signals:
-    void ready(const QString &voiceName);
-    void failed(const QString &notice);
-    void speakingChanged(bool speaking);
-    void answered();
-
-private:
-    void open()
-    {
-        QString engine = m_options.engine;
-        if (engine.isEmpty() &&
-            QTextToSpeech::availableEngines().contains(QStringLiteral("speechd")))
-            engine = QStringLiteral("speechd");
-        auto *speech = new QTextToSpeech(engine, this);
-        const QList<QLocale> locales = speech->availableLocales();
-        if (locales.isEmpty() && speech->state() == QTextToSpeech::Error) {
-            qWarning("Text-to-speech engine \"%s\": %s", qPrintable(engine),
-                     qPrintable(speech->errorString()));
-            emit failed(EngineSpeaker::NoEngineNotice);
-            return;
-        }
-        const QLocale wanted = m_options.locale;
-        QLocale chosen = wanted;
-        if (!locales.contains(wanted)) {
-            const auto same = std::find_if(locales.begin(), locales.end(), [&](const QLocale &l) {
-                return l.language() == wanted.language();
-            });
-            if (same == locales.end()) {
-                emit failed(EngineSpeaker::NoVoiceNotice);
-                return;
-            }
-            chosen = *same;
-        }
-        speech->setLocale(chosen);
-        const QList<QVoice> voices = speech->availableVoices();
-        if (speech->locale().language() != wanted.language() || voices.isEmpty()) {
-            emit failed(EngineSpeaker::NoVoiceNotice);
-            return;
-        }
-        speech->setVoice(voices.first());
-        speech->setRate(m_options.rate);
-        speech->setVolume(m_options.volume);
-        connect(speech, &QTextToSpeech::stateChanged, this,
-                [this, speech](QTextToSpeech::State state) {
-                    if (state == QTextToSpeech::Error) {
-                        qWarning("Text-to-speech: %s", qPrintable(speech->errorString()));
-                        emit failed(EngineSpeaker::FailedNotice);
-                    } else {
-                        emit speakingChanged(state == QTextToSpeech::Speaking);
-                    }
-                });
-        m_speech = speech;
-        emit ready(speech->voice().name());
-    }
-
-    const EngineSpeaker::Options m_options;
-    const std::shared_ptr<std::atomic_bool> m_silenced;
-    QTextToSpeech *m_speech = nullptr; // set once the engine speaks Italian
-};
 
 EngineSpeaker::EngineSpeaker(const Options &options, QObject *parent)
     : Speaker(parent), m_options(options)
@@ -147,7 +53,7 @@ void EngineSpeaker::start()
     setStatus(Status::Starting);
     m_thread = new QThread;
     m_thread->setObjectName(QStringLiteral("speech"));
-    m_worker = new SpeechWorker(m_options, m_silenced);
+    m_worker = SpeechWorker::create(m_options, m_silenced);
     m_worker->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     connect(m_worker, &SpeechWorker::answered, this, &EngineSpeaker::answered);
@@ -216,5 +122,3 @@ void EngineSpeaker::setStatus(Status status)
     m_status = status;
     emit statusChanged(status);
 }
-
-#include "enginespeaker.moc"

@@ -2,15 +2,26 @@
 
 #include "picturebox.h"
 #include "tabpanel.h"
+#ifdef Q_OS_WIN
+#include "uianotification.h"
+#endif
 
 #include <QAccessibleWidget>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <utility>
+
 namespace {
 
 const char RoleProperty[] = "zenuvioAccessibleRole";
+
+AnnouncementChannel *&announcementChannel()
+{
+    static AnnouncementChannel *channel = nullptr;
+    return channel;
+}
 
 // A press action that clicks the widget once the caller has its answer: a
 // click that opens a modal dialog must not keep the screen reader waiting.
@@ -190,6 +201,15 @@ namespace Accessibility {
 void install()
 {
     QAccessible::installFactory(makeInterface);
+#ifdef Q_OS_WIN
+    static UiaNotificationChannel uiAutomation;
+    setAnnouncementChannel(&uiAutomation);
+#endif
+}
+
+AnnouncementChannel *setAnnouncementChannel(AnnouncementChannel *channel)
+{
+    return std::exchange(announcementChannel(), channel);
 }
 
 void setRole(QWidget *widget, QAccessible::Role role)
@@ -209,5 +229,7 @@ void Announcer::announce(const QString &text)
     setText(text);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    if (AnnouncementChannel *channel = announcementChannel())
+        channel->announce(this, text);
     emit announced(text);
 }

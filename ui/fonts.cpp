@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
+
 namespace Fonts {
 
 QFont arial(qreal points, bool bold, bool italic)
@@ -20,8 +22,16 @@ QFont comicSans(qreal points)
 
 void installSubstitutions()
 {
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    const QString pairs[][2] = {{QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")},
+                                {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}};
+    for (const auto &[family, standIn] : pairs) {
+#ifdef Q_OS_WIN
+        // Windows has both: its own typeface is the one meant.
+        if (QFontDatabase::hasFamily(family))
+            continue;
+#endif
+        QFont::insertSubstitution(family, standIn);
+    }
 }
 
 } // namespace Fonts

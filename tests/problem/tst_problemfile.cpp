@@ -9,10 +9,15 @@
 #include <QtTest>
 
 #include <csignal>
+#if __has_include(<iconv.h>)
 #include <iconv.h>
+#define HAVE_ICONV 1
+#endif
+#ifndef Q_OS_WIN
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 Q_DECLARE_METATYPE(EditorProblem)
 
@@ -68,6 +73,9 @@ private slots:
     // same value.
     void codePageMatchesTheCLibrary()
     {
+#ifndef HAVE_ICONV
+        QSKIP("This C library has no iconv.");
+#else
         const iconv_t toUtf8 = iconv_open("UTF-8", "CP1252");
         QVERIFY(toUtf8 != iconv_t(-1));
         for (int value = 0; value < 256; ++value) {
@@ -82,6 +90,7 @@ private slots:
             QCOMPARE(Cp1252::encode(expected), byte);
         }
         iconv_close(toUtf8);
+#endif
     }
 
     void saved()
@@ -174,9 +183,13 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, expected);
         const QString file = path("%1 %2.znv"); // percent signs must not upset the messages
-        if (bytes == "|")
+        if (bytes == "|") {
+#ifdef Q_OS_WIN
+            QSKIP("Windows has no named pipes in a folder.");
+#else
             QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        else
+#endif
+        } else
             QVERIFY(bytes.isNull() || (bytes == "/" ? QDir().mkdir(file) : putBytes(file, bytes)));
         const auto editor = ProblemFile::readForEditor(file);
         const auto solving = ProblemFile::readForSolving(file);
@@ -233,6 +246,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(EditorProblem, problem);
         QFETCH(QString, message);
+#ifdef Q_OS_WIN
+        QSKIP("Played with POSIX pipes, permissions and file size limits.");
+#else
         if (name.startsWith("locked") && geteuid() == 0)
             QSKIP("The superuser may write anywhere.");
         QVERIFY(QDir(dir->path()).mkdir("folder") && putBytes(path("old.znv"), numberedLines(26)));
@@ -255,6 +271,7 @@ private slots:
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
                  (QStringList{"old.znv", "pipe"}));
         QVERIFY(QDir(path("locked")).isEmpty());
+#endif
     }
 
     // A name typed without an extension gets ".znv"; any other extension is kept.

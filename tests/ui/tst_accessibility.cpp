@@ -26,6 +26,7 @@ private slots:
     void pictureBoxIsAButtonThatCanBePressed();
     void tabCaptionsArePageTabs();
     void everyHintIsAnnouncedRepeatsIncluded();
+    void announcementsAlsoTakeTheSystemChannel();
     void rolesGivenToWindows_data();
     void rolesGivenToWindows();
 };
@@ -85,6 +86,33 @@ void TestAccessibility::everyHintIsAnnouncedRepeatsIncluded()
     QCOMPARE(names, QStringList({"Bravo", "Errato", "Errato", "Bravo. Hai finito."}));
     QCOMPARE(announced.count(), 4);
     QVERIFY(announcer.isHidden());
+}
+
+// Every text announced also goes, repeats included, through the system's own
+// channel (UI Automation on Windows), named with the announcer; Linux has none.
+void TestAccessibility::announcementsAlsoTakeTheSystemChannel()
+{
+    struct RecordingChannel : AnnouncementChannel {
+        QStringList said;
+        void announce(QWidget *announcer, const QString &text) override
+        {
+            said << announcer->window()->objectName() + ": " + text;
+        }
+    } channel;
+#ifndef Q_OS_WIN
+    QCOMPARE(Accessibility::setAnnouncementChannel(nullptr), nullptr);
+#endif
+    QWidget window;
+    window.setObjectName("finestra");
+    QWidget panel(&window);
+    Announcer announcer(&panel);
+    AnnouncementChannel *const previous = Accessibility::setAnnouncementChannel(&channel);
+    for (const char *hint : {"Bravo", "Errato", "Errato", "Bravo. Hai finito."})
+        announcer.announce(hint);
+    QCOMPARE(Accessibility::setAnnouncementChannel(previous), &channel);
+    announcer.announce("Errato");
+    QCOMPARE(channel.said, QStringList({"finestra: Bravo", "finestra: Errato", "finestra: Errato",
+                                        "finestra: Bravo. Hai finito."}));
 }
 
 void TestAccessibility::rolesGivenToWindows_data()

@@ -1,0 +1,43 @@
+// Windows only: a copy is portable, keeping its settings beside itself, when
+// its folder holds the marker file and can be written.
+#include "windowsstart.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestWindowsStart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void portableSettingsFolder_data()
+    {
+        QTest::addColumn<QString>("marker"); // what lies in the folder under the marker's name
+        QTest::addColumn<bool>("portable");
+        QTest::newRow("marker file") << "file" << true;
+        QTest::newRow("no marker: installed") << "" << false;
+        QTest::newRow("a folder of that name") << "folder" << false;
+    }
+    void portableSettingsFolder()
+    {
+        QFETCH(QString, marker);
+        QFETCH(bool, portable);
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath(WindowsStart::PortableMarker);
+        if (marker == "file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (marker == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        }
+        const QString folder = WindowsStart::portableSettingsFolder(dir.path());
+        QCOMPARE(folder, portable ? QDir::cleanPath(dir.path()) : QString());
+        // Trying whether the folder can be written leaves nothing behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
+                 marker.isEmpty() ? 0 : 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWindowsStart)
+#include "tst_windowsstart.moc"
