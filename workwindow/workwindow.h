@@ -18,6 +18,7 @@ class QRadioButton;
 class Announcer;
 class ReadAloud;
 class FormulaPanel;
+class QTimer;
 
 // The work window, in which a teacher composes a problem (editor mode) and a
 // pupil solves one (solving mode).
@@ -38,6 +39,9 @@ class WorkWindow : public QWidget {
 
 public:
     static constexpr int SlotCount = ProblemSlotCount;
+    // How long after a dialog closes the window waits to be activated before
+    // it settles its activation itself, and tells a verdict it holds.
+    static constexpr int ActivationWait = 500;
 
     explicit WorkWindow(ModeHandlers handlers, QWidget *parent = nullptr);
     ~WorkWindow() override;
@@ -94,7 +98,8 @@ public:
     void clearStepFormula(int step);
     // A verdict or hint, with its explanation if any, told to assistive
     // technology (at once, or, when a dialog still covers the window, once the
-    // window is active again) and read aloud when the pupil asked for it.
+    // window is active again, at most ActivationWait after the dialog closed)
+    // and read aloud when the pupil asked for it.
     // Announce last in an act: a screen reader flooded with the act's other
     // changes may drop what came before them.
     void announce(const QString &hint, const QString &explanation = QString());
@@ -128,12 +133,14 @@ private:
     void connectEvents();
     bool takeDrop(QEvent *event);
     void tell(const QString &text);
+    void settleActivation();
 
     ModeHandlers m_handlers;
     std::unique_ptr<ModeHandler> m_handler;
     WorkMode m_mode = WorkMode::Editor;
     bool m_placed = false;
     QString m_pendingHint;
+    QTimer *m_activationFallback = nullptr;
     ReadAloud *m_readAloud = nullptr;
     bool m_easyReading = false;
     bool m_spacingLines = false;
