@@ -30,6 +30,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -154,6 +156,12 @@ WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
     createControls();
     setTabOrder();
     connectEvents();
+    // Once a dialog has closed, the window waits this long for its
+    // activation, then settles it itself.
+    m_activationFallback = new QTimer(this);
+    m_activationFallback->setSingleShot(true);
+    m_activationFallback->setInterval(ActivationWait);
+    connect(m_activationFallback, &QTimer::timeout, this, &WorkWindow::settleActivation);
 }
 
 WorkWindow::~WorkWindow()
@@ -415,9 +423,39 @@ void WorkWindow::spaceTextLines()
 bool WorkWindow::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate && !m_pendingHint.isEmpty())
-        hintAnnouncer->announce(std::exchange(m_pendingHint, QString()));
+    if (event->type() == QEvent::WindowActivate) {
+        m_activationFallback->stop();
+        if (!m_pendingHint.isEmpty())
+            hintAnnouncer->announce(std::exchange(m_pendingHint, QString()));
+    } else if (event->type() == QEvent::WindowUnblocked && isVisible()) {
+        // A dialog of ours has closed: ask for the keyboard again, as the
+        // window manager may give it elsewhere.
+        activateWindow();
+        m_activationFallback->start();
+    }
     return handled;
+}
+
+// A window manager may give this window the keyboard while a popup of the
+// closing dialog (its name completion) still holds it; the toolkit then
+// ignores the activation, and the window has the keyboard but no focused box
+// and never tells assistive technology it is active. Here the window takes
+// the activation it has, or else tells what it holds anyway.
+void WorkWindow::settleActivation()
+{
+    if (isActiveWindow() || !isVisible())
+        return;
+    if (windowHandle() && QGuiApplication::focusWindow() == windowHandle() &&
+        !QApplication::activePopupWidget())
+        QApplication::setActiveWindow(this);
+    if (isActiveWindow())
+        return;
+    QAccessible::State active;
+    active.active = true;
+    QAccessibleStateChangeEvent changed(this, active);
+    QAccessible::updateAccessibility(&changed);
+    if (!m_pendingHint.isEmpty())
+        hintAnnouncer->announce(std::exchange(m_pendingHint, QString()));
 }
 
 void WorkWindow::connectEvents()

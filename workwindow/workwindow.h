@@ -22,6 +22,7 @@ class ReadAloud;
 class FormulaPanel;
 class ReadingPanel;
 class QShortcut;
+class QTimer;
 
 // The work window, in which a teacher composes a problem (editor mode) and a
 // pupil solves one (solving mode).
@@ -42,6 +43,9 @@ class WorkWindow : public QWidget {
 
 public:
     static constexpr int SlotCount = ProblemSlotCount;
+    // How long after a dialog closes the window waits to be activated before
+    // it settles its activation itself, and tells a verdict it holds.
+    static constexpr int ActivationWait = 500;
 
     explicit WorkWindow(ModeHandlers handlers, QWidget *parent = nullptr);
     ~WorkWindow() override;
@@ -98,7 +102,8 @@ public:
     void clearStepFormula(int step);
     // A verdict or hint, with its explanation if any, told to assistive
     // technology (at once, or, when a dialog still covers the window, once the
-    // window is active again) and read aloud when the pupil asked for it.
+    // window is active again, at most ActivationWait after the dialog closed)
+    // and read aloud when the pupil asked for it.
     // Announce last in an act: a screen reader flooded with the act's other
     // changes may drop what came before them.
     void announce(const QString &hint, const QString &explanation = QString());
@@ -142,12 +147,14 @@ private:
     void showReadingPanel();
     void dismissReadingPanel();
     void tell(const QString &text);
+    void settleActivation();
 
     ModeHandlers m_handlers;
     std::unique_ptr<ModeHandler> m_handler;
     WorkMode m_mode = WorkMode::Editor;
     bool m_placed = false;
     QString m_pendingHint;
+    QTimer *m_activationFallback = nullptr;
     ReadAloud *m_readAloud = nullptr;
     Settings *m_settings = nullptr;
     QMetaObject::Connection m_focusWatch;

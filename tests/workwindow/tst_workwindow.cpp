@@ -9,6 +9,7 @@
 #include "speaker.h"
 #include "workwindow.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -87,6 +88,8 @@ private slots:
     void dropOpensOneFile();
     void speechNotice_data();
     void speechNotice();
+    void dialogClosed_data();
+    void dialogClosed();
 
 private:
     std::unique_ptr<WorkWindow> open(WorkMode mode);
@@ -407,6 +410,54 @@ void TestWorkWindow::speechNotice()
     QCOMPARE(told, QStringList{"Niente voce per questa volta."});
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(readAloud.isOn());
+}
+
+void TestWorkWindow::dialogClosed_data()
+{
+    QTest::addColumn<bool>("popupOpen");
+    QTest::newRow("another window active") << false;
+    QTest::newRow("name completion open as the dialog closes") << true;
+}
+
+// A verdict given while a dialog covers the window is held; once the dialog
+// closes the window is active again, with the keyboard in the box the
+// verdict names, and the verdict is told once: when another window took the
+// keyboard meanwhile, and when a popup of the dialog still held it as the
+// dialog closed (the toolkit then drops the activation the window gets).
+void TestWorkWindow::dialogClosed()
+{
+    QFETCH(bool, popupOpen);
+    auto window = open(WorkMode::Solving);
+    QStringList told;
+    connect(window->hintAnnouncer, &Announcer::announced, this,
+            [&told](const QString &text) { told << text; });
+    QDialog dialog(window.get());
+    dialog.setModal(true);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    window->txtDati[0]->setVisible(true);
+    window->txtDati[0]->setFocus(Qt::OtherFocusReason);
+    window->announce("Inserisci i dati");
+    QCOMPARE(told, QStringList{});
+    QWidget popup(&dialog, Qt::Popup);
+    if (popupOpen) {
+        popup.show();
+        QVERIFY(QApplication::activePopupWidget());
+    }
+    dialog.hide();
+    // The window system's answer to the window's request comes while the
+    // popup is still open.
+    QCoreApplication::processEvents();
+    popup.hide();
+    QTRY_COMPARE(told, QStringList{"Inserisci i dati"});
+    QTRY_VERIFY(window->isActiveWindow());
+    QCOMPARE(QApplication::focusWidget(), window->txtDati[0]);
+    QCoreApplication::processEvents();
+    QCOMPARE(told, QStringList{"Inserisci i dati"});
 }
 
 QTEST_MAIN(TestWorkWindow)
