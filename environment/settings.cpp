@@ -56,9 +56,8 @@ Settings Settings::open(const Files &files)
     if (files.user.isEmpty() && files.system.isEmpty()) {
         // The platform's own place (the registry on Windows), or the INI file
         // beside a portable copy when the program chose that format at start.
-        settings.m_user = std::make_unique<QSettings>(QSettings::defaultFormat(),
-                                                      QSettings::UserScope, Organisation,
-                                                      Application);
+        settings.m_user = std::make_unique<QSettings>(
+            QSettings::defaultFormat(), QSettings::UserScope, Organisation, Application);
         settings.m_user->setFallbacksEnabled(false);
         settings.m_system = std::make_unique<QSettings>(
             QSettings::defaultFormat(), QSettings::SystemScope, Organisation, Application);
