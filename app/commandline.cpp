@@ -117,10 +117,19 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
                                  QStringLiteral("Scrive la scheda del problema FILE.znv nel file "
                                                 "PDF indicato dopo, senza aprire finestre."));
     parser.addOption(pdf);
+    const QCommandLineOption variants(
+        QStringLiteral("varianti"),
+        QStringLiteral("Scrive N varianti del problema FILE.znv con numeri nuovi nella cartella "
+                       "indicata dopo: i problemi (NOME-01.znv ...) con la figura, le schede "
+                       "(NOME-schede.pdf) e le soluzioni (NOME-soluzioni.pdf); N da 1 a 99. "
+                       "Senza aprire finestre."),
+        QStringLiteral("N"));
+    parser.addOption(variants);
     parser.addPositionalArgument(
         QStringLiteral("FILE.znv"),
         QStringLiteral("Il problema da aprire: nella risoluzione, o nell'editor con --editor; "
-                       "con --pdf, seguito dal nome del file PDF."),
+                       "con --pdf, seguito dal nome del file PDF; con --varianti, seguito dalla "
+                       "cartella."),
         QStringLiteral("[FILE.znv [SCHEDA.pdf]]"));
 
     if (!parser.parse(arguments))
@@ -157,6 +166,21 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
             return usageError(QStringLiteral("--pdf non apre finestre."));
         request.file = QFileInfo(files.at(0)).absoluteFilePath();
         request.pdf = QFileInfo(files.at(1)).absoluteFilePath();
+        return request;
+    }
+    if (parser.isSet(variants)) {
+        bool number = false;
+        request.variants = parser.value(variants).toInt(&number);
+        if (!number || request.variants < 1 || request.variants > 99)
+            return usageError(QStringLiteral("il numero delle varianti va da 1 a 99."));
+        const QStringList files = parser.positionalArguments();
+        if (files.size() != 2 || files.contains(QString()))
+            return usageError(
+                QStringLiteral("--varianti vuole il numero, il problema e la cartella."));
+        if (request.mode)
+            return usageError(QStringLiteral("--varianti non apre finestre."));
+        request.file = QFileInfo(files.at(0)).absoluteFilePath();
+        request.variantsFolder = QFileInfo(files.at(1)).absoluteFilePath();
         return request;
     }
     if (request.checkKeys) {
@@ -199,7 +223,8 @@ bool asksForPdf(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument == "--pdf" || argument == "-pdf" || argument == "--controlla" ||
-            argument == "-controlla")
+            argument == "-controlla" || argument == "--varianti" || argument == "-varianti" ||
+            argument.startsWith("--varianti=") || argument.startsWith("-varianti="))
             return true;
     }
     return false;

@@ -17,6 +17,8 @@
 //                                  the worksheet written to a PDF file, no window
 //     zenuvio --controlla FILE.znv...
 //                                  each problem's key checked, no window
+//     zenuvio --varianti N FILE.znv CARTELLA
+//                                  N variants with new numbers and their PDFs, no window
 // and, with any of these, --dimensione PERCENTO (the size of the windows),
 // --senza-spiegazioni (no explanations beside the verdicts, for a class test)
 // and --leggi-ad-alta-voce (read aloud for this run).
@@ -48,6 +50,10 @@ struct Request {
     // --controlla: the problems whose key to check, with no window.
     bool checkKeys = false;
     QStringList checkFiles;
+    // --varianti: how many variants of `file` to write into `variantsFolder`
+    // (1..99), with no window; 0 when none are asked for.
+    int variants = 0;
+    QString variantsFolder;
 
     // Set when the program is to print `output` and end with `exitCode`
     // instead of opening a window; the output goes to stderr on an error.
@@ -64,7 +70,7 @@ Request parse(const QStringList &arguments, bool settingHidesEditor = false);
 
 // Before the arguments can be read in full (the application object does not
 // exist yet): the size asked for with --dimensione, or 0; and whether a PDF or a key check is
-// asked for, which needs no display.
+// asked for (or variants), which needs no display.
 int sizeAskedFor(int argc, char **argv);
 bool asksForPdf(int argc, char **argv);
 

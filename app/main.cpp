@@ -13,6 +13,7 @@
 #include "solverhandler.h"
 #include "speechsettings.h"
 #include "startwindow.h"
+#include "variantfiles.h"
 #include "versiontext.h"
 #include "windowscale.h"
 #include "worksheet.h"
@@ -72,6 +73,11 @@ int main(int argc, char *argv[])
     }
     if (!request.pdf.isEmpty())
         return writeWorksheet(request);
+    if (request.variants > 0) {
+        QTextStream errors(stderr);
+        return VariantFiles::write(request.variants, request.file, request.variantsFolder, errors,
+                                   *QRandomGenerator::global());
+    }
     if (request.checkKeys) {
         QTextStream out(stdout);
         QTextStream errors(stderr);

@@ -15,6 +15,7 @@
 #include <QTextLayout>
 
 #include <cmath>
+#include <functional>
 
 namespace Worksheet {
 
@@ -340,16 +341,16 @@ void setPage(QPagedPaintDevice &device)
                                      QPageLayout::Millimeter));
 }
 
-bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
-           bool withSolutions)
+namespace {
+
+// The pupil's sheet from the top of a page, under its caption when it has one.
+void paintSheet(Sheet &sheet, const EditorProblem &problem, const QImage &figure,
+                const QString &caption)
 {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    Sheet sheet(device, painter);
     const int data = dataCount(problem);
     const int steps = stepCount(problem);
-
+    if (!caption.isEmpty())
+        sheet.heading(caption, HeadingPoints, 4);
     sheet.pupilLine();
     if (!problem.testo.trimmed().isEmpty()) {
         sheet.heading(QStringLiteral("Problema"), HeadingPoints, 10);
@@ -365,18 +366,92 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
         sheet.heading(QStringLiteral("Formule e risultati"), HeadingPoints, BoxHeight + StepGap);
         sheet.stepBlanks(steps);
     }
+}
 
+// The solutions from the top of a page: "Soluzioni", or "Soluzioni – Variante 3".
+void paintSolutions(Sheet &sheet, const EditorProblem &problem, const QString &caption)
+{
+    const int data = dataCount(problem);
+    const int steps = stepCount(problem);
+    sheet.heading(caption.isEmpty() ? QStringLiteral("Soluzioni")
+                                    : QStringLiteral("Soluzioni – ") + caption,
+                  TitlePoints, 0);
+    if (data > 0) {
+        sheet.heading(QStringLiteral("Dati"), HeadingPoints, 8);
+        sheet.datumValues(problem, data);
+    }
+    if (steps > 0) {
+        sheet.heading(QStringLiteral("Formule e risultati"), HeadingPoints, 12);
+        sheet.stepSolutions(problem, steps);
+    }
+}
+
+// "Impossibile scrivere ... nel file «%1»", with the cause when known.
+QString pdfError(const QString &what, const QString &path, const QString &cause = {})
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    return cause.isEmpty()
+               ? QStringLiteral("Impossibile scrivere %1 nel file «%2».").arg(what, shown)
+               : QStringLiteral("Impossibile scrivere %1 nel file «%2»: %3")
+                     .arg(what, shown, cause);
+}
+
+// Writes a PDF whole through paintAll, or gives the Italian message.
+QString writeWhole(const QString &pdfPath, const QString &title, const QString &what,
+                   const std::function<bool(QPdfWriter &)> &paintAll)
+{
+    QSaveFile file(pdfPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return pdfError(what, pdfPath, file.errorString());
+    bool painted;
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Zenuvio"));
+        writer.setTitle(title);
+        setPage(writer);
+        painted = paintAll(writer);
+    }
+    if (!painted) {
+        file.cancelWriting();
+        return pdfError(what, pdfPath);
+    }
+    if (!file.commit())
+        return pdfError(what, pdfPath, file.errorString());
+    return {};
+}
+
+} // namespace
+
+bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
+           bool withSolutions)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    Sheet sheet(device, painter);
+    paintSheet(sheet, problem, figure, {});
     if (withSolutions) {
         sheet.newPage();
-        sheet.heading(QStringLiteral("Soluzioni"), TitlePoints, 0);
-        if (data > 0) {
-            sheet.heading(QStringLiteral("Dati"), HeadingPoints, 8);
-            sheet.datumValues(problem, data);
-        }
-        if (steps > 0) {
-            sheet.heading(QStringLiteral("Formule e risultati"), HeadingPoints, 12);
-            sheet.stepSolutions(problem, steps);
-        }
+        paintSolutions(sheet, problem, {});
+    }
+    return painter.end();
+}
+
+bool paintSet(QPagedPaintDevice &device, const QList<EditorProblem> &problems, const QImage &figure,
+              SetPart part)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    Sheet sheet(device, painter);
+    for (int i = 0; i < problems.size(); ++i) {
+        if (i > 0)
+            sheet.newPage();
+        const QString caption = QStringLiteral("Variante %1").arg(i + 1);
+        if (part == SetPart::Sheets)
+            paintSheet(sheet, problems[i], figure, caption);
+        else
+            paintSolutions(sheet, problems[i], caption);
     }
     return painter.end();
 }
@@ -384,28 +459,23 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
 QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
                  bool withSolutions)
 {
-    const QString shown = QDir::toNativeSeparators(pdfPath);
-    QSaveFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Impossibile scrivere la scheda nel file «%1»: %2")
-            .arg(shown, file.errorString());
-    bool painted;
-    {
-        QPdfWriter writer(&file);
-        writer.setCreator(QStringLiteral("Zenuvio"));
-        writer.setTitle(withSolutions ? QStringLiteral("Scheda del problema, con le soluzioni")
-                                      : QStringLiteral("Scheda del problema"));
-        setPage(writer);
-        painted = paint(writer, problem, figure, withSolutions);
-    }
-    if (!painted) {
-        file.cancelWriting();
-        return QStringLiteral("Impossibile scrivere la scheda nel file «%1».").arg(shown);
-    }
-    if (!file.commit())
-        return QStringLiteral("Impossibile scrivere la scheda nel file «%1»: %2")
-            .arg(shown, file.errorString());
-    return {};
+    return writeWhole(pdfPath,
+                      withSolutions ? QStringLiteral("Scheda del problema, con le soluzioni")
+                                    : QStringLiteral("Scheda del problema"),
+                      QStringLiteral("la scheda"), [&](QPdfWriter &writer) {
+                          return paint(writer, problem, figure, withSolutions);
+                      });
+}
+
+QString writeSetPdf(const QString &pdfPath, const QList<EditorProblem> &problems,
+                    const QImage &figure, SetPart part)
+{
+    return writeWhole(pdfPath,
+                      part == SetPart::Sheets ? QStringLiteral("Schede delle varianti")
+                                              : QStringLiteral("Soluzioni delle varianti"),
+                      part == SetPart::Sheets ? QStringLiteral("le schede")
+                                              : QStringLiteral("le soluzioni"),
+                      [&](QPdfWriter &writer) { return paintSet(writer, problems, figure, part); });
 }
 
 Figure loadFigure(const QString &nomeFigura, const QString &problemPath)

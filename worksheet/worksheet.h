@@ -16,6 +16,7 @@
 #include "problemfile.h"
 
 #include <QImage>
+#include <QList>
 #include <QString>
 
 class QPagedPaintDevice;
@@ -38,6 +39,14 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
 // success, otherwise an Italian message naming the file.
 QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
                  bool withSolutions);
+
+// Several variants of a problem in one PDF, each from a new page under its
+// number ("Variante 1", ...): the pupils' sheets, or the solutions alone.
+enum class SetPart { Sheets, Keys };
+bool paintSet(QPagedPaintDevice &device, const QList<EditorProblem> &problems, const QImage &figure,
+              SetPart part);
+QString writeSetPdf(const QString &pdfPath, const QList<EditorProblem> &problems,
+                    const QImage &figure, SetPart part);
 
 // Shows Qt's print dialog over the parent window and prints the sheet when the
 // user confirms (to a printer or, as the dialog offers, to a PDF file, whose
