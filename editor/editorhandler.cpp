@@ -7,6 +7,7 @@
 #include "problemflaws.h"
 #include "programfolder.h"
 #include "singlelinetext.h"
+#include "variants.h"
 #include "worksheet.h"
 #include "workwindow.h"
 
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QRadioButton>
+#include <QTextEdit>
 
 namespace {
 const QString Title = QStringLiteral("Zenuvio");
@@ -117,6 +119,24 @@ void EditorHandler::fillRequested()
                MessageBox::Icon::Information);
     } else {
         m_window.txtRisultato[*step]->setText(values.first());
+    }
+}
+
+// The problem on screen with new numbers, typed into its boxes as the teacher
+// would, so the draft and the key's marks follow; or why not.
+void EditorHandler::variantRequested()
+{
+    const Variants::Outcome outcome =
+        Variants::make(m_draft.problem(), *QRandomGenerator::global());
+    if (!outcome.refusal.isEmpty()) {
+        notify(QStringLiteral("Nuovi numeri: ") + outcome.refusal, MessageBox::Icon::Information);
+        return;
+    }
+    const EditorProblem &variant = outcome.variants.first();
+    m_window.txtTesto->setPlainText(variant.testo);
+    for (int i = 0; i < ProblemSlotCount; ++i) {
+        m_window.txtDati[i]->setText(variant.dati[i]);
+        m_window.txtRisultato[i]->setText(variant.risultati[i]);
     }
 }
 
