@@ -134,10 +134,18 @@ void addOptions(QCommandLineParser &parser)
         QStringLiteral("La cartella dei risultati degli alunni, invece di quella delle "
                        "impostazioni (results/folder; di solito Documenti/Zenuvio/Risultati)."),
         QStringLiteral("CARTELLA")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("varianti"),
+        QStringLiteral("Scrive N varianti del problema FILE.znv con numeri nuovi nella cartella "
+                       "indicata dopo: i problemi (NOME-01.znv ...) con la figura, le schede "
+                       "(NOME-schede.pdf) e le soluzioni (NOME-soluzioni.pdf); N da 1 a 99. "
+                       "Senza aprire finestre."),
+        QStringLiteral("N")));
     parser.addPositionalArgument(
         QStringLiteral("FILE.znv"),
         QStringLiteral("Il problema da aprire: nella risoluzione, o nell'editor con --editor; "
-                       "con --pdf, seguito dal nome del file PDF."),
+                       "con --pdf, seguito dal nome del file PDF; con --varianti, seguito dalla "
+                       "cartella."),
         QStringLiteral("[FILE.znv [SCHEDA.pdf]]"));
 }
 
@@ -151,6 +159,7 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
     const QString version = QStringLiteral("version");
     const QString size = QStringLiteral("dimensione");
     const QString pdf = QStringLiteral("pdf");
+    const QString variants = QStringLiteral("varianti");
     const QString pupil = QStringLiteral("alunno");
     const QString results = QStringLiteral("registro");
     if (!parser.parse(arguments))
@@ -193,6 +202,21 @@ Request parse(const QStringList &arguments, bool settingHidesEditor)
             return usageError(QStringLiteral("--pdf non apre finestre."));
         request.file = QFileInfo(files.at(0)).absoluteFilePath();
         request.pdf = QFileInfo(files.at(1)).absoluteFilePath();
+        return request;
+    }
+    if (parser.isSet(variants)) {
+        bool number = false;
+        request.variants = parser.value(variants).toInt(&number);
+        if (!number || request.variants < 1 || request.variants > 99)
+            return usageError(QStringLiteral("il numero delle varianti va da 1 a 99."));
+        const QStringList files = parser.positionalArguments();
+        if (files.size() != 2 || files.contains(QString()))
+            return usageError(
+                QStringLiteral("--varianti vuole il numero, il problema e la cartella."));
+        if (request.mode)
+            return usageError(QStringLiteral("--varianti non apre finestre."));
+        request.file = QFileInfo(files.at(0)).absoluteFilePath();
+        request.variantsFolder = QFileInfo(files.at(1)).absoluteFilePath();
         return request;
     }
     if (request.checkKeys) {
@@ -305,7 +329,8 @@ bool asksForPdf(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument == "--pdf" || argument == "-pdf" || argument == "--controlla" ||
-            argument == "-controlla")
+            argument == "-controlla" || argument == "--varianti" || argument == "-varianti" ||
+            argument.startsWith("--varianti=") || argument.startsWith("-varianti="))
             return true;
     }
     return false;

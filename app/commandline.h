@@ -21,6 +21,8 @@
 //                                  the class's results from a results folder
 //     zenuvio --riepilogo CARTELLA OUT.csv
 //                                  the class's results written to a CSV file, no window
+//     zenuvio --varianti N FILE.znv CARTELLA
+//                                  N variants with new numbers and their PDFs, no window
 // and, with any of these, --dimensione PERCENTO (the size of the windows),
 // --senza-spiegazioni (no explanations beside the verdicts, for a class test),
 // --forme-equivalenti (answers judged by value and unit, whatever their form)
@@ -65,6 +67,10 @@ struct Request {
     bool classResults = false;
     bool summary = false;
     QString csv;
+    // --varianti: how many variants of `file` to write into `variantsFolder`
+    // (1..99), with no window; 0 when none are asked for.
+    int variants = 0;
+    QString variantsFolder;
 
     // Set when the program is to print `output` and end with `exitCode`
     // instead of opening a window; the output goes to stderr on an error.
@@ -90,7 +96,7 @@ bool needsNoSettings(int argc, char **argv);
 
 // Before the arguments can be read in full (the application object does not
 // exist yet): the size asked for with --dimensione, or 0; and whether a PDF or a key check is
-// asked for, which needs no display.
+// asked for (or variants), which needs no display.
 int sizeAskedFor(int argc, char **argv);
 bool asksForPdf(int argc, char **argv);
 // Whether --help or --version (-h, -v) is among the arguments: then the

@@ -18,6 +18,7 @@
 #include "solverhandler.h"
 #include "speechsettings.h"
 #include "startwindow.h"
+#include "variantfiles.h"
 #include "versiontext.h"
 #include "wholefile.h"
 #include "windowscale.h"
@@ -161,6 +162,11 @@ int main(int argc, char *argv[])
         return printAndExit(request);
     if (!request.pdf.isEmpty())
         return writeWorksheet(request);
+    if (request.variants > 0) {
+        QTextStream errors(stderr);
+        return VariantFiles::write(request.variants, request.file, request.variantsFolder, errors,
+                                   *QRandomGenerator::global());
+    }
     if (request.checkKeys) {
         QTextStream out(stdout);
         QTextStream errors(stderr);

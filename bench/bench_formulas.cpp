@@ -1,5 +1,6 @@
-// How long the key check of a problem takes, against writing one worksheet
-// PDF in the same run.
+// How long the key check of a problem takes, and 30 variants of the rhombus
+// with their files, figure and two PDFs (zenuvio --varianti 30), against
+// writing one worksheet PDF (with and without the figure) in the same run.
 //
 //   build/bin/bench_formulas --benchmark_repetitions=10
 //       --benchmark_report_aggregates_only=true   (one command line)
@@ -7,7 +8,9 @@
 // Runs offscreen by itself unless a platform is named on the command line.
 #include "formulaexpression.h"
 #include "keycheck.h"
+#include "problemfigure.h"
 #include "problemfile.h"
+#include "variantfiles.h"
 #include "worksheet.h"
 
 #include <QApplication>
@@ -62,11 +65,37 @@ void BM_WorksheetPdf(benchmark::State &state)
         benchmark::DoNotOptimize(Worksheet::writePdf(path, problem, QImage(), false));
 }
 
+const QString Rombo = QStringLiteral(ZENUVIO_SOURCE_DIR "/examples/Rombo.znv");
+
+void BM_WorksheetPdfWithFigure(benchmark::State &state)
+{
+    const EditorProblem problem = ProblemFile::readForEditor(Rombo).problem.value();
+    const QImage figure =
+        ProblemFigure::load(problem.nomeFigura, Rombo, ProblemFigure::Use::Sheet).image;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("scheda.pdf"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Worksheet::writePdf(path, problem, figure, false));
+}
+
+void BM_ThirtyVariantsWithPdfs(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QString errorText;
+    QTextStream errors(&errorText);
+    QRandomGenerator random(30);
+    for (auto _ : state)
+        if (VariantFiles::write(30, Rombo, dir.path(), errors, random) != 0)
+            state.SkipWithError(qPrintable(errorText));
+}
+
 } // namespace
 
 BENCHMARK(BM_KeyCheckEightSteps)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ParseAllFormulas)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WorksheetPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WorksheetPdfWithFigure)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThirtyVariantsWithPdfs)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -9,6 +9,7 @@
 #include "problemflaws.h"
 #include "programfolder.h"
 #include "singlelinetext.h"
+#include "variants.h"
 #include "worksheet.h"
 #include "workwindow.h"
 
@@ -208,6 +209,24 @@ void EditorHandler::showTextFit()
         box->setAccessibleDescription(QString());
         QToolTip::hideText();
     }
+}
+
+// The problem on screen with new numbers, typed into its boxes as the teacher
+// would, so the draft and the key's marks follow; or why not.
+void EditorHandler::variantRequested()
+{
+    const Variants::Outcome outcome =
+        Variants::make(m_draft.problem(), *QRandomGenerator::global());
+    if (!outcome.refusal.isEmpty()) {
+        notify(QStringLiteral("Nuovi numeri: ") + outcome.refusal, MessageBox::Icon::Information);
+        return;
+    }
+    // One change of the problem, undone by one Ctrl+Z.
+    const DraftHistory::State before = m_history.current(shownFigure());
+    m_history.endTyping();
+    m_draft.restore(outcome.variants.first(), before.figureSource);
+    record(before);
+    showRestored(m_history.current(shownFigure()));
 }
 
 void EditorHandler::textClicked()

@@ -29,10 +29,11 @@ class WorkWindow;
 // problem's own, and brings the figure's picture along beside the problem
 // file; it lists as well the steps whose result does not follow from its
 // formula (KeyCheck), which the result boxes show as the teacher types, and
-// F4 fills the selected step's result. Every change to the problem can be
-// undone and redone (DraftHistory); going back to the saved problem clears the
-// mark of unsaved changes. Whatever goes wrong with a file or a figure is told
-// in a message box, and the editor stays usable.
+// F4 fills the selected step's result, F5 ("Nuovi numeri") puts new numbers
+// into the problem (Variants). Every change to the problem can be undone and
+// redone (DraftHistory); going back to the saved problem clears the mark of
+// unsaved changes. Whatever goes wrong with a file or a figure is told in a
+// message box, and the editor stays usable.
 class EditorHandler : public ModeHandler {
 public:
     explicit EditorHandler(WorkWindow &window);
@@ -53,6 +54,7 @@ public:
     void saveClicked() override;
     void printRequested() override;
     void fillRequested() override;
+    void variantRequested() override;
     bool mayClose() override;
     void undoRequested() override;
     void redoRequested() override;

@@ -16,34 +16,43 @@ namespace {
 
 // The quantities a pupil has before the step: the data, then the results of
 // the steps above it, each that reads as a number.
-std::vector<Quantity> quantitiesBefore(const EditorProblem &problem, int step)
+// `sources`, when given, receives where each came from (see Computation).
+std::vector<Quantity> quantitiesBefore(const EditorProblem &problem, int step,
+                                       std::vector<int> *sources = nullptr)
 {
     std::vector<Quantity> list;
-    for (const QString &datum : problem.dati)
-        if (const std::optional<Quantity> q = readQuantity(datum))
+    for (int i = 0; i < ProblemSlotCount; ++i)
+        if (const std::optional<Quantity> q = readQuantity(problem.dati[i])) {
             list.push_back(*q);
+            if (sources)
+                sources->push_back(i);
+        }
     for (int i = 0; i < step; ++i)
-        if (const std::optional<Quantity> q = readQuantity(problem.risultati[i]))
+        if (const std::optional<Quantity> q = readQuantity(problem.risultati[i])) {
             list.push_back(*q);
+            if (sources)
+                sources->push_back(ProblemSlotCount + i);
+        }
     return list;
 }
 
 struct Feeding {
     Decimal value;
-    QString lengthUnit; // of the first input fed with a unit
+    QString lengthUnit;        // of the first input fed with a unit
+    std::vector<int> quantity; // the quantity fed to each input, by index
 };
 
 // Every feeding of the formula's inputs from the quantities, each quantity
 // used at most once, its dimension fitting the input's (a number without unit
 // fits any); first quantities first.
 void feed(const FormulaExpression &formula, const std::vector<Quantity> &quantities, int input,
-          std::vector<bool> &used, QHash<QString, Decimal> &values, QString lengthUnit,
-          std::vector<Feeding> &out)
+          std::vector<bool> &used, std::vector<int> &chosen, QHash<QString, Decimal> &values,
+          QString lengthUnit, std::vector<Feeding> &out)
 {
     const QStringList &inputs = formula.inputs();
     if (input == inputs.size()) {
         if (const std::optional<Decimal> value = formula.evaluate(values))
-            out.push_back({*value, lengthUnit});
+            out.push_back({*value, lengthUnit, chosen});
         return;
     }
     const Dimension wanted = FormulaExpression::dimensionOf(inputs[input]);
@@ -52,24 +61,28 @@ void feed(const FormulaExpression &formula, const std::vector<Quantity> &quantit
         if (used[i] || (q.dimension && *q.dimension != wanted))
             continue;
         used[i] = true;
+        chosen.push_back(int(i));
         values.insert(inputs[input], q.value);
-        feed(formula, quantities, input + 1, used, values,
+        feed(formula, quantities, input + 1, used, chosen, values,
              lengthUnit.isEmpty() ? q.lengthUnit : lengthUnit, out);
+        chosen.pop_back();
         used[i] = false;
     }
     values.remove(inputs[input]);
 }
 
-std::vector<Feeding> feedings(const EditorProblem &problem, int step)
+std::vector<Feeding> feedings(const EditorProblem &problem, int step,
+                              std::vector<int> *sources = nullptr)
 {
     std::vector<Feeding> out;
     if (!problem.formule[step])
         return out;
     const FormulaExpression &formula = FormulaExpression::ofCatalogue(*problem.formule[step]);
-    const std::vector<Quantity> quantities = quantitiesBefore(problem, step);
+    const std::vector<Quantity> quantities = quantitiesBefore(problem, step, sources);
     std::vector<bool> used(quantities.size(), false);
+    std::vector<int> chosen;
     QHash<QString, Decimal> values;
-    feed(formula, quantities, 0, used, values, QString(), out);
+    feed(formula, quantities, 0, used, chosen, values, QString(), out);
     return out;
 }
 
@@ -257,6 +270,26 @@ static void checkResult(const EditorProblem &problem, int i, int tab, bool dataH
             report.flaws.append(notFollowing(problem, step));
         report.steps.append(step);
     }
+}
+
+std::optional<Computation> computation(const EditorProblem &problem, int step)
+{
+    if (step < 0 || step >= ProblemSlotCount || !problem.formule[step])
+        return std::nullopt;
+    const std::optional<Quantity> result = readQuantity(problem.risultati[step]);
+    if (!result)
+        return std::nullopt;
+    std::vector<int> sources;
+    for (const Feeding &feeding : feedings(problem, step, &sources)) {
+        if (feeding.value.rounded(result->decimals) != result->value)
+            continue;
+        Computation found;
+        for (int index : feeding.quantity)
+            found.sources.append(sources[std::size_t(index)]);
+        found.value = feeding.value;
+        return found;
+    }
+    return std::nullopt;
 }
 
 QStringList possibleResults(const EditorProblem &problem, int step)

@@ -61,6 +61,17 @@ struct Report {
 
 Report check(const EditorProblem &problem);
 
+// How a step that follows is computed: for each input of its formula, in the
+// formula's order of inputs, where its quantity comes from (0..7 the datum of
+// that slot, ProblemSlotCount + i the result of step i), and the value worked
+// out before the teacher's rounding. The first feeding that gives the result
+// as written; nothing when none does.
+struct Computation {
+    QList<int> sources;
+    Decimal value;
+};
+std::optional<Computation> computation(const EditorProblem &problem, int step);
+
 // The values the step's formula gives from the data and the results above it
 // (empty when the step has no formula or nothing can be computed).
 QStringList possibleResults(const EditorProblem &problem, int step);

@@ -14,6 +14,7 @@
 #include <QTextLayout>
 
 #include <cmath>
+#include <functional>
 
 namespace Worksheet {
 
@@ -339,16 +340,16 @@ void setPage(QPagedPaintDevice &device)
                                      QPageLayout::Millimeter));
 }
 
-bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
-           bool withSolutions, const QString &name)
+namespace {
+
+// The pupil's sheet from the top of a page, under its caption when it has one.
+void paintSheet(Sheet &sheet, const EditorProblem &problem, const QImage &figure,
+                const QString &caption)
 {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    Sheet sheet(device, painter);
     const int data = dataCount(problem);
     const int steps = stepCount(problem);
-
+    if (!caption.isEmpty())
+        sheet.heading(caption, HeadingPoints, 4);
     sheet.pupilLine();
     if (!problem.testo.trimmed().isEmpty()) {
         sheet.heading(QStringLiteral("Problema"), HeadingPoints, 10);
@@ -364,20 +365,59 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
         sheet.heading(QStringLiteral("Formule e risultati"), HeadingPoints, BoxHeight + StepGap);
         sheet.stepBlanks(steps);
     }
+}
 
+// The solutions from the top of a page, headed with what they are the
+// solutions of: "Soluzioni", "Soluzioni: Rombo" or "Soluzioni – Variante 3".
+void paintSolutions(Sheet &sheet, const EditorProblem &problem, const QString &heading)
+{
+    const int data = dataCount(problem);
+    const int steps = stepCount(problem);
+    sheet.heading(heading, TitlePoints, 0);
+    if (data > 0) {
+        sheet.heading(QStringLiteral("Dati"), HeadingPoints, 8);
+        sheet.datumValues(problem, data);
+    }
+    if (steps > 0) {
+        sheet.heading(QStringLiteral("Formule e risultati"), HeadingPoints, 12);
+        sheet.stepSolutions(problem, steps);
+    }
+}
+
+} // namespace
+
+bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
+           bool withSolutions, const QString &name)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    Sheet sheet(device, painter);
+    paintSheet(sheet, problem, figure, {});
     if (withSolutions) {
         sheet.newPage();
-        sheet.heading(name.isEmpty() ? QStringLiteral("Soluzioni")
-                                     : QStringLiteral("Soluzioni: %1").arg(name),
-                      TitlePoints, 0);
-        if (data > 0) {
-            sheet.heading(QStringLiteral("Dati"), HeadingPoints, 8);
-            sheet.datumValues(problem, data);
-        }
-        if (steps > 0) {
-            sheet.heading(QStringLiteral("Formule e risultati"), HeadingPoints, 12);
-            sheet.stepSolutions(problem, steps);
-        }
+        paintSolutions(sheet, problem,
+                       name.isEmpty() ? QStringLiteral("Soluzioni")
+                                      : QStringLiteral("Soluzioni: %1").arg(name));
+    }
+    return painter.end();
+}
+
+bool paintSet(QPagedPaintDevice &device, const QList<EditorProblem> &problems, const QImage &figure,
+              SetPart part)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    Sheet sheet(device, painter);
+    for (int i = 0; i < problems.size(); ++i) {
+        if (i > 0)
+            sheet.newPage();
+        const QString caption = QStringLiteral("Variante %1").arg(i + 1);
+        if (part == SetPart::Sheets)
+            paintSheet(sheet, problems[i], figure, caption);
+        else
+            paintSolutions(sheet, problems[i], QStringLiteral("Soluzioni – ") + caption);
     }
     return painter.end();
 }
@@ -401,6 +441,26 @@ QByteArray pdfBytes(const Painting &paint, const QString &title, const QPageLayo
         painted = paint(writer);
     }
     return painted ? buffer.data() : QByteArray();
+}
+
+QString writeSetPdf(const QString &pdfPath, const QList<EditorProblem> &problems,
+                    const QImage &figure, SetPart part)
+{
+    const bool sheets = part == SetPart::Sheets;
+    const QString notWritten =
+        QStringLiteral("Impossibile scrivere %1 nel file «%2»")
+            .arg(sheets ? QStringLiteral("le schede") : QStringLiteral("le soluzioni"),
+                 QDir::toNativeSeparators(pdfPath));
+    const QByteArray bytes = pdfBytes(
+        [&](QPagedPaintDevice &device) { return paintSet(device, problems, figure, part); },
+        sheets ? QStringLiteral("Schede delle varianti")
+               : QStringLiteral("Soluzioni delle varianti"));
+    if (bytes.isEmpty())
+        return notWritten + QLatin1Char('.');
+    const QString reason = WholeFile::write(pdfPath, bytes);
+    if (!reason.isEmpty())
+        return notWritten + QStringLiteral(": ") + reason;
+    return {};
 }
 
 QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool withSolutions,

@@ -17,6 +17,7 @@
 #include "seam.h"
 
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -63,6 +64,14 @@ QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool wit
 // file and why.
 QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
                  bool withSolutions, const QString &name = {});
+
+// Several variants of a problem in one PDF, each from a new page under its
+// number ("Variante 1", ...): the pupils' sheets, or the solutions alone.
+enum class SetPart { Sheets, Keys };
+bool paintSet(QPagedPaintDevice &device, const QList<EditorProblem> &problems, const QImage &figure,
+              SetPart part);
+QString writeSetPdf(const QString &pdfPath, const QList<EditorProblem> &problems,
+                    const QImage &figure, SetPart part);
 
 // Shows Qt's print dialog over the parent window and prints the sheet when the
 // user confirms (to a printer or, as the dialog offers, to a PDF file, whose

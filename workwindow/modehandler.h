@@ -39,6 +39,8 @@ public:
     virtual void nextRequested() {}
     // F4: the selected step's result worked out from its formula.
     virtual void fillRequested() {}
+    // F5: "Nuovi numeri", the problem with new numbers.
+    virtual void variantRequested() {}
     // The window is about to close ("Esci", or its frame): false keeps it open.
     virtual bool mayClose() { return true; }
     // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z, wherever the focus is in the window.

@@ -497,6 +497,8 @@ void WorkWindow::connectEvents()
     connect(print, &QShortcut::activated, this, [this] { m_handler->printRequested(); });
     auto *fill = new QShortcut(Qt::Key_F4, this);
     connect(fill, &QShortcut::activated, this, [this] { m_handler->fillRequested(); });
+    auto *variant = new QShortcut(Qt::Key_F5, this);
+    connect(variant, &QShortcut::activated, this, [this] { m_handler->variantRequested(); });
     // F2 reads the problem text aloud (again: stops); F3 shows it for easy reading.
     auto *readText = new QShortcut(Qt::Key_F2, this);
     connect(readText, &QShortcut::activated, this, [this] {

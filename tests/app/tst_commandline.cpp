@@ -37,6 +37,11 @@ QString described(const CommandLine::Request &r)
         words << "registro " + QDir::current().relativeFilePath(r.resultsFolder);
     if (r.checkKeys)
         words << "controlla";
+    if (r.variants > 0)
+        words << QString("varianti %1 %2 %3")
+                     .arg(r.variants)
+                     .arg(QDir::current().relativeFilePath(r.file),
+                          QDir::current().relativeFilePath(r.variantsFolder));
     for (const QString &file : r.checkFiles)
         words << QDir::current().relativeFilePath(file);
     if (r.classResults)
@@ -123,6 +128,13 @@ void TestCommandLine::parse_data()
         << QStringList{"--controlla"} << false << "zenuvio: --controlla vuole uno o più problemi.";
     QTest::newRow("key check and a window") << QStringList{"--controlla", "--editor", "a"} << false
                                             << "zenuvio: --controlla non apre finestre.";
+    QTest::newRow("variants") << QStringList{"--varianti", "25", "Rombo.znv", "verifica"} << false
+                              << "inizio Rombo.znv varianti 25 Rombo.znv verifica";
+    QTest::newRow("variants without folder")
+        << QStringList{"--varianti", "3", "Rombo.znv"} << false
+        << "zenuvio: --varianti vuole il numero, il problema e la cartella.";
+    QTest::newRow("variants and a window") << QStringList{"--varianti", "3", "--editor", "a", "b"}
+                                           << false << "zenuvio: --varianti non apre finestre.";
     QTest::newRow("a worksheet and a window") << QStringList{"--pdf", "--editor", "a", "b"} << false
                                               << "zenuvio: --pdf non apre finestre.";
     QTest::newRow("class results")
@@ -192,7 +204,7 @@ void TestCommandLine::parse()
         QCOMPARE(CommandLine::needsNoSettings(int(argv.size()), argv.data()), !r.pdf.isEmpty());
         QCOMPARE(CommandLine::sizeAskedFor(int(argv.size()), argv.data()), r.size);
         QCOMPARE(CommandLine::asksForPdf(int(argv.size()), argv.data()),
-                 !r.pdf.isEmpty() || r.checkKeys);
+                 !r.pdf.isEmpty() || r.checkKeys || r.variants > 0);
         QCOMPARE(CommandLine::asksForSummary(int(argv.size()), argv.data()), r.summary);
     }
 }

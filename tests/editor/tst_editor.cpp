@@ -5,6 +5,7 @@
 #include "editorscreen.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
+#include "keycheck.h"
 #include "messagebox.h"
 #include "programfolder.h"
 #include "scriptedfiledialog.h"
@@ -598,6 +599,41 @@ private slots:
         QTest::keyClick(f, Qt::Key_F4);
         QCOMPARE(f->txtRisultato[0]->text(), result);
         QCOMPARE(said(), notice.isEmpty() ? QStringList() : QStringList{notice});
+    }
+
+    // F5 puts new numbers into the problem on screen, an unsaved change whose
+    // key still follows; a problem whose numbers are not in its text keeps
+    // its numbers and hears why.
+    void newNumbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("numbers in the text") << "Base 12 cm e altezza 5 cm."
+                                             << "";
+        QTest::newRow("a datum not in the text")
+            << "Base 12 cm."
+            << "Nuovi numeri: Il numero del dato 2 (5) non compare nel testo: non so dove "
+               "cambiarlo.";
+    }
+    void newNumbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, notice);
+        type(f->txtTesto, text);
+        type(f->txtDati[0], "12 cm");
+        type(f->txtDati[1], "5 cm");
+        click(f->stepFormulaBoxes[0]);
+        chooseFormula(6);
+        type(f->txtRisultato[0], "60 cm²");
+        QTest::keyClick(f, Qt::Key_F5);
+        QCOMPARE(said(), notice.isEmpty() ? QStringList() : QStringList{notice});
+        const EditorProblem &problem = editor->draft().problem();
+        QCOMPARE(problem.dati[0] == "12 cm", !notice.isEmpty());
+        QCOMPARE(problem.testo == text, !notice.isEmpty());
+        QCOMPARE(f->txtDati[1]->text(), problem.dati[1]);
+        QCOMPARE(f->txtRisultato[0]->text(), problem.risultati[0]);
+        QVERIFY(KeyCheck::check(problem).flaws.isEmpty());
+        QVERIFY(title().contains('*'));
     }
 
     void fileRefused_data()

@@ -1,0 +1,144 @@
+// zenuvio --varianti N FILE FOLDER, read and carried out as the program does:
+// the exit status and, in the folder, exactly the files written (none at all
+// when something is wrong), every variant following and all of them different.
+
+#include "commandline.h"
+#include "keycheck.h"
+#include "problemfile.h"
+#include "qtitalian.h"
+#include "variantfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The pages of a PDF that Qt wrote.
+int pageCount(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return int(file.readAll().count("/Type /Page\n"));
+}
+
+} // namespace
+
+class TestVariantFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QtItalian::install(*QCoreApplication::instance()); }
+
+    void write_data()
+    {
+        // N as typed, the problem ("-" for none, "decimals" for one with a
+        // decimal datum), whether the folder is a file; the exit status and
+        // the start of the error line, or how many variants are written.
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<bool>("folderIsFile");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("N=0") << "0"
+                             << "Rombo" << false << 2
+                             << "zenuvio: il numero delle varianti va da 1 a 99.";
+        QTest::newRow("N=1") << "1"
+                             << "Rombo" << false << 0 << "";
+        QTest::newRow("N=99") << "99"
+                              << "decimals" << false << 0 << "";
+        QTest::newRow("N=100") << "100"
+                               << "decimals" << false << 2
+                               << "zenuvio: il numero delle varianti va da 1 a 99.";
+        QTest::newRow("N=x") << "x"
+                             << "Rombo" << false << 2
+                             << "zenuvio: il numero delle varianti va da 1 a 99.";
+        QTest::newRow("unreadable file") << "3"
+                                         << "-" << false << 1 << "";
+        QTest::newRow("folder that is a file")
+            << "3"
+            << "Rombo" << true << 1 << "Impossibile scrivere le varianti in ";
+        QTest::newRow("more than the problem has")
+            << "40"
+            << "Rettangolo" << false << 1 << "Nessuna variante di ";
+    }
+    void write()
+    {
+        QFETCH(QString, count);
+        QFETCH(QString, problem);
+        QFETCH(bool, folderIsFile);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("in");
+        QDir(dir.path()).mkdir("out");
+        QString file = dir.filePath("in/missing.znv");
+        if (problem == "decimals") {
+            EditorProblem p;
+            p.testo = "Un rettangolo ha la base lunga 3,5 cm e l'altezza lunga 2,5 cm. "
+                      "Calcola l'area.";
+            p.dati = {"3,5 cm", "2,5 cm"};
+            p.formule[0] = 6; // A = b × h
+            p.risultati[0] = "8,75 cm²";
+            file = dir.filePath("in/Rettangolo.znv");
+            QCOMPARE(ProblemFile::write(file, p), QString());
+        } else if (problem != "-") {
+            file = QStringLiteral(ZENUVIO_SOURCE_DIR "/examples/") + problem + ".znv";
+        }
+        QString folder = dir.filePath("out");
+        if (folderIsFile) {
+            folder = dir.filePath("plain");
+            QFile plain(folder);
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+        }
+
+        const CommandLine::Request request =
+            CommandLine::parse({"zenuvio", "--varianti", count, file, folder});
+        QString errorText;
+        int exitCode = request.exitCode;
+        if (request.exits) {
+            errorText = request.output;
+        } else {
+            QTextStream errors(&errorText);
+            QRandomGenerator random(7);
+            exitCode = VariantFiles::write(request.variants, request.file, request.variantsFolder,
+                                           errors, random);
+        }
+        QVERIFY2(exitCode == status, qPrintable(errorText));
+        const QStringList written =
+            QDir(dir.filePath("out"))
+                .entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+        if (status != 0) {
+            QVERIFY2(errorText.startsWith(error), qPrintable(errorText));
+            QCOMPARE(errorText.count('\n'), 1);
+            QCOMPARE(written, QStringList());
+            return;
+        }
+        const int n = count.toInt();
+        const QString name = QFileInfo(file).completeBaseName();
+        QStringList expected;
+        for (int i = 1; i <= n; ++i)
+            expected << QString("%1-%2.znv").arg(name).arg(i, 2, 10, QLatin1Char('0'));
+        expected << name + "-schede.pdf" << name + "-soluzioni.pdf";
+        if (problem == "Rombo")
+            expected << "Rombo.gif";
+        expected.sort();
+        QCOMPARE(written, expected);
+        QSet<QString> data;
+        for (int i = 0; i < n; ++i) {
+            const EditorProblem variant =
+                ProblemFile::readForEditor(dir.filePath("out/" + expected[i])).problem.value();
+            QVERIFY(KeyCheck::check(variant).flaws.isEmpty());
+            data.insert(variant.dati[0] + '|' + variant.dati[1]);
+        }
+        QCOMPARE(data.size(), n);
+        QCOMPARE(pageCount(dir.filePath("out/" + name + "-schede.pdf")), n);
+        QCOMPARE(pageCount(dir.filePath("out/" + name + "-soluzioni.pdf")), n);
+    }
+};
+
+QTEST_MAIN(TestVariantFiles)
+#include "tst_variantfiles.moc"

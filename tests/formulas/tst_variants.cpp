@@ -1,0 +1,138 @@
+// Variants with new numbers: twenty of every example all follow, change every
+// datum, keep the figure's shape and take the old numbers out of the text; a
+// problem whose numbers cannot be found in its text gets no variant.
+
+#include "keycheck.h"
+#include "problemfile.h"
+#include "variants.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+EditorProblem example(const QString &name)
+{
+    return ProblemFile::readForEditor(QStringLiteral(ZENUVIO_EXAMPLES_DIR "/") + name + ".znv")
+        .problem.value();
+}
+
+double numberOf(const QString &text)
+{
+    return KeyCheck::readQuantity(text)->value.toDouble();
+}
+
+// The length data: their order and every sum of two against a third, which
+// for a trapezium's bases and a triangle's sides say the figure is possible.
+QList<int> shapeOf(const EditorProblem &problem)
+{
+    QList<double> lengths;
+    for (const QString &datum : problem.dati)
+        if (const auto q = KeyCheck::readQuantity(datum); q && q->dimension == Dimension::Length)
+            lengths.append(q->value.toDouble());
+    QList<int> signs;
+    const auto sign = [](double x) { return x > 1e-9 ? 1 : x < -1e-9 ? -1 : 0; };
+    for (int i = 0; i < lengths.size(); ++i)
+        for (int j = 0; j < lengths.size(); ++j) {
+            signs.append(sign(lengths[i] - lengths[j]));
+            for (int k = 0; k < lengths.size(); ++k)
+                if (k != i && k != j && i != j)
+                    signs.append(sign(lengths[i] + lengths[j] - lengths[k]));
+        }
+    return signs;
+}
+
+// The number as a number of its own in a text.
+QRegularExpression standing(const QString &number)
+{
+    return QRegularExpression(QStringLiteral("(?<![\\d,])") + QRegularExpression::escape(number) +
+                              QStringLiteral("(?![\\d]|,\\d)"));
+}
+
+} // namespace
+
+class TestVariants : public QObject {
+    Q_OBJECT
+
+private slots:
+    void examples_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &file :
+             QDir(QStringLiteral(ZENUVIO_EXAMPLES_DIR)).entryList({QStringLiteral("*.znv")}))
+            QTest::newRow(qPrintable(file)) << file.chopped(4);
+    }
+    void examples()
+    {
+        QFETCH(QString, name);
+        const EditorProblem original = example(name);
+        QRandomGenerator random(18);
+        const Variants::Outcome outcome = Variants::makeMany(original, 20, random);
+        QVERIFY2(outcome.refusal.isEmpty(), qPrintable(outcome.refusal));
+        QCOMPARE(outcome.variants.size(), 20);
+        for (const EditorProblem &variant : outcome.variants) {
+            QCOMPARE(variant.nomeFigura, original.nomeFigura);
+            const KeyCheck::Report report = KeyCheck::check(variant);
+            QVERIFY2(report.flaws.isEmpty(), qPrintable(report.flaws.join('\n')));
+            QCOMPARE(report.steps.size(), KeyCheck::check(original).steps.size());
+            QCOMPARE(shapeOf(variant), shapeOf(original));
+            for (int i = 0; i < ProblemSlotCount; ++i) {
+                if (original.dati[i].isEmpty())
+                    continue;
+                QVERIFY(numberOf(variant.dati[i]) > 0);
+                QVERIFY2(numberOf(variant.dati[i]) != numberOf(original.dati[i]),
+                         qPrintable(variant.dati[i]));
+                const QString oldNumber = original.dati[i].section(QLatin1Char(' '), 0, 0);
+                const QString newNumber = variant.dati[i].section(QLatin1Char(' '), 0, 0);
+                QVERIFY2(!variant.testo.contains(standing(oldNumber)),
+                         qPrintable(oldNumber + " in " + variant.testo));
+                QVERIFY2(variant.testo.contains(standing(newNumber)),
+                         qPrintable(newNumber + " not in " + variant.testo));
+            }
+        }
+    }
+
+    // What makes no variant: the refusal begins so.
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("datum not in the text")
+            << "Un rettangolo ha la base di 12 cm e un'altezza. Calcola l'area."
+            << "60 cm²"
+            << "Il numero del dato 2 (5) non compare nel testo";
+        QTest::newRow("datum twice in the text")
+            << "Base 12 cm, altezza 5 cm; 5 rettangoli così. Calcola l'area."
+            << "60 cm²"
+            << "Il numero del dato 2 (5) compare più volte nel testo";
+        QTest::newRow("part of another number is not the datum")
+            << "Base 12 cm, altezza 15 cm. Calcola l'area."
+            << "60 cm²"
+            << "Il numero del dato 2 (5) non compare nel testo";
+        QTest::newRow("a step that does not follow")
+            << "Base 12 cm, altezza 5 cm. Calcola l'area."
+            << "54 cm²"
+            << "Nuovi numeri solo quando ogni passaggio torna: il passaggio 1 non torna.";
+    }
+    void refusals()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QString, result);
+        QFETCH(QString, refusal);
+        EditorProblem problem;
+        problem.testo = testo;
+        problem.dati[0] = QStringLiteral("12 cm");
+        problem.dati[1] = QStringLiteral("5 cm");
+        problem.formule[0] = 6; // A = b × h
+        problem.risultati[0] = result;
+        QRandomGenerator random(1);
+        const Variants::Outcome outcome = Variants::make(problem, random);
+        QVERIFY(outcome.variants.isEmpty());
+        QVERIFY2(outcome.refusal.startsWith(refusal), qPrintable(outcome.refusal));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVariants)
+#include "tst_variants.moc"
