@@ -30,18 +30,18 @@ void TestAttemptLog::summary_data()
     QTest::addColumn<QList<int>>("counts");
     QTest::addColumn<QString>("text");
     const QString lead = "Risposte sbagliate almeno una volta: ";
-    QTest::newRow("nothing wrong") << QList<int>{0, 3, 0, 0, 4}
-                                   << "Non hai sbagliato niente: bravissimo!";
+    QTest::newRow("nothing wrong")
+        << QList<int>{0, 3, 0, 0, 4} << "Non hai sbagliato niente: bravissimo!";
     QTest::newRow("one of each") << QList<int>{1, 1, 1, 1, 1}
                                  << lead + "1 dato su 1, 1 formula su 1, 1 risultato su 1.";
     QTest::newRow("many of each") << QList<int>{2, 3, 4, 3, 4}
                                   << lead + "2 dati su 3, 4 formule su 4, 3 risultati su 4.";
-    QTest::newRow("none, one, many") << QList<int>{0, 3, 1, 2, 4}
-                                     << lead + "nessun dato, 1 formula su 4, 2 risultati su 4.";
-    QTest::newRow("many, none, one") << QList<int>{2, 3, 0, 1, 4}
-                                     << lead + "2 dati su 3, nessuna formula, 1 risultato su 4.";
-    QTest::newRow("one, many, none") << QList<int>{1, 3, 8, 0, 8}
-                                     << lead + "1 dato su 3, 8 formule su 8, nessun risultato.";
+    QTest::newRow("none, one, many")
+        << QList<int>{0, 3, 1, 2, 4} << lead + "nessun dato, 1 formula su 4, 2 risultati su 4.";
+    QTest::newRow("many, none, one")
+        << QList<int>{2, 3, 0, 1, 4} << lead + "2 dati su 3, nessuna formula, 1 risultato su 4.";
+    QTest::newRow("one, many, none")
+        << QList<int>{1, 3, 8, 0, 8} << lead + "1 dato su 3, 8 formule su 8, nessun risultato.";
 }
 
 void TestAttemptLog::summary()
@@ -210,7 +210,7 @@ void TestAttemptLog::leftUnfinished()
     t.datum(1, "6 cm");
     t.session.chooseFormula(9);
     t.result(0, "28 cm");
-    t.session.chooseFormula(17); // 6
+    t.session.chooseFormula(17);                                 // 6
     std::optional<AttemptRecord> left = t.session.takeAttempt(); // 7
     QVERIFY(left);
     QCOMPARE(left->finished, false);
