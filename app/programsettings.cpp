@@ -1,8 +1,8 @@
 #include "programsettings.h"
 
-#include <QDir>
+#include "resultsfolder.h"
+
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace ProgramSettings {
 
@@ -20,12 +20,7 @@ bool explains()
 
 QString resultsFolder()
 {
-    const QSettings settings(QStringLiteral("Zenuvio"), QStringLiteral("Zenuvio"));
-    const QString folder = settings.value(QStringLiteral("results/folder")).toString();
-    if (!folder.isEmpty())
-        return folder;
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        .filePath(QStringLiteral("Zenuvio/Risultati"));
+    return ResultsFolder::configured();
 }
 
 } // namespace ProgramSettings
