@@ -166,7 +166,7 @@ void SolverHandler::resultEntered(int index)
 // pupil how to go on.
 void SolverHandler::act(SolvingOutcome outcome)
 {
-    if (m_session.stage() == SolvingSession::Stage::Finished && m_session.hasAttempt()) {
+    if (outcome.hint == SolvingHints::BravoHaiFinito) {
         keepAttempt();
         const QString next =
             NextProblem::after(m_problemPath).isEmpty()

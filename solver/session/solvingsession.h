@@ -120,8 +120,6 @@ public:
     // caller's to fill in. None when it has been taken already or no problem
     // was opened.
     std::optional<AttemptRecord> takeAttempt();
-    // Whether the attempt of the problem opened last is yet to be taken.
-    bool hasAttempt() const { return m_attempt.has_value(); }
     // The data and steps the pupil is asked for: the data up to the first
     // empty one, the steps up to the first empty result (at least one each,
     // as the first is always asked).

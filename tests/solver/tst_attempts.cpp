@@ -1,8 +1,7 @@
 // The pupil's attempts as the work window keeps them: solved through the real
 // widgets, each attempt found afterwards as a record in the results folder,
-// finished or left in each way a pupil leaves a problem; no name, a folder
-// that cannot be written and a disk that fills up; the next problem after
-// the end.
+// finished or left in each way a pupil leaves a problem; a folder that cannot
+// be written and a disk that fills up; the next problem after the end.
 #include "attemptfile.h"
 #include "attemptkeeper.h"
 #include "formulacatalogue.h"
@@ -10,42 +9,35 @@
 #include "messagebox.h"
 #include "problemfile.h"
 #include "programfolder.h"
-#include "pupilacts.h"
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
 #include "workwindow.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
-
-const QString sources = QStringLiteral(ZENUVIO_SOURCE_DIR "/");
 
 // A work window in solving mode whose attempts go to `keeper`.
 struct Pupil {
     ScriptedDialogs dialog;
-    AttemptKeeper &keeper;
     QPointer<WorkWindow> form;
 
-    explicit Pupil(AttemptKeeper &k) : keeper(k)
+    explicit Pupil(AttemptKeeper &keeper)
     {
         form = WorkWindow::load(WorkMode::Solving,
-                                ModeHandlers{{}, [this](WorkWindow &w) {
-                                                 auto h = std::make_unique<SolverHandler>(w);
-                                                 h->setKeeper(&keeper);
-                                                 return std::unique_ptr<ModeHandler>(std::move(h));
-                                             }});
+                                {{}, [&keeper](WorkWindow &w) {
+                                     auto h = std::make_unique<SolverHandler>(w);
+                                     h->setKeeper(&keeper);
+                                     return std::unique_ptr<ModeHandler>(std::move(h));
+                                 }});
         form->show();
         QApplication::setActiveWindow(form);
         (void)QTest::qWaitForWindowActive(form);
@@ -56,9 +48,22 @@ struct Pupil {
             form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    void enter(QLineEdit *box, const QString &text) { PupilActs::enter(box, text); }
-    void clickFormula(int number) { PupilActs::clickFormula(*form, number); }
-    // The two data, the two steps, one slip at each kind of entry.
+    void enter(QLineEdit *box, const QString &text)
+    {
+        box->setFocus();
+        box->setText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    void clickFormula(int number)
+    {
+        const QString caption = FormulaCatalogue::tabCaption(FormulaCatalogue::entry(number).tab);
+        for (TabCaption *tab : form->formulaPanel->findChildren<TabCaption *>()) {
+            if (tab->text() == caption && tab->isVisible())
+                QTest::mouseClick(tab, Qt::LeftButton);
+        }
+        QTest::mouseClick(form->picFormula(number), Qt::LeftButton);
+    }
+    // One slip at each kind of entry: 8 acts, and the last Enter, the 9th.
     void solve(bool toTheEnd = true)
     {
         enter(form->txtDati[0], "8 cm");
@@ -72,20 +77,9 @@ struct Pupil {
         if (toTheEnd)
             enter(form->txtRisultato[1], "48 cm²");
     }
+    QString hint() const { return form->lblAvviso_Risoluzione->text(); }
     QString explanation() const { return form->lblSpiegazione->text(); }
 };
-
-QStringList records(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
-AttemptRecord readBack(const QString &folder, int i)
-{
-    const QString name = records(folder).value(i);
-    const AttemptJson::ReadRecord read = AttemptFile::read(QDir(folder).filePath(name));
-    return read.record.value_or(AttemptRecord());
-}
 
 } // namespace
 
@@ -98,14 +92,20 @@ private slots:
     void finishedThenNext();
     void left_data();
     void left();
-    void noName();
-    void folderRefused_data();
-    void folderRefused();
-    void diskFull_data();
-    void diskFull();
+    void refused_data();
+    void refused();
 
 private:
     QString problem(const char *name) const { return m_problems.filePath(name); }
+    QStringList records() const
+    {
+        return QDir(m_keeper.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    AttemptRecord record(int i) const
+    {
+        const QString path = QDir(m_keeper.folder()).filePath(records().value(i));
+        return AttemptFile::read(path).record.value_or(AttemptRecord());
+    }
 
     QTemporaryDir m_programFolder;
     std::optional<ProgramFolder::Override> m_program;
@@ -117,9 +117,8 @@ private:
 
 void TestAttempts::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(
-        QFile::copy(sources + "resources/beside/Vuoto.gif", m_programFolder.filePath("Vuoto.gif")));
+    QVERIFY(QFile::copy(ZENUVIO_SOURCE_DIR "/resources/beside/Vuoto.gif",
+                        m_programFolder.filePath("Vuoto.gif")));
     m_program.emplace(m_programFolder.path());
     const EditorProblem p{"Un rettangolo.", "", {"8 cm", "6 cm"}, {9, 6}, {"28 cm", "48 cm²"}};
     for (const char *name : {"Primo.znv", "Secondo.znv"})
@@ -134,67 +133,60 @@ void TestAttempts::init()
     m_keeper.setPupil("  Anna B. ");
 }
 
-// Finished: kept at once, with what the pupil did; Ctrl+N then opens the next
-// problem, and on the last one says that the folder is done.
+// Finished: kept at once; Ctrl+N, which does nothing before the end, opens
+// the next problem with no dialog, and after the last one says so.
 void TestAttempts::finishedThenNext()
 {
-    const QString folder = m_keeper.folder();
     Pupil pupil(m_keeper);
     pupil.form->openFile(problem("Primo.znv"));
     pupil.solve();
-    QCOMPARE(pupil.form->lblAvviso_Risoluzione->text(), "Bravo. Hai finito.");
     QCOMPARE(pupil.explanation(), "Risposte sbagliate almeno una volta: 1 dato su 2, 1 formula su "
                                   "2, 1 risultato su 2. Premi Ctrl+N per il problema seguente.");
-    QCOMPARE(records(folder).size(), 1);
-    const AttemptRecord first = readBack(folder, 0);
-    QCOMPARE(first.pupil, "Anna B.");
-    QCOMPARE(first.problem, "Primo.znv");
+    QCOMPARE(records().size(), 1);
+    const AttemptRecord first = record(0);
     QFile file(problem("Primo.znv"));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(first.problemSha256,
-             QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex());
-    QCOMPARE(first.finished, true);
-    QCOMPARE(first.acts.size(), 9);
-    QCOMPARE(first.acts.last().verdict, "Bravo. Hai finito.");
+    QCOMPARE((QStringList{first.pupil, first.problem, first.problemSha256}),
+             (QStringList{
+                 "Anna B.", "Primo.znv",
+                 QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex()}));
+    QCOMPARE((QList<int>{first.finished, int(first.acts.size())}), (QList<int>{1, 9}));
 
-    // Ctrl+N: no dialog, the next problem by name.
     QTest::keyClick(pupil.form, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(pupil.form->windowTitle(), "Secondo.znv - Zenuvio");
-    QCOMPARE(pupil.form->lblAvviso_Risoluzione->text(), "Inserisci i dati");
-    QCOMPARE(pupil.explanation(), QString());
     QCOMPARE(pupil.dialog->showings().size(), 0);
-    // Before the end it does nothing.
     QTest::keyClick(pupil.form, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(pupil.form->windowTitle(), "Secondo.znv - Zenuvio");
-    QCOMPARE(pupil.explanation(), QString());
+    QCOMPARE(pupil.hint() + pupil.explanation(), "Inserisci i dati");
     pupil.solve();
-    QVERIFY2(pupil.explanation().endsWith(" Era l'ultimo problema della cartella."),
-             qPrintable(pupil.explanation()));
+    QVERIFY(pupil.explanation().endsWith("2. Era l'ultimo problema della cartella."));
     QTest::keyClick(pupil.form, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(pupil.explanation(), "Non ci sono altri problemi: hai finito quelli della cartella.");
-    QCOMPARE(pupil.form->windowTitle(), "Secondo.znv - Zenuvio");
     pupil.form->close();
-    // Both attempts finished; leaving after the end keeps nothing more.
-    QCOMPARE(records(folder).size(), 2);
-    QCOMPARE(readBack(folder, 0).finished && readBack(folder, 1).finished, true);
+    QCOMPARE(records().size(), 2); // leaving after the end keeps nothing more
 }
 
 void TestAttempts::left_data()
 {
     QTest::addColumn<QString>("way");
-    QTest::newRow("Apri, then no problem chosen") << "apri";
-    QTest::newRow("Esci") << "esci";
-    QTest::newRow("the window's frame") << "chiudi";
-    QTest::newRow("the program ends") << "fine";
-    QTest::newRow("another problem named") << "file";
+    QTest::addColumn<QString>("name");
+    const char *rows[][3] = {
+        {"Apri, then no problem chosen", "apri", "Anna"},
+        {"Esci", "esci", "Anna"},
+        {"the window's frame", "chiudi", "Anna"},
+        {"the program ends", "fine", "Anna"},
+        {"another problem named", "file", "Anna"},
+        {"no name: nothing, not even the folder", "esci", "  "},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
 }
 
-// Left before the end, in each way: kept unfinished, with the acts so far,
-// once.
+// Left before the end: kept once, unfinished, with the acts so far.
 void TestAttempts::left()
 {
     QFETCH(QString, way);
-    const QString folder = m_keeper.folder();
+    QFETCH(QString, name);
+    m_keeper.setPupil(name);
     Pupil pupil(m_keeper);
     pupil.form->openFile(problem("Primo.znv"));
     pupil.solve(false);
@@ -211,110 +203,71 @@ void TestAttempts::left()
     } else {
         pupil.form->openFile(problem("Secondo.znv"));
     }
-    QCOMPARE(records(folder).size(), 1);
-    const AttemptRecord record = readBack(folder, 0);
-    QCOMPARE(record.finished, false);
-    QCOMPARE(record.acts.size(), 8);
-    QCOMPARE(record.acts.last().slip, Slip::Unit);
-    QVERIFY(record.ended >= record.acts.last().at);
+    if (name.trimmed().isEmpty()) {
+        QVERIFY(!QFileInfo::exists(m_keeper.folder()));
+        return;
+    }
+    QCOMPARE(records().size(), 1);
+    const AttemptRecord r = record(0);
+    QCOMPARE((QList<int>{r.finished, int(r.acts.size())}), (QList<int>{0, 8}));
+    QCOMPARE(r.acts.last().slip, Slip::Unit);
     if (pupil.form)
         pupil.form->close();
-    QCOMPARE(records(folder).size(), way == "file" ? 2 : 1);
+    QCOMPARE(records().size(), way == "file" ? 2 : 1);
 }
 
-// No name: nothing is written, not even the folder.
-void TestAttempts::noName()
+void TestAttempts::refused_data()
 {
-    m_keeper.setPupil("   ");
-    {
-        Pupil pupil(m_keeper);
-        pupil.form->openFile(problem("Primo.znv"));
-        QCOMPARE(pupil.explanation(), QString());
-        pupil.solve();
-        QVERIFY(!pupil.explanation().contains("Impossibile"));
-    }
-    QVERIFY(!QFileInfo::exists(m_keeper.folder()));
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("hint"); // where the notice comes
+    QTest::addColumn<int>("records");  // once the disk has room again
+    QTest::newRow("the folder is a file") << "file"
+                                          << "Inserisci i dati" << 0;
+    QTest::newRow("disk full at the end") << "end"
+                                          << "Bravo. Hai finito." << 1;
+    QTest::newRow("disk full leaving") << "leave"
+                                       << "Inserisci i dati" << 2;
 }
 
-void TestAttempts::folderRefused_data()
+// A record that cannot be written: no file is left, not even part of one; the
+// pupil is told once, beside the next hint, with no box, and solves on.
+void TestAttempts::refused()
 {
-    QTest::addColumn<bool>("aFile");
-    QTest::newRow("a file") << true;
-    QTest::newRow("a folder without permission to write") << false;
-}
-
-// A results folder that cannot be written: told once, beside the first hint,
-// with no box; the pupil solves on, and nothing more is said.
-void TestAttempts::folderRefused()
-{
-    QFETCH(bool, aFile);
-    if (aFile) {
-        QFile blocker(m_keeper.folder());
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-    } else {
-        if (geteuid() == 0)
-            QSKIP("root writes into any folder");
-        QVERIFY(QDir().mkpath(m_keeper.folder()));
-        QVERIFY(QFile::setPermissions(m_keeper.folder(), QFile::ReadOwner | QFile::ExeOwner));
-    }
+    QFETCH(QString, fault);
+    QFETCH(QString, hint);
+    QFETCH(int, records);
+    if (fault == "file")
+        QVERIFY(QFile(m_keeper.folder()).open(QIODevice::WriteOnly));
     Pupil pupil(m_keeper);
     pupil.form->openFile(problem("Primo.znv"));
-    QCOMPARE(pupil.form->lblAvviso_Risoluzione->text(), "Inserisci i dati");
-    QVERIFY2(pupil.explanation().startsWith("Impossibile scrivere il risultato nella cartella «" +
-                                            QDir::toNativeSeparators(m_keeper.folder()) + "»: "),
+    if (fault != "file") {
+        pupil.solve(false);
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 200;
+        const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        if (fault == "end")
+            pupil.enter(pupil.form->txtRisultato[1], "48 cm²");
+        else
+            pupil.form->openFile(problem("Secondo.znv"));
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, previousHandler);
+    }
+    QCOMPARE(pupil.hint(), hint);
+    const QString cause = fault == "file" ? "non è una cartella" : "il disco è pieno.";
+    const QString notice = "Impossibile scrivere il risultato nella cartella «" +
+                           QDir::toNativeSeparators(m_keeper.folder()) + "»: ";
+    QVERIFY2(pupil.explanation().contains(notice) && pupil.explanation().contains(cause) &&
+                 pupil.explanation().endsWith("ma puoi continuare a risolvere."),
              qPrintable(pupil.explanation()));
-    QVERIFY(pupil.explanation().endsWith("ma puoi continuare a risolvere."));
     QCOMPARE(m_boxes.shown().size(), 0);
-    pupil.solve();
-    QCOMPARE(pupil.form->lblAvviso_Risoluzione->text(), "Bravo. Hai finito.");
-    QVERIFY(!pupil.explanation().contains("Impossibile"));
     pupil.form->openFile(problem("Secondo.znv"));
-    QCOMPARE(pupil.explanation(), QString());
-    if (aFile)
-        QCOMPARE(QFileInfo(m_keeper.folder()).size(), 0);
-    else
-        QVERIFY(QDir(m_keeper.folder())
-                    .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-}
-
-void TestAttempts::diskFull_data()
-{
-    QTest::addColumn<bool>("finishing");
-    QTest::newRow("at the end") << true;
-    QTest::newRow("leaving for another problem") << false;
-}
-
-// The disk fills up while the record is written: no file at all is left,
-// not even a part of one, and the pupil is told with the next hint.
-void TestAttempts::diskFull()
-{
-    QFETCH(bool, finishing);
-    const QString folder = m_keeper.folder();
-    Pupil pupil(m_keeper);
-    pupil.form->openFile(problem("Primo.znv"));
-    pupil.solve(false);
-    rlimit before{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-    rlimit small = before;
-    small.rlim_cur = 200;
-    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    if (finishing)
-        pupil.enter(pupil.form->txtRisultato[1], "48 cm²");
-    else
-        pupil.form->openFile(problem("Secondo.znv"));
-    setrlimit(RLIMIT_FSIZE, &before);
-    signal(SIGXFSZ, previousHandler);
-    QCOMPARE(pupil.form->lblAvviso_Risoluzione->text(),
-             finishing ? "Bravo. Hai finito." : "Inserisci i dati");
-    const QString told = QString(finishing ? "Premi Ctrl+N per il problema seguente. " : "") +
-                         "Impossibile scrivere il risultato nella cartella";
-    QVERIFY2(pupil.explanation().startsWith(
-                 finishing ? pupil.explanation().section(" Premi", 0, 0) + " " + told : told),
-             qPrintable(pupil.explanation()));
-    QVERIFY2(pupil.explanation().contains("il disco è pieno."), qPrintable(pupil.explanation()));
-    QCOMPARE(records(folder), QStringList());
+    pupil.solve();
+    QCOMPARE(pupil.hint(), "Bravo. Hai finito.");
+    QVERIFY(!pupil.explanation().contains("Impossibile"));
+    QCOMPARE(this->records().size(), records);
 }
 
 QTEST_MAIN(TestAttempts)
