@@ -236,8 +236,10 @@ int main(int argc, char *argv[])
         WindowScale::restartAt(percent);
     });
     if (!request.hideEditor) {
-        start.offerClassResults([&settings] {
-            auto *results = new ClassResultsWindow(ResultsFolder::configured(settings));
+        // The folder the pupils of this run write into: --registro, or the setting.
+        start.offerClassResults([&settings, folder = request.resultsFolder] {
+            auto *results = new ClassResultsWindow(
+                folder.isEmpty() ? ResultsFolder::configured(settings) : folder);
             results->show();
         });
     }
