@@ -13,7 +13,6 @@ packages=(
     speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     fonts-liberation2 fonts-comic-neue fonts-opendyslexic
     poppler-utils
-    # Opening the class results' CSV as a spreadsheet would, headless.
     xvfb xauth xdotool x11-utils imagemagick openbox orca
     python3 python3-pyatspi at-spi2-core dbus dbus-x11
     clang clang-format libclang-rt-14-dev libbenchmark-dev git
