@@ -2,13 +2,11 @@
 
 #include "classtable.h"
 #include "fileerror.h"
+#include "wholefile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
-
-#include <cerrno>
 
 namespace {
 
@@ -80,22 +78,9 @@ QString write(const QString &path, const ClassTable &table)
         return writeFailed(path, QStringLiteral("esiste già una cartella con questo nome."));
     if (target.exists() && !target.isFile())
         return writeFailed(path, FileError::notARegularFile());
-    const QByteArray csv = bytes(table);
-    // Unbuffered, so that a write the disk cannot take fails here and not
-    // inside commit(), which would then keep a cut file.
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return writeFailed(path, FileError::reason(errno, file));
-    errno = 0;
-    if (file.write(csv) != csv.size()) {
-        const QString reason = FileError::reason(errno, file);
-        file.cancelWriting();
+    const QString reason = WholeFile::write(path, bytes(table));
+    if (!reason.isEmpty())
         return writeFailed(path, reason);
-    }
-    errno = 0;
-    if (!file.commit())
-        return writeFailed(path, FileError::reason(errno, file));
     return {};
 }
 

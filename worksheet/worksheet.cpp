@@ -443,6 +443,22 @@ QByteArray pdfBytes(const Painting &paint, const QString &title, const QPageLayo
     return painted ? buffer.data() : QByteArray();
 }
 
+namespace {
+
+// The PDF's bytes replace the file whole; otherwise `notWritten` with the
+// cause, when there is one.
+QString writeWhole(const QString &pdfPath, const QByteArray &bytes, const QString &notWritten)
+{
+    if (bytes.isEmpty())
+        return notWritten + QLatin1Char('.');
+    const QString reason = WholeFile::write(pdfPath, bytes);
+    if (!reason.isEmpty())
+        return notWritten + QStringLiteral(": ") + reason;
+    return {};
+}
+
+} // namespace
+
 QString writeSetPdf(const QString &pdfPath, const QList<EditorProblem> &problems,
                     const QImage &figure, SetPart part)
 {
@@ -455,12 +471,7 @@ QString writeSetPdf(const QString &pdfPath, const QList<EditorProblem> &problems
         [&](QPagedPaintDevice &device) { return paintSet(device, problems, figure, part); },
         sheets ? QStringLiteral("Schede delle varianti")
                : QStringLiteral("Soluzioni delle varianti"));
-    if (bytes.isEmpty())
-        return notWritten + QLatin1Char('.');
-    const QString reason = WholeFile::write(pdfPath, bytes);
-    if (!reason.isEmpty())
-        return notWritten + QStringLiteral(": ") + reason;
-    return {};
+    return writeWhole(pdfPath, bytes, notWritten);
 }
 
 QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool withSolutions,
@@ -482,12 +493,7 @@ QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QIm
     const QString notWritten = QStringLiteral("Impossibile scrivere la scheda nel file «%1»")
                                    .arg(QDir::toNativeSeparators(pdfPath));
     const QByteArray bytes = pdfBytes(problem, figure, withSolutions, name);
-    if (bytes.isEmpty())
-        return notWritten + QLatin1Char('.');
-    const QString reason = WholeFile::write(pdfPath, bytes);
-    if (!reason.isEmpty())
-        return notWritten + QStringLiteral(": ") + reason;
-    return {};
+    return writeWhole(pdfPath, bytes, notWritten);
 }
 
 EditorProblem fromSolving(const SolvingProblem &problem)
