@@ -54,14 +54,14 @@ int writeWorksheet(const CommandLine::Request &request)
                                    .arg(QDir::toNativeSeparators(request.pdf));
     if (WholeFile::sameFile(request.pdf, request.file))
         return failed(notWritten + QStringLiteral("il file del problema stesso."));
-    const ReadResult<EditorProblem> read = ProblemFile::readForEditor(request.file);
+    const ReadResult read = ProblemFile::read(request.file);
     if (!read.problem)
         return failed(read.error);
-    const QString figurePath = FigureLocator::locate(read.problem->nomeFigura, request.file);
+    const QString figurePath = FigureLocator::locate(read.problem->figureName, request.file);
     if (!figurePath.isEmpty() && WholeFile::sameFile(request.pdf, figurePath))
         return failed(notWritten + QStringLiteral("la figura del problema."));
     const ProblemFigure::Figure figure =
-        ProblemFigure::load(read.problem->nomeFigura, request.file, ProblemFigure::Use::Sheet);
+        ProblemFigure::load(read.problem->figureName, request.file, ProblemFigure::Use::Sheet);
     if (!figure.notice.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(figure.notice));
     const QString error =

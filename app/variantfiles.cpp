@@ -47,7 +47,7 @@ QString moveAll(const QDir &from, const QStringList &names, const QDir &to)
 int write(int count, const QString &problemPath, const QString &folder, QTextStream &errors,
           QRandomGenerator &random)
 {
-    const ReadResult<EditorProblem> read = ProblemFile::readForEditor(problemPath);
+    const ReadResult read = ProblemFile::read(problemPath);
     if (!read.problem)
         return failed(errors, read.error);
     const QFileInfo target(folder);
@@ -75,7 +75,7 @@ int write(int count, const QString &problemPath, const QString &folder, QTextStr
             return failed(errors, error);
     }
     // The figure travels beside the variants, unless it is there already.
-    const QString &figureName = read.problem->nomeFigura;
+    const QString &figureName = read.problem->figureName;
     const QString figurePath = FigureLocator::locate(figureName, problemPath);
     const ProblemFigure::Figure figure =
         ProblemFigure::load(figureName, problemPath, ProblemFigure::Use::Sheet);

@@ -21,26 +21,26 @@ namespace {
 
 // Eight steps on the scalene triangle with three data: the last step's
 // formula is fed from ten quantities.
-EditorProblem eightSteps()
+Problem eightSteps()
 {
-    EditorProblem p;
-    p.testo = QStringLiteral("Un triangolo scaleno ABC ha AC lungo 15 cm, BC lungo 13 cm e "
-                             "l'altezza CH lunga 12 cm.");
+    Problem p;
+    p.text = QStringLiteral("Un triangolo scaleno ABC ha AC lungo 15 cm, BC lungo 13 cm e "
+                            "l'altezza CH lunga 12 cm.");
     const char *data[] = {"15 cm", "13 cm", "12 cm"};
     for (int i = 0; i < 3; ++i)
-        p.dati[i] = QString::fromUtf8(data[i]);
+        p.data[i] = QString::fromUtf8(data[i]);
     const int formulas[] = {83, 79, 133, 105, 91, 92, 93, 84};
     const char *results[] = {"9 cm", "5 cm", "14 cm", "42 cm", "84 cm²", "14 cm", "12 cm", "15 cm"};
     for (int i = 0; i < 8; ++i) {
-        p.formule[i] = formulas[i];
-        p.risultati[i] = QString::fromUtf8(results[i]);
+        p.formulas[i] = formulas[i];
+        p.results[i] = QString::fromUtf8(results[i]);
     }
     return p;
 }
 
 void BM_KeyCheckEightSteps(benchmark::State &state)
 {
-    const EditorProblem problem = eightSteps();
+    const Problem problem = eightSteps();
     if (!KeyCheck::check(problem).flaws.isEmpty()) // also parses the catalogue once
         state.SkipWithError("the eight-step key does not follow");
     for (auto _ : state)
@@ -58,7 +58,7 @@ void BM_ParseAllFormulas(benchmark::State &state)
 
 void BM_WorksheetPdf(benchmark::State &state)
 {
-    const EditorProblem problem = eightSteps();
+    const Problem problem = eightSteps();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("scheda.pdf"));
     for (auto _ : state)
@@ -69,9 +69,9 @@ const QString Rombo = QStringLiteral(ZENUVIO_SOURCE_DIR "/examples/Rombo.znv");
 
 void BM_WorksheetPdfWithFigure(benchmark::State &state)
 {
-    const EditorProblem problem = ProblemFile::readForEditor(Rombo).problem.value();
+    const Problem problem = ProblemFile::read(Rombo).problem.value();
     const QImage figure =
-        ProblemFigure::load(problem.nomeFigura, Rombo, ProblemFigure::Use::Sheet).image;
+        ProblemFigure::load(problem.figureName, Rombo, ProblemFigure::Use::Sheet).image;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("scheda.pdf"));
     for (auto _ : state)

@@ -21,7 +21,7 @@ public:
     enum class Box { None, Text, Datum, Result };
 
     struct State {
-        EditorProblem problem;
+        Problem problem;
         QString figureSource;
         QImage figure;
     };

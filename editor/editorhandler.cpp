@@ -106,7 +106,7 @@ void EditorHandler::fillRequested()
         return;
     }
     const int n = *step + 1;
-    if (!m_draft.problem().formule[*step]) {
+    if (!m_draft.problem().formulas[*step]) {
         notify(QStringLiteral("Il passaggio %1 non ha ancora la formula.").arg(n),
                MessageBox::Icon::Information);
         return;
@@ -156,20 +156,20 @@ void EditorHandler::typingPaused()
 // Only the boxes that differ are filled again, so a box keeps its cursor.
 void EditorHandler::showRestored(const DraftHistory::State &state)
 {
-    const EditorProblem &problem = state.problem;
+    const Problem &problem = state.problem;
     m_restoring = true;
-    if (EditorScreen::textOf(m_window) != problem.testo)
-        m_window.txtTesto->setPlainText(problem.testo);
+    if (EditorScreen::textOf(m_window) != problem.text)
+        m_window.txtTesto->setPlainText(problem.text);
     if (state.figure.isNull())
         m_window.figureBox->clearPicture();
     else
         m_window.figureBox->setPicture(QPixmap::fromImage(state.figure));
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        if (m_window.txtDati[i]->text() != problem.dati[i])
-            m_window.txtDati[i]->setText(problem.dati[i]);
-        if (m_window.txtRisultato[i]->text() != problem.risultati[i])
-            m_window.txtRisultato[i]->setText(problem.risultati[i]);
-        const std::optional<int> formula = problem.formule[i];
+        if (m_window.txtDati[i]->text() != problem.data[i])
+            m_window.txtDati[i]->setText(problem.data[i]);
+        if (m_window.txtRisultato[i]->text() != problem.results[i])
+            m_window.txtRisultato[i]->setText(problem.results[i]);
+        const std::optional<int> formula = problem.formulas[i];
         if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
             m_window.showStepFormula(i, *formula);
         else
@@ -184,7 +184,7 @@ void EditorHandler::showFormulaTab(int step)
 {
     if (step < 0 || step >= WorkWindow::SlotCount)
         return;
-    const std::optional<int> formula = m_draft.problem().formule[step];
+    const std::optional<int> formula = m_draft.problem().formulas[step];
     if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
         m_window.formulaPanel->showTab(FormulaCatalogue::entry(*formula).tab);
 }
@@ -432,7 +432,7 @@ bool EditorHandler::save()
     m_history.saved();
     showChange();
     const QString figureNotice =
-        FigureLocator::bringAlong(m_draft.problem().nomeFigura, m_draft.figureSource(), path);
+        FigureLocator::bringAlong(m_draft.problem().figureName, m_draft.figureSource(), path);
     if (!figureNotice.isEmpty())
         notify(figureNotice, MessageBox::Icon::Information);
     return true;
@@ -477,21 +477,21 @@ void EditorHandler::openFile(const QString &path)
 
 void EditorHandler::read(const QString &path)
 {
-    const ReadResult<EditorProblem> result = ProblemFile::readForEditor(path);
+    const ReadResult result = ProblemFile::read(path);
     if (!result.problem) {
         notify(result.error);
         return;
     }
     EditorScreen::clear(m_window);
     const QString figureNotice = EditorScreen::show(m_window, *result.problem, path);
-    m_draft.load(*result.problem, FigureLocator::locate(result.problem->nomeFigura, path));
+    m_draft.load(*result.problem, FigureLocator::locate(result.problem->figureName, path));
     m_history.startOver();
     m_file = path;
     showChange();
     showTextFit();
     // The panel shows the tab of the first step that has a formula.
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        if (m_draft.problem().formule[i]) {
+        if (m_draft.problem().formulas[i]) {
             showFormulaTab(i);
             break;
         }
@@ -506,9 +506,9 @@ void EditorHandler::read(const QString &path)
 // after the problem's file however it was opened or saved last.
 void EditorHandler::printRequested()
 {
-    const EditorProblem &problem = m_draft.problem();
+    const Problem &problem = m_draft.problem();
     const QImage figure =
-        problem.nomeFigura.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
+        problem.figureName.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
     const QString error = Worksheet::printWithDialog(&m_window, problem, figure, true,
                                                      QFileInfo(m_file).completeBaseName());
     if (!error.isEmpty())

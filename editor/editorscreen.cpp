@@ -23,23 +23,23 @@ void clear(WorkWindow &window)
     }
 }
 
-QString show(WorkWindow &window, const EditorProblem &problem, const QString &problemPath)
+QString show(WorkWindow &window, const Problem &problem, const QString &problemPath)
 {
-    window.txtTesto->setPlainText(problem.testo);
+    window.txtTesto->setPlainText(problem.text);
 
-    QString notice = ProblemFigure::show(*window.figureBox, problem.nomeFigura, problemPath);
+    QString notice = ProblemFigure::show(*window.figureBox, problem.figureName, problemPath);
     if (!notice.isEmpty())
         notice += QStringLiteral(" Il problema la indica ancora.");
 
     for (int i = 0; i < WorkWindow::SlotCount; ++i)
-        window.txtDati[i]->setText(problem.dati[i]);
+        window.txtDati[i]->setText(problem.data[i]);
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        const std::optional<int> formula = problem.formule[i];
+        const std::optional<int> formula = problem.formulas[i];
         if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
             window.showStepFormula(i, *formula);
     }
     for (int i = 0; i < WorkWindow::SlotCount; ++i)
-        window.txtRisultato[i]->setText(problem.risultati[i]);
+        window.txtRisultato[i]->setText(problem.results[i]);
     return notice;
 }
 
@@ -77,7 +77,7 @@ QString notShownNotice(const QString &path, PictureBox::Loading loading)
            ProblemFigure::whyNotShown(loading, path);
 }
 
-QString largerThanBoxNotice(const WorkWindow &window, const QString &nomeFigura)
+QString largerThanBoxNotice(const WorkWindow &window, const QString &figureName)
 {
     const PictureBox &box = *window.figureBox;
     const int border = box.borderWidth();
@@ -87,7 +87,7 @@ QString largerThanBoxNotice(const WorkWindow &window, const QString &nomeFigura)
         return {};
     return QStringLiteral("La figura «%1» (%2 × %3 punti) è più grande del riquadro della figura "
                           "(%4 × %5): se ne vedrà solo la parte in alto a sinistra.")
-        .arg(nomeFigura)
+        .arg(figureName)
         .arg(picture.width())
         .arg(picture.height())
         .arg(inside.width())

@@ -21,7 +21,7 @@ void clear(WorkWindow &window);
 // for by its name in the program's folder, then beside the problem file.
 // Gives an Italian notice when the figure cannot be shown (the problem keeps
 // its name, so that a save keeps it), or an empty text.
-QString show(WorkWindow &window, const EditorProblem &problem, const QString &problemPath);
+QString show(WorkWindow &window, const Problem &problem, const QString &problemPath);
 
 // The problem text as the box holds it, no-break spaces included.
 QString textOf(const WorkWindow &window);
@@ -37,6 +37,6 @@ QString notShownNotice(const QString &path, PictureBox::Loading loading);
 
 // Italian notice about a figure chosen larger than the figure box, or an empty
 // text when it fits.
-QString largerThanBoxNotice(const WorkWindow &window, const QString &nomeFigura);
+QString largerThanBoxNotice(const WorkWindow &window, const QString &figureName);
 
 } // namespace EditorScreen

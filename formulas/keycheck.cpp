@@ -17,18 +17,18 @@ namespace {
 // The quantities a pupil has before the step: the data, then the results of
 // the steps above it, each that reads as a number.
 // `sources`, when given, receives where each came from (see Computation).
-std::vector<Quantity> quantitiesBefore(const EditorProblem &problem, int step,
+std::vector<Quantity> quantitiesBefore(const Problem &problem, int step,
                                        std::vector<int> *sources = nullptr)
 {
     std::vector<Quantity> list;
     for (int i = 0; i < ProblemSlotCount; ++i)
-        if (const std::optional<Quantity> q = readQuantity(problem.dati[i])) {
+        if (const std::optional<Quantity> q = readQuantity(problem.data[i])) {
             list.push_back(*q);
             if (sources)
                 sources->push_back(i);
         }
     for (int i = 0; i < step; ++i)
-        if (const std::optional<Quantity> q = readQuantity(problem.risultati[i])) {
+        if (const std::optional<Quantity> q = readQuantity(problem.results[i])) {
             list.push_back(*q);
             if (sources)
                 sources->push_back(ProblemSlotCount + i);
@@ -71,13 +71,12 @@ void feed(const FormulaExpression &formula, const std::vector<Quantity> &quantit
     values.remove(inputs[input]);
 }
 
-std::vector<Feeding> feedings(const EditorProblem &problem, int step,
-                              std::vector<int> *sources = nullptr)
+std::vector<Feeding> feedings(const Problem &problem, int step, std::vector<int> *sources = nullptr)
 {
     std::vector<Feeding> out;
-    if (!problem.formule[step])
+    if (!problem.formulas[step])
         return out;
-    const FormulaExpression &formula = FormulaExpression::ofCatalogue(*problem.formule[step]);
+    const FormulaExpression &formula = FormulaExpression::ofCatalogue(*problem.formulas[step]);
     const std::vector<Quantity> quantities = quantitiesBefore(problem, step, sources);
     std::vector<bool> used(quantities.size(), false);
     std::vector<int> chosen;
@@ -93,9 +92,9 @@ QString unitFor(const QString &lengthUnit, Dimension dimension)
     return dimension == Dimension::Area ? lengthUnit + QStringLiteral("²") : lengthUnit;
 }
 
-QString formulaText(const EditorProblem &problem, int step)
+QString formulaText(const Problem &problem, int step)
 {
-    return QString::fromUtf8(FormulaCatalogue::entry(*problem.formule[step]).formula);
+    return QString::fromUtf8(FormulaCatalogue::entry(*problem.formulas[step]).formula);
 }
 
 // "ha uno spazio all'inizio o alla fine" / "ha due spazi di seguito", or empty.
@@ -117,11 +116,11 @@ QString dimensionWords(Dimension dimension)
 }
 
 // The tab most steps' formulas lie on; among equals, the first step's.
-int problemTab(const EditorProblem &problem)
+int problemTab(const Problem &problem)
 {
     QHash<int, int> count;
     int best = -1;
-    for (const std::optional<int> &formula : problem.formule) {
+    for (const std::optional<int> &formula : problem.formulas) {
         if (!formula)
             continue;
         const int tab = FormulaCatalogue::entry(*formula).tab;
@@ -132,11 +131,11 @@ int problemTab(const EditorProblem &problem)
     return best;
 }
 
-StepCheck checkStep(const EditorProblem &problem, int step, const Quantity &result)
+StepCheck checkStep(const Problem &problem, int step, const Quantity &result)
 {
     StepCheck check;
     check.step = step;
-    const FormulaExpression &formula = FormulaExpression::ofCatalogue(*problem.formule[step]);
+    const FormulaExpression &formula = FormulaExpression::ofCatalogue(*problem.formulas[step]);
     const std::vector<Feeding> all = feedings(problem, step);
     check.verdict = all.empty() ? Verdict::CannotCompute : Verdict::DoesNotFollow;
     const int decimals = std::max(2, result.decimals);
@@ -159,7 +158,7 @@ StepCheck checkStep(const EditorProblem &problem, int step, const Quantity &resu
     return check;
 }
 
-QString notFollowing(const EditorProblem &problem, const StepCheck &check)
+QString notFollowing(const Problem &problem, const StepCheck &check)
 {
     const int n = check.step + 1;
     if (check.verdict == Verdict::CannotCompute)
@@ -170,8 +169,7 @@ QString notFollowing(const EditorProblem &problem, const StepCheck &check)
     return QStringLiteral("Il passaggio %1 non torna: con «%2» e i dati, il risultato sarebbe "
                           "«%3», non «%4».")
         .arg(n)
-        .arg(formulaText(problem, check.step), check.values.value(0),
-             problem.risultati[check.step]);
+        .arg(formulaText(problem, check.step), check.values.value(0), problem.results[check.step]);
 }
 
 } // namespace
@@ -204,20 +202,19 @@ QString written(Decimal value, const QString &unit, int decimals)
     return unit.isEmpty() ? number : number + QLatin1Char(' ') + unit;
 }
 
-static void checkResult(const EditorProblem &problem, int i, int tab, bool dataHaveUnits,
-                        Report &report);
+static void checkResult(const Problem &problem, int i, int tab, bool dataHaveUnits, Report &report);
 
-Report check(const EditorProblem &problem)
+Report check(const Problem &problem)
 {
     Report report;
     bool dataHaveUnits = false;
     for (int i = 0; i < ProblemSlotCount; ++i) {
-        const QString blanks = blanksFlaw(problem.dati[i]);
+        const QString blanks = blanksFlaw(problem.data[i]);
         if (!blanks.isEmpty()) {
             report.flaws.append(QStringLiteral("Il dato %1 %2.").arg(i + 1).arg(blanks));
             report.datumFlaws[i] = report.flaws.last();
         }
-        if (const std::optional<Quantity> q = readQuantity(problem.dati[i]))
+        if (const std::optional<Quantity> q = readQuantity(problem.data[i]))
             dataHaveUnits = dataHaveUnits || !q->unit.isEmpty();
     }
     const int tab = problemTab(problem);
@@ -229,19 +226,18 @@ Report check(const EditorProblem &problem)
     return report;
 }
 
-static void checkResult(const EditorProblem &problem, int i, int tab, bool dataHaveUnits,
-                        Report &report)
+static void checkResult(const Problem &problem, int i, int tab, bool dataHaveUnits, Report &report)
 {
     {
-        const QString &text = problem.risultati[i];
+        const QString &text = problem.results[i];
         const int n = i + 1;
         const QString blanks = blanksFlaw(text);
         if (!blanks.isEmpty())
             report.flaws.append(
                 QStringLiteral("Il risultato del passaggio %1 %2.").arg(n).arg(blanks));
-        if (!problem.formule[i] || text.isEmpty())
+        if (!problem.formulas[i] || text.isEmpty())
             return;
-        const FormulaCatalogue::Entry &entry = FormulaCatalogue::entry(*problem.formule[i]);
+        const FormulaCatalogue::Entry &entry = FormulaCatalogue::entry(*problem.formulas[i]);
         if (entry.tab != tab)
             report.flaws.append(QStringLiteral("La formula del passaggio %1 è della scheda «%2», "
                                                "le altre della scheda «%3».")
@@ -272,11 +268,11 @@ static void checkResult(const EditorProblem &problem, int i, int tab, bool dataH
     }
 }
 
-std::optional<Computation> computation(const EditorProblem &problem, int step)
+std::optional<Computation> computation(const Problem &problem, int step)
 {
-    if (step < 0 || step >= ProblemSlotCount || !problem.formule[step])
+    if (step < 0 || step >= ProblemSlotCount || !problem.formulas[step])
         return std::nullopt;
-    const std::optional<Quantity> result = readQuantity(problem.risultati[step]);
+    const std::optional<Quantity> result = readQuantity(problem.results[step]);
     if (!result)
         return std::nullopt;
     std::vector<int> sources;
@@ -292,13 +288,13 @@ std::optional<Computation> computation(const EditorProblem &problem, int step)
     return std::nullopt;
 }
 
-QStringList possibleResults(const EditorProblem &problem, int step)
+QStringList possibleResults(const Problem &problem, int step)
 {
     QStringList values;
-    if (step < 0 || step >= ProblemSlotCount || !problem.formule[step])
+    if (step < 0 || step >= ProblemSlotCount || !problem.formulas[step])
         return values;
     const Dimension dimension =
-        FormulaExpression::ofCatalogue(*problem.formule[step]).outputDimension();
+        FormulaExpression::ofCatalogue(*problem.formulas[step]).outputDimension();
     for (const Feeding &feeding : feedings(problem, step)) {
         const QString text = written(feeding.value, unitFor(feeding.lengthUnit, dimension));
         if (!values.contains(text))
@@ -307,12 +303,12 @@ QStringList possibleResults(const EditorProblem &problem, int step)
     return values;
 }
 
-QString stepLine(const EditorProblem &problem, const StepCheck &check)
+QString stepLine(const Problem &problem, const StepCheck &check)
 {
     if (check.verdict == Verdict::Follows)
         return QStringLiteral("Passaggio %1: torna (%2).")
             .arg(check.step + 1)
-            .arg(problem.risultati[check.step]);
+            .arg(problem.results[check.step]);
     return notFollowing(problem, check);
 }
 
@@ -320,7 +316,7 @@ int checkFiles(const QStringList &paths, QTextStream &out, QTextStream &errors)
 {
     int status = 0;
     for (const QString &path : paths) {
-        const ReadResult<EditorProblem> read = ProblemFile::readForEditor(path);
+        const ReadResult read = ProblemFile::read(path);
         if (!read.problem) {
             errors << read.error << Qt::endl;
             status = 2;

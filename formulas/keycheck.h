@@ -59,7 +59,7 @@ struct Report {
     std::array<QString, ProblemSlotCount> resultFlaws;
 };
 
-Report check(const EditorProblem &problem);
+Report check(const Problem &problem);
 
 // How a step that follows is computed: for each input of its formula, in the
 // formula's order of inputs, where its quantity comes from (0..7 the datum of
@@ -70,15 +70,15 @@ struct Computation {
     QList<int> sources;
     Decimal value;
 };
-std::optional<Computation> computation(const EditorProblem &problem, int step);
+std::optional<Computation> computation(const Problem &problem, int step);
 
 // The values the step's formula gives from the data and the results above it
 // (empty when the step has no formula or nothing can be computed).
-QStringList possibleResults(const EditorProblem &problem, int step);
+QStringList possibleResults(const Problem &problem, int step);
 
 // The line --controlla prints for a step: "Passaggio 1: torna (6 cm)." or the
 // flaw sentence of a step that does not follow.
-QString stepLine(const EditorProblem &problem, const StepCheck &check);
+QString stepLine(const Problem &problem, const StepCheck &check);
 
 // zenuvio --controlla FILE...: for each file its name, then one line per
 // step with a formula and a result and one per other flaw. Gives 0 when every

@@ -63,7 +63,7 @@ struct Step {
 };
 
 struct Plan {
-    EditorProblem problem;
+    Problem problem;
     std::vector<std::pair<int, Written>> data; // slot and datum
     std::vector<int> textPlace;                // where each datum's number stands
     std::vector<Step> steps;
@@ -77,13 +77,13 @@ QString numberText(Decimal value)
 
 // The variant with every datum multiplied by numerator/denominator, or
 // nothing when a datum or a result would not come out as the teacher's do.
-std::optional<EditorProblem> scaled(const Plan &plan, int numerator, int denominator)
+std::optional<Problem> scaled(const Plan &plan, int numerator, int denominator)
 {
     const std::optional<Decimal> factor =
         Decimal::fromInt(numerator).dividedBy(Decimal::fromInt(denominator));
     if (!factor)
         return std::nullopt;
-    EditorProblem variant = plan.problem;
+    Problem variant = plan.problem;
     std::array<std::optional<Decimal>, 2 * ProblemSlotCount> values;
     QList<std::pair<int, QString>> textNumbers; // place in the text, new number
     for (std::size_t i = 0; i < plan.data.size(); ++i) {
@@ -98,12 +98,12 @@ std::optional<EditorProblem> scaled(const Plan &plan, int numerator, int denomin
             if (*value == old.second.value)
                 return std::nullopt;
         values[std::size_t(slot)] = value;
-        variant.dati[std::size_t(slot)] = numberText(*value) + datum.rest;
+        variant.data[std::size_t(slot)] = numberText(*value) + datum.rest;
         textNumbers.append({plan.textPlace[i], numberText(*value)});
     }
     for (const Step &step : plan.steps) {
         const FormulaExpression &formula =
-            FormulaExpression::ofCatalogue(*plan.problem.formule[std::size_t(step.slot)]);
+            FormulaExpression::ofCatalogue(*plan.problem.formulas[std::size_t(step.slot)]);
         QHash<QString, Decimal> inputs;
         for (int i = 0; i < step.sources.size(); ++i) {
             const std::optional<Decimal> &value = values[std::size_t(step.sources[i])];
@@ -118,20 +118,19 @@ std::optional<EditorProblem> scaled(const Plan &plan, int numerator, int denomin
         // pupil's next step reads it.
         const Decimal result = value->rounded(step.result.decimals);
         values[std::size_t(ProblemSlotCount + step.slot)] = result;
-        variant.risultati[std::size_t(step.slot)] = numberText(result) + step.result.rest;
+        variant.results[std::size_t(step.slot)] = numberText(result) + step.result.rest;
     }
     // From the end of the text backwards, so the places before stay right.
     std::sort(textNumbers.begin(), textNumbers.end(),
               [](const auto &a, const auto &b) { return a.first > b.first; });
     for (const auto &[place, number] : textNumbers) {
         int end = place;
-        while (
-            end < variant.testo.size() &&
-            (variant.testo[end].isDigit() ||
-             ((variant.testo[end] == QLatin1Char(',') || variant.testo[end] == QLatin1Char('.')) &&
-              end + 1 < variant.testo.size() && variant.testo[end + 1].isDigit())))
+        while (end < variant.text.size() &&
+               (variant.text[end].isDigit() ||
+                ((variant.text[end] == QLatin1Char(',') || variant.text[end] == QLatin1Char('.')) &&
+                 end + 1 < variant.text.size() && variant.text[end + 1].isDigit())))
             ++end;
-        variant.testo.replace(place, end - place, number);
+        variant.text.replace(place, end - place, number);
     }
     const KeyCheck::Report report = KeyCheck::check(variant);
     for (const KeyCheck::StepCheck &step : report.steps)
@@ -141,7 +140,7 @@ std::optional<EditorProblem> scaled(const Plan &plan, int numerator, int denomin
 }
 
 // The plan of a problem, or the reason it cannot have variants.
-std::optional<Plan> planOf(const EditorProblem &problem, QString &refusal)
+std::optional<Plan> planOf(const Problem &problem, QString &refusal)
 {
     Plan plan;
     plan.problem = problem;
@@ -154,7 +153,7 @@ std::optional<Plan> planOf(const EditorProblem &problem, QString &refusal)
             return std::nullopt;
         }
     for (int slot = 0; slot < ProblemSlotCount; ++slot) {
-        const QString &text = problem.dati[std::size_t(slot)];
+        const QString &text = problem.data[std::size_t(slot)];
         if (text.isEmpty())
             continue;
         const std::optional<Written> datum = split(text);
@@ -174,7 +173,7 @@ std::optional<Plan> planOf(const EditorProblem &problem, QString &refusal)
                               .arg(datum->number);
                 return std::nullopt;
             }
-        const QList<int> places = placesOf(datum->number, problem.testo);
+        const QList<int> places = placesOf(datum->number, problem.text);
         if (places.size() != 1) {
             refusal = (places.isEmpty()
                            ? QStringLiteral("Il numero del dato %1 (%2) non compare nel testo: "
@@ -195,7 +194,7 @@ std::optional<Plan> planOf(const EditorProblem &problem, QString &refusal)
     for (const KeyCheck::StepCheck &check : report.steps) {
         const std::optional<KeyCheck::Computation> computation =
             KeyCheck::computation(problem, check.step);
-        const std::optional<Written> result = split(problem.risultati[std::size_t(check.step)]);
+        const std::optional<Written> result = split(problem.results[std::size_t(check.step)]);
         if (!computation || !result)
             continue; // cannot happen for a step that follows
         Step step;
@@ -210,12 +209,12 @@ std::optional<Plan> planOf(const EditorProblem &problem, QString &refusal)
 
 } // namespace
 
-Outcome make(const EditorProblem &problem, QRandomGenerator &random)
+Outcome make(const Problem &problem, QRandomGenerator &random)
 {
     return makeMany(problem, 1, random);
 }
 
-Outcome makeMany(const EditorProblem &problem, int count, QRandomGenerator &random)
+Outcome makeMany(const Problem &problem, int count, QRandomGenerator &random)
 {
     Outcome outcome;
     const std::optional<Plan> plan = planOf(problem, outcome.refusal);
@@ -239,7 +238,7 @@ Outcome makeMany(const EditorProblem &problem, int count, QRandomGenerator &rand
     for (const auto &[numerator, denominator] : factors) {
         if (outcome.variants.size() == count)
             break;
-        if (const std::optional<EditorProblem> variant = scaled(*plan, numerator, denominator))
+        if (const std::optional<Problem> variant = scaled(*plan, numerator, denominator))
             outcome.variants.append(*variant);
     }
     if (outcome.variants.size() < count) {

@@ -25,13 +25,13 @@ namespace Variants {
 // Either the variants asked for, or an Italian sentence saying why there are
 // none (and then no variant at all).
 struct Outcome {
-    QList<EditorProblem> variants;
+    QList<Problem> variants;
     QString refusal;
 };
 
 // One variant with new numbers.
-Outcome make(const EditorProblem &problem, QRandomGenerator &random);
+Outcome make(const Problem &problem, QRandomGenerator &random);
 // `count` variants, all different from each other and from the problem.
-Outcome makeMany(const EditorProblem &problem, int count, QRandomGenerator &random);
+Outcome makeMany(const Problem &problem, int count, QRandomGenerator &random);
 
 } // namespace Variants

@@ -63,23 +63,23 @@ bool isSafeName(const QString &name)
     return !drive;
 }
 
-QString locate(const QString &nomeFigura, const QString &problemFilePath)
+QString locate(const QString &figureName, const QString &problemFilePath)
 {
-    if (!isSafeName(nomeFigura))
+    if (!isSafeName(figureName))
         return {};
-    const QString inProgramFolder = fileIn(ProgramFolder::path(), nomeFigura);
+    const QString inProgramFolder = fileIn(ProgramFolder::path(), figureName);
     if (!inProgramFolder.isEmpty() || problemFilePath.isEmpty())
         return inProgramFolder;
-    return fileIn(QFileInfo(problemFilePath).absolutePath(), nomeFigura);
+    return fileIn(QFileInfo(problemFilePath).absolutePath(), figureName);
 }
 
-QString bringAlong(const QString &nomeFigura, const QString &source, const QString &problemFilePath)
+QString bringAlong(const QString &figureName, const QString &source, const QString &problemFilePath)
 {
-    if (!isSafeName(nomeFigura) || source.isEmpty())
+    if (!isSafeName(figureName) || source.isEmpty())
         return {};
     const QString notCopied =
-        QStringLiteral("La figura «%1» non è stata copiata accanto al problema: ").arg(nomeFigura);
-    const QString found = locate(nomeFigura, problemFilePath);
+        QStringLiteral("La figura «%1» non è stata copiata accanto al problema: ").arg(figureName);
+    const QString found = locate(figureName, problemFilePath);
     if (!found.isEmpty()) {
         if (sameContents(found, source))
             return {};
@@ -88,7 +88,7 @@ QString bringAlong(const QString &nomeFigura, const QString &source, const QStri
                               "quello.")
                    .arg(QDir::toNativeSeparators(found));
     }
-    const QString target = QDir(QFileInfo(problemFilePath).absolutePath()).filePath(nomeFigura);
+    const QString target = QDir(QFileInfo(problemFilePath).absolutePath()).filePath(figureName);
     const QString keptNotice =
         QStringLiteral(" Il problema la indica, ma aperto da lì non la mostrerà.");
     if (QFileInfo::exists(target)) {

@@ -15,7 +15,7 @@ bool isSafeName(const QString &name);
 // no such file is found. A name that differs from the file's only in the case
 // of its letters (problems written on Windows) is found as well, an exact
 // match being preferred.
-QString locate(const QString &nomeFigura, const QString &problemFilePath);
+QString locate(const QString &figureName, const QString &problemFilePath);
 
 // At a save, the figure travels with the problem: when locate() would not
 // find it from the problem file's new place, the picture file it was taken
@@ -24,7 +24,7 @@ QString locate(const QString &nomeFigura, const QString &problemFilePath);
 // not: another file of that name is found instead, or the copy failed. A
 // figure whose source is unknown (not found when the problem was opened) is
 // left as it is, without a word.
-QString bringAlong(const QString &nomeFigura, const QString &source,
+QString bringAlong(const QString &figureName, const QString &source,
                    const QString &problemFilePath);
 
 } // namespace FigureLocator

@@ -26,11 +26,11 @@ constexpr int ReadChunkBytes = 16 * 1024;
 constexpr int QuotedFieldLength = 40;
 
 // Where each part of the problem sits among the 26 lines, counted from 0.
-constexpr int TestoLine = 0;
-constexpr int FiguraLine = 1;
-constexpr int FirstDatoLine = 2;
-constexpr int FirstFormulaLine = FirstDatoLine + ProblemSlotCount;
-constexpr int FirstRisultatoLine = FirstFormulaLine + ProblemSlotCount;
+constexpr int TextLine = 0;
+constexpr int FigureLine = 1;
+constexpr int FirstDatumLine = 2;
+constexpr int FirstFormulaLine = FirstDatumLine + ProblemSlotCount;
+constexpr int FirstResultLine = FirstFormulaLine + ProblemSlotCount;
 
 QString shown(const QString &path)
 {
@@ -300,13 +300,13 @@ QString quotedForMessage(const QString &text)
 // goes in front).
 QString slotName(int line)
 {
-    if (line == TestoLine)
+    if (line == TextLine)
         return QStringLiteral("testo");
-    if (line == FiguraLine)
+    if (line == FigureLine)
         return QStringLiteral("nome della figura");
     if (line < FirstFormulaLine)
-        return QStringLiteral("dato %1").arg(line - FirstDatoLine + 1);
-    return QStringLiteral("risultato %1").arg(line - FirstRisultatoLine + 1);
+        return QStringLiteral("dato %1").arg(line - FirstDatumLine + 1);
+    return QStringLiteral("risultato %1").arg(line - FirstResultLine + 1);
 }
 
 // The distinct characters of text that cannot go into a problem file, in
@@ -370,14 +370,14 @@ QString unwritableMessage(const QString &path, const QStringList &lines)
 }
 
 // The 26 lines of the file, or an Italian message when a formula number does not exist.
-QString fileLines(const EditorProblem &problem, QStringList &lines)
+QString fileLines(const Problem &problem, QStringList &lines)
 {
-    lines.append(ProblemFile::toSingleLine(problem.testo));
-    lines.append(ProblemFile::toSingleLine(problem.nomeFigura));
-    for (const QString &dato : problem.dati)
+    lines.append(ProblemFile::toSingleLine(problem.text));
+    lines.append(ProblemFile::toSingleLine(problem.figureName));
+    for (const QString &dato : problem.data)
         lines.append(ProblemFile::toSingleLine(dato));
     for (int i = 0; i < ProblemSlotCount; ++i) {
-        const std::optional<int> formula = problem.formule[i];
+        const std::optional<int> formula = problem.formulas[i];
         if (formula && (*formula < 0 || *formula > HighestFormulaNumber)) {
             return QStringLiteral("Il problema non è stato salvato: il passaggio %1 ha la formula "
                                   "numero %2, che non esiste (le formule vanno da 0 a %3).")
@@ -387,7 +387,7 @@ QString fileLines(const EditorProblem &problem, QStringList &lines)
         }
         lines.append(formula ? QStringLiteral(" %1 ").arg(*formula) : QString());
     }
-    for (const QString &risultato : problem.risultati)
+    for (const QString &risultato : problem.results)
         lines.append(ProblemFile::toSingleLine(risultato));
     return {};
 }
@@ -418,21 +418,21 @@ std::optional<int> formulaNumber(const QString &field)
     return value;
 }
 
-ReadResult<EditorProblem> readForEditor(const QString &path)
+ReadResult read(const QString &path)
 {
     const FileLines file = readLines(path);
     if (!file.error.isEmpty())
         return {std::nullopt, file.error};
-    EditorProblem problem;
-    problem.testo = file.lines.at(TestoLine);
-    problem.nomeFigura = file.lines.at(FiguraLine);
+    Problem problem;
+    problem.text = file.lines.at(TextLine);
+    problem.figureName = file.lines.at(FigureLine);
     for (int i = 0; i < ProblemSlotCount; ++i) {
-        problem.dati[i] = file.lines.at(FirstDatoLine + i);
-        problem.risultati[i] = file.lines.at(FirstRisultatoLine + i);
+        problem.data[i] = file.lines.at(FirstDatumLine + i);
+        problem.results[i] = file.lines.at(FirstResultLine + i);
         const int line = FirstFormulaLine + i;
         const QString field = readField(file.lines.at(line));
-        problem.formule[i] = formulaNumber(field);
-        if (!field.isEmpty() && !problem.formule[i]) {
+        problem.formulas[i] = formulaNumber(field);
+        if (!field.isEmpty() && !problem.formulas[i]) {
             return {std::nullopt,
                     invalidMessage(
                         path, line,
@@ -444,12 +444,12 @@ ReadResult<EditorProblem> readForEditor(const QString &path)
     return {problem, {}};
 }
 
-ReadResult<SolvingProblem> readForSolving(const QString &path)
+ReadResult readForSolving(const QString &path)
 {
-    const ReadResult<EditorProblem> read = readForEditor(path);
-    if (!read.problem)
-        return {std::nullopt, read.error};
-    const EditorProblem &problem = *read.problem;
+    ReadResult result = read(path);
+    if (!result.problem)
+        return result;
+    const Problem &problem = *result.problem;
     QStringList stops;
     for (const ProblemFlaws::Flaw &flaw : ProblemFlaws::find(problem))
         if (flaw.stopsThePupil)
@@ -459,14 +459,10 @@ ReadResult<SolvingProblem> readForSolving(const QString &path)
                 QStringLiteral("Il problema del file «%1» non si può risolvere fino in fondo: %2.")
                     .arg(shown(path), stops.join(QStringLiteral("; ")))};
     }
-    SolvingProblem solving{problem.testo, problem.nomeFigura, problem.dati, {}, problem.risultati};
-    for (int i = 0; i < ProblemSlotCount; ++i)
-        if (const std::optional<int> formula = problem.formule[i])
-            solving.formule[i] = QString::number(*formula);
-    return {solving, {}};
+    return result;
 }
 
-QString write(const QString &path, const EditorProblem &problem)
+QString write(const QString &path, const Problem &problem)
 {
     if (path.isEmpty())
         return QStringLiteral("Il problema non è stato salvato: manca il nome del file.");

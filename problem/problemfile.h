@@ -1,8 +1,9 @@
 #pragma once
 
+#include "problem.h"
+
 #include <QString>
 
-#include <array>
 #include <optional>
 
 // A problem file holds one problem as 26 lines, each ended by CR LF, in
@@ -17,41 +18,14 @@
 // Both modes read a file alike and refuse the same files with the same
 // message; solving mode refuses besides a problem the pupil could not finish.
 
-constexpr int ProblemSlotCount = 8;
 constexpr int ProblemLineCount = 26;
-constexpr int HighestFormulaNumber = 138;
-// Longest line, in characters, that the readers accept and the writer writes.
+// Longest line, in characters, that the reader accepts and the writer writes.
 constexpr int ProblemMaxLineLength = 64 * 1024;
-
-// What the editor writes and what its reader gives back.
-struct EditorProblem {
-    QString testo;
-    QString nomeFigura;
-    std::array<QString, ProblemSlotCount> dati;
-    std::array<std::optional<int>, ProblemSlotCount> formule; // 0..138, or no formula
-    std::array<QString, ProblemSlotCount> risultati;
-
-    bool operator==(const EditorProblem &other) const
-    {
-        return testo == other.testo && nomeFigura == other.nomeFigura && dati == other.dati &&
-               formule == other.formule && risultati == other.risultati;
-    }
-};
-
-// What the solving reader gives back.
-struct SolvingProblem {
-    QString testo;
-    QString nomeFigura;
-    std::array<QString, ProblemSlotCount> dati;
-    std::array<QString, ProblemSlotCount>
-        formule; // the formula number's digits, e.g. "12", or empty
-    std::array<QString, ProblemSlotCount> risultati;
-};
 
 // Either a problem, or an Italian message naming the file and what is wrong
 // with it. A file that cannot be read whole gives no problem at all.
-template <class T> struct ReadResult {
-    std::optional<T> problem;
+struct ReadResult {
+    std::optional<Problem> problem;
     QString error;
 };
 
@@ -60,7 +34,7 @@ namespace ProblemFile {
 // What the file dialog offers when a problem is opened or saved.
 inline const QString DialogFilter = QStringLiteral("Zenuvio (*.znv)|*.znv");
 
-// Both readers read at most the first 26 lines, accept CR LF, LF or CR as the
+// The one reader of both modes reads at most the first 26 lines, accept CR LF, LF or CR as the
 // line end, and refuse anything but a regular file (a pipe or a device is
 // never opened, so it cannot block), a file with fewer lines or with a line
 // longer than any real problem holds, a line holding a control character (NUL
@@ -68,10 +42,10 @@ inline const QString DialogFilter = QStringLiteral("Zenuvio (*.znv)|*.znv");
 // 0..138 (" 06 " is formula 6). The text is Windows-1252, unless the file
 // begins with the byte-order mark of UTF-8 or UTF-16, or its lines are UTF-8
 // that uses characters beyond ASCII.
-ReadResult<EditorProblem> readForEditor(const QString &path);
-// As readForEditor, and refuses besides a problem in which the pupil would
-// reach a step that has no formula (ProblemFlaws::find says which).
-ReadResult<SolvingProblem> readForSolving(const QString &path);
+ReadResult read(const QString &path);
+// As read, and refuses besides a problem the pupil could not finish
+// (ProblemFlaws::find decides which): solving mode opens files so.
+ReadResult readForSolving(const QString &path);
 
 // Writes the problem whole: the file on disk is either replaced by the new
 // problem or left as it was. Returns an empty text when the problem was
@@ -80,7 +54,7 @@ ReadResult<SolvingProblem> readForSolving(const QString &path);
 // character that Windows-1252 cannot store, or a control character, is
 // refused before the disk is touched, and so is a path that names anything
 // but a regular file. Line breaks inside a text are written as blanks.
-QString write(const QString &path, const EditorProblem &problem);
+QString write(const QString &path, const Problem &problem);
 
 // The name the teacher typed in the save dialog, with ".znv" added when it
 // has no extension at all; a name with another extension is kept as typed.

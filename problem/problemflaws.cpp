@@ -2,13 +2,13 @@
 
 namespace ProblemFlaws {
 
-QList<Flaw> find(const EditorProblem &problem)
+QList<Flaw> find(const Problem &problem)
 {
     QList<Flaw> flaws;
 
     int firstEmptyDatum = -1;
     for (int i = 0; i < ProblemSlotCount; ++i) {
-        if (problem.dati[i].isEmpty()) {
+        if (problem.data[i].isEmpty()) {
             if (firstEmptyDatum < 0)
                 firstEmptyDatum = i;
         } else if (firstEmptyDatum >= 0) {
@@ -23,11 +23,11 @@ QList<Flaw> find(const EditorProblem &problem)
     // the results before it are filled in.
     int end = ProblemSlotCount; // the first step without a result
     for (int i = 0; i < ProblemSlotCount && end == ProblemSlotCount; ++i)
-        if (problem.risultati[i].isEmpty())
+        if (problem.results[i].isEmpty())
             end = i;
     for (int i = 0; i < ProblemSlotCount; ++i) {
-        const bool formula = problem.formule[i].has_value();
-        const bool result = !problem.risultati[i].isEmpty();
+        const bool formula = problem.formulas[i].has_value();
+        const bool result = !problem.results[i].isEmpty();
         const int n = i + 1;
         if (i > end && (formula || result)) {
             flaws.append({QStringLiteral("il passaggio %1 viene dopo il passaggio %2, che non ha "

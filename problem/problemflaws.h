@@ -27,6 +27,6 @@ struct Flaw {
 };
 
 // The flaws in the order of the problem: data first, then steps.
-QList<Flaw> find(const EditorProblem &problem);
+QList<Flaw> find(const Problem &problem);
 
 } // namespace ProblemFlaws

@@ -98,16 +98,16 @@ void SolverHandler::read(const QString &path)
 {
     // The problem is taken only once the file has been read whole, and only
     // if the pupil can finish it.
-    const ReadResult<SolvingProblem> result = ProblemFile::readForSolving(path);
+    const ReadResult result = ProblemFile::readForSolving(path);
     if (!result.problem) {
         emptyWindow();
         MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, result.error, &m_window);
         return;
     }
     // The text is there to be read: typing into it would only spoil it.
-    m_window.txtTesto->setPlainText(result.problem->testo);
+    m_window.txtTesto->setPlainText(result.problem->text);
     m_window.txtTesto->setReadOnly(true);
-    const QString figureNotice = showFigure(result.problem->nomeFigura, path);
+    const QString figureNotice = showFigure(result.problem->figureName, path);
     m_problemPath = path;
     m_problemSha256 = sha256Of(path);
     m_pupil = m_keeper ? m_keeper->pupil() : QString();
@@ -129,9 +129,9 @@ void SolverHandler::emptyWindow()
 // The figure is looked for in the program's folder, then beside the problem
 // file. A figure that cannot be shown does not stop the problem: the pupil is
 // told why (the text returned), and solves it without.
-QString SolverHandler::showFigure(const QString &nomeFigura, const QString &problemPath)
+QString SolverHandler::showFigure(const QString &figureName, const QString &problemPath)
 {
-    QString notice = ProblemFigure::show(*m_window.figureBox, nomeFigura, problemPath);
+    QString notice = ProblemFigure::show(*m_window.figureBox, figureName, problemPath);
     if (!notice.isEmpty())
         notice += QStringLiteral(" Il problema si può risolvere anche senza.");
     return notice;
@@ -224,12 +224,11 @@ void SolverHandler::printRequested()
 {
     if (m_session.stage() == SolvingSession::Stage::NoProblem || !m_session.problem())
         return;
-    const SolvingProblem &problem = *m_session.problem();
+    const Problem &problem = *m_session.problem();
     const QImage figure =
-        problem.nomeFigura.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
-    const QString error =
-        Worksheet::printWithDialog(&m_window, Worksheet::fromSolving(problem), figure, false,
-                                   QFileInfo(m_window.problemDialog.fileName()).completeBaseName());
+        problem.figureName.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
+    const QString error = Worksheet::printWithDialog(&m_window, problem, figure, false,
+                                                     QFileInfo(m_problemPath).completeBaseName());
     if (!error.isEmpty())
         MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, error, &m_window);
 }

@@ -55,7 +55,7 @@ private:
     void show(const SolvingOutcome &outcome);
     void emptyWindow();
     void read(const QString &path);
-    QString showFigure(const QString &nomeFigura, const QString &problemPath);
+    QString showFigure(const QString &figureName, const QString &problemPath);
     QWidget *box(SolvingOutcome::Box kind, int index) const;
     void act(SolvingOutcome outcome);
     void keepAttempt();

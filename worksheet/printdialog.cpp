@@ -9,7 +9,7 @@
 
 namespace Worksheet {
 
-QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QImage &figure,
+QString printWithDialog(QWidget *parent, const Problem &problem, const QImage &figure,
                         bool withSolutions, const QString &documentName)
 {
     return printWithDialog(

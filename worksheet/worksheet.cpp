@@ -54,25 +54,25 @@ const QChar ParagraphSeparator(0x2029);
 
 // The slots a pupil meets: the data up to the first empty one, the steps up to
 // the first empty result.
-int dataCount(const EditorProblem &problem)
+int dataCount(const Problem &problem)
 {
     int count = 0;
-    while (count < ProblemSlotCount && !problem.dati[count].isEmpty())
+    while (count < ProblemSlotCount && !problem.data[count].isEmpty())
         ++count;
     return count;
 }
 
-int stepCount(const EditorProblem &problem)
+int stepCount(const Problem &problem)
 {
     int count = 0;
-    while (count < ProblemSlotCount && !problem.risultati[count].isEmpty())
+    while (count < ProblemSlotCount && !problem.results[count].isEmpty())
         ++count;
     return count;
 }
 
-QString formulaOf(const EditorProblem &problem, int step)
+QString formulaOf(const Problem &problem, int step)
 {
-    const std::optional<int> number = problem.formule[step];
+    const std::optional<int> number = problem.formulas[step];
     if (!number || *number < 0 || *number >= FormulaCatalogue::FormulaCount)
         return {};
     return QString::fromUtf8(FormulaCatalogue::entry(*number).formula);
@@ -230,19 +230,19 @@ public:
         }
     }
 
-    void datumValues(const EditorProblem &problem, int count)
+    void datumValues(const Problem &problem, int count)
     {
         const QFont text = font(TextPoints);
         for (int k = 0; k < count; ++k) {
             keepRoom(metrics(text).height() + mm(2));
             number(k, 0, firstBaseline(text), text);
-            paragraphs(problem.dati[k], text, mm(NumberWidth), m_width - mm(NumberWidth));
+            paragraphs(problem.data[k], text, mm(NumberWidth), m_width - mm(NumberWidth));
             m_y += mm(2);
         }
     }
 
     // Each step: its number, its formula as the panel draws it, "= " and its result.
-    void stepSolutions(const EditorProblem &problem, int count)
+    void stepSolutions(const Problem &problem, int count)
     {
         const QFont text = font(TextPoints);
         const QFontMetricsF fm = metrics(text);
@@ -264,7 +264,7 @@ public:
             }
             m_y = baseline - fm.ascent();
             const int page = m_page;
-            paragraphs(QStringLiteral("= ") + problem.risultati[k], text, x, m_width - x);
+            paragraphs(QStringLiteral("= ") + problem.results[k], text, x, m_width - x);
             if (page == m_page)
                 m_y = std::max(m_y, baseline + extent.descent);
             m_y += mm(SolutionRowGap);
@@ -343,17 +343,16 @@ void setPage(QPagedPaintDevice &device)
 namespace {
 
 // The pupil's sheet from the top of a page, under its caption when it has one.
-void paintSheet(Sheet &sheet, const EditorProblem &problem, const QImage &figure,
-                const QString &caption)
+void paintSheet(Sheet &sheet, const Problem &problem, const QImage &figure, const QString &caption)
 {
     const int data = dataCount(problem);
     const int steps = stepCount(problem);
     if (!caption.isEmpty())
         sheet.heading(caption, HeadingPoints, 4);
     sheet.pupilLine();
-    if (!problem.testo.trimmed().isEmpty()) {
+    if (!problem.text.trimmed().isEmpty()) {
         sheet.heading(QStringLiteral("Problema"), HeadingPoints, 10);
-        sheet.paragraphs(problem.testo, sheet.font(TextPoints), 0, sheet.width(), LineSpacing);
+        sheet.paragraphs(problem.text, sheet.font(TextPoints), 0, sheet.width(), LineSpacing);
     }
     if (!figure.isNull())
         sheet.figure(figure);
@@ -369,7 +368,7 @@ void paintSheet(Sheet &sheet, const EditorProblem &problem, const QImage &figure
 
 // The solutions from the top of a page, headed with what they are the
 // solutions of: "Soluzioni", "Soluzioni: Rombo" or "Soluzioni – Variante 3".
-void paintSolutions(Sheet &sheet, const EditorProblem &problem, const QString &heading)
+void paintSolutions(Sheet &sheet, const Problem &problem, const QString &heading)
 {
     const int data = dataCount(problem);
     const int steps = stepCount(problem);
@@ -386,7 +385,7 @@ void paintSolutions(Sheet &sheet, const EditorProblem &problem, const QString &h
 
 } // namespace
 
-bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
+bool paint(QPagedPaintDevice &device, const Problem &problem, const QImage &figure,
            bool withSolutions, const QString &name)
 {
     QPainter painter;
@@ -403,7 +402,7 @@ bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage
     return painter.end();
 }
 
-bool paintSet(QPagedPaintDevice &device, const QList<EditorProblem> &problems, const QImage &figure,
+bool paintSet(QPagedPaintDevice &device, const QList<Problem> &problems, const QImage &figure,
               SetPart part)
 {
     QPainter painter;
@@ -459,8 +458,8 @@ QString writeWhole(const QString &pdfPath, const QByteArray &bytes, const QStrin
 
 } // namespace
 
-QString writeSetPdf(const QString &pdfPath, const QList<EditorProblem> &problems,
-                    const QImage &figure, SetPart part)
+QString writeSetPdf(const QString &pdfPath, const QList<Problem> &problems, const QImage &figure,
+                    SetPart part)
 {
     const bool sheets = part == SetPart::Sheets;
     const QString notWritten =
@@ -474,7 +473,7 @@ QString writeSetPdf(const QString &pdfPath, const QList<EditorProblem> &problems
     return writeWhole(pdfPath, bytes, notWritten);
 }
 
-QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool withSolutions,
+QByteArray pdfBytes(const Problem &problem, const QImage &figure, bool withSolutions,
                     const QString &name, const QPageLayout *layout, int resolution)
 {
     const QString title = !name.isEmpty() ? name
@@ -487,30 +486,13 @@ QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool wit
         title, layout, resolution);
 }
 
-QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
+QString writePdf(const QString &pdfPath, const Problem &problem, const QImage &figure,
                  bool withSolutions, const QString &name)
 {
     const QString notWritten = QStringLiteral("Impossibile scrivere la scheda nel file «%1»")
                                    .arg(QDir::toNativeSeparators(pdfPath));
     const QByteArray bytes = pdfBytes(problem, figure, withSolutions, name);
     return writeWhole(pdfPath, bytes, notWritten);
-}
-
-EditorProblem fromSolving(const SolvingProblem &problem)
-{
-    EditorProblem editor;
-    editor.testo = problem.testo;
-    editor.nomeFigura = problem.nomeFigura;
-    editor.dati = problem.dati;
-    editor.risultati = problem.risultati;
-    for (int k = 0; k < ProblemSlotCount; ++k) {
-        bool isNumber = false;
-        const int number = problem.formule[k].toInt(&isNumber);
-        if (isNumber && QString::number(number) == problem.formule[k] && number >= 0 &&
-            number <= HighestFormulaNumber)
-            editor.formule[k] = number;
-    }
-    return editor;
 }
 
 } // namespace Worksheet

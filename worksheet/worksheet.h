@@ -38,7 +38,7 @@ void setPage(QPagedPaintDevice &device);
 // headed with the problem's name when it has one (the file's name without
 // ".znv"). False when the device could not be painted on (a printer that
 // refused the job).
-bool paint(QPagedPaintDevice &device, const EditorProblem &problem, const QImage &figure,
+bool paint(QPagedPaintDevice &device, const Problem &problem, const QImage &figure,
            bool withSolutions, const QString &name = {});
 
 // Draws a paper of the program on a paged device and says whether it could.
@@ -54,7 +54,7 @@ QByteArray pdfBytes(const Painting &paint, const QString &title,
 // The sheet as the bytes of a PDF file, titled with the problem's name and
 // laid out on the page given (A4 with the sheet's margins unless told
 // otherwise); empty when it could not be painted.
-QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool withSolutions,
+QByteArray pdfBytes(const Problem &problem, const QImage &figure, bool withSolutions,
                     const QString &name = {}, const QPageLayout *layout = nullptr,
                     int resolution = 0);
 
@@ -62,16 +62,16 @@ QByteArray pdfBytes(const EditorProblem &problem, const QImage &figure, bool wit
 // whole: the old file stays as it was unless the new one was written to the
 // end. Gives an empty text on success, otherwise an Italian message naming the
 // file and why.
-QString writePdf(const QString &pdfPath, const EditorProblem &problem, const QImage &figure,
+QString writePdf(const QString &pdfPath, const Problem &problem, const QImage &figure,
                  bool withSolutions, const QString &name = {});
 
 // Several variants of a problem in one PDF, each from a new page under its
 // number ("Variante 1", ...): the pupils' sheets, or the solutions alone.
 enum class SetPart { Sheets, Keys };
-bool paintSet(QPagedPaintDevice &device, const QList<EditorProblem> &problems, const QImage &figure,
+bool paintSet(QPagedPaintDevice &device, const QList<Problem> &problems, const QImage &figure,
               SetPart part);
-QString writeSetPdf(const QString &pdfPath, const QList<EditorProblem> &problems,
-                    const QImage &figure, SetPart part);
+QString writeSetPdf(const QString &pdfPath, const QList<Problem> &problems, const QImage &figure,
+                    SetPart part);
 
 // Shows Qt's print dialog over the parent window and prints the sheet when the
 // user confirms (to a printer or, as the dialog offers, to a PDF file, whose
@@ -80,7 +80,7 @@ QString writeSetPdf(const QString &pdfPath, const QList<EditorProblem> &problems
 // solutions names it). Gives an empty text when it printed or the user cancelled,
 // otherwise an Italian message saying why nothing was printed. Printed to a
 // PDF file, the sheet replaces the file only once it was written whole.
-QString printWithDialog(QWidget *parent, const EditorProblem &problem, const QImage &figure,
+QString printWithDialog(QWidget *parent, const Problem &problem, const QImage &figure,
                         bool withSolutions, const QString &documentName = {});
 
 // The same dialog for any other paper of the program: `paint` draws on the
@@ -106,9 +106,5 @@ private:
     int m_showings = 0;
     Seam<ScriptedPrint>::Guard m_guard;
 };
-
-// The problem as the solving reader gives it, for the sheet printed in solving
-// mode: a formula field that is not a formula number counts as no formula.
-EditorProblem fromSolving(const SolvingProblem &problem);
 
 } // namespace Worksheet

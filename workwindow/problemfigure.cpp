@@ -7,43 +7,43 @@
 
 namespace ProblemFigure {
 
-Figure load(const QString &nomeFigura, const QString &problemPath, Use use)
+Figure load(const QString &figureName, const QString &problemPath, Use use)
 {
-    if (nomeFigura.isEmpty())
+    if (figureName.isEmpty())
         return {};
     const bool onScreen = use == Use::Screen;
     const QString without = onScreen ? QStringLiteral("la figura non è mostrata.")
                                      : QStringLiteral("la scheda è senza figura.");
-    if (!FigureLocator::isSafeName(nomeFigura))
+    if (!FigureLocator::isSafeName(figureName))
         return {{},
                 QStringLiteral("Il problema indica come figura «%1», che non è il nome di un file "
                                "di figura: ")
-                        .arg(nomeFigura) +
+                        .arg(figureName) +
                     without};
-    const QString path = FigureLocator::locate(nomeFigura, problemPath);
+    const QString path = FigureLocator::locate(figureName, problemPath);
     if (path.isEmpty())
         return {{},
                 QStringLiteral("La figura «%1» non è stata trovata né nella cartella del programma "
                                "né accanto al file del problema: ")
-                        .arg(nomeFigura) +
+                        .arg(figureName) +
                     without};
     const PictureFile::Read read = PictureFile::read(path);
     if (read.loading != PictureFile::Loading::Done) {
         const QString why = whyNotShown(read.loading, path);
         if (onScreen)
             return {{},
-                    QStringLiteral("La figura «%1» non si può mostrare: %2").arg(nomeFigura, why)};
+                    QStringLiteral("La figura «%1» non si può mostrare: %2").arg(figureName, why)};
         return {{},
                 QStringLiteral("La figura «%1» non si può stampare: %2 La scheda è senza figura.")
-                    .arg(nomeFigura, why)};
+                    .arg(figureName, why)};
     }
     return {read.image, {}};
 }
 
-QString show(PictureBox &box, const QString &nomeFigura, const QString &problemPath)
+QString show(PictureBox &box, const QString &figureName, const QString &problemPath)
 {
     box.clearPicture();
-    const Figure figure = load(nomeFigura, problemPath, Use::Screen);
+    const Figure figure = load(figureName, problemPath, Use::Screen);
     if (!figure.image.isNull())
         box.setPicture(QPixmap::fromImage(figure.image));
     return figure.notice;

@@ -21,11 +21,11 @@ struct Figure {
 
 // The figure named, or a short Italian notice saying which figure could not
 // be read and why. A problem without a figure gives a null image and no notice.
-Figure load(const QString &nomeFigura, const QString &problemPath, Use use);
+Figure load(const QString &figureName, const QString &problemPath, Use use);
 
 // Loads the figure into the box (emptied first), for the screen. Gives the
 // notice of load().
-QString show(PictureBox &box, const QString &nomeFigura, const QString &problemPath);
+QString show(PictureBox &box, const QString &figureName, const QString &problemPath);
 
 // Why the picture file at path was not read, as the end of an Italian
 // sentence: "il file «...» non è un'immagine leggibile."

@@ -47,18 +47,18 @@ QDateTime SolvingSession::now() const
     return m_clock ? m_clock() : QDateTime::currentDateTime();
 }
 
-int SolvingSession::dataAsked(const SolvingProblem &problem)
+int SolvingSession::dataAsked(const Problem &problem)
 {
     int count = 1;
-    while (count < SlotCount && !problem.dati[count].isEmpty())
+    while (count < SlotCount && !problem.data[count].isEmpty())
         ++count;
     return count;
 }
 
-int SolvingSession::stepsAsked(const SolvingProblem &problem)
+int SolvingSession::stepsAsked(const Problem &problem)
 {
     int count = 1;
-    while (count < SlotCount && !problem.risultati[count].isEmpty())
+    while (count < SlotCount && !problem.results[count].isEmpty())
         ++count;
     return count;
 }
@@ -107,7 +107,7 @@ std::optional<AttemptRecord> SolvingSession::takeAttempt()
     return attempt;
 }
 
-SolvingOutcome SolvingSession::open(const SolvingProblem &problem)
+SolvingOutcome SolvingSession::open(const Problem &problem)
 {
     forgetProgress();
     m_problem = problem;
@@ -144,7 +144,7 @@ SolvingOutcome SolvingSession::confirmDatum(int)
     const QString typed = m_typedData[k];
     const SolvingOutcome outcome = checkDatum();
     log(AttemptAct::Kind::Datum, k, typed, outcome,
-        Explanations::slipOf(typed, m_problem->dati[k]));
+        Explanations::slipOf(typed, m_problem->data[k]));
     return outcome;
 }
 
@@ -152,17 +152,17 @@ SolvingOutcome SolvingSession::checkDatum()
 {
     SolvingOutcome outcome;
     int &k = m_index;
-    if (!isRight(m_typedData[k], m_problem->dati[k])) {
+    if (!isRight(m_typedData[k], m_problem->data[k])) {
         m_wrongData[k] = true;
         outcome.hint = SolvingHints::Errato;
         if (m_explaining)
-            outcome.explanation = Explanations::forEntry(m_typedData[k], m_problem->dati[k]);
+            outcome.explanation = Explanations::forEntry(m_typedData[k], m_problem->data[k]);
         focusIfShown(outcome, Box::Datum, k);
         return outcome;
     }
-    outcome.explanation = formNote(m_typedData[k], m_problem->dati[k]);
+    outcome.explanation = formNote(m_typedData[k], m_problem->data[k]);
     ++k;
-    if (k == SlotCount || m_problem->dati[k].isEmpty()) {
+    if (k == SlotCount || m_problem->data[k].isEmpty()) {
         // The data are complete: the first step waits for its formula. Its
         // result box comes only once the formula is right.
         outcome.hint = SolvingHints::BravoScegliLaFormula;
@@ -190,7 +190,7 @@ SolvingOutcome SolvingSession::chooseFormula(int number)
     const SolvingOutcome outcome = checkFormula(number);
     Slip slip = Slip::None;
     if (outcome.hint == SolvingHints::Errata) {
-        const std::optional<int> right = ProblemFile::formulaNumber(m_problem->formule[k]);
+        const std::optional<int> right = m_problem->formulas[k];
         const auto facts = [this](std::optional<int> n) {
             return n && m_formulas ? m_formulas(*n) : std::nullopt;
         };
@@ -208,8 +208,7 @@ SolvingOutcome SolvingSession::checkFormula(int number)
     SolvingOutcome outcome;
     const int k = m_index;
     // Only the number counts: the same formula on another tab is another one.
-    // The line " 06 " names formula 6, as the editor reads it.
-    if (ProblemFile::formulaNumber(m_problem->formule[k]) != number) {
+    if (m_problem->formulas[k] != number) {
         m_wrongFormulas[k] = true;
         ++m_wrongFormulasHere;
         outcome.hint = SolvingHints::Errata;
@@ -235,7 +234,7 @@ SolvingOutcome SolvingSession::confirmResult(int)
     const QString typed = m_typedResults[k];
     const SolvingOutcome outcome = checkResult();
     log(AttemptAct::Kind::Result, k, typed, outcome,
-        Explanations::slipOf(typed, m_problem->risultati[k]));
+        Explanations::slipOf(typed, m_problem->results[k]));
     return outcome;
 }
 
@@ -243,18 +242,17 @@ SolvingOutcome SolvingSession::checkResult()
 {
     SolvingOutcome outcome;
     int &k = m_index;
-    if (!isRight(m_typedResults[k], m_problem->risultati[k])) {
+    if (!isRight(m_typedResults[k], m_problem->results[k])) {
         m_wrongResults[k] = true;
         outcome.hint = SolvingHints::Errato;
         if (m_explaining)
-            outcome.explanation =
-                Explanations::forEntry(m_typedResults[k], m_problem->risultati[k]);
+            outcome.explanation = Explanations::forEntry(m_typedResults[k], m_problem->results[k]);
         focusIfShown(outcome, Box::Result, k);
         return outcome;
     }
-    outcome.explanation = formNote(m_typedResults[k], m_problem->risultati[k]);
+    outcome.explanation = formNote(m_typedResults[k], m_problem->results[k]);
     ++k;
-    if (k == SlotCount || m_problem->risultati[k].isEmpty()) {
+    if (k == SlotCount || m_problem->results[k].isEmpty()) {
         outcome.hint = SolvingHints::BravoHaiFinito;
         if (m_explaining) {
             const QString summary = EndSummary::text(wrongEntries());
@@ -300,7 +298,7 @@ SolvingOutcome SolvingSession::clickText()
 // wrong choice at this step on, where the right one is.
 QString SolvingSession::explainFormula(int chosen) const
 {
-    const std::optional<int> right = ProblemFile::formulaNumber(m_problem->formule[m_index]);
+    const std::optional<int> right = m_problem->formulas[m_index];
     if (!right || !m_formulas)
         return {};
     const std::optional<FormulaFacts> expected = m_formulas(*right);

@@ -2,7 +2,7 @@
 
 #include "attemptrecord.h"
 #include "endsummary.h"
-#include "problemfile.h"
+#include "problem.h"
 
 #include <QDateTime>
 #include <QList>
@@ -93,13 +93,13 @@ public:
     int index() const { return m_index; }
     bool isPanelOn() const { return m_panelOn; }
     // The problem read last; a file that could not be read leaves it as it was.
-    const std::optional<SolvingProblem> &problem() const { return m_problem; }
+    const std::optional<Problem> &problem() const { return m_problem; }
 
     // Before a problem file is chosen: whatever was on screen goes.
     SolvingOutcome emptyWindow();
     // A problem read whole, shown on the emptied window: the pupil begins with
     // its first datum.
-    SolvingOutcome open(const SolvingProblem &problem);
+    SolvingOutcome open(const Problem &problem);
 
     // The pupil's typing, box by box; no answer is given to it.
     void typeDatum(int box, const QString &text);
@@ -123,8 +123,8 @@ public:
     // The data and steps the pupil is asked for: the data up to the first
     // empty one, the steps up to the first empty result (at least one each,
     // as the first is always asked).
-    static int dataAsked(const SolvingProblem &problem);
-    static int stepsAsked(const SolvingProblem &problem);
+    static int dataAsked(const Problem &problem);
+    static int stepsAsked(const Problem &problem);
     // How many of the problem's data, formulas and results were wrong at
     // least once since it was opened.
     EndSummary::Counts wrongEntries() const;
@@ -145,7 +145,7 @@ private:
     void show(SolvingOutcome &outcome, SolvingOutcome::Box box, int index);
     void switchPanel(SolvingOutcome &outcome, bool on);
 
-    std::optional<SolvingProblem> m_problem;
+    std::optional<Problem> m_problem;
     Stage m_stage = Stage::NoProblem;
     int m_index = 0;
     bool m_panelOn = false;

@@ -77,12 +77,12 @@ private slots:
         QDir(dir.path()).mkdir("out");
         QString file = dir.filePath("in/missing.znv");
         if (problem == "decimals") {
-            EditorProblem p;
-            p.testo = "Un rettangolo ha la base lunga 3,5 cm e l'altezza lunga 2,5 cm. "
-                      "Calcola l'area.";
-            p.dati = {"3,5 cm", "2,5 cm"};
-            p.formule[0] = 6; // A = b × h
-            p.risultati[0] = "8,75 cm²";
+            Problem p;
+            p.text = "Un rettangolo ha la base lunga 3,5 cm e l'altezza lunga 2,5 cm. "
+                     "Calcola l'area.";
+            p.data = {"3,5 cm", "2,5 cm"};
+            p.formulas[0] = 6; // A = b × h
+            p.results[0] = "8,75 cm²";
             file = dir.filePath("in/Rettangolo.znv");
             QCOMPARE(ProblemFile::write(file, p), QString());
         } else if (problem != "-") {
@@ -129,10 +129,10 @@ private slots:
         QCOMPARE(written, expected);
         QSet<QString> data;
         for (int i = 0; i < n; ++i) {
-            const EditorProblem variant =
-                ProblemFile::readForEditor(dir.filePath("out/" + expected[i])).problem.value();
+            const Problem variant =
+                ProblemFile::read(dir.filePath("out/" + expected[i])).problem.value();
             QVERIFY(KeyCheck::check(variant).flaws.isEmpty());
-            data.insert(variant.dati[0] + '|' + variant.dati[1]);
+            data.insert(variant.data[0] + '|' + variant.data[1]);
         }
         QCOMPARE(data.size(), n);
         QCOMPARE(pageCount(dir.filePath("out/" + name + "-schede.pdf")), n);

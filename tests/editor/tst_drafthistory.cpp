@@ -86,14 +86,14 @@ private slots:
             if (verb != "annulla" && verb != "ripeti" && verb != "nuovo")
                 history.record(before, {}, box, n);
         }
-        const EditorProblem &p = draft.problem();
-        auto formula = [&](int i) { return p.formule[i] ? QString::number(*p.formule[i]) : "-"; };
+        const Problem &p = draft.problem();
+        auto formula = [&](int i) { return p.formulas[i] ? QString::number(*p.formulas[i]) : "-"; };
         const QString seen =
-            QStringList{p.testo,
-                        p.nomeFigura,
-                        p.dati[0] + "," + p.dati[1],
+            QStringList{p.text,
+                        p.figureName,
+                        p.data[0] + "," + p.data[1],
                         formula(0) + "," + formula(1),
-                        p.risultati[0],
+                        p.results[0],
                         draft.isModified() ? "changed" : "same",
                         QString("%1/%2")
                             .arg(history.stack().index())
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(seen, script.section(" => ", 1));
         // Every undo and redo made is shown, none other.
         QCOMPARE(shown, undone);
-        QCOMPARE(draft.figureSource(), p.nomeFigura.isEmpty() ? "" : "/qui/" + p.nomeFigura);
+        QCOMPARE(draft.figureSource(), p.figureName.isEmpty() ? "" : "/qui/" + p.figureName);
     }
 };
 

@@ -136,10 +136,10 @@ class TestEditor : public QObject {
     {
         const QImage figure = f->figureBox->picture().toImage();
         const QString colour = figure.isNull() ? QString() : figure.pixelColor(0, 0).name();
-        const EditorProblem &problem = editor->draft().problem();
-        QStringList state = {f->txtTesto->toPlainText(), problem.nomeFigura + "|" + colour};
+        const Problem &problem = editor->draft().problem();
+        QStringList state = {f->txtTesto->toPlainText(), problem.figureName + "|" + colour};
         for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-            const std::optional<int> n = problem.formule[i];
+            const std::optional<int> n = problem.formulas[i];
             const PictureBox &b = *f->stepFormulaBoxes[i];
             const bool same = n && b.picture().toImage() == f->picFormula(*n)->picture().toImage();
             state << f->txtDati[i]->text() << f->txtRisultato[i]->text()
@@ -627,11 +627,11 @@ private slots:
         type(f->txtRisultato[0], "60 cm²");
         QTest::keyClick(f, Qt::Key_F5);
         QCOMPARE(said(), notice.isEmpty() ? QStringList() : QStringList{notice});
-        const EditorProblem &problem = editor->draft().problem();
-        QCOMPARE(problem.dati[0] == "12 cm", !notice.isEmpty());
-        QCOMPARE(problem.testo == text, !notice.isEmpty());
-        QCOMPARE(f->txtDati[1]->text(), problem.dati[1]);
-        QCOMPARE(f->txtRisultato[0]->text(), problem.risultati[0]);
+        const Problem &problem = editor->draft().problem();
+        QCOMPARE(problem.data[0] == "12 cm", !notice.isEmpty());
+        QCOMPARE(problem.text == text, !notice.isEmpty());
+        QCOMPARE(f->txtDati[1]->text(), problem.data[1]);
+        QCOMPARE(f->txtRisultato[0]->text(), problem.results[0]);
         QVERIFY(KeyCheck::check(problem).flaws.isEmpty());
         QVERIFY(title().contains('*'));
     }

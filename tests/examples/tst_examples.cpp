@@ -97,9 +97,9 @@ QString pupilNumber(double value)
 }
 
 // The slots a pupil meets: up to the first empty one.
-int usedSlots(const std::array<QString, ProblemSlotCount> &fields)
+template <class Field> int usedSlots(const std::array<Field, ProblemSlotCount> &fields)
 {
-    return int(std::find(fields.begin(), fields.end(), QString()) - fields.begin());
+    return int(std::find(fields.begin(), fields.end(), Field()) - fields.begin());
 }
 
 } // namespace
@@ -129,43 +129,41 @@ private slots:
         const QDir folder(ZENUVIO_EXAMPLES_DIR);
         const auto read = ProblemFile::readForSolving(folder.filePath(name + ".znv"));
         QVERIFY2(read.problem, qPrintable(read.error));
-        const SolvingProblem &p = *read.problem;
+        const Problem &p = *read.problem;
 
         // Data: each one in pupil form and found in the text, in the order asked.
         static const QRegularExpression pupilForm(
             "^((?:0|[1-9][0-9]*)(?:,[0-9]*[1-9])?) ((?:mm|cm|dm|m|km)²?)$");
-        const int dataCount = usedSlots(p.dati);
+        const int dataCount = usedSlots(p.data);
         QVERIFY2(dataCount >= 2 && dataCount <= 5, qPrintable(QString::number(dataCount)));
         Numbers data(ProblemSlotCount, std::nan(""));
         QString lengthUnit;
         qsizetype from = 0;
         for (int i = 0; i < dataCount; ++i) {
-            const QRegularExpressionMatch m = pupilForm.match(p.dati[i]);
-            QVERIFY2(m.hasMatch(), qPrintable(p.dati[i]));
+            const QRegularExpressionMatch m = pupilForm.match(p.data[i]);
+            QVERIFY2(m.hasMatch(), qPrintable(p.data[i]));
             data[i] = QString(m.captured(1)).replace(',', '.').toDouble();
             if (lengthUnit.isEmpty() && !m.captured(2).endsWith(u'²'))
                 lengthUnit = m.captured(2);
-            const QRegularExpression inText("(?<![0-9,])" + QRegularExpression::escape(p.dati[i]) +
+            const QRegularExpression inText("(?<![0-9,])" + QRegularExpression::escape(p.data[i]) +
                                             "(?![0-9²])");
-            const QRegularExpressionMatch found = inText.match(p.testo, from);
-            QVERIFY2(found.hasMatch(), qPrintable(p.dati[i] + " is not in the text, in order"));
+            const QRegularExpressionMatch found = inText.match(p.text, from);
+            QVERIFY2(found.hasMatch(), qPrintable(p.data[i] + " is not in the text, in order"));
             from = found.capturedEnd();
         }
         QVERIFY(!lengthUnit.isEmpty());
 
         // Steps: formulas of the problem's tab, whose segments the text names,
         // and results equal to the ones worked out here.
-        const int stepCount = usedSlots(p.formule);
+        const int stepCount = usedSlots(p.formulas);
         QVERIFY2(stepCount >= 2 && stepCount <= 5, qPrintable(QString::number(stepCount)));
-        QCOMPARE(usedSlots(p.risultati), stepCount);
+        QCOMPARE(usedSlots(p.results), stepCount);
         const Numbers expected = worked(name, data);
         QCOMPARE(expected.size(), stepCount);
         static const QRegularExpression segment("(?<![A-Za-z])[A-Z]{2}(?![A-Za-z])");
         for (int i = 0; i < stepCount; ++i) {
-            bool isNumber = false;
-            const int number = p.formule[i].toInt(&isNumber);
-            QVERIFY2(isNumber && number >= 0 && number < FormulaCatalogue::FormulaCount,
-                     qPrintable(p.formule[i]));
+            QVERIFY2(p.formulas[i], qPrintable(QString::number(i)));
+            const int number = *p.formulas[i];
             const FormulaCatalogue::Entry &formula = FormulaCatalogue::entry(number);
             QVERIFY2(formula.tab == ByTab.indexOf(name),
                      qPrintable(QString("formula %1 is on %2")
@@ -176,13 +174,13 @@ private slots:
                 QString reversed = m.captured();
                 std::reverse(reversed.begin(), reversed.end());
                 const QRegularExpression named("\\b(" + m.captured() + "|" + reversed + ")\\b");
-                QVERIFY2(named.match(p.testo).hasMatch(), qPrintable(text + ": " + m.captured()));
+                QVERIFY2(named.match(p.text).hasMatch(), qPrintable(text + ": " + m.captured()));
             }
             const QString unit = lengthUnit + (text.startsWith("A =") ? "²" : "");
-            QCOMPARE(p.risultati[i], pupilNumber(expected[i]) + ' ' + unit);
+            QCOMPARE(p.results[i], pupilNumber(expected[i]) + ' ' + unit);
         }
 
-        const auto edited = ProblemFile::readForEditor(folder.filePath(name + ".znv"));
+        const auto edited = ProblemFile::read(folder.filePath(name + ".znv"));
         const KeyCheck::Report key = KeyCheck::check(*edited.problem);
         QCOMPARE(key.flaws, QStringList());
         QCOMPARE(key.steps.size(), stepCount);
@@ -192,20 +190,20 @@ private slots:
         QCOMPARE(session.open(p).hint, SolvingHints::InserisciIDati);
         std::optional<QString> hint;
         for (int i = 0; i < dataCount; ++i) {
-            session.typeDatum(i, p.dati[i]);
+            session.typeDatum(i, p.data[i]);
             hint = session.confirmDatum(i).hint;
         }
         for (int i = 0; i < stepCount; ++i) {
             QCOMPARE(hint, SolvingHints::BravoScegliLaFormula);
-            QCOMPARE(session.chooseFormula(p.formule[i].toInt()).hint, SolvingHints::Bravo);
-            session.typeResult(i, p.risultati[i]);
+            QCOMPARE(session.chooseFormula(*p.formulas[i]).hint, SolvingHints::Bravo);
+            session.typeResult(i, p.results[i]);
             hint = session.confirmResult(i).hint;
         }
         QCOMPARE(hint, SolvingHints::BravoHaiFinito);
 
         // The figure: its own, beside the problem, a picture that fits the box.
-        QCOMPARE(p.nomeFigura, name + ".gif");
-        QImageReader reader(folder.filePath(p.nomeFigura));
+        QCOMPARE(p.figureName, name + ".gif");
+        QImageReader reader(folder.filePath(p.figureName));
         const QImage figure = reader.read();
         QVERIFY2(!figure.isNull(), qPrintable(reader.fileName() + ": " + reader.errorString()));
         QCOMPARE(figure.size().boundedTo(QSize(237, 101)), figure.size());

@@ -11,23 +11,23 @@
 
 namespace {
 
-EditorProblem example(const QString &name)
+Problem example(const QString &name)
 {
-    return ProblemFile::readForEditor(QStringLiteral(ZENUVIO_EXAMPLES_DIR "/") + name + ".znv")
+    return ProblemFile::read(QStringLiteral(ZENUVIO_EXAMPLES_DIR "/") + name + ".znv")
         .problem.value();
 }
 
 // A problem of data and steps written "formula:result|...".
-EditorProblem problemOf(const QStringList &data, const QString &steps)
+Problem problemOf(const QStringList &data, const QString &steps)
 {
-    EditorProblem problem;
+    Problem problem;
     for (int i = 0; i < data.size(); ++i)
-        problem.dati[i] = data[i];
+        problem.data[i] = data[i];
     const QStringList list = steps.split(QLatin1Char('|'));
     for (int i = 0; i < list.size(); ++i) {
         const int colon = list[i].indexOf(QLatin1Char(':'));
-        problem.formule[i] = list[i].left(colon).toInt();
-        problem.risultati[i] = list[i].mid(colon + 1);
+        problem.formulas[i] = list[i].left(colon).toInt();
+        problem.results[i] = list[i].mid(colon + 1);
     }
     return problem;
 }
@@ -87,8 +87,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, change);
         QFETCH(QString, flaw);
-        EditorProblem problem = example(name);
-        problem.risultati[change.left(1).toInt()] = change.mid(2);
+        Problem problem = example(name);
+        problem.results[change.left(1).toInt()] = change.mid(2);
         const KeyCheck::Report report = KeyCheck::check(problem);
         QCOMPARE(report.flaws.size(), 1);
         QVERIFY2(report.flaws.first().startsWith(flaw), qPrintable(report.flaws.first()));
@@ -173,7 +173,7 @@ private slots:
         QFETCH(QStringList, data);
         QFETCH(QString, steps);
         QFETCH(QStringList, values);
-        const EditorProblem problem = problemOf(data, steps);
+        const Problem problem = problemOf(data, steps);
         QCOMPARE(KeyCheck::possibleResults(problem, int(steps.count(QLatin1Char('|')))), values);
     }
 
@@ -198,8 +198,8 @@ private slots:
         QFETCH(int, lines);
         QTemporaryDir dir;
         QDir::setCurrent(dir.path());
-        EditorProblem slip = example(QStringLiteral("Rettangolo"));
-        slip.risultati[1] = QStringLiteral("54 cm²");
+        Problem slip = example(QStringLiteral("Rettangolo"));
+        slip.results[1] = QStringLiteral("54 cm²");
         QVERIFY(ProblemFile::write(QStringLiteral("slip.znv"), slip).isEmpty());
         QString out, errors;
         QTextStream outStream(&out), errorStream(&errors);

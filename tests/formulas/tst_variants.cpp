@@ -12,9 +12,9 @@
 
 namespace {
 
-EditorProblem example(const QString &name)
+Problem example(const QString &name)
 {
-    return ProblemFile::readForEditor(QStringLiteral(ZENUVIO_EXAMPLES_DIR "/") + name + ".znv")
+    return ProblemFile::read(QStringLiteral(ZENUVIO_EXAMPLES_DIR "/") + name + ".znv")
         .problem.value();
 }
 
@@ -25,10 +25,10 @@ double numberOf(const QString &text)
 
 // The length data: their order and every sum of two against a third, which
 // for a trapezium's bases and a triangle's sides say the figure is possible.
-QList<int> shapeOf(const EditorProblem &problem)
+QList<int> shapeOf(const Problem &problem)
 {
     QList<double> lengths;
-    for (const QString &datum : problem.dati)
+    for (const QString &datum : problem.data)
         if (const auto q = KeyCheck::readQuantity(datum); q && q->dimension == Dimension::Length)
             lengths.append(q->value.toDouble());
     QList<int> signs;
@@ -66,29 +66,29 @@ private slots:
     void examples()
     {
         QFETCH(QString, name);
-        const EditorProblem original = example(name);
+        const Problem original = example(name);
         QRandomGenerator random(18);
         const Variants::Outcome outcome = Variants::makeMany(original, 20, random);
         QVERIFY2(outcome.refusal.isEmpty(), qPrintable(outcome.refusal));
         QCOMPARE(outcome.variants.size(), 20);
-        for (const EditorProblem &variant : outcome.variants) {
-            QCOMPARE(variant.nomeFigura, original.nomeFigura);
+        for (const Problem &variant : outcome.variants) {
+            QCOMPARE(variant.figureName, original.figureName);
             const KeyCheck::Report report = KeyCheck::check(variant);
             QVERIFY2(report.flaws.isEmpty(), qPrintable(report.flaws.join('\n')));
             QCOMPARE(report.steps.size(), KeyCheck::check(original).steps.size());
             QCOMPARE(shapeOf(variant), shapeOf(original));
             for (int i = 0; i < ProblemSlotCount; ++i) {
-                if (original.dati[i].isEmpty())
+                if (original.data[i].isEmpty())
                     continue;
-                QVERIFY(numberOf(variant.dati[i]) > 0);
-                QVERIFY2(numberOf(variant.dati[i]) != numberOf(original.dati[i]),
-                         qPrintable(variant.dati[i]));
-                const QString oldNumber = original.dati[i].section(QLatin1Char(' '), 0, 0);
-                const QString newNumber = variant.dati[i].section(QLatin1Char(' '), 0, 0);
-                QVERIFY2(!variant.testo.contains(standing(oldNumber)),
-                         qPrintable(oldNumber + " in " + variant.testo));
-                QVERIFY2(variant.testo.contains(standing(newNumber)),
-                         qPrintable(newNumber + " not in " + variant.testo));
+                QVERIFY(numberOf(variant.data[i]) > 0);
+                QVERIFY2(numberOf(variant.data[i]) != numberOf(original.data[i]),
+                         qPrintable(variant.data[i]));
+                const QString oldNumber = original.data[i].section(QLatin1Char(' '), 0, 0);
+                const QString newNumber = variant.data[i].section(QLatin1Char(' '), 0, 0);
+                QVERIFY2(!variant.text.contains(standing(oldNumber)),
+                         qPrintable(oldNumber + " in " + variant.text));
+                QVERIFY2(variant.text.contains(standing(newNumber)),
+                         qPrintable(newNumber + " not in " + variant.text));
             }
         }
     }
@@ -121,12 +121,12 @@ private slots:
         QFETCH(QString, testo);
         QFETCH(QString, result);
         QFETCH(QString, refusal);
-        EditorProblem problem;
-        problem.testo = testo;
-        problem.dati[0] = QStringLiteral("12 cm");
-        problem.dati[1] = QStringLiteral("5 cm");
-        problem.formule[0] = 6; // A = b × h
-        problem.risultati[0] = result;
+        Problem problem;
+        problem.text = testo;
+        problem.data[0] = QStringLiteral("12 cm");
+        problem.data[1] = QStringLiteral("5 cm");
+        problem.formulas[0] = 6; // A = b × h
+        problem.results[0] = result;
         QRandomGenerator random(1);
         const Variants::Outcome outcome = Variants::make(problem, random);
         QVERIFY(outcome.variants.isEmpty());

@@ -59,13 +59,13 @@ void replaceContents(const QString &path, const QByteArray &bytes)
 }
 
 // Applies change to each of the problem's 18 texts, in file order.
-template <class Change> void forEachText(EditorProblem &problem, Change change)
+template <class Change> void forEachText(Problem &problem, Change change)
 {
-    change(problem.testo);
-    change(problem.nomeFigura);
-    for (QString &dato : problem.dati)
+    change(problem.text);
+    change(problem.figureName);
+    for (QString &dato : problem.data)
         change(dato);
-    for (QString &risultato : problem.risultati)
+    for (QString &risultato : problem.results)
         change(risultato);
 }
 
@@ -96,7 +96,7 @@ void fuzzTextHelpers(const QByteArray &bytes, const QString &wide)
 void fuzzReaders(const QByteArray &bytes)
 {
     replaceContents(workFile(QStringLiteral("input.znv")), bytes);
-    const auto editor = ProblemFile::readForEditor(workFile(QStringLiteral("input.znv")));
+    const auto editor = ProblemFile::read(workFile(QStringLiteral("input.znv")));
     const auto solving = ProblemFile::readForSolving(workFile(QStringLiteral("input.znv")));
     require(editor.problem.has_value() == editor.error.isEmpty());
     require(solving.problem.has_value() == solving.error.isEmpty());
@@ -108,11 +108,11 @@ void fuzzReaders(const QByteArray &bytes)
     for (const ProblemFlaws::Flaw &flaw : ProblemFlaws::find(*editor.problem))
         stuck = stuck || flaw.stopsThePupil;
     require(solving.problem.has_value() == !stuck);
-    require(!solving.problem || solving.problem->testo == editor.problem->testo);
+    require(!solving.problem || solving.problem->text == editor.problem->text);
 
     // Read from UTF-8 or UTF-16, a text may hold what the code page cannot.
     bool encodable = true;
-    EditorProblem expected = *editor.problem;
+    Problem expected = *editor.problem;
     forEachText(expected, [&](QString &text) {
         for (const QChar c : text)
             require(!isControl(c));
@@ -124,7 +124,7 @@ void fuzzReaders(const QByteArray &bytes)
     if (!encodable)
         return;
     const QByteArray written = contents(copy);
-    const auto reread = ProblemFile::readForEditor(copy);
+    const auto reread = ProblemFile::read(copy);
     if (!(reread.problem == expected)) {
         require(reread.problem && readAsUtf8(written));
         return;
@@ -137,17 +137,17 @@ void fuzzReaders(const QByteArray &bytes)
 void fuzzWriter(const QByteArray &bytes, const QString &wide)
 {
     const QStringList pieces = wide.split(QChar(0x1F));
-    EditorProblem problem;
+    Problem problem;
     int index = 0;
     forEachText(problem, [&](QString &text) { text = pieces.value(index++); });
     bool writable = true;
     for (int i = 0; i < ProblemSlotCount && i < bytes.size(); ++i) {
         const int number = static_cast<unsigned char>(bytes.at(i)) - 50; // -50: no formula
         if (number != -50)
-            problem.formule[i] = number;
+            problem.formulas[i] = number;
         writable = writable && (number == -50 || (number >= 0 && number <= HighestFormulaNumber));
     }
-    EditorProblem expected = problem;
+    Problem expected = problem;
     forEachText(expected, [&](QString &text) {
         text = ProblemFile::toSingleLine(text);
         writable = writable && Cp1252::unencodable(text).isEmpty() &&
@@ -162,7 +162,7 @@ void fuzzWriter(const QByteArray &bytes, const QString &wide)
         require(contents(target) == "old problem");
         return;
     }
-    const auto read = ProblemFile::readForEditor(target);
+    const auto read = ProblemFile::read(target);
     require(read.problem == expected || (read.problem && readAsUtf8(contents(target))));
 }
 

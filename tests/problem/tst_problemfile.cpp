@@ -19,7 +19,7 @@
 #include <unistd.h>
 #endif
 
-Q_DECLARE_METATYPE(EditorProblem)
+Q_DECLARE_METATYPE(Problem)
 
 namespace {
 
@@ -46,11 +46,11 @@ QByteArray numberedLines(int count, const char *end = "\r\n", const QByteArray &
 
 // Commas, quotes, blanks at both ends, "à", "€", formulas 0 and 138, a gap in
 // the data.
-const EditorProblem sample{" Il rettangolo \"ABCD\", area: à € ",
-                           "Rettangolo.gif",
-                           {"8 cm", " 6,5 cm ", "", "\"x\",y"},
-                           {0, std::nullopt, 138, 7},
-                           {"48 cm²", "", "7,5 cm"}};
+const Problem sample{" Il rettangolo \"ABCD\", area: à € ",
+                     "Rettangolo.gif",
+                     {"8 cm", " 6,5 cm ", "", "\"x\",y"},
+                     {0, std::nullopt, 138, 7},
+                     {"48 cm²", "", "7,5 cm"}};
 const QByteArray sampleBytes = " Il rettangolo \"ABCD\", area: \xE0 \x80 "
                                "\r\nRettangolo.gif\r\n8 cm\r\n 6,5 cm \r\n\r\n"
                                "\"x\",y\r\n\r\n\r\n\r\n\r\n 0 \r\n\r\n 138 "
@@ -98,8 +98,8 @@ private slots:
         QVERIFY(putBytes(path("p.znv"), QByteArray(5000, 'x'))); // a longer file is replaced whole
         QCOMPARE(ProblemFile::write(path("p.znv"), sample), QString());
         QCOMPARE(fileBytes(path("p.znv")), sampleBytes);
-        QVERIFY(ProblemFile::readForEditor(path("p.znv")).problem == sample);
-        const EditorProblem lineBreaks{"a\r\nb\nc\rd\u2028e\u2029", {}, {}, {}, {}}; // one line
+        QVERIFY(ProblemFile::read(path("p.znv")).problem == sample);
+        const Problem lineBreaks{"a\r\nb\nc\rd\u2028e\u2029", {}, {}, {}, {}}; // one line
         QCOMPARE(ProblemFile::write(path("p.znv"), lineBreaks), QString());
         QCOMPARE(fileBytes(path("p.znv")).left(12), "a b c d e \r\n");
     }
@@ -191,12 +191,12 @@ private slots:
 #endif
         } else
             QVERIFY(bytes.isNull() || (bytes == "/" ? QDir().mkdir(file) : putBytes(file, bytes)));
-        const auto editor = ProblemFile::readForEditor(file);
+        const auto editor = ProblemFile::read(file);
         const auto solving = ProblemFile::readForSolving(file);
         QString found = editor.error;
         if (const auto &p = editor.problem) {
-            const QString n = p->formule[0] ? QString::number(*p->formule[0]) : "-";
-            found = QStringList{p->testo, p->dati[0], p->dati[1], p->risultati[7], n}.join(' ');
+            const QString n = p->formulas[0] ? QString::number(*p->formulas[0]) : "-";
+            found = QStringList{p->text, p->data[0], p->data[1], p->results[7], n}.join(' ');
         }
         if (solving.error != editor.error)
             found += " | " + solving.error;
@@ -209,16 +209,16 @@ private slots:
     void writeRefused_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<EditorProblem>("problem");
+        QTest::addColumn<Problem>("problem");
         QTest::addColumn<QString>("message");
-        EditorProblem many = sample, one = sample, badFormula = sample, tooLong = sample,
-                      control = sample;
-        many.testo = "√2 + 😀 √3";
-        many.risultati[1] = "π cm";
-        one.dati[0] = "π";
-        badFormula.formule[5] = 139;
-        tooLong.risultati[7] = QString(65537, 'a'); // the readers would refuse it
-        control.risultati[2] = "7\t cm \u0080"; // not the euro sign, which the file holds as 0x80
+        Problem many = sample, one = sample, badFormula = sample, tooLong = sample,
+                control = sample;
+        many.text = "√2 + 😀 √3";
+        many.results[1] = "π cm";
+        one.data[0] = "π";
+        badFormula.formulas[5] = 139;
+        tooLong.results[7] = QString(65537, 'a'); // the readers would refuse it
+        control.results[2] = "7\t cm \u0080";     // not the euro sign, which the file holds as 0x80
         const QString characters =
             "Il problema non è stato salvato in «%1»: i caratteri «√» «😀» «π» "
             "non si possono scrivere in un file di problema (nel testo, nel "
@@ -244,7 +244,7 @@ private slots:
     void writeRefused()
     {
         QFETCH(QString, name);
-        QFETCH(EditorProblem, problem);
+        QFETCH(Problem, problem);
         QFETCH(QString, message);
 #ifdef Q_OS_WIN
         QSKIP("Played with POSIX pipes, permissions and file size limits.");

@@ -84,7 +84,7 @@ void TestAttemptLog::slip()
 // the end is unfinished and ends when taken.
 void TestAttemptLog::acts()
 {
-    SolvingProblem p{"Un rettangolo.", {}, {"8 cm", "6 cm"}, {"9", "6"}, {"28 cm", "48 cm²"}};
+    Problem p{"Un rettangolo.", {}, {"8 cm", "6 cm"}, {9, 6}, {"28 cm", "48 cm²"}};
     QDateTime clock(QDate(2026, 12, 7), QTime(10, 15), Qt::OffsetFromUTC, 3600);
     SolvingSession s;
     s.setClock([&clock] { return clock = clock.addSecs(1); });

@@ -120,7 +120,7 @@ void TestAttempts::initTestCase()
     QVERIFY(QFile::copy(ZENUVIO_SOURCE_DIR "/resources/beside/Vuoto.gif",
                         m_programFolder.filePath("Vuoto.gif")));
     m_program.emplace(m_programFolder.path());
-    const EditorProblem p{"Un rettangolo.", "", {"8 cm", "6 cm"}, {9, 6}, {"28 cm", "48 cm²"}};
+    const Problem p{"Un rettangolo.", "", {"8 cm", "6 cm"}, {9, 6}, {"28 cm", "48 cm²"}};
     for (const char *name : {"Primo.znv", "Secondo.znv"})
         QCOMPARE(ProblemFile::write(problem(name), p), QString());
 }

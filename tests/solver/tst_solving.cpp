@@ -131,11 +131,11 @@ void TestSolving::initTestCase()
     for (const char *name : {"rettangolo", "mancante", "inesistente", "bloccato"})
         m_paths[name] = m_problems.filePath(name);
     for (const char *name : {"rettangolo", "mancante"}) {
-        const EditorProblem p{testo,
-                              name == QString("mancante") ? "Trapezio.gif" : "Rettangolo.gif",
-                              {"8 cm", "6 cm"},
-                              {9, 6},
-                              {"28 cm", "48 cm²"}};
+        const Problem p{testo,
+                        name == QString("mancante") ? "Trapezio.gif" : "Rettangolo.gif",
+                        {"8 cm", "6 cm"},
+                        {9, 6},
+                        {"28 cm", "48 cm²"}};
         QCOMPARE(ProblemFile::write(m_paths[name], p), QString());
     }
     // "bloccato" has no formula for its first step: no pupil could get past it.
@@ -219,7 +219,7 @@ void TestSolving::session()
                 opened ? "«Trapezio.gif»" : QDir::toNativeSeparators(m_paths[text]);
             QVERIFY2(box.text.contains(file), qPrintable(box.text));
             if (text == "inesistente")
-                QCOMPARE(box.text, ProblemFile::readForEditor(m_paths[text]).error);
+                QCOMPARE(box.text, ProblemFile::read(m_paths[text]).error);
         }
     }
 

@@ -22,25 +22,23 @@
 
 namespace {
 
-SolvingProblem problem(const QStringList &dati, const QStringList &formule,
-                       const QStringList &risultati)
+Problem problem(const QStringList &data, const QList<int> &formulas, const QStringList &results)
 {
-    SolvingProblem p{QStringLiteral("Un problema."), {}, {}, {}, {}};
-    std::copy(dati.begin(), dati.end(), p.dati.begin());
-    std::copy(formule.begin(), formule.end(), p.formule.begin());
-    std::copy(risultati.begin(), risultati.end(), p.risultati.begin());
+    Problem p{QStringLiteral("Un problema."), {}, {}, {}, {}};
+    std::copy(data.begin(), data.end(), p.data.begin());
+    std::copy(formulas.begin(), formulas.end(), p.formulas.begin());
+    std::copy(results.begin(), results.end(), p.results.begin());
     return p;
 }
 
-const QMap<QString, SolvingProblem> Problems = {
-    {"rettangolo", problem({"8 cm", "6 cm"}, {"9", "6"}, {"28 cm", "48 cm²"})},
-    {"nessunDato", problem({}, {"17"}, {"40 cm²"})},
-    {"otto",
-     problem({"1", "2", "3", "4", "5", "6", "7", "8"}, {"0", "1", "2", "3", "4", "5", "6", "7"},
-             {"r0", "r1", "r2", "r3", "r4", "r5", "r6", "r7"})},
+const QMap<QString, Problem> Problems = {
+    {"rettangolo", problem({"8 cm", "6 cm"}, {9, 6}, {"28 cm", "48 cm²"})},
+    {"nessunDato", problem({}, {17}, {"40 cm²"})},
+    {"otto", problem({"1", "2", "3", "4", "5", "6", "7", "8"}, {0, 1, 2, 3, 4, 5, 6, 7},
+                     {"r0", "r1", "r2", "r3", "r4", "r5", "r6", "r7"})},
     {"primoVuoto", problem({"5 cm"}, {}, {})},
-    {"zeroSenzaRisultato", problem({"5 cm"}, {"06"}, {})},
-    {"lacuna", problem({"3 cm", "", "9 cm"}, {"0", "1"}, {"a", "b"})},
+    {"senzaRisultato", problem({"5 cm"}, {6}, {})},
+    {"lacuna", problem({"3 cm", "", "9 cm"}, {0, 1}, {"a", "b"})},
 };
 
 // "dato 2", "formula 0", ...: the stage with the session's index, the box
@@ -145,10 +143,9 @@ void TestSolvingSession::session_data()
         R"(invio dato 0 -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
         R"(testo -> - | formula 0 | acceso | dato 0 | d0 f0 r-)",
     };
-    // " 06 " names formula 6, in solving as in the editor; an empty result is
-    // right when left empty.
-    QTest::newRow("formula con uno zero davanti, risultato vuoto") << QStringList{
-        R"(apri zeroSenzaRisultato -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
+    // An empty result is right when left empty.
+    QTest::newRow("risultato vuoto") << QStringList{
+        R"(apri senzaRisultato -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
         R"(dato 0 "5 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d0 f0 r-)",
         R"(formula 6 -> Bravo | risultato 0 | acceso | risultato 0 | d0 f0 r0)",
         R"(risultato 0 "" -> Bravo. Hai finito. | finito | spento | Apri | d0 f0 r0)",
@@ -220,7 +217,7 @@ void TestSolvingSession::session()
         // A window that was emptied still remembers the last problem read.
         QCOMPARE(s.problem().has_value(), lastOpened.has_value());
         if (lastOpened)
-            QCOMPARE(s.problem()->dati, Problems.value(*lastOpened).dati);
+            QCOMPARE(s.problem()->data, Problems.value(*lastOpened).data);
     }
 }
 

@@ -23,11 +23,11 @@
 
 namespace {
 
-const SolvingProblem Rettangolo{
+const Problem Rettangolo{
     QStringLiteral("Un rettangolo ha la base lunga 8 cm e l'altezza lunga 6 cm."),
     {},
     {"8 cm", "6 cm"},
-    {"9", "6"},
+    {9, 6},
     {"28 cm", "48 cm²"}};
 
 } // namespace
@@ -129,7 +129,7 @@ void TestReadAloud::session()
         } else if (verb == "formula") {
             shown(session.chooseFormula(n));
         } else if (verb == "F2") {
-            readAloud.readProblemText(Rettangolo.testo);
+            readAloud.readProblemText(Rettangolo.text);
         } else if (verb == "fuoco") {
             readAloud.formulaFocused(
                 FormulaWords::spoken(QString::fromUtf8(FormulaCatalogue::entry(n).formula)));

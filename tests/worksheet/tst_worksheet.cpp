@@ -99,31 +99,31 @@ private slots:
     // without a formula, and a figure that cannot be found.
     void sheet_data()
     {
-        EditorProblem full;
+        Problem full;
         for (int i = 0; i < 12; ++i)
-            full.testo += QString("Frase numero %1 di un testo lungo, che va a capo più volte "
-                                  "sulla pagina. ")
-                              .arg(i + 1);
-        full.nomeFigura = "Manca.gif";
+            full.text += QString("Frase numero %1 di un testo lungo, che va a capo più volte "
+                                 "sulla pagina. ")
+                             .arg(i + 1);
+        full.figureName = "Manca.gif";
         for (int k = 0; k < ProblemSlotCount; ++k) {
-            full.dati[k] = QString("%1,5 cm").arg(k + 11);
-            full.formule[k] = k == 3 ? std::nullopt : std::optional<int>(k * 17);
-            full.risultati[k] = QString("%1 cm²").arg(100 + k);
+            full.data[k] = QString("%1,5 cm").arg(k + 11);
+            full.formulas[k] = k == 3 ? std::nullopt : std::optional<int>(k * 17);
+            full.results[k] = QString("%1 cm²").arg(100 + k);
         }
         QCOMPARE(ProblemFile::write(m_folder.filePath("Pieno.znv"), full), QString());
         // Figures the screen refuses are refused on paper too: a file of 2 GB
         // (sparse) that begins as a GIF, and a small GIF claiming 5700 x 5700.
-        EditorProblem rombo = *ProblemFile::readForEditor(Examples + "Rombo.znv").problem;
+        Problem rombo = *ProblemFile::read(Examples + "Rombo.znv").problem;
         const QByteArray side("\x44\x16", 2);
         for (const char *name : {"Grande", "Enorme"}) {
-            rombo.nomeFigura = QString(name) + ".gif";
+            rombo.figureName = QString(name) + ".gif";
             QCOMPARE(ProblemFile::write(m_folder.filePath(QString(name) + ".znv"), rombo),
                      QString());
-            QFile figure(m_folder.filePath(rombo.nomeFigura));
+            QFile figure(m_folder.filePath(rombo.figureName));
             QVERIFY(figure.open(QIODevice::WriteOnly));
             figure.write("GIF89a" + side + side + QByteArray(3, 0) + "," + QByteArray(4, 0) + side +
                          side + QByteArray("\0\2\2\x4C\x01\0;", 7));
-            if (rombo.nomeFigura == "Grande.gif")
+            if (rombo.figureName == "Grande.gif")
                 QVERIFY(figure.resize(2LL << 30));
         }
 
@@ -166,11 +166,10 @@ private slots:
         QFETCH(int, sheetPages);
         QFETCH(QString, notice);
         const QString pdfPath = m_folder.filePath(pdfName);
-        const std::optional<EditorProblem> problem =
-            ProblemFile::readForEditor(problemPath).problem;
+        const std::optional<Problem> problem = ProblemFile::read(problemPath).problem;
         if (printed) {
             const QImage figure =
-                ProblemFigure::load(problem->nomeFigura, problemPath, ProblemFigure::Use::Sheet)
+                ProblemFigure::load(problem->figureName, problemPath, ProblemFigure::Use::Sheet)
                     .image;
             Worksheet::ScriptedPrint toFile(pdfPath);
             QCOMPARE(Worksheet::printWithDialog(nullptr, *problem, figure, withSolutions),
@@ -196,23 +195,23 @@ private slots:
         QCOMPARE(pages.size(), sheetPages + (withSolutions ? 1 : 0));
 
         const QString sheet = pages.mid(0, sheetPages).join('\n');
-        QVERIFY2(sheet.simplified().contains(problem->testo.simplified()), qPrintable(sheet));
+        QVERIFY2(sheet.simplified().contains(problem->text.simplified()), qPrintable(sheet));
         QVERIFY(sheet.contains("Dati"));
-        const int data = used(problem->dati);
-        const int steps = used(problem->risultati);
+        const int data = used(problem->data);
+        const int steps = used(problem->results);
         QCOMPARE(count(sheet, ResultBlank), steps);
         QCOMPARE(count(sheet, Blank), data + steps);
 
         const QString solutions = pages.mid(sheetPages).join('\n');
         QCOMPARE(solutions.contains("Soluzioni"), withSolutions);
         for (int k = 0; k < steps; ++k) {
-            QCOMPARE(count(sheet, equalsThen(problem->risultati[k])), 0);
-            QCOMPARE(count(solutions, equalsThen(problem->risultati[k])), withSolutions ? 1 : 0);
+            QCOMPARE(count(sheet, equalsThen(problem->results[k])), 0);
+            QCOMPARE(count(solutions, equalsThen(problem->results[k])), withSolutions ? 1 : 0);
         }
         for (int k = 0; k < data && withSolutions; ++k) {
             const QString numbered =
-                QString("%1\\.\\s+").arg(k + 1) + QRegularExpression::escape(problem->dati[k]);
-            QVERIFY2(count(solutions, numbered) == 1, qPrintable(problem->dati[k]));
+                QString("%1\\.\\s+").arg(k + 1) + QRegularExpression::escape(problem->data[k]);
+            QVERIFY2(count(solutions, numbered) == 1, qPrintable(problem->data[k]));
         }
     }
 
@@ -235,8 +234,8 @@ private slots:
         QFETCH(QString, output);
         QFETCH(QString, said);
         QTemporaryDir dir;
-        EditorProblem rombo = *ProblemFile::readForEditor(Examples + "Rombo.znv").problem;
-        rombo.nomeFigura = "P.gif";
+        Problem rombo = *ProblemFile::read(Examples + "Rombo.znv").problem;
+        rombo.figureName = "P.gif";
         QVERIFY(ProblemFile::write(dir.filePath("p.znv"), rombo).isEmpty() &&
                 QFile::copy(Examples + "Rombo.gif", dir.filePath("P.gif")) &&
                 QFile::link("p.znv", dir.filePath("link.pdf")) &&
@@ -282,27 +281,6 @@ private slots:
                  qPrintable(err));
         QCOMPARE(bytesOf(pdf), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("scheda.pdf"));
-    }
-
-    void fromSolving_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("number"); // -1 for no formula
-        QTest::newRow("a formula") << "12" << 12;
-        QTest::newRow("beyond the catalogue") << "139" << -1;
-        QTest::newRow("leading zero") << "012" << -1;
-    }
-
-    // In solving mode a formula is the field's text; the sheet takes as a
-    // formula only what the pupil's click could match.
-    void fromSolving()
-    {
-        QFETCH(QString, field);
-        QFETCH(int, number);
-        SolvingProblem solving;
-        solving.formule[2] = field;
-        const EditorProblem editor = Worksheet::fromSolving(solving);
-        QCOMPARE(editor.formule[2], number < 0 ? std::nullopt : std::optional<int>(number));
     }
 
 private:

@@ -40,8 +40,8 @@ private slots:
         for (const QString &act : script.section(" => ", 0, 0).split(", ")) {
             const QString verb = act.section(' ', 0, 0);
             const int n = act.section(' ', 1, 1).toInt();
-            EditorProblem read;
-            read.formule.fill(40);
+            Problem read;
+            read.formulas.fill(40);
             if (verb == "passaggio")
                 draft.selectStep(n);
             else if (verb == "svuota")
@@ -58,7 +58,7 @@ private slots:
                 draft.load(read);
         }
         QStringList seen;
-        for (const std::optional<int> &formula : draft.problem().formule)
+        for (const std::optional<int> &formula : draft.problem().formulas)
             seen << (formula ? QString::number(*formula) : "-");
         const std::optional<int> step = draft.selectedStep();
         seen << "|" << (step ? QString::number(*step) : "-")
@@ -93,15 +93,15 @@ private slots:
     {
         QFETCH(QString, problem);
         QFETCH(QStringList, expected);
-        EditorProblem p;
+        Problem p;
         const QStringList data = problem.section(" |", 0, 0).split(',');
         const QStringList steps = problem.section("| ", 1).split(',');
         for (int i = 0; i < data.size(); ++i)
-            p.dati[i] = data[i];
+            p.data[i] = data[i];
         for (int i = 0; i < steps.size(); ++i) {
             if (const QString formula = steps[i].section('=', 0, 0); !formula.isEmpty())
-                p.formule[i] = formula.toInt();
-            p.risultati[i] = steps[i].section('=', 1);
+                p.formulas[i] = formula.toInt();
+            p.results[i] = steps[i].section('=', 1);
         }
         QStringList found;
         for (const ProblemFlaws::Flaw &flaw : ProblemFlaws::find(p))

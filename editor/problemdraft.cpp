@@ -3,13 +3,13 @@
 void ProblemDraft::setDatum(int slot, const QString &text)
 {
     if (isSlot(slot))
-        m_problem.dati[slot] = text;
+        m_problem.data[slot] = text;
 }
 
 void ProblemDraft::setResult(int step, const QString &text)
 {
     if (isSlot(step))
-        m_problem.risultati[step] = text;
+        m_problem.results[step] = text;
 }
 
 void ProblemDraft::selectStep(int step)
@@ -23,35 +23,35 @@ void ProblemDraft::clearStep(int step)
     if (!isSlot(step))
         return;
     m_selectedStep = step;
-    m_problem.formule[step] = std::nullopt;
+    m_problem.formulas[step] = std::nullopt;
 }
 
 std::optional<int> ProblemDraft::putFormula(int number)
 {
     if (m_selectedStep)
-        m_problem.formule[*m_selectedStep] = number;
+        m_problem.formulas[*m_selectedStep] = number;
     return m_selectedStep;
 }
 
-void ProblemDraft::setFigure(const QString &nomeFigura, const QString &source)
+void ProblemDraft::setFigure(const QString &figureName, const QString &source)
 {
-    m_problem.nomeFigura = nomeFigura;
+    m_problem.figureName = figureName;
     m_figureSource = source;
 }
 
 void ProblemDraft::clear()
 {
-    load(EditorProblem());
+    load(Problem());
 }
 
-void ProblemDraft::load(const EditorProblem &problem, const QString &figureSource)
+void ProblemDraft::load(const Problem &problem, const QString &figureSource)
 {
     m_problem = problem;
     m_unchanged = problem;
     m_figureSource = figureSource;
 }
 
-void ProblemDraft::restore(const EditorProblem &problem, const QString &figureSource)
+void ProblemDraft::restore(const Problem &problem, const QString &figureSource)
 {
     m_problem = problem;
     m_figureSource = figureSource;

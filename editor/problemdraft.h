@@ -15,15 +15,15 @@
 // that a save elsewhere can bring the picture along.
 class ProblemDraft {
 public:
-    const EditorProblem &problem() const { return m_problem; }
+    const Problem &problem() const { return m_problem; }
     std::optional<int> selectedStep() const { return m_selectedStep; }
 
-    void setText(const QString &text) { m_problem.testo = text; }
+    void setText(const QString &text) { m_problem.text = text; }
     void setDatum(int slot, const QString &text);
     void setResult(int step, const QString &text);
     // The figure's bare file name (empty for no figure) and the file it was
     // taken from.
-    void setFigure(const QString &nomeFigura, const QString &source = QString());
+    void setFigure(const QString &figureName, const QString &source = QString());
     QString figureSource() const { return m_figureSource; }
 
     void selectStep(int step);
@@ -37,10 +37,10 @@ public:
     void clear();
     // A problem read from a file, its figure found at figureSource (empty when
     // it was not found); the selected step stays selected.
-    void load(const EditorProblem &problem, const QString &figureSource = QString());
+    void load(const Problem &problem, const QString &figureSource = QString());
     // Puts back a problem the draft held before (an undo or a redo): the
     // problem last opened, saved or started new stays the one compared with.
-    void restore(const EditorProblem &problem, const QString &figureSource);
+    void restore(const Problem &problem, const QString &figureSource);
 
     // Whether the problem differs from the one last opened, saved or started new.
     bool isModified() const { return !(m_problem == m_unchanged); }
@@ -50,8 +50,8 @@ public:
 private:
     static bool isSlot(int index) { return index >= 0 && index < ProblemSlotCount; }
 
-    EditorProblem m_problem;
-    EditorProblem m_unchanged;
+    Problem m_problem;
+    Problem m_unchanged;
     QString m_figureSource;
     std::optional<int> m_selectedStep;
 };
