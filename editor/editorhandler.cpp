@@ -37,9 +37,9 @@ bool sameFile(const QString &one, const QString &other)
 
 EditorHandler::EditorHandler(WorkWindow &window) : m_window(window), m_hints(window)
 {
-    new SingleLineText(m_window.txtTesto);
+    new SingleLineText(m_window.controls().problemText);
     // The editor's history undoes the text too: the box keeps none of its own.
-    m_window.txtTesto->setUndoRedoEnabled(false);
+    m_window.controls().problemText->setUndoRedoEnabled(false);
     m_history.restored = [this](const DraftHistory::State &state) { showRestored(state); };
     showChange();
 }
@@ -89,8 +89,8 @@ void EditorHandler::showKeyCheck()
 {
     const KeyCheck::Report report = KeyCheck::check(m_draft.problem());
     for (int k = 0; k < ProblemSlotCount; ++k) {
-        mark(m_window.txtDati[k], report.datumFlaws[k], m_datumMarked[k]);
-        mark(m_window.txtRisultato[k], report.resultFlaws[k], m_resultMarked[k]);
+        mark(m_window.controls().dataBoxes[k], report.datumFlaws[k], m_datumMarked[k]);
+        mark(m_window.controls().resultBoxes[k], report.resultFlaws[k], m_resultMarked[k]);
     }
 }
 
@@ -124,13 +124,13 @@ void EditorHandler::fillRequested()
                    .arg(values.join(QStringLiteral("», «"))),
                MessageBox::Icon::Information);
     } else {
-        m_window.txtRisultato[*step]->setText(values.first());
+        m_window.controls().resultBoxes[*step]->setText(values.first());
     }
 }
 
 QImage EditorHandler::shownFigure() const
 {
-    return m_window.figureBox->picture().toImage();
+    return m_window.controls().figureBox->picture().toImage();
 }
 
 void EditorHandler::record(const DraftHistory::State &before, DraftHistory::Box box, int slot)
@@ -159,16 +159,16 @@ void EditorHandler::showRestored(const DraftHistory::State &state)
     const Problem &problem = state.problem;
     m_restoring = true;
     if (EditorScreen::textOf(m_window) != problem.text)
-        m_window.txtTesto->setPlainText(problem.text);
+        m_window.controls().problemText->setPlainText(problem.text);
     if (state.figure.isNull())
-        m_window.figureBox->clearPicture();
+        m_window.controls().figureBox->clearPicture();
     else
-        m_window.figureBox->setPicture(QPixmap::fromImage(state.figure));
+        m_window.controls().figureBox->setPicture(QPixmap::fromImage(state.figure));
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        if (m_window.txtDati[i]->text() != problem.data[i])
-            m_window.txtDati[i]->setText(problem.data[i]);
-        if (m_window.txtRisultato[i]->text() != problem.results[i])
-            m_window.txtRisultato[i]->setText(problem.results[i]);
+        if (m_window.controls().dataBoxes[i]->text() != problem.data[i])
+            m_window.controls().dataBoxes[i]->setText(problem.data[i]);
+        if (m_window.controls().resultBoxes[i]->text() != problem.results[i])
+            m_window.controls().resultBoxes[i]->setText(problem.results[i]);
         const std::optional<int> formula = problem.formulas[i];
         if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
             m_window.showStepFormula(i, *formula);
@@ -186,14 +186,14 @@ void EditorHandler::showFormulaTab(int step)
         return;
     const std::optional<int> formula = m_draft.problem().formulas[step];
     if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
-        m_window.formulaPanel->showTab(FormulaCatalogue::entry(*formula).tab);
+        m_window.controls().formulaPanel->showTab(FormulaCatalogue::entry(*formula).tab);
 }
 
 // Said as the box's tooltip, shown at once when the text first grows too long,
 // and to assistive technology as the box's description.
 void EditorHandler::showTextFit()
 {
-    QTextEdit *box = m_window.txtTesto;
+    QTextEdit *box = m_window.controls().problemText;
     const bool scrolls = EditorScreen::textNeedsScrolling(m_window);
     const bool changed = scrolls != m_textScrolls;
     m_textScrolls = scrolls;
@@ -290,12 +290,12 @@ void EditorHandler::figureClicked()
     dialog.showOpen();
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty()) {
-        m_window.figureBox->clearPicture();
+        m_window.controls().figureBox->clearPicture();
         record(before);
         showChange();
         return;
     }
-    const PictureBox::Loading loading = m_window.figureBox->load(chosen);
+    const PictureBox::Loading loading = m_window.controls().figureBox->load(chosen);
     if (loading != PictureBox::Loading::Done) {
         record(before);
         showChange();
@@ -322,7 +322,7 @@ void EditorHandler::stepFormulaClicked(int index)
     m_hints.removeRow(EditorHints::Row::Formule);
     const DraftHistory::State before = m_history.current(shownFigure());
     m_window.clearStepFormula(index);
-    m_window.stepSelectors[index]->setChecked(true);
+    m_window.controls().stepSelectors[index]->setChecked(true);
     m_draft.clearStep(index);
     record(before);
     showChange();
@@ -371,7 +371,7 @@ void EditorHandler::newClicked()
     EditorScreen::clear(m_window);
     m_window.problemDialog.setFileName(QString());
     // A missing Clicca.gif just leaves the figure box empty.
-    m_window.figureBox->loadPicture(ProgramFolder::file(EmptyFigurePicture));
+    m_window.controls().figureBox->loadPicture(ProgramFolder::file(EmptyFigurePicture));
     m_draft.clear();
     m_history.startOver();
     m_file.clear();
@@ -496,7 +496,7 @@ void EditorHandler::read(const QString &path)
             break;
         }
     }
-    m_window.txtDati[0]->setFocus();
+    m_window.controls().dataBoxes[0]->setFocus();
     // Told last, over the problem already on screen.
     if (!figureNotice.isEmpty())
         notify(figureNotice, MessageBox::Icon::Information);
@@ -507,8 +507,9 @@ void EditorHandler::read(const QString &path)
 void EditorHandler::printRequested()
 {
     const Problem &problem = m_draft.problem();
-    const QImage figure =
-        problem.figureName.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
+    const QImage figure = problem.figureName.isEmpty()
+                              ? QImage()
+                              : m_window.controls().figureBox->picture().toImage();
     const QString error = Worksheet::printWithDialog(&m_window, problem, figure, true,
                                                      QFileInfo(m_file).completeBaseName());
     if (!error.isEmpty())

@@ -16,21 +16,21 @@ void EditorHints::removeRow(Row row)
     WorkWindow &w = m_window;
     switch (row) {
     case Row::Testo:
-        w.txtTesto->setToolTip(QString());
+        w.controls().problemText->setToolTip(QString());
         return;
     case Row::Figura:
-        w.figureBox->setToolTip(QString());
+        w.controls().figureBox->setToolTip(QString());
         return;
     case Row::Dati:
-        for (QLineEdit *box : w.txtDati)
+        for (QLineEdit *box : w.controls().dataBoxes)
             box->setToolTip(QString());
         return;
     case Row::Formule:
-        for (PictureBox *box : w.stepFormulaBoxes)
+        for (PictureBox *box : w.controls().stepFormulaBoxes)
             box->setToolTip(QString());
         return;
     case Row::Risultati:
-        for (QLineEdit *box : w.txtRisultato)
+        for (QLineEdit *box : w.controls().resultBoxes)
             box->setToolTip(QString());
         return;
     }

@@ -13,33 +13,34 @@ namespace EditorScreen {
 
 void clear(WorkWindow &window)
 {
-    window.txtTesto->clear();
-    window.figureBox->clearPicture();
-    for (QLineEdit *box : window.txtDati)
+    window.controls().problemText->clear();
+    window.controls().figureBox->clearPicture();
+    for (QLineEdit *box : window.controls().dataBoxes)
         box->clear();
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
         window.clearStepFormula(i);
-        window.txtRisultato[i]->clear();
+        window.controls().resultBoxes[i]->clear();
     }
 }
 
 QString show(WorkWindow &window, const Problem &problem, const QString &problemPath)
 {
-    window.txtTesto->setPlainText(problem.text);
+    window.controls().problemText->setPlainText(problem.text);
 
-    QString notice = ProblemFigure::show(*window.figureBox, problem.figureName, problemPath);
+    QString notice =
+        ProblemFigure::show(*window.controls().figureBox, problem.figureName, problemPath);
     if (!notice.isEmpty())
         notice += QStringLiteral(" Il problema la indica ancora.");
 
     for (int i = 0; i < WorkWindow::SlotCount; ++i)
-        window.txtDati[i]->setText(problem.data[i]);
+        window.controls().dataBoxes[i]->setText(problem.data[i]);
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
         const std::optional<int> formula = problem.formulas[i];
         if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
             window.showStepFormula(i, *formula);
     }
     for (int i = 0; i < WorkWindow::SlotCount; ++i)
-        window.txtRisultato[i]->setText(problem.results[i]);
+        window.controls().resultBoxes[i]->setText(problem.results[i]);
     return notice;
 }
 
@@ -47,7 +48,7 @@ QString textOf(const WorkWindow &window)
 {
     // The raw text keeps no-break spaces, which toPlainText() would turn into
     // ordinary blanks. Line breaks are written as blanks when the file is saved.
-    return window.txtTesto->document()->toRawText();
+    return window.controls().problemText->document()->toRawText();
 }
 
 const QString ScrollingNotice =
@@ -58,7 +59,7 @@ const QString ScrollingNotice =
 // not depend on whether the box has been shown or has its scroll bar already.
 bool textNeedsScrolling(const WorkWindow &window)
 {
-    const QTextEdit &box = *window.txtTesto;
+    const QTextEdit &box = *window.controls().problemText;
     const std::unique_ptr<QTextDocument> copy(box.document()->clone());
     copy->setDefaultFont(box.font());
     const int frame = box.frameWidth();
@@ -79,7 +80,7 @@ QString notShownNotice(const QString &path, PictureBox::Loading loading)
 
 QString largerThanBoxNotice(const WorkWindow &window, const QString &figureName)
 {
-    const PictureBox &box = *window.figureBox;
+    const PictureBox &box = *window.controls().figureBox;
     const int border = box.borderWidth();
     const QSize inside = box.size() - QSize(2 * border, 2 * border);
     const QSize picture = box.picture().deviceIndependentSize().toSize();

@@ -105,8 +105,8 @@ void SolverHandler::read(const QString &path)
         return;
     }
     // The text is there to be read: typing into it would only spoil it.
-    m_window.txtTesto->setPlainText(result.problem->text);
-    m_window.txtTesto->setReadOnly(true);
+    m_window.controls().problemText->setPlainText(result.problem->text);
+    m_window.controls().problemText->setReadOnly(true);
     const QString figureNotice = showFigure(result.problem->figureName, path);
     m_problemPath = path;
     m_problemSha256 = sha256Of(path);
@@ -123,7 +123,7 @@ void SolverHandler::read(const QString &path)
 // No problem open: nothing to type into, the text area inert.
 void SolverHandler::emptyWindow()
 {
-    m_window.txtTesto->setEnabled(false);
+    m_window.controls().problemText->setEnabled(false);
 }
 
 // The figure is looked for in the program's folder, then beside the problem
@@ -131,7 +131,7 @@ void SolverHandler::emptyWindow()
 // told why (the text returned), and solves it without.
 QString SolverHandler::showFigure(const QString &figureName, const QString &problemPath)
 {
-    QString notice = ProblemFigure::show(*m_window.figureBox, figureName, problemPath);
+    QString notice = ProblemFigure::show(*m_window.controls().figureBox, figureName, problemPath);
     if (!notice.isEmpty())
         notice += QStringLiteral(" Il problema si può risolvere anche senza.");
     return notice;
@@ -207,8 +207,8 @@ void SolverHandler::nextRequested()
     if (next.isEmpty()) {
         const QString done =
             QStringLiteral("Non ci sono altri problemi: hai finito quelli della cartella.");
-        m_window.lblSpiegazione->setText(done);
-        m_window.announce(m_window.lblAvviso_Risoluzione->text(), done);
+        m_window.controls().explanationLabel->setText(done);
+        m_window.announce(m_window.controls().hintLabel->text(), done);
         return;
     }
     openFile(next);
@@ -225,8 +225,9 @@ void SolverHandler::printRequested()
     if (m_session.stage() == SolvingSession::Stage::NoProblem || !m_session.problem())
         return;
     const Problem &problem = *m_session.problem();
-    const QImage figure =
-        problem.figureName.isEmpty() ? QImage() : m_window.figureBox->picture().toImage();
+    const QImage figure = problem.figureName.isEmpty()
+                              ? QImage()
+                              : m_window.controls().figureBox->picture().toImage();
     const QString error = Worksheet::printWithDialog(&m_window, problem, figure, false,
                                                      QFileInfo(m_problemPath).completeBaseName());
     if (!error.isEmpty())
@@ -237,9 +238,9 @@ void SolverHandler::show(const SolvingOutcome &outcome)
 {
     WorkWindow &w = m_window;
     if (outcome.emptyWindow) {
-        w.txtTesto->setEnabled(true);
-        w.txtTesto->clear();
-        w.figureBox->clearPicture();
+        w.controls().problemText->setEnabled(true);
+        w.controls().problemText->clear();
+        w.controls().figureBox->clearPicture();
         ModeSetup::hideAllSlots(w);
     }
     QString explanation = outcome.explanation;
@@ -249,19 +250,19 @@ void SolverHandler::show(const SolvingOutcome &outcome)
         explanation = explanation.isEmpty() ? notice : explanation + QLatin1Char(' ') + notice;
     }
     if (outcome.hint) {
-        w.lblAvviso_Risoluzione->setText(*outcome.hint);
-        w.lblSpiegazione->setText(explanation);
+        w.controls().hintLabel->setText(*outcome.hint);
+        w.controls().explanationLabel->setText(explanation);
     }
     for (int i : outcome.dataShown)
-        w.txtDati[i]->setVisible(true);
+        w.controls().dataBoxes[i]->setVisible(true);
     for (int i : outcome.stepsShown) {
-        w.stepFormulaBoxes[i]->setVisible(true);
-        w.equalsSigns[i]->setVisible(true);
+        w.controls().stepFormulaBoxes[i]->setVisible(true);
+        w.controls().equalsSigns[i]->setVisible(true);
     }
     for (int i : outcome.resultsShown)
-        w.txtRisultato[i]->setVisible(true);
+        w.controls().resultBoxes[i]->setVisible(true);
     if (outcome.panelOn)
-        w.formulaPanel->setSwitchedOn(*outcome.panelOn);
+        w.controls().formulaPanel->setSwitchedOn(*outcome.panelOn);
     // "Vuoto.gif" is read from the program's folder each time.
     if (outcome.emptySlot)
         w.showStepWaitingForFormula(*outcome.emptySlot, ProgramFolder::file(EmptySlotPicture));
@@ -278,13 +279,13 @@ QWidget *SolverHandler::box(SolvingOutcome::Box kind, int index) const
     using Box = SolvingOutcome::Box;
     switch (kind) {
     case Box::Datum:
-        return m_window.txtDati[index];
+        return m_window.controls().dataBoxes[index];
     case Box::StepFormula:
-        return m_window.stepFormulaBoxes[index];
+        return m_window.controls().stepFormulaBoxes[index];
     case Box::Result:
-        return m_window.txtRisultato[index];
+        return m_window.controls().resultBoxes[index];
     case Box::OpenButton:
-        return m_window.cmdApri_Risoluzione;
+        return m_window.controls().solvingOpenButton;
     case Box::None:
         return nullptr;
     }

@@ -28,7 +28,7 @@ FormulaPanel::FormulaPanel(QWidget *parent)
         box->setBackColor(QColor::fromRgb(FormulaCatalogue::kindColour(entry.kind)));
         box->setAccessibleName(QString::fromUtf8(entry.formula));
         box->setAccessibleDescription(spokenFormula(entry.number));
-        placeOnPage(entry.tab, box, WorkWindowLayout::picFormula(entry.row, entry.column));
+        placeOnPage(entry.tab, box, WorkWindowLayout::formulaPicture(entry.row, entry.column));
         const int number = entry.number;
         connect(box, &PictureBox::clicked, this, [this, number] { emit formulaClicked(number); });
         connect(box, &PictureBox::keyActivated, this,
@@ -44,7 +44,7 @@ QString FormulaPanel::spokenFormula(int number)
     return FormulaWords::spoken(QString::fromUtf8(FormulaCatalogue::entry(number).formula));
 }
 
-PictureBox *FormulaPanel::picFormula(int number) const
+PictureBox *FormulaPanel::formulaPicture(int number) const
 {
     drawPicture(number);
     return m_boxes.at(number);

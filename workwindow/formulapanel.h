@@ -20,7 +20,7 @@ public:
     explicit FormulaPanel(QWidget *parent = nullptr);
 
     // The box of a formula, its picture drawn.
-    PictureBox *picFormula(int number) const;
+    PictureBox *formulaPicture(int number) const;
     // The formula read out in Italian words, as assistive technology tells it.
     static QString spokenFormula(int number);
 

@@ -15,66 +15,66 @@ namespace ModeSetup {
 void hideAllSlots(WorkWindow &form)
 {
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        form.txtDati[i]->clear();
-        form.txtDati[i]->setVisible(false);
+        form.controls().dataBoxes[i]->clear();
+        form.controls().dataBoxes[i]->setVisible(false);
     }
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        form.stepSelectors[i]->setVisible(false);
-        form.stepFormulaBoxes[i]->setVisible(false);
+        form.controls().stepSelectors[i]->setVisible(false);
+        form.controls().stepFormulaBoxes[i]->setVisible(false);
         form.clearStepFormula(i);
-        form.equalsSigns[i]->setVisible(false);
-        form.txtRisultato[i]->clear();
-        form.txtRisultato[i]->setVisible(false);
+        form.controls().equalsSigns[i]->setVisible(false);
+        form.controls().resultBoxes[i]->clear();
+        form.controls().resultBoxes[i]->setVisible(false);
     }
 }
 
 void setUpForSolving(WorkWindow &form)
 {
-    form.figureBox->setBorderStyle(PictureBox::BorderStyle::None);
-    form.figureBox->setAppearance(PictureBox::Appearance::Flat);
-    form.figureBox->setBackColor(form.palette().color(QPalette::Button));
-    form.formulaPanel->setSwitchedOn(false);
-    form.txtTesto->clear();
+    form.controls().figureBox->setBorderStyle(PictureBox::BorderStyle::None);
+    form.controls().figureBox->setAppearance(PictureBox::Appearance::Flat);
+    form.controls().figureBox->setBackColor(form.palette().color(QPalette::Button));
+    form.controls().formulaPanel->setSwitchedOn(false);
+    form.controls().problemText->clear();
     form.setTextFramed(false);
-    form.txtTesto->setEnabled(false);
-    form.figureBox->clearPicture();
-    form.cmdNuovo->setVisible(false);
-    form.cmdApri_Editor->setVisible(false);
-    form.cmdSalva->setVisible(false);
-    form.cmdEsci_Editor->setVisible(false);
-    form.lblAvviso_Editor->setVisible(false);
-    form.lblAvviso_Risoluzione->setVisible(true);
-    form.lblSpiegazione->setVisible(true);
-    form.cmdApri_Risoluzione->setVisible(true);
-    form.cmdEsci_Risoluzione->setVisible(true);
+    form.controls().problemText->setEnabled(false);
+    form.controls().figureBox->clearPicture();
+    form.controls().newButton->setVisible(false);
+    form.controls().editorOpenButton->setVisible(false);
+    form.controls().saveButton->setVisible(false);
+    form.controls().editorExitButton->setVisible(false);
+    form.controls().editorLabel->setVisible(false);
+    form.controls().hintLabel->setVisible(true);
+    form.controls().explanationLabel->setVisible(true);
+    form.controls().solvingOpenButton->setVisible(true);
+    form.controls().solvingExitButton->setVisible(true);
     hideAllSlots(form);
 }
 
 void setUpForEditing(WorkWindow &form)
 {
-    form.txtTesto->setToolTip(tipTesto);
-    form.figureBox->setToolTip(tipFigura);
+    form.controls().problemText->setToolTip(tipTesto);
+    form.controls().figureBox->setToolTip(tipFigura);
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        form.txtDati[i]->setToolTip(tipDato);
-        form.stepFormulaBoxes[i]->setToolTip(tipFormula);
-        form.txtRisultato[i]->setToolTip(tipRisultato);
+        form.controls().dataBoxes[i]->setToolTip(tipDato);
+        form.controls().stepFormulaBoxes[i]->setToolTip(tipFormula);
+        form.controls().resultBoxes[i]->setToolTip(tipRisultato);
     }
-    form.formulaPanel->setSwitchedOn(true);
-    form.txtTesto->clear();
+    form.controls().formulaPanel->setSwitchedOn(true);
+    form.controls().problemText->clear();
     form.setTextFramed(true);
-    form.figureBox->setBorderStyle(PictureBox::BorderStyle::FixedSingle);
-    form.figureBox->setAppearance(PictureBox::Appearance::ThreeD);
+    form.controls().figureBox->setBorderStyle(PictureBox::BorderStyle::FixedSingle);
+    form.controls().figureBox->setAppearance(PictureBox::Appearance::ThreeD);
     // A missing or unreadable picture simply leaves the figure box empty.
-    form.figureBox->loadPicture(ProgramFolder::file(QStringLiteral("Clicca.gif")));
-    form.cmdNuovo->setVisible(true);
-    form.cmdApri_Editor->setVisible(true);
-    form.cmdSalva->setVisible(true);
-    form.cmdEsci_Editor->setVisible(true);
-    form.lblAvviso_Editor->setVisible(true);
-    form.lblAvviso_Risoluzione->setVisible(false);
-    form.lblSpiegazione->setVisible(false);
-    form.cmdApri_Risoluzione->setVisible(false);
-    form.cmdEsci_Risoluzione->setVisible(false);
+    form.controls().figureBox->loadPicture(ProgramFolder::file(QStringLiteral("Clicca.gif")));
+    form.controls().newButton->setVisible(true);
+    form.controls().editorOpenButton->setVisible(true);
+    form.controls().saveButton->setVisible(true);
+    form.controls().editorExitButton->setVisible(true);
+    form.controls().editorLabel->setVisible(true);
+    form.controls().hintLabel->setVisible(false);
+    form.controls().explanationLabel->setVisible(false);
+    form.controls().solvingOpenButton->setVisible(false);
+    form.controls().solvingExitButton->setVisible(false);
 }
 
 } // namespace ModeSetup

@@ -91,7 +91,7 @@ QLabel *heading(QWidget *parent, const WorkWindowLayout::Place &place, const QSt
     return label(parent, place, caption, arial(9.75, true, false), purple);
 }
 
-QLabel *hintLabel(QWidget *parent, const WorkWindowLayout::Place &place, const QString &caption)
+QLabel *redLabel(QWidget *parent, const WorkWindowLayout::Place &place, const QString &caption)
 {
     return label(parent, place, caption, arial(24, true, true), red);
 }
@@ -176,70 +176,75 @@ WorkWindow *WorkWindow::load(WorkMode mode, const ModeHandlers &handlers)
     return window;
 }
 
-PictureBox *WorkWindow::picFormula(int number) const
+PictureBox *WorkWindow::formulaPicture(int number) const
 {
-    return formulaPanel->picFormula(number);
+    return m_controls.formulaPanel->formulaPicture(number);
 }
 
 void WorkWindow::createControls()
 {
     namespace L = WorkWindowLayout;
 
-    txtTesto = placed(new QTextEdit(this), L::txtTesto);
+    m_controls.problemText = placed(new QTextEdit(this), L::problemText);
     // Plain text only, as the file holds it; a text document rather than a
     // plain one, so that easy reading can space the lines wider.
-    txtTesto->setAcceptRichText(false);
-    txtTesto->setFont(arial(12, true, true));
+    m_controls.problemText->setAcceptRichText(false);
+    m_controls.problemText->setFont(arial(12, true, true));
     // A long text scrolls, in both modes: none of it is ever out of reach.
-    txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    txtTesto->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtTesto->setTabChangesFocus(true);
-    txtTesto->setAccessibleName(QStringLiteral("Testo del problema"));
-    setColours(txtTesto, QPalette::Base, lightGrey, QPalette::Text, darkBlue);
+    m_controls.problemText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_controls.problemText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_controls.problemText->setTabChangesFocus(true);
+    m_controls.problemText->setAccessibleName(QStringLiteral("Testo del problema"));
+    setColours(m_controls.problemText, QPalette::Base, lightGrey, QPalette::Text, darkBlue);
 
-    figureHeading = heading(this, L::figureHeading, QStringLiteral("Figura"));
-    figureBox = placed(new PictureBox(this), L::figureBox);
-    figureBox->setAccessibleName(QStringLiteral("Figura"));
+    m_controls.figureHeading = heading(this, L::figureHeading, QStringLiteral("Figura"));
+    m_controls.figureBox = placed(new PictureBox(this), L::figureBox);
+    m_controls.figureBox->setAccessibleName(QStringLiteral("Figura"));
 
-    dataHeading = heading(this, L::dataHeading, QStringLiteral("Dati"));
-    formulasHeading = heading(this, L::formulasHeading, QStringLiteral("Formule"));
-    resultsHeading = heading(this, L::resultsHeading, QStringLiteral("Risultati"));
+    m_controls.dataHeading = heading(this, L::dataHeading, QStringLiteral("Dati"));
+    m_controls.formulasHeading = heading(this, L::formulasHeading, QStringLiteral("Formule"));
+    m_controls.resultsHeading = heading(this, L::resultsHeading, QStringLiteral("Risultati"));
 
-    cmdNuovo = button(this, L::cmdNuovo, QStringLiteral("Nuovo"));
-    cmdApri_Editor = button(this, L::cmdApri_Editor, QStringLiteral("Apri"));
-    cmdSalva = button(this, L::cmdSalva, QStringLiteral("Salva"));
-    cmdEsci_Editor = button(this, L::cmdEsci_Editor, QStringLiteral("Esci"));
-    lblAvviso_Editor = hintLabel(this, L::lblAvviso_Editor, QStringLiteral("Editor"));
-    lblAvviso_Risoluzione = hintLabel(this, L::lblAvviso_Risoluzione, QStringLiteral("Ciao"));
-    lblAvviso_Risoluzione->setWordWrap(true);
-    lblSpiegazione = label(this, L::lblSpiegazione, QString(), arial(9, true, false), darkBlue);
-    lblSpiegazione->setWordWrap(true);
-    cmdApri_Risoluzione = button(this, L::cmdApri_Risoluzione, QStringLiteral("Apri"));
-    cmdEsci_Risoluzione = button(this, L::cmdEsci_Risoluzione, QStringLiteral("Esci"));
+    m_controls.newButton = button(this, L::newButton, QStringLiteral("Nuovo"));
+    m_controls.editorOpenButton = button(this, L::editorOpenButton, QStringLiteral("Apri"));
+    m_controls.saveButton = button(this, L::saveButton, QStringLiteral("Salva"));
+    m_controls.editorExitButton = button(this, L::editorExitButton, QStringLiteral("Esci"));
+    m_controls.editorLabel = redLabel(this, L::editorLabel, QStringLiteral("Editor"));
+    m_controls.hintLabel = redLabel(this, L::hintLabel, QStringLiteral("Ciao"));
+    m_controls.hintLabel->setWordWrap(true);
+    m_controls.explanationLabel =
+        label(this, L::explanationLabel, QString(), arial(9, true, false), darkBlue);
+    m_controls.explanationLabel->setWordWrap(true);
+    m_controls.solvingOpenButton = button(this, L::solvingOpenButton, QStringLiteral("Apri"));
+    m_controls.solvingExitButton = button(this, L::solvingExitButton, QStringLiteral("Esci"));
 
     for (int k = 0; k < SlotCount; ++k) {
         const QString row = QString::number(k + 1);
-        stepSelectors[k] = placed(new QRadioButton(this), L::stepSelectors, k);
-        stepSelectors[k]->setAccessibleName(QStringLiteral("Passaggio ") + row);
+        m_controls.stepSelectors[k] = placed(new QRadioButton(this), L::stepSelectors, k);
+        m_controls.stepSelectors[k]->setAccessibleName(QStringLiteral("Passaggio ") + row);
 
-        stepFormulaBoxes[k] = placed(new PictureBox(this), L::stepFormulaBoxes, k);
-        stepFormulaBoxes[k]->setBackColor(lightGrey);
-        stepFormulaBoxes[k]->setFont(arial(9.75, true, true));
-        stepFormulaBoxes[k]->setAccessibleName(QStringLiteral("Formula del passaggio ") + row);
+        m_controls.stepFormulaBoxes[k] = placed(new PictureBox(this), L::stepFormulaBoxes, k);
+        m_controls.stepFormulaBoxes[k]->setBackColor(lightGrey);
+        m_controls.stepFormulaBoxes[k]->setFont(arial(9.75, true, true));
+        m_controls.stepFormulaBoxes[k]->setAccessibleName(QStringLiteral("Formula del passaggio ") +
+                                                          row);
 
-        equalsSigns[k] = placed(new QLabel(QStringLiteral("="), this), L::equalsSigns, k);
-        equalsSigns[k]->setFont(arial(9.75, true, false));
-        equalsSigns[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        equalsSigns[k]->setAutoFillBackground(true);
-        setColours(equalsSigns[k], QPalette::Window, lightGrey, QPalette::WindowText, QColor());
+        m_controls.equalsSigns[k] =
+            placed(new QLabel(QStringLiteral("="), this), L::equalsSigns, k);
+        m_controls.equalsSigns[k]->setFont(arial(9.75, true, false));
+        m_controls.equalsSigns[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        m_controls.equalsSigns[k]->setAutoFillBackground(true);
+        setColours(m_controls.equalsSigns[k], QPalette::Window, lightGrey, QPalette::WindowText,
+                   QColor());
 
-        txtRisultato[k] = lineBox(this, L::txtRisultato, k);
-        txtRisultato[k]->setAccessibleName(QStringLiteral("Risultato del passaggio ") + row);
-        txtDati[k] = lineBox(this, L::txtDati, k);
-        txtDati[k]->setAccessibleName(QStringLiteral("Dato ") + row);
+        m_controls.resultBoxes[k] = lineBox(this, L::resultBoxes, k);
+        m_controls.resultBoxes[k]->setAccessibleName(QStringLiteral("Risultato del passaggio ") +
+                                                     row);
+        m_controls.dataBoxes[k] = lineBox(this, L::dataBoxes, k);
+        m_controls.dataBoxes[k]->setAccessibleName(QStringLiteral("Dato ") + row);
     }
 
-    formulaPanel = placed(new FormulaPanel(this), L::formulaPanel);
+    m_controls.formulaPanel = placed(new FormulaPanel(this), L::formulaPanel);
     readingPanel = new ReadingPanel(this);
     hintAnnouncer = new Announcer(this);
     hintAnnouncer->setObjectName(QStringLiteral("hintAnnouncer"));
@@ -247,7 +252,7 @@ void WorkWindow::createControls()
 
 void WorkWindow::setTextFramed(bool framed)
 {
-    txtTesto->setFrameShape(framed ? QFrame::StyledPanel : QFrame::NoFrame);
+    m_controls.problemText->setFrameShape(framed ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
 void WorkWindow::showProblemFile(const QString &path)
@@ -266,11 +271,12 @@ void WorkWindow::showProblemFile(const QString &path)
 // then the buttons of the mode.
 void WorkWindow::setTabOrder()
 {
-    std::vector<QWidget *> order = {txtTesto, figureBox};
-    order.insert(order.end(), txtDati.begin(), txtDati.end());
+    std::vector<QWidget *> order = {m_controls.problemText, m_controls.figureBox};
+    order.insert(order.end(), m_controls.dataBoxes.begin(), m_controls.dataBoxes.end());
     for (int k = 0; k < SlotCount; ++k)
-        order.insert(order.end(), {stepSelectors[k], stepFormulaBoxes[k], txtRisultato[k]});
-    order.push_back(formulaPanel);
+        order.insert(order.end(), {m_controls.stepSelectors[k], m_controls.stepFormulaBoxes[k],
+                                   m_controls.resultBoxes[k]});
+    order.push_back(m_controls.formulaPanel);
     std::vector<const FormulaCatalogue::Entry *> formulas;
     for (const FormulaCatalogue::Entry &entry : FormulaCatalogue::entries())
         formulas.push_back(&entry);
@@ -278,30 +284,33 @@ void WorkWindow::setTabOrder()
         return std::tie(a->tab, a->row, a->column) < std::tie(b->tab, b->row, b->column);
     });
     for (const FormulaCatalogue::Entry *entry : formulas)
-        order.push_back(picFormula(entry->number));
-    order.insert(order.end(), {cmdNuovo, cmdApri_Editor, cmdSalva, cmdEsci_Editor,
-                               cmdApri_Risoluzione, cmdEsci_Risoluzione});
+        order.push_back(formulaPicture(entry->number));
+    order.insert(order.end(), {m_controls.newButton, m_controls.editorOpenButton,
+                               m_controls.saveButton, m_controls.editorExitButton,
+                               m_controls.solvingOpenButton, m_controls.solvingExitButton});
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void WorkWindow::showStepFormula(int step, int number)
 {
-    stepFormulaBoxes[step]->copyPictureFrom(*picFormula(number));
-    stepFormulaBoxes[step]->setAccessibleDescription(FormulaPanel::spokenFormula(number));
+    m_controls.stepFormulaBoxes[step]->copyPictureFrom(*formulaPicture(number));
+    m_controls.stepFormulaBoxes[step]->setAccessibleDescription(
+        FormulaPanel::spokenFormula(number));
 }
 
 void WorkWindow::showStepWaitingForFormula(int step, const QString &picturePath)
 {
     // Without the picture the slot simply stays empty.
-    stepFormulaBoxes[step]->loadPicture(picturePath);
-    stepFormulaBoxes[step]->setAccessibleDescription(QStringLiteral("Formula da scegliere"));
+    m_controls.stepFormulaBoxes[step]->loadPicture(picturePath);
+    m_controls.stepFormulaBoxes[step]->setAccessibleDescription(
+        QStringLiteral("Formula da scegliere"));
 }
 
 void WorkWindow::clearStepFormula(int step)
 {
-    stepFormulaBoxes[step]->clearPicture();
-    stepFormulaBoxes[step]->setAccessibleDescription(QStringLiteral("Nessuna formula"));
+    m_controls.stepFormulaBoxes[step]->clearPicture();
+    m_controls.stepFormulaBoxes[step]->setAccessibleDescription(QStringLiteral("Nessuna formula"));
 }
 
 void WorkWindow::announce(const QString &hint, const QString &explanation)
@@ -339,7 +348,7 @@ void WorkWindow::showNotice(const QString &text)
 {
     // The next verdict's explanation takes the line again.
     if (m_mode == WorkMode::Solving)
-        lblSpiegazione->setText(text);
+        m_controls.explanationLabel->setText(text);
     tell(text);
 }
 
@@ -354,8 +363,8 @@ void WorkWindow::setEasyReading(bool on)
 {
     m_easyReading = on;
     if (!m_usualTextFont)
-        m_usualTextFont = txtTesto->font();
-    txtTesto->setFont(on ? EasyReading::font(*m_usualTextFont) : *m_usualTextFont);
+        m_usualTextFont = m_controls.problemText->font();
+    m_controls.problemText->setFont(on ? EasyReading::font(*m_usualTextFont) : *m_usualTextFont);
     spaceTextLines();
 }
 
@@ -385,12 +394,12 @@ void WorkWindow::switchEasyReading()
 // technology and, with reading aloud on, read aloud as F2 reads it.
 void WorkWindow::showReadingPanel()
 {
-    const QString text = txtTesto->toPlainText();
+    const QString text = m_controls.problemText->toPlainText();
     if (text.trimmed().isEmpty())
         return;
-    const QPoint topLeft = txtTesto->geometry().topLeft();
-    const QRect area(topLeft,
-                     QPoint(formulaPanel->x() - 6, stepFormulaBoxes[4]->geometry().bottom()));
+    const QPoint topLeft = m_controls.problemText->geometry().topLeft();
+    const QRect area(topLeft, QPoint(m_controls.formulaPanel->x() - 6,
+                                     m_controls.stepFormulaBoxes[4]->geometry().bottom()));
     readingPanel->showOver(area, text, *m_usualTextFont);
     m_closeReading->setEnabled(true);
     hintAnnouncer->announce(text);
@@ -411,7 +420,7 @@ void WorkWindow::spaceTextLines()
     if (m_spacingLines)
         return;
     m_spacingLines = true;
-    QTextCursor cursor(txtTesto->document());
+    QTextCursor cursor(m_controls.problemText->document());
     cursor.select(QTextCursor::Document);
     QTextBlockFormat lines;
     lines.setLineHeight(m_easyReading ? EasyReading::LineHeightPercent : 100,
@@ -460,30 +469,34 @@ void WorkWindow::settleActivation()
 
 void WorkWindow::connectEvents()
 {
-    connect(cmdNuovo, &QPushButton::clicked, this, [this] { m_handler->newClicked(); });
-    connect(cmdApri_Editor, &QPushButton::clicked, this, [this] { m_handler->openClicked(); });
-    connect(cmdSalva, &QPushButton::clicked, this, [this] { m_handler->saveClicked(); });
-    connect(cmdEsci_Editor, &QPushButton::clicked, this, &WorkWindow::close);
-    connect(cmdApri_Risoluzione, &QPushButton::clicked, this, [this] { m_handler->openClicked(); });
-    connect(cmdEsci_Risoluzione, &QPushButton::clicked, this, &WorkWindow::close);
-    connect(figureBox, &PictureBox::clicked, this, [this] { m_handler->figureClicked(); });
-    connect(formulaPanel, &FormulaPanel::formulaClicked, this,
+    connect(m_controls.newButton, &QPushButton::clicked, this, [this] { m_handler->newClicked(); });
+    connect(m_controls.editorOpenButton, &QPushButton::clicked, this,
+            [this] { m_handler->openClicked(); });
+    connect(m_controls.saveButton, &QPushButton::clicked, this,
+            [this] { m_handler->saveClicked(); });
+    connect(m_controls.editorExitButton, &QPushButton::clicked, this, &WorkWindow::close);
+    connect(m_controls.solvingOpenButton, &QPushButton::clicked, this,
+            [this] { m_handler->openClicked(); });
+    connect(m_controls.solvingExitButton, &QPushButton::clicked, this, &WorkWindow::close);
+    connect(m_controls.figureBox, &PictureBox::clicked, this,
+            [this] { m_handler->figureClicked(); });
+    connect(m_controls.formulaPanel, &FormulaPanel::formulaClicked, this,
             [this](int number) { m_handler->formulaClicked(number); });
     // From the keyboard: once the teacher has given a step its formula, the
     // step's result is next.
-    connect(formulaPanel, &FormulaPanel::formulaKeyActivated, this, [this] {
+    connect(m_controls.formulaPanel, &FormulaPanel::formulaKeyActivated, this, [this] {
         for (int k = 0; k < SlotCount; ++k) {
-            if (m_mode == WorkMode::Editor && stepSelectors[k]->isChecked())
-                txtRisultato[k]->setFocus(Qt::TabFocusReason);
+            if (m_mode == WorkMode::Editor && m_controls.stepSelectors[k]->isChecked())
+                m_controls.resultBoxes[k]->setFocus(Qt::TabFocusReason);
         }
     });
-    connect(txtTesto, &QTextEdit::textChanged, this, [this] {
+    connect(m_controls.problemText, &QTextEdit::textChanged, this, [this] {
         if (m_spacingLines)
             return;
         if (m_easyReading)
             spaceTextLines();
         if (readingPanel->isOpen())
-            readingPanel->setText(txtTesto->toPlainText());
+            readingPanel->setText(m_controls.problemText->toPlainText());
         m_handler->textChanged();
     });
     // Undo and redo, wherever the focus is; a text box would keep Ctrl+Z for
@@ -503,7 +516,7 @@ void WorkWindow::connectEvents()
     auto *readText = new QShortcut(Qt::Key_F2, this);
     connect(readText, &QShortcut::activated, this, [this] {
         if (m_readAloud)
-            m_readAloud->readProblemText(txtTesto->toPlainText());
+            m_readAloud->readProblemText(m_controls.problemText->toPlainText());
     });
     auto *easy = new QShortcut(Qt::Key_F3, this);
     connect(easy, &QShortcut::activated, this, &WorkWindow::switchEasyReading);
@@ -520,30 +533,30 @@ void WorkWindow::connectEvents()
                 now->objectName().startsWith(QLatin1String("picFormula_")))
                 m_readAloud->formulaFocused(now->accessibleDescription());
         });
-    txtTesto->viewport()->installEventFilter(this);
-    txtTesto->installEventFilter(this);
+    m_controls.problemText->viewport()->installEventFilter(this);
+    m_controls.problemText->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {
-        connect(stepSelectors[k], &QRadioButton::toggled, this, [this, k](bool on) {
+        connect(m_controls.stepSelectors[k], &QRadioButton::toggled, this, [this, k](bool on) {
             if (on)
                 m_handler->stepSelected(k);
         });
-        connect(stepFormulaBoxes[k], &PictureBox::clicked, this,
+        connect(m_controls.stepFormulaBoxes[k], &PictureBox::clicked, this,
                 [this, k] { m_handler->stepFormulaClicked(k); });
         // From the keyboard, a step's formula box leads on to the formulas.
-        connect(stepFormulaBoxes[k], &PictureBox::keyActivated, this, [this] {
-            if (formulaPanel->isSwitchedOn())
-                formulaPanel->focusFirstOnPage();
+        connect(m_controls.stepFormulaBoxes[k], &PictureBox::keyActivated, this, [this] {
+            if (m_controls.formulaPanel->isSwitchedOn())
+                m_controls.formulaPanel->focusFirstOnPage();
         });
-        connect(txtDati[k], &QLineEdit::textChanged, this,
+        connect(m_controls.dataBoxes[k], &QLineEdit::textChanged, this,
                 [this, k](const QString &text) { m_handler->datumChanged(k, text); });
-        connect(txtDati[k], &QLineEdit::returnPressed, this,
+        connect(m_controls.dataBoxes[k], &QLineEdit::returnPressed, this,
                 [this, k] { m_handler->datumEntered(k); });
-        connect(txtRisultato[k], &QLineEdit::textChanged, this,
+        connect(m_controls.resultBoxes[k], &QLineEdit::textChanged, this,
                 [this, k](const QString &text) { m_handler->resultChanged(k, text); });
-        connect(txtRisultato[k], &QLineEdit::returnPressed, this,
+        connect(m_controls.resultBoxes[k], &QLineEdit::returnPressed, this,
                 [this, k] { m_handler->resultEntered(k); });
-        txtDati[k]->installEventFilter(this);
-        txtRisultato[k]->installEventFilter(this);
+        m_controls.dataBoxes[k]->installEventFilter(this);
+        m_controls.resultBoxes[k]->installEventFilter(this);
     }
 }
 
@@ -594,7 +607,7 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
     }
     // In the editor the boxes leave undo and redo to the editor's history, and
     // a box that loses the focus ends a burst of typing.
-    if (m_mode == WorkMode::Editor && m_handler && watched != txtTesto->viewport()) {
+    if (m_mode == WorkMode::Editor && m_handler && watched != m_controls.problemText->viewport()) {
         if (event->type() == QEvent::FocusOut)
             m_handler->typingPaused();
         if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
@@ -620,23 +633,23 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
         if (key->key() == Qt::Key_2 && key->modifiers() == Qt::ControlModifier) {
             if (auto *box = qobject_cast<QLineEdit *>(watched))
                 box->insert(QStringLiteral("²"));
-            else if (watched == txtTesto && !txtTesto->isReadOnly())
-                txtTesto->insertPlainText(QStringLiteral("²"));
+            else if (watched == m_controls.problemText && !m_controls.problemText->isReadOnly())
+                m_controls.problemText->insertPlainText(QStringLiteral("²"));
             return true;
         }
     }
     if (event->type() != QEvent::MouseButtonRelease || !m_handler)
         return QWidget::eventFilter(watched, event);
-    if (watched == txtTesto->viewport()) {
+    if (watched == m_controls.problemText->viewport()) {
         m_handler->textClicked();
         return false;
     }
     for (int k = 0; k < SlotCount; ++k) {
-        if (watched == txtDati[k]) {
+        if (watched == m_controls.dataBoxes[k]) {
             m_handler->datumClicked(k);
             return false;
         }
-        if (watched == txtRisultato[k]) {
+        if (watched == m_controls.resultBoxes[k]) {
             m_handler->resultClicked(k);
             return false;
         }
@@ -655,13 +668,13 @@ void WorkWindow::setUpFor(WorkMode mode)
     if (mode == WorkMode::Solving) {
         ModeSetup::setUpForSolving(*this);
         m_handler = m_handlers.solver ? m_handlers.solver(*this) : nullptr;
-        cmdApri_Risoluzione->setFocus(Qt::OtherFocusReason);
+        m_controls.solvingOpenButton->setFocus(Qt::OtherFocusReason);
         auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
         connect(next, &QShortcut::activated, this, [this] { m_handler->nextRequested(); });
     } else {
         ModeSetup::setUpForEditing(*this);
         m_handler = m_handlers.editor ? m_handlers.editor(*this) : nullptr;
-        txtTesto->setFocus(Qt::OtherFocusReason);
+        m_controls.problemText->setFocus(Qt::OtherFocusReason);
     }
     if (!m_handler)
         m_handler = std::make_unique<ModeHandler>();

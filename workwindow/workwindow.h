@@ -5,6 +5,7 @@
 #include "picturebox.h"
 #include "problemfile.h"
 #include "workmode.h"
+#include "workwindowcontrols.h"
 
 class Settings;
 
@@ -61,29 +62,9 @@ public:
     // Opens a problem file given by name, as "Apri" opens the one chosen.
     void openFile(const QString &path) { m_handler->openFile(path); }
 
-    // The controls; workwindowlayout.h tells each one's design name.
-    QTextEdit *txtTesto = nullptr;
-    PictureBox *figureBox = nullptr;
-    QLabel *dataHeading = nullptr;
-    QLabel *formulasHeading = nullptr;
-    QLabel *resultsHeading = nullptr;
-    QLabel *figureHeading = nullptr;
-    QPushButton *cmdNuovo = nullptr;
-    QPushButton *cmdApri_Editor = nullptr;
-    QPushButton *cmdSalva = nullptr;
-    QPushButton *cmdEsci_Editor = nullptr;
-    QLabel *lblAvviso_Editor = nullptr;
-    QLabel *lblAvviso_Risoluzione = nullptr;
-    QLabel *lblSpiegazione = nullptr;
-    QPushButton *cmdApri_Risoluzione = nullptr;
-    QPushButton *cmdEsci_Risoluzione = nullptr;
-    std::array<QRadioButton *, SlotCount> stepSelectors{};
-    std::array<PictureBox *, SlotCount> stepFormulaBoxes{};
-    std::array<QLabel *, SlotCount> equalsSigns{};
-    std::array<QLineEdit *, SlotCount> txtRisultato{};
-    std::array<QLineEdit *, SlotCount> txtDati{};
-    FormulaPanel *formulaPanel = nullptr;
-    PictureBox *picFormula(int number) const;
+    // The controls, for the modes' screens until they show through views.
+    const WorkWindowControls &controls() const { return m_controls; }
+    PictureBox *formulaPicture(int number) const;
 
     FileDialog problemDialog;
     FileDialog figureDialog;
@@ -149,6 +130,7 @@ private:
     void tell(const QString &text);
     void settleActivation();
 
+    WorkWindowControls m_controls;
     ModeHandlers m_handlers;
     std::unique_ptr<ModeHandler> m_handler;
     WorkMode m_mode = WorkMode::Editor;

@@ -41,22 +41,22 @@ struct Place {
 
 constexpr QSize clientSize{twipsToPixels(11880), twipsToPixels(8595)};
 
-constexpr Place txtTesto{"txtTesto", twipsRect(300, 60, 6975, 1335)};
+constexpr Place problemText{"txtTesto", twipsRect(300, 60, 6975, 1335)};
 constexpr Place figureHeading{"Label5", twipsRect(1320, 1440, 1395, 255)};
 constexpr Place figureBox{"Picture1", twipsRect(1320, 1680, 3615, 1575)};
 constexpr Place dataHeading{"Label2", twipsRect(5760, 1680, 915, 195)};
 constexpr Place formulasHeading{"Label3", twipsRect(600, 3360, 1395, 255)};
 constexpr Place resultsHeading{"Label4", twipsRect(2760, 3360, 1095, 255)};
-constexpr Place cmdNuovo{"cmdNuovo", twipsRect(5280, 5700, 1095, 375)};
-constexpr Place cmdApri_Editor{"cmdApri_Editor", twipsRect(5280, 6240, 1095, 375)};
-constexpr Place cmdSalva{"cmdSalva", twipsRect(5280, 6780, 1095, 375)};
-constexpr Place cmdEsci_Editor{"cmdEsci_Editor", twipsRect(5280, 7320, 1095, 375)};
-constexpr Place lblAvviso_Editor{"lblAvviso_Editor", twipsRect(4740, 4740, 2235, 555)};
-constexpr Place lblAvviso_Risoluzione{"lblAvviso_Risoluzione", twipsRect(4380, 4500, 2955, 2835)};
+constexpr Place newButton{"cmdNuovo", twipsRect(5280, 5700, 1095, 375)};
+constexpr Place editorOpenButton{"cmdApri_Editor", twipsRect(5280, 6240, 1095, 375)};
+constexpr Place saveButton{"cmdSalva", twipsRect(5280, 6780, 1095, 375)};
+constexpr Place editorExitButton{"cmdEsci_Editor", twipsRect(5280, 7320, 1095, 375)};
+constexpr Place editorLabel{"lblAvviso_Editor", twipsRect(4740, 4740, 2235, 555)};
+constexpr Place hintLabel{"lblAvviso_Risoluzione", twipsRect(4380, 4500, 2955, 2835)};
 // In the lower part of the hint area, under hints of up to three lines.
-constexpr Place lblSpiegazione{"lblSpiegazione", twipsRect(4440, 6300, 2835, 1035)};
-constexpr Place cmdApri_Risoluzione{"cmdApri_Risoluzione", twipsRect(4620, 7620, 1095, 375)};
-constexpr Place cmdEsci_Risoluzione{"cmdEsci_Risoluzione", twipsRect(6000, 7620, 1095, 375)};
+constexpr Place explanationLabel{"lblSpiegazione", twipsRect(4440, 6300, 2835, 1035)};
+constexpr Place solvingOpenButton{"cmdApri_Risoluzione", twipsRect(4620, 7620, 1095, 375)};
+constexpr Place solvingExitButton{"cmdEsci_Risoluzione", twipsRect(6000, 7620, 1095, 375)};
 constexpr Place formulaPanel{"SSTab1", twipsRect(7380, 120, 4485, 8145)};
 
 // The tops of the controls of each step row and of each data box; the rows
@@ -103,11 +103,11 @@ struct RowPlace {
 constexpr RowPlace stepSelectors{"Option1", 240, 255, &RowTops::stepSelector, 255};
 constexpr RowPlace stepFormulaBoxes{"picFormRis", 600, 1935, &RowTops::stepFormulaBox, 615};
 constexpr RowPlace equalsSigns{"Label1", 2520, 255, &RowTops::equalsSign, 345};
-constexpr RowPlace txtRisultato{"txtRisultato", 2760, 1335, &RowTops::result, 0};
-constexpr RowPlace txtDati{"txtDati", 5760, 1455, &RowTops::datum, 315};
+constexpr RowPlace resultBoxes{"txtRisultato", 2760, 1335, &RowTops::result, 0};
+constexpr RowPlace dataBoxes{"txtDati", 5760, 1455, &RowTops::datum, 315};
 
 // Formula boxes inside the panel: two columns, eight rows.
-constexpr QRect picFormula(int row, int column)
+constexpr QRect formulaPicture(int row, int column)
 {
     return twipsRect(column == 1 ? 120 : 1920, 2040 + 720 * (row - 1), 1695, 615);
 }

@@ -6,6 +6,7 @@
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
 #include "startwindow.h"
+#include "windowcontrols.h"
 #include "workwindow.h"
 
 #include <QLabel>
@@ -61,7 +62,8 @@ void TestOpening::sameAsApri()
         QVERIFY(w && w->isVisible() && w->mode() == mode && !start.isVisible());
         if (way == QLatin1String("Apri")) {
             dialog->answer(file);
-            QTest::mouseClick(mode == WorkMode::Editor ? w->cmdApri_Editor : w->cmdApri_Risoluzione,
+            QTest::mouseClick(mode == WorkMode::Editor ? controlsOf(*w).editorOpenButton
+                                                       : controlsOf(*w).solvingOpenButton,
                               Qt::LeftButton);
         } else if (way == QLatin1String("drop")) {
             QMimeData data;
@@ -76,12 +78,13 @@ void TestOpening::sameAsApri()
         QCOMPARE(dialog->pendingAnswers(), 0);
 
         // What the user sees once the problem has been opened, or refused.
-        QStringList seen{w->txtTesto->toPlainText().left(text.size()),
-                         w->txtTesto->isEnabled() ? "text enabled" : "text disabled",
-                         w->lblAvviso_Editor->text() + "|" + w->lblAvviso_Risoluzione->text(),
-                         w->figureBox->picture().isNull() ? "no figure" : "figure",
+        QStringList seen{controlsOf(*w).problemText->toPlainText().left(text.size()),
+                         controlsOf(*w).problemText->isEnabled() ? "text enabled" : "text disabled",
+                         controlsOf(*w).editorLabel->text() + "|" +
+                             controlsOf(*w).hintLabel->text(),
+                         controlsOf(*w).figureBox->picture().isNull() ? "no figure" : "figure",
                          "title " + w->windowTitle()};
-        for (const QLineEdit *box : w->txtDati)
+        for (const QLineEdit *box : controlsOf(*w).dataBoxes)
             if (box->isVisible())
                 seen << "dato: " + box->text();
         for (const MessageBox::Shown &box : boxes.shown())

@@ -6,6 +6,7 @@
 #include "accessibility.h"
 #include "fonts.h"
 #include "startwindow.h"
+#include "windowcontrols.h"
 #include "windowscale.h"
 #include "workwindow.h"
 
@@ -63,7 +64,7 @@ void TestSizes::windowsGrowAndStayOnScreen()
     const QSize drawn = shown->grab().size() / shown->grab().devicePixelRatio() * ratio;
     QCOMPARE(drawn, shown->size() * ratio);
     if (auto *work = qobject_cast<WorkWindow *>(shown.get())) {
-        const QPixmap formula = work->picFormula(0)->picture();
+        const QPixmap formula = formulaPictureOf(*work, 0)->picture();
         QCOMPARE(formula.devicePixelRatio(), ratio);
         QVERIFY(formula.width() >= qRound(30 * ratio)); // drawn with all its pixels
     }

@@ -9,6 +9,7 @@
 #include "messagebox.h"
 #include "programfolder.h"
 #include "scriptedfiledialog.h"
+#include "windowcontrols.h"
 #include "worksheet.h"
 #include "workwindow.h"
 
@@ -106,10 +107,11 @@ class TestEditor : public QObject {
     }
     void chooseFormula(int number)
     {
-        for (auto *tab : f->formulaPanel->findChildren<TabCaption *>())
-            if (tab->text() == f->formulaPanel->caption(FormulaCatalogue::entry(number).tab))
+        for (auto *tab : controlsOf(*f).formulaPanel->findChildren<TabCaption *>())
+            if (tab->text() ==
+                controlsOf(*f).formulaPanel->caption(FormulaCatalogue::entry(number).tab))
                 QTest::mouseClick(tab, Qt::LeftButton);
-        QTest::mouseClick(f->picFormula(number), Qt::LeftButton);
+        QTest::mouseClick(formulaPictureOf(*f, number), Qt::LeftButton);
     }
     // A problem a pupil can finish, with its figure. Enter in the text puts a
     // blank, and line breaks that come in with pasted text are saved as blanks.
@@ -117,32 +119,34 @@ class TestEditor : public QObject {
     {
         if (!QFile::exists(figure))
             makePicture(figure, Qt::cyan);
-        type(f->txtTesto, "Un");
-        QTest::keyClick(f->txtTesto, Qt::Key_Return);
-        type(f->txtTesto, "rombo");
-        QTest::keyClick(f->txtTesto, Qt::Key_Enter, Qt::KeypadModifier);
+        type(controlsOf(*f).problemText, "Un");
+        QTest::keyClick(controlsOf(*f).problemText, Qt::Key_Return);
+        type(controlsOf(*f).problemText, "rombo");
+        QTest::keyClick(controlsOf(*f).problemText, Qt::Key_Enter, Qt::KeypadModifier);
         QApplication::clipboard()->setText(QString::fromUtf8("di\u00A0lato\r\n6 cm."));
-        QTest::keyClick(f->txtTesto, Qt::Key_V, Qt::ControlModifier);
-        click(f->figureBox, figure);
-        type(f->txtDati[0], "8 cm");
-        type(f->txtDati[1], "6 cm");
-        click(f->stepFormulaBoxes[0]);
+        QTest::keyClick(controlsOf(*f).problemText, Qt::Key_V, Qt::ControlModifier);
+        click(controlsOf(*f).figureBox, figure);
+        type(controlsOf(*f).dataBoxes[0], "8 cm");
+        type(controlsOf(*f).dataBoxes[1], "6 cm");
+        click(controlsOf(*f).stepFormulaBoxes[0]);
         chooseFormula(29);
-        type(f->txtRisultato[0], "24 cm²");
+        type(controlsOf(*f).resultBoxes[0], "24 cm²");
     }
     // Every control and global that makes up the problem; a formula box shows
     // "=" after its formula's number when it shows that formula's picture.
     QStringList state() const
     {
-        const QImage figure = f->figureBox->picture().toImage();
+        const QImage figure = controlsOf(*f).figureBox->picture().toImage();
         const QString colour = figure.isNull() ? QString() : figure.pixelColor(0, 0).name();
         const Problem &problem = editor->draft().problem();
-        QStringList state = {f->txtTesto->toPlainText(), problem.figureName + "|" + colour};
+        QStringList state = {controlsOf(*f).problemText->toPlainText(),
+                             problem.figureName + "|" + colour};
         for (int i = 0; i < WorkWindow::SlotCount; ++i) {
             const std::optional<int> n = problem.formulas[i];
-            const PictureBox &b = *f->stepFormulaBoxes[i];
-            const bool same = n && b.picture().toImage() == f->picFormula(*n)->picture().toImage();
-            state << f->txtDati[i]->text() << f->txtRisultato[i]->text()
+            const PictureBox &b = *controlsOf(*f).stepFormulaBoxes[i];
+            const bool same =
+                n && b.picture().toImage() == formulaPictureOf(*f, *n)->picture().toImage();
+            state << controlsOf(*f).dataBoxes[i]->text() << controlsOf(*f).resultBoxes[i]->text()
                   << (n ? QString::number(*n) : "") + (b.hasPicture() ? (same ? "=" : "?") : "");
         }
         return state;
@@ -219,22 +223,23 @@ private slots:
     void newProblem()
     {
         compose(work("Disegno.gif"));
-        click(f->cmdSalva, work("rombo.znv"));
+        click(controlsOf(*f).saveButton, work("rombo.znv"));
         QCOMPARE(bytes(work("rombo.znv")), problemFile("Un rombo di\xA0lato 6 cm.", "Disegno.gif",
                                                        {"8 cm", "6 cm"}, {" 29 "}, {"24 cm\xB2"}));
-        click(f->stepFormulaBoxes[0]); // empties the filled box and keeps its step selected
+        click(controlsOf(*f)
+                  .stepFormulaBoxes[0]); // empties the filled box and keeps its step selected
         QCOMPARE(state().at(4), QString());
         const QStringList hints = tips();
-        const int tab = f->formulaPanel->currentTab();
+        const int tab = controlsOf(*f).formulaPanel->currentTab();
         QVERIFY(tab != 0);
         boxes->answer("Non salvare");
-        click(f->cmdNuovo);
+        click(controlsOf(*f).newButton);
         QCOMPARE(state(), emptyState());
-        QVERIFY(f->stepSelectors[0]->isChecked());
+        QVERIFY(controlsOf(*f).stepSelectors[0]->isChecked());
         QCOMPARE(tips(), hints);
-        QCOMPARE(f->formulaPanel->currentTab(), tab);
+        QCOMPARE(controlsOf(*f).formulaPanel->currentTab(), tab);
         boxes->answer("Salva lo stesso"); // a pupil could not even begin it
-        click(f->cmdSalva, work("nuovo.znv"));
+        click(controlsOf(*f).saveButton, work("nuovo.znv"));
         QCOMPARE(showing(), "save Zenuvio (*.znv) ");
         QCOMPARE(bytes(work("nuovo.znv")), problemFile());
     }
@@ -266,9 +271,9 @@ private slots:
         const QByteArray mine = problemFile("Mio", "", {"16 cm\xB2"}, {" 1 "}, {"4 cm"});
         putBytes(work("mio.znv"), mine);
         putBytes(work("altro.znv"), problemFile("Altro", "", {"c"}, {" 2 "}, {"d"}));
-        click(f->cmdApri_Editor, work("mio.znv"));
+        click(controlsOf(*f).editorOpenButton, work("mio.znv"));
         if (changed)
-            type(f->txtDati[1], "x");
+            type(controlsOf(*f).dataBoxes[1], "x");
         if (!answer.isEmpty())
             boxes->answer(answer.section('!', 0, 0));
         // Typed without its extension, the problem's own file is saved over without a question.
@@ -278,13 +283,13 @@ private slots:
             (*dialog)->answer(work("altro.znv"));
         const int dialogsBefore = (*dialog)->showings().size();
         if (act == "nuovo")
-            click(f->cmdNuovo);
+            click(controlsOf(*f).newButton);
         else if (act == "apri")
-            click(f->cmdApri_Editor);
+            click(controlsOf(*f).editorOpenButton);
         else if (act == "file")
             f->openFile(work("altro.znv"));
         else if (act == "esci")
-            click(f->cmdEsci_Editor);
+            click(controlsOf(*f).editorExitButton);
         else
             f->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -302,7 +307,7 @@ private slots:
         if (f.isNull())
             return;
         if (goesOn)
-            QCOMPARE(f->txtTesto->toPlainText() + "|" + title(),
+            QCOMPARE(controlsOf(*f).problemText->toPlainText() + "|" + title(),
                      act == "nuovo" ? "|Zenuvio" : "Altro|altro.znv - Zenuvio");
         else
             QCOMPARE(state().mid(0, 6), (QStringList{"Mio", "|", "16 cm²", "4 cm", "1=", "x"}));
@@ -329,11 +334,11 @@ private slots:
         QFETCH(QString, focus);
         QFETCH(QKeySequence, redo);
         putBytes(work("mio.znv"), problemFile("Mio", "", {"a"}, {" 29 "}, {"b"}));
-        click(f->cmdApri_Editor, work("mio.znv"));
+        click(controlsOf(*f).editorOpenButton, work("mio.znv"));
         const QStringList opened = state();
-        type(f->txtDati[0], "bc");
-        type(f->txtTesto, "!");
-        click(f->stepFormulaBoxes[0]);
+        type(controlsOf(*f).dataBoxes[0], "bc");
+        type(controlsOf(*f).problemText, "!");
+        click(controlsOf(*f).stepFormulaBoxes[0]);
         const QStringList changed = state();
         QCOMPARE(changed.mid(2, 3), (QStringList{"abc", "b", ""}));
         f->findChild<QWidget *>(focus)->setFocus();
@@ -359,14 +364,14 @@ private slots:
     // the box is undone one burst at a time.
     void typingEndsWithTheFocus()
     {
-        type(f->txtDati[2], "5");
-        QTest::keyClick(f->txtDati[2], Qt::Key_Tab);
-        type(f->txtDati[2], " cm");
-        QTest::keySequence(f->txtDati[2], QKeySequence::Undo);
-        QCOMPARE(f->txtDati[2]->text(), "5");
+        type(controlsOf(*f).dataBoxes[2], "5");
+        QTest::keyClick(controlsOf(*f).dataBoxes[2], Qt::Key_Tab);
+        type(controlsOf(*f).dataBoxes[2], " cm");
+        QTest::keySequence(controlsOf(*f).dataBoxes[2], QKeySequence::Undo);
+        QCOMPARE(controlsOf(*f).dataBoxes[2]->text(), "5");
         QCOMPARE(title(), "Zenuvio*");
-        QTest::keySequence(f->txtDati[2], QKeySequence::Undo);
-        QCOMPARE(f->txtDati[2]->text(), "");
+        QTest::keySequence(controlsOf(*f).dataBoxes[2], QKeySequence::Undo);
+        QCOMPARE(controlsOf(*f).dataBoxes[2]->text(), "");
         QCOMPARE(title(), "Zenuvio");
     }
 
@@ -379,14 +384,14 @@ private slots:
         QVERIFY(firstTab != 0 && otherTab != 0 && firstTab != otherTab);
         putBytes(work("passi.znv"),
                  problemFile("P", "", {"a"}, {"", " 46 ", "", " 135 "}, {"", "b", "", "c"}));
-        click(f->cmdApri_Editor, work("passi.znv"));
-        QCOMPARE(f->formulaPanel->currentTab(), firstTab);
-        click(f->stepSelectors[3]);
-        QCOMPARE(f->formulaPanel->currentTab(), otherTab);
-        click(f->stepSelectors[2]);
-        QCOMPARE(f->formulaPanel->currentTab(), otherTab);
-        click(f->stepFormulaBoxes[1]); // selects the step, then empties its box
-        QCOMPARE(f->formulaPanel->currentTab(), firstTab);
+        click(controlsOf(*f).editorOpenButton, work("passi.znv"));
+        QCOMPARE(controlsOf(*f).formulaPanel->currentTab(), firstTab);
+        click(controlsOf(*f).stepSelectors[3]);
+        QCOMPARE(controlsOf(*f).formulaPanel->currentTab(), otherTab);
+        click(controlsOf(*f).stepSelectors[2]);
+        QCOMPARE(controlsOf(*f).formulaPanel->currentTab(), otherTab);
+        click(controlsOf(*f).stepFormulaBoxes[1]); // selects the step, then empties its box
+        QCOMPARE(controlsOf(*f).formulaPanel->currentTab(), firstTab);
     }
 
     // Ctrl+P prints the sheet titled with the problem's name, and its page of
@@ -405,8 +410,8 @@ private slots:
         if (came == "file") {
             f->openFile(work("Aiuola.znv"));
         } else {
-            click(f->cmdApri_Editor, work("Aiuola.znv"));
-            click(f->cmdSalva);
+            click(controlsOf(*f).editorOpenButton, work("Aiuola.znv"));
+            click(controlsOf(*f).saveButton);
         }
         const QString pdf = work("scheda.pdf");
         Worksheet::ScriptedPrint toFile(pdf);
@@ -440,24 +445,27 @@ private slots:
         QFETCH(QString, example);
         if (example != "*") {
             f->openFile(ZENUVIO_SOURCE_DIR "/examples/" + example + ".znv");
-            QVERIFY(!f->txtTesto->toPlainText().isEmpty());
-            QVERIFY2(!EditorScreen::textNeedsScrolling(*f), qPrintable(f->txtTesto->toPlainText()));
-            QCOMPARE(f->txtTesto->verticalScrollBar()->maximum(), 0);
-            QCOMPARE(f->txtTesto->toolTip(), QString());
+            QVERIFY(!controlsOf(*f).problemText->toPlainText().isEmpty());
+            QVERIFY2(!EditorScreen::textNeedsScrolling(*f),
+                     qPrintable(controlsOf(*f).problemText->toPlainText()));
+            QCOMPARE(controlsOf(*f).problemText->verticalScrollBar()->maximum(), 0);
+            QCOMPARE(controlsOf(*f).problemText->toolTip(), QString());
             return;
         }
         const QString line = "Un rettangolo ha la base di 12 cm e l'altezza di 5 cm. ";
-        type(f->txtTesto, line.repeated(3));
-        QCOMPARE(f->txtTesto->toolTip(), QString()); // the hint came off with the click
-        type(f->txtTesto, line.repeated(2));
-        QVERIFY(f->txtTesto->verticalScrollBar()->maximum() > 0);
-        QCOMPARE(f->txtTesto->toolTip(), EditorScreen::ScrollingNotice);
-        QCOMPARE(f->txtTesto->accessibleDescription(), EditorScreen::ScrollingNotice);
-        click(f->txtTesto); // the hint's row comes off, the word stays
-        QCOMPARE(f->txtTesto->toolTip(), EditorScreen::ScrollingNotice);
+        type(controlsOf(*f).problemText, line.repeated(3));
+        QCOMPARE(controlsOf(*f).problemText->toolTip(),
+                 QString()); // the hint came off with the click
+        type(controlsOf(*f).problemText, line.repeated(2));
+        QVERIFY(controlsOf(*f).problemText->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(controlsOf(*f).problemText->toolTip(), EditorScreen::ScrollingNotice);
+        QCOMPARE(controlsOf(*f).problemText->accessibleDescription(),
+                 EditorScreen::ScrollingNotice);
+        click(controlsOf(*f).problemText); // the hint's row comes off, the word stays
+        QCOMPARE(controlsOf(*f).problemText->toolTip(), EditorScreen::ScrollingNotice);
         QVERIFY(said().isEmpty()); // no message box
-        QTest::keySequence(f->txtTesto, QKeySequence::Undo);
-        QCOMPARE(f->txtTesto->toolTip(), QString());
+        QTest::keySequence(controlsOf(*f).problemText, QKeySequence::Undo);
+        QCOMPARE(controlsOf(*f).problemText->toolTip(), QString());
     }
 
     // What a pupil could never reach or finish is told before the save dialog,
@@ -470,21 +478,22 @@ private slots:
         QCOMPARE(state(), emptyState()); // no step is selected yet
         QCOMPARE(title(), "Zenuvio");
         makePicture(work("Trapezio.gif"), Qt::blue);
-        type(f->txtTesto, "  Un trapezio \"rettangolo\", alto 4 cm: quanto è l'area?  ");
-        click(f->figureBox, work("Trapezio.gif"));
-        type(f->txtDati[0], "B = 12,5 cm");
-        type(f->txtDati[3], " costo = 3 € ");
+        type(controlsOf(*f).problemText,
+             "  Un trapezio \"rettangolo\", alto 4 cm: quanto è l'area?  ");
+        click(controlsOf(*f).figureBox, work("Trapezio.gif"));
+        type(controlsOf(*f).dataBoxes[0], "B = 12,5 cm");
+        type(controlsOf(*f).dataBoxes[3], " costo = 3 € ");
         for (const int step : {0, 1, 3}) {
-            click(f->stepFormulaBoxes[step]);
+            click(controlsOf(*f).stepFormulaBoxes[step]);
             chooseFormula(5);
             chooseFormula(step * 46); // replaces 5 with 0, 46 or 138
         }
-        type(f->txtRisultato[0], "\"41\" cm², circa");
-        type(f->txtRisultato[3], " 7 m ");
+        type(controlsOf(*f).resultBoxes[0], "\"41\" cm², circa");
+        type(controlsOf(*f).resultBoxes[3], " 7 m ");
         const QStringList composed = state();
         QCOMPARE(title(), "Zenuvio*");
         boxes->answer("Annulla");
-        click(f->cmdSalva);
+        click(controlsOf(*f).saveButton);
         QCOMPARE(said(), QStringList{"Salva lo stesso/Annulla: Un alunno non potrebbe arrivare "
                                      "in fondo a questo problema:\n\n"
                                      "• il dato 4 viene dopo il dato 2, che è vuoto.\n"
@@ -502,15 +511,15 @@ private slots:
                                      "Vuoi salvarlo lo stesso?"});
         QCOMPARE(showing(), "open Figura (*.gif) "); // no save dialog
         boxes->answer("Salva lo stesso");
-        click(f->cmdSalva, work("trapezio"));
+        click(controlsOf(*f).saveButton, work("trapezio"));
         QCOMPARE(title(), "trapezio.znv - Zenuvio");
 
-        click(f->cmdApri_Editor, work("trapezio.znv"));
+        click(controlsOf(*f).editorOpenButton, work("trapezio.znv"));
         QCOMPARE(showing(), "open Zenuvio (*.znv) ");
         QCOMPARE(state(), composed); // the figure was found beside the problem file
-        QCOMPARE(QApplication::focusWidget(), f->txtDati[0]);
-        QVERIFY(tips().isEmpty() && f->stepSelectors[3]->isChecked() &&
-                !f->stepSelectors[1]->isChecked());
+        QCOMPARE(QApplication::focusWidget(), controlsOf(*f).dataBoxes[0]);
+        QVERIFY(tips().isEmpty() && controlsOf(*f).stepSelectors[3]->isChecked() &&
+                !controlsOf(*f).stepSelectors[1]->isChecked());
         // The key's flaws marked on their boxes, and only there.
         QStringList marked;
         for (QLineEdit *box : f->findChildren<QLineEdit *>())
@@ -522,14 +531,16 @@ private slots:
                                       "con un numero.",
                                       "txtRisultato_3: Il risultato del passaggio 4 ha uno spazio "
                                       "all'inizio o alla fine"}));
-        QCOMPARE(f->txtDati[3]->palette().color(QPalette::Base), QColor(0xff, 0xd8, 0xd8));
-        const QString typed = f->txtDati[3]->text();
-        f->txtDati[3]->setText("3 cm"); // mended: the box looks as its neighbours again
-        QCOMPARE(f->txtDati[3]->palette().color(QPalette::Base),
-                 f->txtDati[0]->palette().color(QPalette::Base));
-        QVERIFY(f->txtDati[3]->toolTip().isEmpty() &&
-                f->txtDati[3]->accessibleDescription().isEmpty());
-        f->txtDati[3]->setText(typed);
+        QCOMPARE(controlsOf(*f).dataBoxes[3]->palette().color(QPalette::Base),
+                 QColor(0xff, 0xd8, 0xd8));
+        const QString typed = controlsOf(*f).dataBoxes[3]->text();
+        controlsOf(*f).dataBoxes[3]->setText(
+            "3 cm"); // mended: the box looks as its neighbours again
+        QCOMPARE(controlsOf(*f).dataBoxes[3]->palette().color(QPalette::Base),
+                 controlsOf(*f).dataBoxes[0]->palette().color(QPalette::Base));
+        QVERIFY(controlsOf(*f).dataBoxes[3]->toolTip().isEmpty() &&
+                controlsOf(*f).dataBoxes[3]->accessibleDescription().isEmpty());
+        controlsOf(*f).dataBoxes[3]->setText(typed);
 
         // Saved unchanged over another file, once the teacher says so.
         putBytes(work("copia.znv"), "vecchio");
@@ -538,7 +549,7 @@ private slots:
             QCOMPARE(bytes(work("copia.znv")), "vecchio");
             boxes->answer("Salva lo stesso");
             boxes->answer(answer);
-            click(f->cmdSalva, work("copia"));
+            click(controlsOf(*f).saveButton, work("copia"));
         }
         QCOMPARE(said().constLast(), "Sostituisci/Annulla: Il file «" + work("copia.znv") +
                                          "» esiste già. Vuoi sostituirlo con questo problema?");
@@ -551,10 +562,10 @@ private slots:
         QCOMPARE(bytes(work("trapezio.znv")), expected);
 
         // A cancelled save writes and changes nothing but the current folder.
-        type(f->txtDati[5], "non salvato");
+        type(controlsOf(*f).dataBoxes[5], "non salvato");
         QDir::setCurrent(work(""));
         boxes->answer("Salva lo stesso");
-        click(f->cmdSalva);
+        click(controlsOf(*f).saveButton);
         QCOMPARE(title(), "copia.znv* - Zenuvio");
         QCOMPARE(showing(), "save Zenuvio (*.znv) " + work("copia.znv"));
         QCOMPARE(bytes(work("copia.znv")), expected);
@@ -592,12 +603,12 @@ private slots:
         QFETCH(QString, notice);
         const QStringList list = data.split('|');
         for (int i = 0; i < list.size(); ++i)
-            type(f->txtDati[i], list[i]);
-        click(f->stepFormulaBoxes[0]);
+            type(controlsOf(*f).dataBoxes[i], list[i]);
+        click(controlsOf(*f).stepFormulaBoxes[0]);
         if (formula >= 0)
             chooseFormula(formula);
         QTest::keyClick(f, Qt::Key_F4);
-        QCOMPARE(f->txtRisultato[0]->text(), result);
+        QCOMPARE(controlsOf(*f).resultBoxes[0]->text(), result);
         QCOMPARE(said(), notice.isEmpty() ? QStringList() : QStringList{notice});
     }
 
@@ -619,19 +630,19 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, notice);
-        type(f->txtTesto, text);
-        type(f->txtDati[0], "12 cm");
-        type(f->txtDati[1], "5 cm");
-        click(f->stepFormulaBoxes[0]);
+        type(controlsOf(*f).problemText, text);
+        type(controlsOf(*f).dataBoxes[0], "12 cm");
+        type(controlsOf(*f).dataBoxes[1], "5 cm");
+        click(controlsOf(*f).stepFormulaBoxes[0]);
         chooseFormula(6);
-        type(f->txtRisultato[0], "60 cm²");
+        type(controlsOf(*f).resultBoxes[0], "60 cm²");
         QTest::keyClick(f, Qt::Key_F5);
         QCOMPARE(said(), notice.isEmpty() ? QStringList() : QStringList{notice});
         const Problem &problem = editor->draft().problem();
         QCOMPARE(problem.data[0] == "12 cm", !notice.isEmpty());
         QCOMPARE(problem.text == text, !notice.isEmpty());
-        QCOMPARE(f->txtDati[1]->text(), problem.data[1]);
-        QCOMPARE(f->txtRisultato[0]->text(), problem.results[0]);
+        QCOMPARE(controlsOf(*f).dataBoxes[1]->text(), problem.data[1]);
+        QCOMPARE(controlsOf(*f).resultBoxes[0]->text(), problem.results[0]);
         QVERIFY(KeyCheck::check(problem).flaws.isEmpty());
         QVERIFY(title().contains('*'));
     }
@@ -654,17 +665,18 @@ private slots:
         QFETCH(QString, why);
         putBytes(work(name), content);
         compose(work("Disegno.gif"));
-        type(f->txtDati[1], typed);
+        type(controlsOf(*f).dataBoxes[1], typed);
         const QStringList screen = state();
         const QStringList files = QDir(work("")).entryList(QDir::Files);
         boxes->answer(typed.isEmpty() ? "Non salvare" : "Sostituisci");
-        click(typed.isEmpty() ? f->cmdApri_Editor : f->cmdSalva, work(name));
+        click(typed.isEmpty() ? controlsOf(*f).editorOpenButton : controlsOf(*f).saveButton,
+              work(name));
         QVERIFY2(said().constLast().contains(why), qPrintable(said().constLast()));
         QCOMPARE(boxes->shown().constLast().icon, MessageBox::Icon::Warning);
         QCOMPARE(state(), screen);
         QCOMPARE(QDir(work("")).entryList(QDir::Files), files);
         QCOMPARE(bytes(work(name)), content);
-        click(f->cmdSalva);
+        click(controlsOf(*f).saveButton);
         QCOMPARE(showing(), "save Zenuvio (*.znv) ");
     }
 
@@ -703,8 +715,8 @@ private slots:
         putBytes(work("enorme.gif"), "GIF89a" + side + side + QByteArray(3, 0) + "," +
                                          QByteArray(4, 0) + side + side +
                                          QByteArray("\0\2\2\x4C\x01\0;", 7));
-        click(f->figureBox, name.isEmpty() ? QString() : work(name));
-        const QSize inside = f->figureBox->size() - 2 * QSize(2, 2);
+        click(controlsOf(*f).figureBox, name.isEmpty() ? QString() : work(name));
+        const QSize inside = controlsOf(*f).figureBox->size() - 2 * QSize(2, 2);
         notice.replace("%1", QString("%1 × %2").arg(inside.width()).arg(inside.height()))
             .replace("%2", work(name));
         QCOMPARE(said(), notice.isEmpty() ? QStringList() : QStringList{notice});
@@ -724,7 +736,7 @@ private slots:
         QVERIFY(QDir(work("")).mkdir("immagini") && QDir(work("")).mkdir("altrove"));
         makePicture(work("Disegno.gif"), Qt::red);
         compose(work("immagini/Disegno.gif"));
-        click(f->cmdSalva, work("rombo.znv"));
+        click(controlsOf(*f).saveButton, work("rombo.znv"));
         QCOMPARE(said(), QStringList{"La figura «Disegno.gif» non è stata copiata accanto al "
                                      "problema: in «" +
                                      work("Disegno.gif") +
@@ -732,21 +744,21 @@ private slots:
                                      "mostrerà quello."});
         QCOMPARE(boxes->shown()[0].icon, MessageBox::Icon::Information);
         boxes->clear();
-        click(f->cmdApri_Editor, work("rombo.znv"));
+        click(controlsOf(*f).editorOpenButton, work("rombo.znv"));
         QCOMPARE(state().at(1), QStringLiteral("Disegno.gif|#ff0000"));
-        click(f->cmdSalva, work("altrove/rombo.znv"));
+        click(controlsOf(*f).saveButton, work("altrove/rombo.znv"));
         QCOMPARE(bytes(work("altrove/Disegno.gif")), bytes(work("Disegno.gif")));
         QVERIFY(said().isEmpty());
 
         const QByteArray saved = bytes(work("altrove/rombo.znv"));
         QVERIFY(QFile::remove(work("altrove/Disegno.gif")));
-        click(f->cmdApri_Editor, work("altrove/rombo.znv"));
+        click(controlsOf(*f).editorOpenButton, work("altrove/rombo.znv"));
         QCOMPARE(state().at(1), QStringLiteral("Disegno.gif|"));
         QCOMPARE(said(), QStringList{"La figura «Disegno.gif» non è stata trovata né nella "
                                      "cartella del programma né accanto al file del problema: la "
                                      "figura non è mostrata. Il problema la indica ancora."});
         QCOMPARE(boxes->shown()[0].icon, MessageBox::Icon::Information);
-        click(f->cmdSalva, work("altrove/rombo.znv"));
+        click(controlsOf(*f).saveButton, work("altrove/rombo.znv"));
         QCOMPARE(bytes(work("altrove/rombo.znv")), saved);
     }
 };

@@ -11,6 +11,7 @@
 #include "programfolder.h"
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
+#include "windowcontrols.h"
 #include "workwindow.h"
 
 #include <QCryptographicHash>
@@ -57,28 +58,28 @@ struct Pupil {
     void clickFormula(int number)
     {
         const QString caption = FormulaCatalogue::tabCaption(FormulaCatalogue::entry(number).tab);
-        for (TabCaption *tab : form->formulaPanel->findChildren<TabCaption *>()) {
+        for (TabCaption *tab : controlsOf(*form).formulaPanel->findChildren<TabCaption *>()) {
             if (tab->text() == caption && tab->isVisible())
                 QTest::mouseClick(tab, Qt::LeftButton);
         }
-        QTest::mouseClick(form->picFormula(number), Qt::LeftButton);
+        QTest::mouseClick(formulaPictureOf(*form, number), Qt::LeftButton);
     }
     // One slip at each kind of entry: 8 acts, and the last Enter, the 9th.
     void solve(bool toTheEnd = true)
     {
-        enter(form->txtDati[0], "8 cm");
-        enter(form->txtDati[1], "6");
-        enter(form->txtDati[1], "6 cm");
+        enter(controlsOf(*form).dataBoxes[0], "8 cm");
+        enter(controlsOf(*form).dataBoxes[1], "6");
+        enter(controlsOf(*form).dataBoxes[1], "6 cm");
         clickFormula(6);
         clickFormula(9);
-        enter(form->txtRisultato[0], "28 cm");
+        enter(controlsOf(*form).resultBoxes[0], "28 cm");
         clickFormula(6);
-        enter(form->txtRisultato[1], "48 cmq");
+        enter(controlsOf(*form).resultBoxes[1], "48 cmq");
         if (toTheEnd)
-            enter(form->txtRisultato[1], "48 cm²");
+            enter(controlsOf(*form).resultBoxes[1], "48 cm²");
     }
-    QString hint() const { return form->lblAvviso_Risoluzione->text(); }
-    QString explanation() const { return form->lblSpiegazione->text(); }
+    QString hint() const { return controlsOf(*form).hintLabel->text(); }
+    QString explanation() const { return controlsOf(*form).explanationLabel->text(); }
 };
 
 } // namespace
@@ -192,9 +193,9 @@ void TestAttempts::left()
     pupil.solve(false);
     if (way == "apri") {
         pupil.dialog->answer(QString());
-        QTest::mouseClick(pupil.form->cmdApri_Risoluzione, Qt::LeftButton);
+        QTest::mouseClick(controlsOf(*pupil.form).solvingOpenButton, Qt::LeftButton);
     } else if (way == "esci") {
-        QTest::mouseClick(pupil.form->cmdEsci_Risoluzione, Qt::LeftButton);
+        QTest::mouseClick(controlsOf(*pupil.form).solvingExitButton, Qt::LeftButton);
     } else if (way == "chiudi") {
         QCloseEvent close;
         QApplication::sendEvent(pupil.form, &close);
@@ -249,7 +250,7 @@ void TestAttempts::refused()
         const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         if (fault == "end")
-            pupil.enter(pupil.form->txtRisultato[1], "48 cm²");
+            pupil.enter(controlsOf(*pupil.form).resultBoxes[1], "48 cm²");
         else
             pupil.form->openFile(problem("Secondo.znv"));
         setrlimit(RLIMIT_FSIZE, &before);

@@ -11,6 +11,7 @@
 #include "pupilacts.h"
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
+#include "windowcontrols.h"
 #include "workwindow.h"
 
 #include <QDir>
@@ -53,15 +54,15 @@ struct Pupil {
     {
         answers << path;
         dialog->answer(path);
-        QTest::mouseClick(form->cmdApri_Risoluzione, Qt::LeftButton);
+        QTest::mouseClick(controlsOf(*form).solvingOpenButton, Qt::LeftButton);
     }
     void enter(QLineEdit *box, const QString &text) { PupilActs::enter(box, text); }
     void clickFormula(int number) { PupilActs::clickFormula(*form, number); }
     QString slotPicture(int step) const
     {
-        const QPixmap &picture = form->stepFormulaBoxes[step]->picture();
+        const QPixmap &picture = controlsOf(*form).stepFormulaBoxes[step]->picture();
         for (int n = 0; n < FormulaPanel::FormulaCount; ++n) {
-            if (picture.cacheKey() == form->picFormula(n)->picture().cacheKey())
+            if (picture.cacheKey() == formulaPictureOf(*form, n)->picture().cacheKey())
                 return QString::number(n);
         }
         const auto argb = [](const QImage &image) {
@@ -76,12 +77,12 @@ struct Pupil {
         QString dati, ris;
         QStringList pictures;
         for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-            const bool slot = form->stepFormulaBoxes[i]->isVisible();
-            dati += form->txtDati[i]->isVisible() ? QString::number(i) : "";
-            ris += form->txtRisultato[i]->isVisible() ? QString::number(i) : "";
+            const bool slot = controlsOf(*form).stepFormulaBoxes[i]->isVisible();
+            dati += controlsOf(*form).dataBoxes[i]->isVisible() ? QString::number(i) : "";
+            ris += controlsOf(*form).resultBoxes[i]->isVisible() ? QString::number(i) : "";
             // "!": an "=" without its slot, or a slot without its "=".
             pictures << (slot ? slotPicture(i) : "_") +
-                            (form->equalsSigns[i]->isVisible() != slot ? "!" : "");
+                            (controlsOf(*form).equalsSigns[i]->isVisible() != slot ? "!" : "");
         }
         while (!pictures.isEmpty() && pictures.last() == "_")
             pictures.removeLast();
@@ -91,8 +92,9 @@ struct Pupil {
         focused.replace("cmdApri_Risoluzione", "A");
         const auto orDash = [](const QString &s) { return s.isEmpty() ? QString("-") : s; };
         return QString("%1 d%2 s%3 r%4 %5 @%6")
-            .arg(form->lblAvviso_Risoluzione->text(), orDash(dati), orDash(pictures.join(',')),
-                 orDash(ris), QString(form->formulaPanel->isSwitchedOn() ? "on" : "off"), focused);
+            .arg(controlsOf(*form).hintLabel->text(), orDash(dati), orDash(pictures.join(',')),
+                 orDash(ris),
+                 QString(controlsOf(*form).formulaPanel->isSwitchedOn() ? "on" : "off"), focused);
     }
 };
 
@@ -194,7 +196,9 @@ void TestSolving::session()
         else if (act == 'F')
             pupil.clickFormula(n);
         else
-            pupil.enter((act == 'D' ? pupil.form->txtDati : pupil.form->txtRisultato)[n], text);
+            pupil.enter((act == 'D' ? controlsOf(*pupil.form).dataBoxes
+                                    : controlsOf(*pupil.form).resultBoxes)[n],
+                        text);
         const QString want = hints.value(hintCodes.indexOf(expected.at(0))) + expected.mid(1);
         QVERIFY2(pupil.seen() == want, qPrintable(step + "\n   seen: " + pupil.seen()));
         if (act != 'O') {
@@ -204,11 +208,11 @@ void TestSolving::session()
         // Opened: the problem's text and figure. Not opened: an empty window,
         // and a warning with the editor's words.
         const bool opened = !m_unreadable.contains(text) && !text.isEmpty();
-        QCOMPARE(pupil.form->txtTesto->isEnabled(), opened);
-        QCOMPARE(pupil.form->txtTesto->toPlainText(), opened ? testo : QString());
-        QCOMPARE(pupil.form->figureBox->hasPicture(), text == "rettangolo");
+        QCOMPARE(controlsOf(*pupil.form).problemText->isEnabled(), opened);
+        QCOMPARE(controlsOf(*pupil.form).problemText->toPlainText(), opened ? testo : QString());
+        QCOMPARE(controlsOf(*pupil.form).figureBox->hasPicture(), text == "rettangolo");
         // The panel stays on its first tab: the formulas' tab would tell the answer.
-        QCOMPARE(pupil.form->formulaPanel->currentTab(), 0);
+        QCOMPARE(controlsOf(*pupil.form).formulaPanel->currentTab(), 0);
         QCOMPARE(pupil.form->windowHandle()->title(),
                  opened ? QFileInfo(m_paths[text]).fileName() + " - Zenuvio" : "Zenuvio");
         QCOMPARE(int(m_boxes.shown().size()),

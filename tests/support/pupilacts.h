@@ -3,6 +3,7 @@
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "tabpanel.h"
+#include "windowcontrols.h"
 #include "workwindow.h"
 
 #include <QLineEdit>
@@ -29,12 +30,12 @@ inline void enter(QLineEdit *box, const QString &text)
 inline void clickFormula(WorkWindow &form, int number)
 {
     const QString caption = FormulaCatalogue::tabCaption(FormulaCatalogue::entry(number).tab);
-    for (TabCaption *tab : form.formulaPanel->findChildren<TabCaption *>()) {
+    for (TabCaption *tab : controlsOf(form).formulaPanel->findChildren<TabCaption *>()) {
         if (tab->text() == caption && tab->isVisible())
             QTest::mouseClick(tab, Qt::LeftButton);
     }
-    if (form.picFormula(number)->isVisible())
-        QTest::mouseClick(form.picFormula(number), Qt::LeftButton);
+    if (formulaPictureOf(form, number)->isVisible())
+        QTest::mouseClick(formulaPictureOf(form, number), Qt::LeftButton);
 }
 
 } // namespace PupilActs

@@ -17,6 +17,7 @@
 #include "scriptedfiledialog.h"
 #include "solverhandler.h"
 #include "speaker.h"
+#include "windowcontrols.h"
 #include "worksheet.h"
 #include "workwindow.h"
 
@@ -185,7 +186,7 @@ void TestKeyboard::session()
         QSKIP("The work window cannot be made active here.");
     for (const QString &step : script) {
         QVERIFY2(press(step.section(" -> ", 0, 0)), qPrintable(step + ": not reached"));
-        const QString hint = window->lblAvviso_Risoluzione->text();
+        const QString hint = controlsOf(*window).hintLabel->text();
         const QString expected = step.section(" -> ", 1);
         const QString seen =
             (expected.startsWith("- |") ? QStringLiteral("-") : hint) + " | " + focusName();
@@ -295,45 +296,48 @@ void TestKeyboard::readAloudAndEasyReading()
         QVERIFY(press(keys));
     QCOMPARE(speaker.log(), QStringList({"Bravo. Scegli la formula", "A uguale l al quadrato"}));
 
-    const QRect place = window->txtTesto->geometry();
-    const QFont usual = window->txtTesto->font();
+    const QRect place = controlsOf(*window).problemText->geometry();
+    const QFont usual = controlsOf(*window).problemText->font();
     const ReadingPanel &panel = *window->readingPanel;
     speaker.clearLog();
     QVERIFY(press("F3"));
-    const QFont easy = window->txtTesto->font();
+    const QFont easy = controlsOf(*window).problemText->font();
     QVERIFY(!easy.italic() && easy.pointSizeF() > usual.pointSizeF());
     QVERIFY(easy.letterSpacing() > 100);
-    QCOMPARE(window->txtTesto->document()->begin().blockFormat().lineHeight(), 160.0);
-    QCOMPARE(window->txtTesto->geometry(), place);
+    QCOMPARE(controlsOf(*window).problemText->document()->begin().blockFormat().lineHeight(),
+             160.0);
+    QCOMPARE(controlsOf(*window).problemText->geometry(), place);
     // The whole text at once, larger still, over the upper left of the
     // window, with the focus; told to a screen reader and read aloud.
-    const QString text = window->txtTesto->toPlainText();
+    const QString text = controlsOf(*window).problemText->toPlainText();
     QVERIFY(panel.isVisible() && panel.hasFocus());
     QCOMPARE(panel.toPlainText(), text);
     QVERIFY(panel.font().pointSizeF() > easy.pointSizeF() && !panel.font().italic());
     QCOMPARE(panel.verticalScrollBar()->maximum(), 0);
     QCOMPARE(panel.geometry().topLeft(), place.topLeft());
-    QVERIFY(panel.geometry().right() < window->formulaPanel->x());
+    QVERIFY(panel.geometry().right() < controlsOf(*window).formulaPanel->x());
     QVERIFY(panel.height() > 3 * place.height());
     QCOMPARE(window->hintAnnouncer->text(), text);
     QVERIFY2(speaker.log().value(0).startsWith("Un quadrato ABCD"),
              qPrintable(speaker.log().value(0)));
     QVERIFY(press("Esc")); // closes the panel, easy reading stays
     QVERIFY(!panel.isVisible());
-    QCOMPARE(window->txtTesto->font(), easy);
+    QCOMPARE(controlsOf(*window).problemText->font(), easy);
     QVERIFY(press("F3"));                     // opens it again
     window->openFile(Examples + "Rombo.znv"); // a new text keeps the wide lines
-    QCOMPARE(window->txtTesto->document()->begin().blockFormat().lineHeight(), 160.0);
+    QCOMPARE(controlsOf(*window).problemText->document()->begin().blockFormat().lineHeight(),
+             160.0);
     QVERIFY(panel.isVisible());
-    QCOMPARE(panel.toPlainText(), window->txtTesto->toPlainText());
+    QCOMPARE(panel.toPlainText(), controlsOf(*window).problemText->toPlainText());
     for (const QString &example : QDir(Examples).entryList({"*.znv"})) {
         window->openFile(Examples + example);
         QVERIFY2(panel.verticalScrollBar()->maximum() == 0, qPrintable(example));
     }
     QVERIFY(press("F3"));
     QVERIFY(!panel.isVisible());
-    QCOMPARE(window->txtTesto->font(), usual);
-    QCOMPARE(window->txtTesto->document()->begin().blockFormat().lineHeight(), 100.0);
+    QCOMPARE(controlsOf(*window).problemText->font(), usual);
+    QCOMPARE(controlsOf(*window).problemText->document()->begin().blockFormat().lineHeight(),
+             100.0);
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -7,6 +7,7 @@
 #include "programfolder.h"
 #include "readaloud.h"
 #include "speaker.h"
+#include "windowcontrols.h"
 #include "workwindow.h"
 
 #include <QDialog>
@@ -189,8 +190,8 @@ void TestWorkWindow::modes()
         QVERIFY2(w->rect().contains(shown[i]->geometry()), qPrintable(shown[i]->objectName()));
         for (int j = i + 1; j < shown.size(); ++j) {
             const QRect both = shown[i]->geometry() & shown[j]->geometry();
-            const bool inTheHintArea = shown[i] == w->lblAvviso_Risoluzione &&
-                                       shown[j] == w->lblSpiegazione &&
+            const bool inTheHintArea = shown[i] == controlsOf(*w).hintLabel &&
+                                       shown[j] == controlsOf(*w).explanationLabel &&
                                        shown[i]->geometry().contains(shown[j]->geometry());
             QVERIFY2(both.width() <= 1 || both.height() <= 1 || inTheHintArea,
                      qPrintable(shown[i]->objectName() + " " + shown[j]->objectName()));
@@ -199,30 +200,33 @@ void TestWorkWindow::modes()
 
     // The editor shows "Clicca.gif" in the figure box, when there is one;
     // solving shows nothing there.
-    const QImage figure = w->figureBox->picture().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage figure =
+        controlsOf(*w).figureBox->picture().toImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(figure, solving || !clicca ? QImage() : m_clicca);
 
     // The problem text takes typing only in the editor; the formula panel
     // takes clicks only there too (solving switches it on when a formula is due).
-    QTest::keyClicks(w->txtTesto, "abc");
-    QCOMPARE(w->txtTesto->toPlainText(), solving ? "" : "abc");
-    QTest::mouseClick(w->picFormula(1), Qt::LeftButton);
-    QTest::mouseClick(w->figureBox, Qt::LeftButton);
-    QTest::mouseClick(w->txtTesto->viewport(), Qt::LeftButton);
-    QTest::mouseClick(solving ? w->cmdApri_Risoluzione : w->cmdApri_Editor, Qt::LeftButton);
+    QTest::keyClicks(controlsOf(*w).problemText, "abc");
+    QCOMPARE(controlsOf(*w).problemText->toPlainText(), solving ? "" : "abc");
+    QTest::mouseClick(formulaPictureOf(*w, 1), Qt::LeftButton);
+    QTest::mouseClick(controlsOf(*w).figureBox, Qt::LeftButton);
+    QTest::mouseClick(controlsOf(*w).problemText->viewport(), Qt::LeftButton);
+    QTest::mouseClick(solving ? controlsOf(*w).solvingOpenButton : controlsOf(*w).editorOpenButton,
+                      Qt::LeftButton);
     if (!solving) {
-        QTest::mouseClick(w->stepFormulaBoxes[2], Qt::LeftButton);
-        QTest::keyClick(w->txtDati[4], Qt::Key_Return);
-        QTest::keyClick(w->txtRisultato[6], Qt::Key_Enter);
-        QTest::mouseClick(w->cmdSalva, Qt::LeftButton);
-        QTest::mouseClick(w->cmdNuovo, Qt::LeftButton);
+        QTest::mouseClick(controlsOf(*w).stepFormulaBoxes[2], Qt::LeftButton);
+        QTest::keyClick(controlsOf(*w).dataBoxes[4], Qt::Key_Return);
+        QTest::keyClick(controlsOf(*w).resultBoxes[6], Qt::Key_Enter);
+        QTest::mouseClick(controlsOf(*w).saveButton, Qt::LeftButton);
+        QTest::mouseClick(controlsOf(*w).newButton, Qt::LeftButton);
     }
     QCOMPARE(m_log.join(", "), solving ? "figura, testo, apri"
                                        : "formula 1, figura, testo, apri, passaggio 2, "
                                          "invio dato 4, invio risultato 6, salva, nuovo");
 
     const QPointer<WorkWindow> left = w.get();
-    QTest::mouseClick(solving ? w->cmdEsci_Risoluzione : w->cmdEsci_Editor, Qt::LeftButton);
+    QTest::mouseClick(solving ? controlsOf(*w).solvingExitButton : controlsOf(*w).editorExitButton,
+                      Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (!left)
         (void)w.release();
@@ -235,8 +239,9 @@ void TestWorkWindow::modes()
 void TestWorkWindow::controlsStandInTheirRowsAndColumns()
 {
     const auto w = open(WorkMode::Editor);
-    QCOMPARE(QStringList({w->figureHeading->text(), w->dataHeading->text(),
-                          w->formulasHeading->text(), w->resultsHeading->text()}),
+    QCOMPARE(QStringList({controlsOf(*w).figureHeading->text(), controlsOf(*w).dataHeading->text(),
+                          controlsOf(*w).formulasHeading->text(),
+                          controlsOf(*w).resultsHeading->text()}),
              QStringList({"Figura", "Dati", "Formule", "Risultati"}));
     // "a ^ b": a above b (touching by one pixel at most); "a | b": the same
     // left edge; "a < b": a left of b and level with it.
@@ -273,7 +278,7 @@ void TestWorkWindow::controlsStandInTheirRowsAndColumns()
 void TestWorkWindow::longTextScrolls()
 {
     const auto w = open(WorkMode::Solving);
-    QTextEdit *text = w->txtTesto;
+    QTextEdit *text = controlsOf(*w).problemText;
     text->setEnabled(true); // as once a problem is open
     text->setReadOnly(true);
     text->setPlainText(QString("Un rombo ha le diagonali lunghe 8 cm e 6 cm. ").repeated(20) +
@@ -301,7 +306,7 @@ void TestWorkWindow::formulaPanel()
 {
     QFETCH(QList<int>, tabs);
     const auto w = open(WorkMode::Editor);
-    FormulaPanel *panel = w->formulaPanel;
+    FormulaPanel *panel = controlsOf(*w).formulaPanel;
     const QList<TabCaption *> captions = panel->findChildren<TabCaption *>();
     for (int tab : tabs) {
         for (TabCaption *caption : captions)
@@ -312,7 +317,7 @@ void TestWorkWindow::formulaPanel()
     QCOMPARE(panel->currentTab(), current);
     QList<QWidget *> shown(captions.cbegin(), captions.cend());
     for (const FormulaCatalogue::Entry &entry : FormulaCatalogue::entries()) {
-        PictureBox *box = w->picFormula(entry.number);
+        PictureBox *box = formulaPictureOf(*w, entry.number);
         QCOMPARE(box->isVisible(), entry.tab == current);
         if (entry.tab != current)
             continue;
@@ -361,7 +366,7 @@ void TestWorkWindow::dropOpensOneFile()
     QFETCH(bool, taken);
     const auto w = open(WorkMode::Editor);
     QWidget *on = target == "Form2"      ? w.get()
-                  : target == "txtTesto" ? w->txtTesto->viewport()
+                  : target == "txtTesto" ? controlsOf(*w).problemText->viewport()
                                          : w->findChild<QWidget *>(target);
     QMimeData data;
     data.setUrls(QUrl::fromStringList(urls));
@@ -377,7 +382,8 @@ void TestWorkWindow::dropOpensOneFile()
     QCoreApplication::sendPostedEvents();
     QCOMPARE(m_log, taken ? QStringList{"apri Rombo.znv"} : QStringList{});
     QVERIFY(!taken || drop.isAccepted());
-    QCOMPARE(w->txtDati[0]->text() + w->txtTesto->toPlainText(), QString());
+    QCOMPARE(controlsOf(*w).dataBoxes[0]->text() + controlsOf(*w).problemText->toPlainText(),
+             QString());
 }
 
 void TestWorkWindow::speechNotice_data()
@@ -405,8 +411,9 @@ void TestWorkWindow::speechNotice()
     readAloud.formulaFocused("A uguale b per h");
     readAloud.formulaFocused("A uguale l al quadrato");
     const bool solving = mode == WorkMode::Solving;
-    QCOMPARE(window->lblSpiegazione->text(), solving ? "Niente voce per questa volta." : "");
-    QCOMPARE(window->lblSpiegazione->isVisible(), solving);
+    QCOMPARE(controlsOf(*window).explanationLabel->text(),
+             solving ? "Niente voce per questa volta." : "");
+    QCOMPARE(controlsOf(*window).explanationLabel->isVisible(), solving);
     QCOMPARE(told, QStringList{"Niente voce per questa volta."});
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(readAloud.isOn());
@@ -439,8 +446,8 @@ void TestWorkWindow::dialogClosed()
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    window->txtDati[0]->setVisible(true);
-    window->txtDati[0]->setFocus(Qt::OtherFocusReason);
+    controlsOf(*window).dataBoxes[0]->setVisible(true);
+    controlsOf(*window).dataBoxes[0]->setFocus(Qt::OtherFocusReason);
     window->announce("Inserisci i dati");
     QCOMPARE(told, QStringList{});
     QWidget popup(&dialog, Qt::Popup);
@@ -455,7 +462,7 @@ void TestWorkWindow::dialogClosed()
     popup.hide();
     QTRY_COMPARE(told, QStringList{"Inserisci i dati"});
     QTRY_VERIFY(window->isActiveWindow());
-    QCOMPARE(QApplication::focusWidget(), window->txtDati[0]);
+    QCOMPARE(QApplication::focusWidget(), controlsOf(*window).dataBoxes[0]);
     QCoreApplication::processEvents();
     QCOMPARE(told, QStringList{"Inserisci i dati"});
 }
