@@ -131,6 +131,10 @@ private slots:
             << QStringList{"8 cm²"} << "1:2,82 cm"
             << "Il passaggio 1 non torna: con «l = √A» e i dati, il risultato sarebbe «2,83 cm», "
                "non «2,82 cm».";
+        QTest::newRow("whole result, value with two decimals")
+            << QStringList{"8 cm²"} << "1:4 cm"
+            << "Il passaggio 1 non torna: con «l = √A» e i dati, il risultato sarebbe «2,83 cm», "
+               "non «4 cm».";
         QTest::newRow("one of two computations follows")
             << QStringList{"12 cm", "5 cm", "3 cm"} << "6:15 cm²"
             << "";
@@ -138,6 +142,13 @@ private slots:
             << QStringList{"12 cm", "5 cm"} << "6:60 cm²|9:34 cm|20:34 cm"
             << "La formula del passaggio 3 è della scheda «Parallelogr.», le altre della scheda "
                "«Rettangolo».";
+        QTest::newRow("tabs used equally: the first step's")
+            << QStringList{"12 cm", "5 cm"} << "6:60 cm²|20:34 cm"
+            << "La formula del passaggio 2 è della scheda «Parallelogr.», le altre della scheda "
+               "«Rettangolo».";
+        QTest::newRow("a datum with a unit, the last without")
+            << QStringList{"12 cm", "5 cm", "3"} << "6:60"
+            << "Il risultato del passaggio 1 non ha l'unità di misura, ma i dati ce l'hanno.";
         QTest::newRow("result without a number")
             << QStringList{"12 cm", "5 cm"} << "6:cm²"
             << "Il risultato del passaggio 1 non comincia con un numero.";

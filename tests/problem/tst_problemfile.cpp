@@ -134,6 +134,8 @@ private slots:
         QTest::newRow("CR only") << numberedLines(26, "\r") << five;
         QTest::newRow("last line without end") << numberedLines(26).chopped(2) << five;
         QTest::newRow("over 26 lines") << numberedLines(40) + QByteArray(1 << 20, 'z') << five;
+        QTest::newRow("27th line not read") << numberedLines(26) + QByteArray(1, '\0') + "\r\n"
+                                            << five;
         QTest::newRow("ends at comma") << formula("  7 ,8") << read.arg("7");
         QTest::newRow("leading zeros") << formula(" 06 ") << read.arg("6");
         QTest::newRow("no formula")
@@ -156,6 +158,9 @@ private slots:
         QTest::newRow("12 lines") << numberedLines(12) << incomplete + "ha solo 12 righe su 26.";
         QTest::newRow("long line")
             << numberedLines(26).replace("r3", QByteArray(65537, 'a')) << tooLong.arg("%1", "3");
+        QTest::newRow("line at the limit")
+            << numberedLines(26).replace("r3", QByteArray(65536, 'a'))
+            << QString(five).replace("r3", QString(65536, 'a'));
         QTest::newRow("no line end") << QByteArray(1 << 20, 'a') << tooLong.arg("%1", "1");
         QTest::newRow("NUL") << first(QByteArray("r", 1) + '\0')
                              << refused.arg("%1", "1") + control.arg("U+0000");

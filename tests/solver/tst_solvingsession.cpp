@@ -264,6 +264,7 @@ void TestSolvingSession::explanations()
     note(s.chooseFormula(6)); // second wrong one
     note(s.chooseFormula(9));
     result(0, "28 cm");
+    note(s.chooseFormula(0));  // the first wrong one at this step: the count starts again
     note(s.chooseFormula(17)); // the right formula text on another tab
     note(s.chooseFormula(6));
     result(1, "48 cmq");
@@ -278,6 +279,7 @@ void TestSolvingSession::explanations()
         "Errata: La formula giusta è nella scheda «Rettangolo».",
         "Bravo: ",
         "Bravo. Scegli la formula: ",
+        "Errata: ",
         "Errata: È la formula giusta, ma va presa dalla scheda «Rettangolo».",
         "Bravo: ",
         "Errato: Il numero è giusto, ma l'unità di misura si scrive «cm²». Per "
