@@ -138,13 +138,38 @@ void SolvingSession::typeResult(int box, const QString &text)
 
 SolvingOutcome SolvingSession::confirmDatum(int)
 {
+    return confirmEntry(AttemptAct::Kind::Datum);
+}
+
+SolvingOutcome SolvingSession::confirmResult(int)
+{
+    return confirmEntry(AttemptAct::Kind::Result);
+}
+
+// Enter in a datum or result box: the entry at hand is judged, and logged
+// with the slip it shows.
+SolvingOutcome SolvingSession::confirmEntry(AttemptAct::Kind kind)
+{
     if (m_stage == Stage::NoProblem)
         return {};
     const int k = m_index;
-    const QString typed = m_typedData[k];
-    const SolvingOutcome outcome = checkDatum();
-    log(AttemptAct::Kind::Datum, k, typed, outcome,
-        Explanations::slipOf(typed, m_problem->data[k]));
+    const bool datum = kind == AttemptAct::Kind::Datum;
+    const QString typed = datum ? m_typedData[k] : m_typedResults[k];
+    const QString expected = datum ? m_problem->data[k] : m_problem->results[k];
+    const SolvingOutcome outcome = datum ? checkDatum() : checkResult();
+    log(kind, k, typed, outcome, Explanations::slipOf(typed, expected));
+    return outcome;
+}
+
+// A wrong datum or result: the verdict, why (unless explanations are off for
+// a class test), and the box keeps the focus.
+SolvingOutcome SolvingSession::wrongEntry(Box box, const QString &typed, const QString &expected)
+{
+    SolvingOutcome outcome;
+    outcome.hint = SolvingHints::Errato;
+    if (m_explaining)
+        outcome.explanation = Explanations::forEntry(typed, expected);
+    focusIfShown(outcome, box, m_index);
     return outcome;
 }
 
@@ -154,11 +179,7 @@ SolvingOutcome SolvingSession::checkDatum()
     int &k = m_index;
     if (!isRight(m_typedData[k], m_problem->data[k])) {
         m_wrongData[k] = true;
-        outcome.hint = SolvingHints::Errato;
-        if (m_explaining)
-            outcome.explanation = Explanations::forEntry(m_typedData[k], m_problem->data[k]);
-        focusIfShown(outcome, Box::Datum, k);
-        return outcome;
+        return wrongEntry(Box::Datum, m_typedData[k], m_problem->data[k]);
     }
     outcome.explanation = formNote(m_typedData[k], m_problem->data[k]);
     ++k;
@@ -226,29 +247,13 @@ SolvingOutcome SolvingSession::checkFormula(int number)
     return outcome;
 }
 
-SolvingOutcome SolvingSession::confirmResult(int)
-{
-    if (m_stage == Stage::NoProblem)
-        return {};
-    const int k = m_index;
-    const QString typed = m_typedResults[k];
-    const SolvingOutcome outcome = checkResult();
-    log(AttemptAct::Kind::Result, k, typed, outcome,
-        Explanations::slipOf(typed, m_problem->results[k]));
-    return outcome;
-}
-
 SolvingOutcome SolvingSession::checkResult()
 {
     SolvingOutcome outcome;
     int &k = m_index;
     if (!isRight(m_typedResults[k], m_problem->results[k])) {
         m_wrongResults[k] = true;
-        outcome.hint = SolvingHints::Errato;
-        if (m_explaining)
-            outcome.explanation = Explanations::forEntry(m_typedResults[k], m_problem->results[k]);
-        focusIfShown(outcome, Box::Result, k);
-        return outcome;
+        return wrongEntry(Box::Result, m_typedResults[k], m_problem->results[k]);
     }
     outcome.explanation = formNote(m_typedResults[k], m_problem->results[k]);
     ++k;

@@ -131,6 +131,9 @@ public:
 
 private:
     void forgetProgress();
+    SolvingOutcome confirmEntry(AttemptAct::Kind kind);
+    SolvingOutcome wrongEntry(SolvingOutcome::Box box, const QString &typed,
+                              const QString &expected);
     SolvingOutcome checkDatum();
     SolvingOutcome checkFormula(int number);
     SolvingOutcome checkResult();
