@@ -24,5 +24,4 @@ struct Problem {
         return text == other.text && figureName == other.figureName && data == other.data &&
                formulas == other.formulas && results == other.results;
     }
-    bool operator!=(const Problem &other) const { return !(*this == other); }
 };

@@ -28,53 +28,54 @@ void hideAllSlots(WorkWindow &form)
     }
 }
 
+namespace {
+
+// The buttons and labels of one mode in view, those of the other out of it.
+void showControlsOf(const WorkWindowControls &c, bool editing)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             c.newButton, c.editorOpenButton, c.saveButton, c.editorExitButton, c.editorLabel})
+        control->setVisible(editing);
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             c.hintLabel, c.explanationLabel, c.solvingOpenButton, c.solvingExitButton})
+        control->setVisible(!editing);
+}
+
+} // namespace
+
 void setUpForSolving(WorkWindow &form)
 {
-    form.controls().figureBox->setBorderStyle(PictureBox::BorderStyle::None);
-    form.controls().figureBox->setAppearance(PictureBox::Appearance::Flat);
-    form.controls().figureBox->setBackColor(form.palette().color(QPalette::Button));
-    form.controls().formulaPanel->setSwitchedOn(false);
-    form.controls().problemText->clear();
+    const WorkWindowControls &c = form.controls();
+    c.figureBox->setBorderStyle(PictureBox::BorderStyle::None);
+    c.figureBox->setAppearance(PictureBox::Appearance::Flat);
+    c.figureBox->setBackColor(form.palette().color(QPalette::Button));
+    c.formulaPanel->setSwitchedOn(false);
+    c.problemText->clear();
     form.setTextFramed(false);
-    form.controls().problemText->setEnabled(false);
-    form.controls().figureBox->clearPicture();
-    form.controls().newButton->setVisible(false);
-    form.controls().editorOpenButton->setVisible(false);
-    form.controls().saveButton->setVisible(false);
-    form.controls().editorExitButton->setVisible(false);
-    form.controls().editorLabel->setVisible(false);
-    form.controls().hintLabel->setVisible(true);
-    form.controls().explanationLabel->setVisible(true);
-    form.controls().solvingOpenButton->setVisible(true);
-    form.controls().solvingExitButton->setVisible(true);
+    c.problemText->setEnabled(false);
+    c.figureBox->clearPicture();
+    showControlsOf(c, false);
     hideAllSlots(form);
 }
 
 void setUpForEditing(WorkWindow &form)
 {
-    form.controls().problemText->setToolTip(tipTesto);
-    form.controls().figureBox->setToolTip(tipFigura);
+    const WorkWindowControls &c = form.controls();
+    c.problemText->setToolTip(tipTesto);
+    c.figureBox->setToolTip(tipFigura);
     for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        form.controls().dataBoxes[i]->setToolTip(tipDato);
-        form.controls().stepFormulaBoxes[i]->setToolTip(tipFormula);
-        form.controls().resultBoxes[i]->setToolTip(tipRisultato);
+        c.dataBoxes[i]->setToolTip(tipDato);
+        c.stepFormulaBoxes[i]->setToolTip(tipFormula);
+        c.resultBoxes[i]->setToolTip(tipRisultato);
     }
-    form.controls().formulaPanel->setSwitchedOn(true);
-    form.controls().problemText->clear();
+    c.formulaPanel->setSwitchedOn(true);
+    c.problemText->clear();
     form.setTextFramed(true);
-    form.controls().figureBox->setBorderStyle(PictureBox::BorderStyle::FixedSingle);
-    form.controls().figureBox->setAppearance(PictureBox::Appearance::ThreeD);
+    c.figureBox->setBorderStyle(PictureBox::BorderStyle::FixedSingle);
+    c.figureBox->setAppearance(PictureBox::Appearance::ThreeD);
     // A missing or unreadable picture simply leaves the figure box empty.
-    form.controls().figureBox->loadPicture(ProgramFolder::file(QStringLiteral("Clicca.gif")));
-    form.controls().newButton->setVisible(true);
-    form.controls().editorOpenButton->setVisible(true);
-    form.controls().saveButton->setVisible(true);
-    form.controls().editorExitButton->setVisible(true);
-    form.controls().editorLabel->setVisible(true);
-    form.controls().hintLabel->setVisible(false);
-    form.controls().explanationLabel->setVisible(false);
-    form.controls().solvingOpenButton->setVisible(false);
-    form.controls().solvingExitButton->setVisible(false);
+    c.figureBox->loadPicture(ProgramFolder::file(QStringLiteral("Clicca.gif")));
+    showControlsOf(c, true);
 }
 
 } // namespace ModeSetup

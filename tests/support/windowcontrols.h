@@ -19,7 +19,8 @@ inline WorkWindowControls controlsOf(const QWidget &window)
     const auto find = [&window](auto *&control, const QString &name) {
         using Control = std::remove_pointer_t<std::remove_reference_t<decltype(control)>>;
         control = window.findChild<Control *>(name);
-        Q_ASSERT_X(control, "controlsOf", qPrintable(name));
+        if (!control)
+            qFatal("The work window has no control named %s.", qPrintable(name));
     };
     const auto named = [](const L::Place &place) { return QLatin1String(place.designName); };
     WorkWindowControls c;
