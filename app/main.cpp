@@ -203,14 +203,14 @@ int main(int argc, char *argv[])
     // handlers of that mode.
     const bool explaining = !request.noExplanations && settings.value(Setting::Explanations);
     const bool byValue = request.equivalentForms || settings.value(Setting::EquivalentForms);
-    const ModeHandlers handlers{makeEditorHandler,
-                                [explaining, byValue, &keeper](WorkWindow &window) {
-                                    auto handler = std::make_unique<SolverHandler>(window);
-                                    handler->setExplaining(explaining);
-                                    handler->setEquivalentForms(byValue);
-                                    handler->setKeeper(&keeper);
-                                    return std::unique_ptr<ModeHandler>(std::move(handler));
-                                }};
+    const ModeHandlers handlers{
+        makeEditorHandler, [explaining, byValue, &keeper](WorkWindow &window) {
+            auto handler = std::make_unique<SolverHandler>(window.solvingView());
+            handler->setExplaining(explaining);
+            handler->setEquivalentForms(byValue);
+            handler->setKeeper(&keeper);
+            return std::unique_ptr<ModeHandler>(std::move(handler));
+        }};
     auto makeWorkWindow = [&handlers, &readAloud, &settings](WorkMode mode) -> QWidget * {
         WorkWindow *window = WorkWindow::load(mode, handlers);
         window->setReadAloud(&readAloud);

@@ -1,25 +1,20 @@
 #include "editorhandler.h"
 
-#include "editorscreen.h"
+#include "editornotices.h"
 #include "figurelocator.h"
+#include "filedialog.h"
 #include "formulacatalogue.h"
-#include "formulapanel.h"
 #include "keycheck.h"
 #include "problemfile.h"
 #include "problemflaws.h"
 #include "programfolder.h"
-#include "singlelinetext.h"
 #include "variants.h"
 #include "worksheet.h"
 #include "workwindow.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QPalette>
-#include <QRadioButton>
-#include <QTextEdit>
-#include <QToolTip>
+#include <QRandomGenerator>
 
 namespace {
 const QString Title = QStringLiteral("Zenuvio");
@@ -35,63 +30,36 @@ bool sameFile(const QString &one, const QString &other)
 }
 } // namespace
 
-EditorHandler::EditorHandler(WorkWindow &window) : m_window(window), m_hints(window)
+EditorHandler::EditorHandler(EditorView &view) : m_view(view)
 {
-    new SingleLineText(m_window.controls().problemText);
-    // The editor's history undoes the text too: the box keeps none of its own.
-    m_window.controls().problemText->setUndoRedoEnabled(false);
+    m_view.prepareTextForEditing();
     m_history.restored = [this](const DraftHistory::State &state) { showRestored(state); };
     showChange();
 }
 
 void EditorHandler::notify(const QString &text, MessageBox::Icon icon)
 {
-    MessageBox::show(icon, Title, text, &m_window);
+    MessageBox::show(icon, Title, text, m_view.dialogParent());
 }
 
 int EditorHandler::ask(const QString &text, const QStringList &buttons, int defaultButton)
 {
-    return MessageBox::ask(MessageBox::Icon::Question, Title, text, buttons, &m_window,
+    return MessageBox::ask(MessageBox::Icon::Question, Title, text, buttons, m_view.dialogParent(),
                            defaultButton);
 }
 
 // The caption names the problem's file and marks unsaved changes.
 void EditorHandler::showChange()
 {
-    m_window.showProblemFile(m_file);
-    m_window.setWindowModified(m_draft.isModified());
+    m_view.showProblemFile(m_file);
+    m_view.showModified(m_draft.isModified());
     showKeyCheck();
 }
-
-namespace {
-// A box with a flaw gets a pale red background, the flaw as its tooltip and
-// as its description for screen readers; a box no longer flawed gets back
-// the window's own look, and loses the tooltip only if it was the flaw's.
-void mark(QLineEdit *box, const QString &flaw, bool &marked)
-{
-    if (!flaw.isEmpty()) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, QColor(0xff, 0xd8, 0xd8));
-        box->setPalette(palette);
-        box->setToolTip(flaw);
-        box->setAccessibleDescription(flaw);
-        marked = true;
-    } else if (marked) {
-        box->setPalette(QPalette());
-        box->setToolTip(QString());
-        box->setAccessibleDescription(QString());
-        marked = false;
-    }
-}
-} // namespace
 
 void EditorHandler::showKeyCheck()
 {
     const KeyCheck::Report report = KeyCheck::check(m_draft.problem());
-    for (int k = 0; k < ProblemSlotCount; ++k) {
-        mark(m_window.controls().dataBoxes[k], report.datumFlaws[k], m_datumMarked[k]);
-        mark(m_window.controls().resultBoxes[k], report.resultFlaws[k], m_resultMarked[k]);
-    }
+    m_view.markFlaws(report.datumFlaws, report.resultFlaws);
 }
 
 // Writes in the selected step's result box the one value its formula gives
@@ -124,13 +92,13 @@ void EditorHandler::fillRequested()
                    .arg(values.join(QStringLiteral("», «"))),
                MessageBox::Icon::Information);
     } else {
-        m_window.controls().resultBoxes[*step]->setText(values.first());
+        m_view.showResult(*step, values.first());
     }
 }
 
 QImage EditorHandler::shownFigure() const
 {
-    return m_window.controls().figureBox->picture().toImage();
+    return m_view.figure();
 }
 
 void EditorHandler::record(const DraftHistory::State &before, DraftHistory::Box box, int slot)
@@ -153,28 +121,10 @@ void EditorHandler::typingPaused()
     m_history.endTyping();
 }
 
-// Only the boxes that differ are filled again, so a box keeps its cursor.
 void EditorHandler::showRestored(const DraftHistory::State &state)
 {
-    const Problem &problem = state.problem;
     m_restoring = true;
-    if (EditorScreen::textOf(m_window) != problem.text)
-        m_window.controls().problemText->setPlainText(problem.text);
-    if (state.figure.isNull())
-        m_window.controls().figureBox->clearPicture();
-    else
-        m_window.controls().figureBox->setPicture(QPixmap::fromImage(state.figure));
-    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        if (m_window.controls().dataBoxes[i]->text() != problem.data[i])
-            m_window.controls().dataBoxes[i]->setText(problem.data[i]);
-        if (m_window.controls().resultBoxes[i]->text() != problem.results[i])
-            m_window.controls().resultBoxes[i]->setText(problem.results[i]);
-        const std::optional<int> formula = problem.formulas[i];
-        if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
-            m_window.showStepFormula(i, *formula);
-        else
-            m_window.clearStepFormula(i);
-    }
+    m_view.showRestored(state.problem, state.figure);
     m_restoring = false;
     showChange();
     showTextFit();
@@ -182,33 +132,25 @@ void EditorHandler::showRestored(const DraftHistory::State &state)
 
 void EditorHandler::showFormulaTab(int step)
 {
-    if (step < 0 || step >= WorkWindow::SlotCount)
+    if (step < 0 || step >= ProblemSlotCount)
         return;
     const std::optional<int> formula = m_draft.problem().formulas[step];
     if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
-        m_window.controls().formulaPanel->showTab(FormulaCatalogue::entry(*formula).tab);
+        m_view.showFormulaTab(FormulaCatalogue::entry(*formula).tab);
 }
 
 // Said as the box's tooltip, shown at once when the text first grows too long,
 // and to assistive technology as the box's description.
 void EditorHandler::showTextFit()
 {
-    QTextEdit *box = m_window.controls().problemText;
-    const bool scrolls = EditorScreen::textNeedsScrolling(m_window);
+    const bool scrolls = m_view.textNeedsScrolling();
     const bool changed = scrolls != m_textScrolls;
     m_textScrolls = scrolls;
-    if (scrolls) {
-        // Set again each time: taking the hints off empties the tooltip.
-        const QString &notice = EditorScreen::ScrollingNotice;
-        box->setToolTip(notice);
-        box->setAccessibleDescription(notice);
-        if (changed && box->isVisible())
-            QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), notice, box);
-    } else if (changed) {
-        box->setToolTip(QString());
-        box->setAccessibleDescription(QString());
-        QToolTip::hideText();
-    }
+    // Set again each time: taking the hints off empties the tooltip.
+    if (scrolls)
+        m_view.showTextNotice(EditorNotices::Scrolling, changed);
+    else if (changed)
+        m_view.showTextNotice(QString(), false);
 }
 
 // The problem on screen with new numbers, typed into its boxes as the teacher
@@ -231,7 +173,7 @@ void EditorHandler::variantRequested()
 
 void EditorHandler::textClicked()
 {
-    m_hints.removeRow(EditorHints::Row::Testo);
+    m_view.removeHints(EditorView::HintRow::Text);
     showTextFit();
 }
 
@@ -240,7 +182,7 @@ void EditorHandler::textChanged()
     if (m_restoring)
         return;
     const DraftHistory::State before = m_history.current(shownFigure());
-    m_draft.setText(EditorScreen::textOf(m_window));
+    m_draft.setText(m_view.text());
     record(before, DraftHistory::Box::Text);
     showChange();
     showTextFit();
@@ -248,7 +190,7 @@ void EditorHandler::textChanged()
 
 void EditorHandler::datumClicked(int)
 {
-    m_hints.removeRow(EditorHints::Row::Dati);
+    m_view.removeHints(EditorView::HintRow::Data);
 }
 
 void EditorHandler::datumChanged(int index, const QString &text)
@@ -263,7 +205,7 @@ void EditorHandler::datumChanged(int index, const QString &text)
 
 void EditorHandler::resultClicked(int)
 {
-    m_hints.removeRow(EditorHints::Row::Risultati);
+    m_view.removeHints(EditorView::HintRow::Results);
 }
 
 void EditorHandler::resultChanged(int index, const QString &text)
@@ -281,31 +223,32 @@ void EditorHandler::resultChanged(int index, const QString &text)
 // larger than the box is taken, with a word that only its top-left part shows.
 void EditorHandler::figureClicked()
 {
-    m_hints.removeRow(EditorHints::Row::Figura);
+    m_view.removeHints(EditorView::HintRow::Figure);
     const DraftHistory::State before = m_history.current(shownFigure());
     m_draft.setFigure(QString());
-    FileDialog &dialog = m_window.figureDialog;
+    FileDialog &dialog = m_view.figureDialog();
     dialog.setFileName(QString());
     dialog.setFilter(FigureFilter);
     dialog.showOpen();
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty()) {
-        m_window.controls().figureBox->clearPicture();
+        m_view.clearFigure();
         record(before);
         showChange();
         return;
     }
-    const PictureBox::Loading loading = m_window.controls().figureBox->load(chosen);
+    const PictureBox::Loading loading = m_view.loadFigure(chosen);
     if (loading != PictureBox::Loading::Done) {
         record(before);
         showChange();
-        notify(EditorScreen::notShownNotice(chosen, loading));
+        notify(EditorNotices::notShown(chosen, loading));
         return;
     }
     m_draft.setFigure(dialog.fileTitle(), QFileInfo(chosen).absoluteFilePath());
     record(before);
     showChange();
-    const QString larger = EditorScreen::largerThanBoxNotice(m_window, dialog.fileTitle());
+    const QString larger =
+        EditorNotices::largerThanBox(dialog.fileTitle(), m_view.figureSize(), m_view.figureRoom());
     if (!larger.isEmpty())
         notify(larger, MessageBox::Icon::Information);
 }
@@ -319,10 +262,10 @@ void EditorHandler::stepSelected(int index)
 
 void EditorHandler::stepFormulaClicked(int index)
 {
-    m_hints.removeRow(EditorHints::Row::Formule);
+    m_view.removeHints(EditorView::HintRow::Formulas);
     const DraftHistory::State before = m_history.current(shownFigure());
-    m_window.clearStepFormula(index);
-    m_window.controls().stepSelectors[index]->setChecked(true);
+    m_view.clearStepFormula(index);
+    m_view.selectStep(index);
     m_draft.clearStep(index);
     record(before);
     showChange();
@@ -332,7 +275,7 @@ void EditorHandler::formulaClicked(int number)
 {
     const DraftHistory::State before = m_history.current(shownFigure());
     if (const std::optional<int> step = m_draft.putFormula(number))
-        m_window.showStepFormula(*step, number);
+        m_view.showStepFormula(*step, number);
     record(before);
     showChange();
 }
@@ -358,6 +301,13 @@ bool EditorHandler::changesSettled()
     }
 }
 
+void EditorHandler::removeAllHints()
+{
+    using Row = EditorView::HintRow;
+    for (Row row : {Row::Text, Row::Figure, Row::Data, Row::Formulas, Row::Results})
+        m_view.removeHints(row);
+}
+
 bool EditorHandler::mayClose()
 {
     return changesSettled();
@@ -368,10 +318,9 @@ void EditorHandler::newClicked()
 {
     if (!changesSettled())
         return;
-    EditorScreen::clear(m_window);
-    m_window.problemDialog.setFileName(QString());
-    // A missing Clicca.gif just leaves the figure box empty.
-    m_window.controls().figureBox->loadPicture(ProgramFolder::file(EmptyFigurePicture));
+    m_view.clear();
+    m_view.problemDialog().setFileName(QString());
+    m_view.showFigurePrompt(ProgramFolder::file(EmptyFigurePicture));
     m_draft.clear();
     m_history.startOver();
     m_file.clear();
@@ -412,7 +361,7 @@ bool EditorHandler::save()
             return false;
     }
 
-    FileDialog &dialog = m_window.problemDialog;
+    FileDialog &dialog = m_view.problemDialog();
     dialog.setFileName(m_file);
     dialog.setFilter(ProblemFile::DialogFilter);
     dialog.showSave();
@@ -457,8 +406,8 @@ void EditorHandler::openClicked()
 {
     if (!changesSettled())
         return;
-    m_hints.removeAll();
-    FileDialog &dialog = m_window.problemDialog;
+    removeAllHints();
+    FileDialog &dialog = m_view.problemDialog();
     dialog.setFileName(QString());
     dialog.setFilter(ProblemFile::DialogFilter);
     dialog.showOpen();
@@ -471,7 +420,7 @@ void EditorHandler::openFile(const QString &path)
 {
     if (!changesSettled())
         return;
-    m_hints.removeAll();
+    removeAllHints();
     read(path);
 }
 
@@ -482,21 +431,23 @@ void EditorHandler::read(const QString &path)
         notify(result.error);
         return;
     }
-    EditorScreen::clear(m_window);
-    const QString figureNotice = EditorScreen::show(m_window, *result.problem, path);
+    m_view.clear();
+    QString figureNotice = m_view.show(*result.problem, path);
+    if (!figureNotice.isEmpty())
+        figureNotice += EditorNotices::FigureStillNamed;
     m_draft.load(*result.problem, FigureLocator::locate(result.problem->figureName, path));
     m_history.startOver();
     m_file = path;
     showChange();
     showTextFit();
     // The panel shows the tab of the first step that has a formula.
-    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
+    for (int i = 0; i < ProblemSlotCount; ++i) {
         if (m_draft.problem().formulas[i]) {
             showFormulaTab(i);
             break;
         }
     }
-    m_window.controls().dataBoxes[0]->setFocus();
+    m_view.focusFirstDatum();
     // Told last, over the problem already on screen.
     if (!figureNotice.isEmpty())
         notify(figureNotice, MessageBox::Icon::Information);
@@ -507,10 +458,8 @@ void EditorHandler::read(const QString &path)
 void EditorHandler::printRequested()
 {
     const Problem &problem = m_draft.problem();
-    const QImage figure = problem.figureName.isEmpty()
-                              ? QImage()
-                              : m_window.controls().figureBox->picture().toImage();
-    const QString error = Worksheet::printWithDialog(&m_window, problem, figure, true,
+    const QImage figure = problem.figureName.isEmpty() ? QImage() : m_view.figure();
+    const QString error = Worksheet::printWithDialog(m_view.dialogParent(), problem, figure, true,
                                                      QFileInfo(m_file).completeBaseName());
     if (!error.isEmpty())
         notify(error);
@@ -518,5 +467,5 @@ void EditorHandler::printRequested()
 
 std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &window)
 {
-    return std::make_unique<EditorHandler>(window);
+    return std::make_unique<EditorHandler>(window.editorView());
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "drafthistory.h"
-#include "editorhints.h"
 #include "messagebox.h"
 #include "modehandler.h"
+#include "modeviews.h"
 #include "problemdraft.h"
 
 #include <QString>
@@ -16,9 +16,10 @@ class WorkWindow;
 // value, the draft: every box the teacher types in updates it, and every click
 // (the figure, a step's formula box, a formula of the panel, "Nuovo", "Apri")
 // changes it and shows the change. "Salva" writes the draft, "Apri" reads a
-// problem file into it (ProblemFile reads and writes the file, EditorScreen
-// shows the draft). The hint tooltips come off as the teacher clicks
-// (EditorHints).
+// problem file into it (ProblemFile reads and writes the file, the editor's
+// view shows the draft). The hint tooltips come off a row at a time: the first
+// click on any control of a row removes the tooltips of the whole row, and
+// opening a problem removes them all.
 //
 // Nothing the teacher typed is lost without a question: the draft knows
 // whether it differs from the problem last opened, saved or started new (the
@@ -36,7 +37,7 @@ class WorkWindow;
 // message box, and the editor stays usable.
 class EditorHandler : public ModeHandler {
 public:
-    explicit EditorHandler(WorkWindow &window);
+    explicit EditorHandler(EditorView &view);
 
     void textClicked() override;
     void textChanged() override;
@@ -84,17 +85,15 @@ private:
     void showFormulaTab(int step);
     // Marks the data and result boxes with what the key check finds.
     void showKeyCheck();
+    void removeAllHints();
 
-    WorkWindow &m_window;
-    EditorHints m_hints;
+    EditorView &m_view;
     ProblemDraft m_draft;
     DraftHistory m_history{m_draft};
     QString m_file;
     // While an undo or a redo fills the boxes, their changes are not new changes.
     bool m_restoring = false;
     bool m_textScrolls = false;
-    std::array<bool, ProblemSlotCount> m_datumMarked{};
-    std::array<bool, ProblemSlotCount> m_resultMarked{};
 };
 
 std::unique_ptr<ModeHandler> makeEditorHandler(WorkWindow &window);

@@ -1,14 +1,11 @@
 #include "solverhandler.h"
 
 #include "attemptkeeper.h"
+#include "filedialog.h"
 #include "formulacatalogue.h"
-#include "formulapanel.h"
 #include "messagebox.h"
-#include "modesetup.h"
 #include "nextproblem.h"
-#include "problemfigure.h"
 #include "problemfile.h"
-#include "programfolder.h"
 #include "worksheet.h"
 #include "workwindow.h"
 
@@ -16,14 +13,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTextEdit>
 
 namespace {
 const QString NoticeTitle = QStringLiteral("Zenuvio");
-const QString EmptySlotPicture = QStringLiteral("Vuoto.gif");
 
 // The problem file's bytes as the attempt names them; a file gone meanwhile
 // is named by the hash of nothing.
@@ -39,7 +31,7 @@ QByteArray sha256Of(const QString &path)
 
 const QString SolverHandler::NextProblemKey = QStringLiteral("Ctrl+N");
 
-SolverHandler::SolverHandler(WorkWindow &window) : m_window(window)
+SolverHandler::SolverHandler(SolvingView &view) : m_view(view)
 {
     m_session.setFormulaLookup([](int number) -> std::optional<SolvingSession::FormulaFacts> {
         if (number < 0 || number >= FormulaCatalogue::FormulaCount)
@@ -63,7 +55,7 @@ SolverHandler::~SolverHandler() = default;
 
 std::unique_ptr<ModeHandler> makeSolverHandler(WorkWindow &window)
 {
-    return std::make_unique<SolverHandler>(window);
+    return std::make_unique<SolverHandler>(window.solvingView());
 }
 
 void SolverHandler::openClicked()
@@ -71,15 +63,15 @@ void SolverHandler::openClicked()
     keepAttempt();
     // Whatever happens next, the problem shown so far is gone.
     show(m_session.emptyWindow());
-    m_window.showProblemFile(QString());
+    m_view.showProblemFile(QString());
 
     // The dialog keeps its file name, so it proposes the problem opened last.
-    FileDialog &dialog = m_window.problemDialog;
+    FileDialog &dialog = m_view.problemDialog();
     dialog.setFilter(ProblemFile::DialogFilter);
     dialog.showOpen();
     const QString path = dialog.fileName();
     if (path.isEmpty()) {
-        emptyWindow();
+        m_view.showNoProblem();
         return;
     }
     read(path);
@@ -89,8 +81,8 @@ void SolverHandler::openFile(const QString &path)
 {
     keepAttempt();
     show(m_session.emptyWindow());
-    m_window.showProblemFile(QString());
-    m_window.problemDialog.setFileName(path);
+    m_view.showProblemFile(QString());
+    m_view.problemDialog().setFileName(path);
     read(path);
 }
 
@@ -100,41 +92,27 @@ void SolverHandler::read(const QString &path)
     // if the pupil can finish it.
     const ReadResult result = ProblemFile::readForSolving(path);
     if (!result.problem) {
-        emptyWindow();
-        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, result.error, &m_window);
+        m_view.showNoProblem();
+        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, result.error,
+                         m_view.dialogParent());
         return;
     }
-    // The text is there to be read: typing into it would only spoil it.
-    m_window.controls().problemText->setPlainText(result.problem->text);
-    m_window.controls().problemText->setReadOnly(true);
-    const QString figureNotice = showFigure(result.problem->figureName, path);
+    // A figure that cannot be shown does not stop the problem: the pupil is
+    // told why, and solves it without.
+    QString figureNotice = m_view.showProblem(*result.problem, path);
+    if (!figureNotice.isEmpty())
+        figureNotice += QStringLiteral(" Il problema si può risolvere anche senza.");
     m_problemPath = path;
     m_problemSha256 = sha256Of(path);
     m_pupil = m_keeper ? m_keeper->pupil() : QString();
     if (m_keeper && m_notice.isEmpty())
         m_notice = m_keeper->checkFolder();
     show(m_session.open(*result.problem));
-    m_window.showProblemFile(path);
+    m_view.showProblemFile(path);
     // Told once the problem is on screen, behind the notice.
     if (!figureNotice.isEmpty())
-        MessageBox::show(MessageBox::Icon::Information, NoticeTitle, figureNotice, &m_window);
-}
-
-// No problem open: nothing to type into, the text area inert.
-void SolverHandler::emptyWindow()
-{
-    m_window.controls().problemText->setEnabled(false);
-}
-
-// The figure is looked for in the program's folder, then beside the problem
-// file. A figure that cannot be shown does not stop the problem: the pupil is
-// told why (the text returned), and solves it without.
-QString SolverHandler::showFigure(const QString &figureName, const QString &problemPath)
-{
-    QString notice = ProblemFigure::show(*m_window.controls().figureBox, figureName, problemPath);
-    if (!notice.isEmpty())
-        notice += QStringLiteral(" Il problema si può risolvere anche senza.");
-    return notice;
+        MessageBox::show(MessageBox::Icon::Information, NoticeTitle, figureNotice,
+                         m_view.dialogParent());
 }
 
 void SolverHandler::datumChanged(int index, const QString &text)
@@ -207,8 +185,7 @@ void SolverHandler::nextRequested()
     if (next.isEmpty()) {
         const QString done =
             QStringLiteral("Non ci sono altri problemi: hai finito quelli della cartella.");
-        m_window.controls().explanationLabel->setText(done);
-        m_window.announce(m_window.controls().hintLabel->text(), done);
+        m_view.showExplanation(done);
         return;
     }
     openFile(next);
@@ -225,69 +202,22 @@ void SolverHandler::printRequested()
     if (m_session.stage() == SolvingSession::Stage::NoProblem || !m_session.problem())
         return;
     const Problem &problem = *m_session.problem();
-    const QImage figure = problem.figureName.isEmpty()
-                              ? QImage()
-                              : m_window.controls().figureBox->picture().toImage();
-    const QString error = Worksheet::printWithDialog(&m_window, problem, figure, false,
+    const QImage figure = problem.figureName.isEmpty() ? QImage() : m_view.figure();
+    const QString error = Worksheet::printWithDialog(m_view.dialogParent(), problem, figure, false,
                                                      QFileInfo(m_problemPath).completeBaseName());
     if (!error.isEmpty())
-        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, error, &m_window);
+        MessageBox::show(MessageBox::Icon::Warning, NoticeTitle, error, m_view.dialogParent());
 }
 
-void SolverHandler::show(const SolvingOutcome &outcome)
+// A notice kept for later (a results folder that cannot be written) is told
+// with the first hint given once a problem is on screen.
+void SolverHandler::show(SolvingOutcome outcome)
 {
-    WorkWindow &w = m_window;
-    if (outcome.emptyWindow) {
-        w.controls().problemText->setEnabled(true);
-        w.controls().problemText->clear();
-        w.controls().figureBox->clearPicture();
-        ModeSetup::hideAllSlots(w);
-    }
-    QString explanation = outcome.explanation;
-    // Told once a problem is on screen, not on the window emptied before.
     if (outcome.hint && !outcome.emptyWindow && !m_notice.isEmpty()) {
         const QString notice = std::exchange(m_notice, QString());
-        explanation = explanation.isEmpty() ? notice : explanation + QLatin1Char(' ') + notice;
+        outcome.explanation = outcome.explanation.isEmpty()
+                                  ? notice
+                                  : outcome.explanation + QLatin1Char(' ') + notice;
     }
-    if (outcome.hint) {
-        w.controls().hintLabel->setText(*outcome.hint);
-        w.controls().explanationLabel->setText(explanation);
-    }
-    for (int i : outcome.dataShown)
-        w.controls().dataBoxes[i]->setVisible(true);
-    for (int i : outcome.stepsShown) {
-        w.controls().stepFormulaBoxes[i]->setVisible(true);
-        w.controls().equalsSigns[i]->setVisible(true);
-    }
-    for (int i : outcome.resultsShown)
-        w.controls().resultBoxes[i]->setVisible(true);
-    if (outcome.panelOn)
-        w.controls().formulaPanel->setSwitchedOn(*outcome.panelOn);
-    // "Vuoto.gif" is read from the program's folder each time.
-    if (outcome.emptySlot)
-        w.showStepWaitingForFormula(*outcome.emptySlot, ProgramFolder::file(EmptySlotPicture));
-    if (outcome.formulaShown)
-        w.showStepFormula(outcome.formulaShown->step, outcome.formulaShown->formula);
-    if (QWidget *target = box(outcome.focus, outcome.focusIndex))
-        target->setFocus(Qt::OtherFocusReason);
-    if (outcome.hint)
-        w.announce(*outcome.hint, explanation);
-}
-
-QWidget *SolverHandler::box(SolvingOutcome::Box kind, int index) const
-{
-    using Box = SolvingOutcome::Box;
-    switch (kind) {
-    case Box::Datum:
-        return m_window.controls().dataBoxes[index];
-    case Box::StepFormula:
-        return m_window.controls().stepFormulaBoxes[index];
-    case Box::Result:
-        return m_window.controls().resultBoxes[index];
-    case Box::OpenButton:
-        return m_window.controls().solvingOpenButton;
-    case Box::None:
-        return nullptr;
-    }
-    return nullptr;
+    m_view.show(outcome);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "modehandler.h"
+#include "modeviews.h"
 #include "solvingsession.h"
 
 #include <QByteArray>
@@ -10,12 +11,11 @@
 class AttemptKeeper;
 class WorkWindow;
 class QObject;
-class QWidget;
 
 // Solving mode of the work window. "Apri" empties the window, reads a problem
 // file and shows its text and figure; from then on every act of the pupil goes
-// to the solving session, which holds the rules, and what the session answers
-// is shown: the hint, the boxes that appear, the pictures, the focus.
+// to the solving session, which holds the rules, and the view shows what the
+// session answers: the hint, the boxes that appear, the pictures, the focus.
 //
 // With a pupil's name, each attempt goes to the run's keeper: at "Bravo. Hai
 // finito.", or unfinished when the pupil opens another problem, leaves the
@@ -23,7 +23,7 @@ class QWidget;
 // next problem of the same folder.
 class SolverHandler : public ModeHandler {
 public:
-    explicit SolverHandler(WorkWindow &window);
+    explicit SolverHandler(SolvingView &view);
     ~SolverHandler() override;
 
     void openClicked() override;
@@ -52,15 +52,12 @@ public:
     void setEquivalentForms(bool on) { m_session.setEquivalentForms(on); }
 
 private:
-    void show(const SolvingOutcome &outcome);
-    void emptyWindow();
+    void show(SolvingOutcome outcome);
     void read(const QString &path);
-    QString showFigure(const QString &figureName, const QString &problemPath);
-    QWidget *box(SolvingOutcome::Box kind, int index) const;
     void act(SolvingOutcome outcome);
     void keepAttempt();
 
-    WorkWindow &m_window;
+    SolvingView &m_view;
     SolvingSession m_session;
     AttemptKeeper *m_keeper = nullptr;
     // The problem being solved, as its attempt names it.

@@ -2,7 +2,8 @@
 
 #include "formulapanel.h"
 #include "programfolder.h"
-#include "workwindow.h"
+#include "stepslots.h"
+#include "workwindowcontrols.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,22 +12,6 @@
 #include <QTextEdit>
 
 namespace ModeSetup {
-
-void hideAllSlots(WorkWindow &form)
-{
-    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        form.controls().dataBoxes[i]->clear();
-        form.controls().dataBoxes[i]->setVisible(false);
-    }
-    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-        form.controls().stepSelectors[i]->setVisible(false);
-        form.controls().stepFormulaBoxes[i]->setVisible(false);
-        form.clearStepFormula(i);
-        form.controls().equalsSigns[i]->setVisible(false);
-        form.controls().resultBoxes[i]->clear();
-        form.controls().resultBoxes[i]->setVisible(false);
-    }
-}
 
 namespace {
 
@@ -43,34 +28,32 @@ void showControlsOf(const WorkWindowControls &c, bool editing)
 
 } // namespace
 
-void setUpForSolving(WorkWindow &form)
+void setUpForSolving(const WorkWindowControls &c, const QPalette &palette)
 {
-    const WorkWindowControls &c = form.controls();
     c.figureBox->setBorderStyle(PictureBox::BorderStyle::None);
     c.figureBox->setAppearance(PictureBox::Appearance::Flat);
-    c.figureBox->setBackColor(form.palette().color(QPalette::Button));
+    c.figureBox->setBackColor(palette.color(QPalette::Button));
     c.formulaPanel->setSwitchedOn(false);
     c.problemText->clear();
-    form.setTextFramed(false);
+    c.problemText->setFrameShape(QFrame::NoFrame);
     c.problemText->setEnabled(false);
     c.figureBox->clearPicture();
     showControlsOf(c, false);
-    hideAllSlots(form);
+    StepSlots::hideAll(c);
 }
 
-void setUpForEditing(WorkWindow &form)
+void setUpForEditing(const WorkWindowControls &c)
 {
-    const WorkWindowControls &c = form.controls();
     c.problemText->setToolTip(tipTesto);
     c.figureBox->setToolTip(tipFigura);
-    for (int i = 0; i < WorkWindow::SlotCount; ++i) {
+    for (int i = 0; i < WorkWindowControls::SlotCount; ++i) {
         c.dataBoxes[i]->setToolTip(tipDato);
         c.stepFormulaBoxes[i]->setToolTip(tipFormula);
         c.resultBoxes[i]->setToolTip(tipRisultato);
     }
     c.formulaPanel->setSwitchedOn(true);
     c.problemText->clear();
-    form.setTextFramed(true);
+    c.problemText->setFrameShape(QFrame::StyledPanel);
     c.figureBox->setBorderStyle(PictureBox::BorderStyle::FixedSingle);
     c.figureBox->setAppearance(PictureBox::Appearance::ThreeD);
     // A missing or unreadable picture simply leaves the figure box empty.

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-class WorkWindow;
+class QPalette;
+struct WorkWindowControls;
 
 // Arranges a freshly built work window for one of its two modes.
 namespace ModeSetup {
@@ -16,11 +17,8 @@ inline const QString tipFormula =
 inline const QString tipRisultato =
     QStringLiteral("Clicca e digita il risultato e l'unità di misura.");
 
-void setUpForSolving(WorkWindow &form);
-void setUpForEditing(WorkWindow &form);
-
-// Empties the eight step rows and hides them, together with the data boxes,
-// as the solving mode wants them before a problem is opened.
-void hideAllSlots(WorkWindow &form);
+// The figure box takes the window's button colour (from `palette`) in solving.
+void setUpForSolving(const WorkWindowControls &controls, const QPalette &palette);
+void setUpForEditing(const WorkWindowControls &controls);
 
 } // namespace ModeSetup

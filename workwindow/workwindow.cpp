@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "colours.h"
 #include "easyreading.h"
+#include "editingscreen.h"
 #include "fonts.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
@@ -11,6 +12,7 @@
 #include "readaloud.h"
 #include "readingpanel.h"
 #include "settings.h"
+#include "solvingscreen.h"
 #include "windowplacement.h"
 #include "workwindowlayout.h"
 
@@ -137,7 +139,7 @@ QString draggedFile(const QMimeData *data)
 } // namespace
 
 WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
-    : QWidget(parent), problemDialog(this), figureDialog(this), m_handlers(std::move(handlers))
+    : QWidget(parent), m_problemDialog(this), m_figureDialog(this), m_handlers(std::move(handlers))
 {
     Accessibility::setRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("Form2"));
@@ -149,11 +151,14 @@ WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
     setColours(this, QPalette::Window, lightGrey, QPalette::WindowText, QColor());
     setAcceptDrops(true);
     m_handler = std::make_unique<ModeHandler>();
-    for (FileDialog *dialog : {&problemDialog, &figureDialog}) {
+    for (FileDialog *dialog : {&m_problemDialog, &m_figureDialog}) {
         dialog->setProgramFolder(ProgramFolder::path());
         dialog->addShortcut(ProgramFolder::examples());
     }
     createControls();
+    m_solvingScreen = std::make_unique<SolvingScreen>(*this, m_controls, m_problemDialog);
+    m_editingScreen =
+        std::make_unique<EditingScreen>(*this, m_controls, m_problemDialog, m_figureDialog);
     setTabOrder();
     connectEvents();
     // Once a dialog has closed, the window waits this long for its
@@ -176,9 +181,14 @@ WorkWindow *WorkWindow::load(WorkMode mode, const ModeHandlers &handlers)
     return window;
 }
 
-PictureBox *WorkWindow::formulaPicture(int number) const
+SolvingView &WorkWindow::solvingView()
 {
-    return m_controls.formulaPanel->formulaPicture(number);
+    return *m_solvingScreen;
+}
+
+EditorView &WorkWindow::editorView()
+{
+    return *m_editingScreen;
 }
 
 void WorkWindow::createControls()
@@ -250,11 +260,6 @@ void WorkWindow::createControls()
     hintAnnouncer->setObjectName(QStringLiteral("hintAnnouncer"));
 }
 
-void WorkWindow::setTextFramed(bool framed)
-{
-    m_controls.problemText->setFrameShape(framed ? QFrame::StyledPanel : QFrame::NoFrame);
-}
-
 void WorkWindow::showProblemFile(const QString &path)
 {
     const QString mark = m_mode == WorkMode::Editor ? QStringLiteral("[*]") : QString();
@@ -284,33 +289,12 @@ void WorkWindow::setTabOrder()
         return std::tie(a->tab, a->row, a->column) < std::tie(b->tab, b->row, b->column);
     });
     for (const FormulaCatalogue::Entry *entry : formulas)
-        order.push_back(formulaPicture(entry->number));
+        order.push_back(m_controls.formulaPanel->formulaPicture(entry->number));
     order.insert(order.end(), {m_controls.newButton, m_controls.editorOpenButton,
                                m_controls.saveButton, m_controls.editorExitButton,
                                m_controls.solvingOpenButton, m_controls.solvingExitButton});
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-void WorkWindow::showStepFormula(int step, int number)
-{
-    m_controls.stepFormulaBoxes[step]->copyPictureFrom(*formulaPicture(number));
-    m_controls.stepFormulaBoxes[step]->setAccessibleDescription(
-        FormulaPanel::spokenFormula(number));
-}
-
-void WorkWindow::showStepWaitingForFormula(int step, const QString &picturePath)
-{
-    // Without the picture the slot simply stays empty.
-    m_controls.stepFormulaBoxes[step]->loadPicture(picturePath);
-    m_controls.stepFormulaBoxes[step]->setAccessibleDescription(
-        QStringLiteral("Formula da scegliere"));
-}
-
-void WorkWindow::clearStepFormula(int step)
-{
-    m_controls.stepFormulaBoxes[step]->clearPicture();
-    m_controls.stepFormulaBoxes[step]->setAccessibleDescription(QStringLiteral("Nessuna formula"));
 }
 
 void WorkWindow::announce(const QString &hint, const QString &explanation)
@@ -355,8 +339,8 @@ void WorkWindow::showNotice(const QString &text)
 void WorkWindow::setSettings(Settings *settings)
 {
     m_settings = settings;
-    problemDialog.setSettings(settings);
-    figureDialog.setSettings(settings);
+    m_problemDialog.setSettings(settings);
+    m_figureDialog.setSettings(settings);
 }
 
 void WorkWindow::setEasyReading(bool on)
@@ -666,13 +650,13 @@ void WorkWindow::setUpFor(WorkMode mode)
     m_mode = mode;
     showProblemFile(QString());
     if (mode == WorkMode::Solving) {
-        ModeSetup::setUpForSolving(*this);
+        ModeSetup::setUpForSolving(m_controls, palette());
         m_handler = m_handlers.solver ? m_handlers.solver(*this) : nullptr;
         m_controls.solvingOpenButton->setFocus(Qt::OtherFocusReason);
         auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
         connect(next, &QShortcut::activated, this, [this] { m_handler->nextRequested(); });
     } else {
-        ModeSetup::setUpForEditing(*this);
+        ModeSetup::setUpForEditing(m_controls);
         m_handler = m_handlers.editor ? m_handlers.editor(*this) : nullptr;
         m_controls.problemText->setFocus(Qt::OtherFocusReason);
     }

@@ -2,26 +2,20 @@
 
 #include "filedialog.h"
 #include "modehandler.h"
-#include "picturebox.h"
+#include "modeviews.h"
 #include "problemfile.h"
 #include "workmode.h"
 #include "workwindowcontrols.h"
 
-class Settings;
-
 #include <QWidget>
-#include <array>
 #include <memory>
 
-class QLabel;
-class QLineEdit;
-class QTextEdit;
-class QPushButton;
-class QRadioButton;
 class Announcer;
+class EditingScreen;
 class ReadAloud;
-class FormulaPanel;
 class ReadingPanel;
+class Settings;
+class SolvingScreen;
 class QShortcut;
 class QTimer;
 
@@ -31,10 +25,11 @@ class QTimer;
 // The constructor lays out every control in its design-time state; setUpFor
 // then sets the window up for the mode the start window chose and picks that
 // mode's handler. From then on the window only routes each user action to the
-// handler. Leaving the window (either "Esci" or its frame) asks the handler
-// first, which may keep it open (unsaved work); once closed it is deleted, so
-// the next time the work window is wanted a new one is built from the
-// design-time state again.
+// handler, and the handler shows what comes of it through its mode's view
+// (solvingView, editorView): the controls stay the window's own. Leaving the window (either "Esci"
+// or its frame) asks the handler first, which may keep it open (unsaved work); once closed it is
+// deleted, so the next time the work window is wanted a new one is built from the design-time state
+// again.
 //
 // One file dropped on the window (from a file manager) is opened as "Apri"
 // opens the chosen one, also when it is dropped on a text box, which would
@@ -62,25 +57,15 @@ public:
     // Opens a problem file given by name, as "Apri" opens the one chosen.
     void openFile(const QString &path) { m_handler->openFile(path); }
 
-    // The controls, for the modes' screens until they show through views.
-    const WorkWindowControls &controls() const { return m_controls; }
-    PictureBox *formulaPicture(int number) const;
+    // What each mode's handler sees of the window.
+    SolvingView &solvingView();
+    EditorView &editorView();
 
-    FileDialog problemDialog;
-    FileDialog figureDialog;
-
-    // The problem text with a fixed single border, or none.
-    void setTextFramed(bool framed);
     // The caption: "Zenuvio" with no problem file, "<file title> - Zenuvio"
     // once one is opened or saved; in editor mode with room for Qt's mark of
     // unsaved changes (setWindowModified).
     void showProblemFile(const QString &path);
 
-    // A step's formula box shows formula `number`, or the picture that says a
-    // formula is awaited, or nothing; it tells assistive technology which.
-    void showStepFormula(int step, int number);
-    void showStepWaitingForFormula(int step, const QString &picturePath);
-    void clearStepFormula(int step);
     // A verdict or hint, with its explanation if any, told to assistive
     // technology (at once, or, when a dialog still covers the window, once the
     // window is active again, at most ActivationWait after the dialog closed)
@@ -131,6 +116,10 @@ private:
     void settleActivation();
 
     WorkWindowControls m_controls;
+    FileDialog m_problemDialog;
+    FileDialog m_figureDialog;
+    std::unique_ptr<SolvingScreen> m_solvingScreen;
+    std::unique_ptr<EditingScreen> m_editingScreen;
     ModeHandlers m_handlers;
     std::unique_ptr<ModeHandler> m_handler;
     WorkMode m_mode = WorkMode::Editor;

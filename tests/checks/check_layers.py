@@ -12,7 +12,8 @@ below, never of a folder above it:
                                 problem/ and catalogue/
     ui/                         shared window layers, beside them
     speech/                     reading aloud, with no window, above them
-    workwindow/ (catalogue/)    the work window and the drawing of formula pictures
+    workwindow/ (catalogue/)    the work window, its two modes' views and the drawing
+                                of formula pictures
     editor/, solver/            the two modes' handlers
     worksheet/                  the problem laid out for printing
     classresults/               the class's results window
@@ -35,7 +36,8 @@ ALLOWED = {
     "speech": {"problem", "ui"},
     "resources": set(),
     "workwindow/catalogue": {"catalogue"},
-    "workwindow": {"problem", "catalogue", "ui", "speech", "workwindow/catalogue"},
+    "workwindow": {"problem", "catalogue", "solver/session", "ui", "speech",
+                   "workwindow/catalogue"},
     "editor": {"problem", "catalogue", "formulas", "ui", "workwindow", "workwindow/catalogue",
                "worksheet"},
     "solver": {"problem", "catalogue", "results", "solver/session", "ui", "workwindow",

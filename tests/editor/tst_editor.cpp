@@ -2,7 +2,7 @@
 // scripted file dialogs and recorded message boxes: what the teacher sees as
 // he composes, saves and opens a problem, and what he is asked or told.
 #include "editorhandler.h"
-#include "editorscreen.h"
+#include "editornotices.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
 #include "keycheck.h"
@@ -177,13 +177,14 @@ private slots:
         program.emplace(tmp->filePath("program"));
         dialog.emplace();
         boxes.emplace();
-        f = WorkWindow::load(WorkMode::Editor,
-                             ModeHandlers{[this](WorkWindow &window) {
-                                              auto made = std::make_unique<EditorHandler>(window);
-                                              editor = made.get();
-                                              return made;
-                                          },
-                                          nullptr});
+        f = WorkWindow::load(WorkMode::Editor, ModeHandlers{[this](WorkWindow &window) {
+                                                                auto made =
+                                                                    std::make_unique<EditorHandler>(
+                                                                        window.editorView());
+                                                                editor = made.get();
+                                                                return made;
+                                                            },
+                                                            nullptr});
         f->show();
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
@@ -446,7 +447,7 @@ private slots:
         if (example != "*") {
             f->openFile(ZENUVIO_SOURCE_DIR "/examples/" + example + ".znv");
             QVERIFY(!controlsOf(*f).problemText->toPlainText().isEmpty());
-            QVERIFY2(!EditorScreen::textNeedsScrolling(*f),
+            QVERIFY2(!f->editorView().textNeedsScrolling(),
                      qPrintable(controlsOf(*f).problemText->toPlainText()));
             QCOMPARE(controlsOf(*f).problemText->verticalScrollBar()->maximum(), 0);
             QCOMPARE(controlsOf(*f).problemText->toolTip(), QString());
@@ -458,11 +459,10 @@ private slots:
                  QString()); // the hint came off with the click
         type(controlsOf(*f).problemText, line.repeated(2));
         QVERIFY(controlsOf(*f).problemText->verticalScrollBar()->maximum() > 0);
-        QCOMPARE(controlsOf(*f).problemText->toolTip(), EditorScreen::ScrollingNotice);
-        QCOMPARE(controlsOf(*f).problemText->accessibleDescription(),
-                 EditorScreen::ScrollingNotice);
+        QCOMPARE(controlsOf(*f).problemText->toolTip(), EditorNotices::Scrolling);
+        QCOMPARE(controlsOf(*f).problemText->accessibleDescription(), EditorNotices::Scrolling);
         click(controlsOf(*f).problemText); // the hint's row comes off, the word stays
-        QCOMPARE(controlsOf(*f).problemText->toolTip(), EditorScreen::ScrollingNotice);
+        QCOMPARE(controlsOf(*f).problemText->toolTip(), EditorNotices::Scrolling);
         QVERIFY(said().isEmpty()); // no message box
         QTest::keySequence(controlsOf(*f).problemText, QKeySequence::Undo);
         QCOMPARE(controlsOf(*f).problemText->toolTip(), QString());

@@ -35,7 +35,7 @@ struct Pupil {
     {
         form = WorkWindow::load(WorkMode::Solving,
                                 {{}, [&keeper](WorkWindow &w) {
-                                     auto h = std::make_unique<SolverHandler>(w);
+                                     auto h = std::make_unique<SolverHandler>(w.solvingView());
                                      h->setKeeper(&keeper);
                                      return std::unique_ptr<ModeHandler>(std::move(h));
                                  }});

@@ -228,7 +228,8 @@ void TestSolving::session()
     }
 
     // The dialog proposes the path chosen at the previous open.
-    QCOMPARE(pupil.form->problemDialog.filter(), QStringLiteral("Zenuvio (*.znv)|*.znv"));
+    QCOMPARE(pupil.form->solvingView().problemDialog().filter(),
+             QStringLiteral("Zenuvio (*.znv)|*.znv"));
     QStringList proposed;
     for (const ScriptedFileDialog::Showing &showing : pupil.dialog->showings())
         proposed << (showing.forSaving ? "saving!" : showing.proposed);
