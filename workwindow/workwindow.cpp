@@ -2,7 +2,7 @@
 
 #include "accessibility.h"
 #include "colours.h"
-#include "easyreading.h"
+#include "easyreadingswitch.h"
 #include "editingscreen.h"
 #include "fonts.h"
 #include "formulacatalogue.h"
@@ -10,8 +10,7 @@
 #include "modesetup.h"
 #include "programfolder.h"
 #include "readaloud.h"
-#include "readingpanel.h"
-#include "settings.h"
+#include "readaloudhooks.h"
 #include "solvingscreen.h"
 #include "windowplacement.h"
 #include "workwindowlayout.h"
@@ -28,9 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QTextBlockFormat>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
@@ -171,7 +167,7 @@ WorkWindow::WorkWindow(ModeHandlers handlers, QWidget *parent)
 
 WorkWindow::~WorkWindow()
 {
-    disconnect(m_focusWatch);
+    delete m_readAloudHooks;
 }
 
 WorkWindow *WorkWindow::load(WorkMode mode, const ModeHandlers &handlers)
@@ -255,9 +251,22 @@ void WorkWindow::createControls()
     }
 
     m_controls.formulaPanel = placed(new FormulaPanel(this), L::formulaPanel);
-    readingPanel = new ReadingPanel(this);
-    hintAnnouncer = new Announcer(this);
-    hintAnnouncer->setObjectName(QStringLiteral("hintAnnouncer"));
+    // Over the upper left: the text, the figure, the data and the first steps,
+    // up to the formula panel, which stays in view.
+    m_easyReading = new EasyReadingSwitch(*this, *m_controls.problemText, [this] {
+        return QRect(m_controls.problemText->geometry().topLeft(),
+                     QPoint(m_controls.formulaPanel->x() - 6,
+                            m_controls.stepFormulaBoxes[4]->geometry().bottom()));
+    });
+    m_announcer = new Announcer(this);
+    m_announcer->setObjectName(QStringLiteral("hintAnnouncer"));
+    // The text in the reading panel is told to assistive technology and, with
+    // reading aloud on, read aloud as F2 reads it.
+    connect(m_easyReading, &EasyReadingSwitch::panelShown, this, [this](const QString &text) {
+        m_announcer->announce(text);
+        if (m_readAloud && m_readAloud->isOn())
+            m_readAloud->readProblemText(text);
+    });
 }
 
 void WorkWindow::showProblemFile(const QString &path)
@@ -313,7 +322,7 @@ void WorkWindow::tell(const QString &text)
 {
     if (isActiveWindow() || !isVisible()) {
         m_pendingHint.clear();
-        hintAnnouncer->announce(text);
+        m_announcer->announce(text);
     } else {
         m_pendingHint = text;
     }
@@ -323,9 +332,15 @@ void WorkWindow::setReadAloud(ReadAloud *readAloud)
 {
     if (m_readAloud)
         disconnect(m_readAloud, &ReadAloud::notice, this, nullptr);
+    delete std::exchange(m_readAloudHooks, nullptr);
     m_readAloud = readAloud;
-    if (m_readAloud)
-        connect(m_readAloud, &ReadAloud::notice, this, &WorkWindow::showNotice);
+    if (!m_readAloud)
+        return;
+    connect(m_readAloud, &ReadAloud::notice, this, &WorkWindow::showNotice);
+    QList<QWidget *> boxes = {m_controls.problemText};
+    boxes.append(QList<QWidget *>(m_controls.dataBoxes.begin(), m_controls.dataBoxes.end()));
+    boxes.append(QList<QWidget *>(m_controls.resultBoxes.begin(), m_controls.resultBoxes.end()));
+    m_readAloudHooks = new ReadAloudHooks(*m_readAloud, *this, *m_controls.problemText, boxes);
 }
 
 void WorkWindow::showNotice(const QString &text)
@@ -338,79 +353,14 @@ void WorkWindow::showNotice(const QString &text)
 
 void WorkWindow::setSettings(Settings *settings)
 {
-    m_settings = settings;
     m_problemDialog.setSettings(settings);
     m_figureDialog.setSettings(settings);
+    m_easyReading->setSettings(settings);
 }
 
 void WorkWindow::setEasyReading(bool on)
 {
-    m_easyReading = on;
-    if (!m_usualTextFont)
-        m_usualTextFont = m_controls.problemText->font();
-    m_controls.problemText->setFont(on ? EasyReading::font(*m_usualTextFont) : *m_usualTextFont);
-    spaceTextLines();
-}
-
-void WorkWindow::rememberEasyReading()
-{
-    if (m_settings)
-        m_settings->setValue(Setting::EasyReading, m_easyReading);
-}
-
-void WorkWindow::switchEasyReading()
-{
-    if (readingPanel->isOpen()) {
-        dismissReadingPanel();
-        setEasyReading(false);
-        rememberEasyReading();
-        return;
-    }
-    if (!m_easyReading) {
-        setEasyReading(true);
-        rememberEasyReading();
-    }
-    showReadingPanel();
-}
-
-// Over the upper left: the text, the figure, the data and the first steps,
-// up to the formula panel, which stays in view. The text is told to assistive
-// technology and, with reading aloud on, read aloud as F2 reads it.
-void WorkWindow::showReadingPanel()
-{
-    const QString text = m_controls.problemText->toPlainText();
-    if (text.trimmed().isEmpty())
-        return;
-    const QPoint topLeft = m_controls.problemText->geometry().topLeft();
-    const QRect area(topLeft, QPoint(m_controls.formulaPanel->x() - 6,
-                                     m_controls.stepFormulaBoxes[4]->geometry().bottom()));
-    readingPanel->showOver(area, text, *m_usualTextFont);
-    m_closeReading->setEnabled(true);
-    hintAnnouncer->announce(text);
-    if (m_readAloud && m_readAloud->isOn())
-        m_readAloud->readProblemText(text);
-}
-
-void WorkWindow::dismissReadingPanel()
-{
-    readingPanel->dismiss();
-    m_closeReading->setEnabled(false);
-}
-
-// Wider lines for easy reading, set on the text as it is now (a new text comes
-// with the usual spacing, so this runs again whenever the text changes).
-void WorkWindow::spaceTextLines()
-{
-    if (m_spacingLines)
-        return;
-    m_spacingLines = true;
-    QTextCursor cursor(m_controls.problemText->document());
-    cursor.select(QTextCursor::Document);
-    QTextBlockFormat lines;
-    lines.setLineHeight(m_easyReading ? EasyReading::LineHeightPercent : 100,
-                        QTextBlockFormat::ProportionalHeight);
-    cursor.mergeBlockFormat(lines);
-    m_spacingLines = false;
+    m_easyReading->setOn(on);
 }
 
 bool WorkWindow::event(QEvent *event)
@@ -419,7 +369,7 @@ bool WorkWindow::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate) {
         m_activationFallback->stop();
         if (!m_pendingHint.isEmpty())
-            hintAnnouncer->announce(std::exchange(m_pendingHint, QString()));
+            m_announcer->announce(std::exchange(m_pendingHint, QString()));
     } else if (event->type() == QEvent::WindowUnblocked && isVisible()) {
         // A dialog of ours has closed: ask for the keyboard again, as the
         // window manager may give it elsewhere.
@@ -448,7 +398,7 @@ void WorkWindow::settleActivation()
     QAccessibleStateChangeEvent changed(this, active);
     QAccessible::updateAccessibility(&changed);
     if (!m_pendingHint.isEmpty())
-        hintAnnouncer->announce(std::exchange(m_pendingHint, QString()));
+        m_announcer->announce(std::exchange(m_pendingHint, QString()));
 }
 
 void WorkWindow::connectEvents()
@@ -475,13 +425,8 @@ void WorkWindow::connectEvents()
         }
     });
     connect(m_controls.problemText, &QTextEdit::textChanged, this, [this] {
-        if (m_spacingLines)
-            return;
-        if (m_easyReading)
-            spaceTextLines();
-        if (readingPanel->isOpen())
-            readingPanel->setText(m_controls.problemText->toPlainText());
-        m_handler->textChanged();
+        if (!m_easyReading->isSpacing())
+            m_handler->textChanged();
     });
     // Undo and redo, wherever the focus is; a text box would keep Ctrl+Z for
     // its own undo, so the event filter takes the keys from the boxes first.
@@ -496,27 +441,6 @@ void WorkWindow::connectEvents()
     connect(fill, &QShortcut::activated, this, [this] { m_handler->fillRequested(); });
     auto *variant = new QShortcut(Qt::Key_F5, this);
     connect(variant, &QShortcut::activated, this, [this] { m_handler->variantRequested(); });
-    // F2 reads the problem text aloud (again: stops); F3 shows it for easy reading.
-    auto *readText = new QShortcut(Qt::Key_F2, this);
-    connect(readText, &QShortcut::activated, this, [this] {
-        if (m_readAloud)
-            m_readAloud->readProblemText(m_controls.problemText->toPlainText());
-    });
-    auto *easy = new QShortcut(Qt::Key_F3, this);
-    connect(easy, &QShortcut::activated, this, &WorkWindow::switchEasyReading);
-    m_closeReading = new QShortcut(Qt::Key_Escape, this);
-    m_closeReading->setEnabled(false);
-    connect(m_closeReading, &QShortcut::activated, this, &WorkWindow::dismissReadingPanel);
-    // Any typing stops the reading of the problem text; a formula picture
-    // that takes the focus is said in words.
-    // The window's children change the focus while ~QWidget deletes them, when
-    // this window is no longer a WorkWindow: ~WorkWindow disconnects first.
-    m_focusWatch =
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-            if (m_readAloud && now && now->parent() && isAncestorOf(now) &&
-                now->objectName().startsWith(QLatin1String("picFormula_")))
-                m_readAloud->formulaFocused(now->accessibleDescription());
-        });
     m_controls.problemText->viewport()->installEventFilter(this);
     m_controls.problemText->installEventFilter(this);
     for (int k = 0; k < SlotCount; ++k) {
@@ -584,11 +508,6 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (takeDrop(event))
         return true;
-    if (event->type() == QEvent::KeyPress && m_readAloud) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key != Qt::Key_F2 && key != Qt::Key_F3)
-            m_readAloud->typing();
-    }
     // In the editor the boxes leave undo and redo to the editor's history, and
     // a box that loses the focus ends a burst of typing.
     if (m_mode == WorkMode::Editor && m_handler && watched != m_controls.problemText->viewport()) {

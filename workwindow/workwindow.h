@@ -11,9 +11,10 @@
 #include <memory>
 
 class Announcer;
+class EasyReadingSwitch;
 class EditingScreen;
 class ReadAloud;
-class ReadingPanel;
+class ReadAloudHooks;
 class Settings;
 class SolvingScreen;
 class QShortcut;
@@ -83,17 +84,12 @@ public:
     // assistive technology, never in a box that would take the pupil's next
     // click or key.
     void showNotice(const QString &text);
-    // The problem text shown for easy reading (F3 switches it), or as usual.
+    // The problem text shown for easy reading (F3 switches it, see
+    // EasyReadingSwitch), or as usual.
     void setEasyReading(bool on);
-    // F3: easy reading on, with the whole text in the reading panel; with the
-    // panel open, easy reading off. Esc closes the panel and keeps easy reading.
-    void switchEasyReading();
-    void rememberEasyReading();
-    ReadingPanel *readingPanel = nullptr;
     // Where the file dialogs keep their folder and F3 keeps easy reading; none:
     // nothing is kept. Not owned; it must outlive the window.
     void setSettings(Settings *settings);
-    Announcer *hintAnnouncer = nullptr;
 
 protected:
     bool event(QEvent *event) override;
@@ -106,12 +102,9 @@ protected:
 
 private:
     void createControls();
-    void spaceTextLines();
     void setTabOrder();
     void connectEvents();
     bool takeDrop(QEvent *event);
-    void showReadingPanel();
-    void dismissReadingPanel();
     void tell(const QString &text);
     void settleActivation();
 
@@ -126,11 +119,8 @@ private:
     bool m_placed = false;
     QString m_pendingHint;
     QTimer *m_activationFallback = nullptr;
+    Announcer *m_announcer = nullptr;
+    EasyReadingSwitch *m_easyReading = nullptr;
     ReadAloud *m_readAloud = nullptr;
-    Settings *m_settings = nullptr;
-    QMetaObject::Connection m_focusWatch;
-    bool m_easyReading = false;
-    bool m_spacingLines = false;
-    std::optional<QFont> m_usualTextFont;
-    QShortcut *m_closeReading = nullptr;
+    ReadAloudHooks *m_readAloudHooks = nullptr;
 };

@@ -298,7 +298,7 @@ void TestKeyboard::readAloudAndEasyReading()
 
     const QRect place = controlsOf(*window).problemText->geometry();
     const QFont usual = controlsOf(*window).problemText->font();
-    const ReadingPanel &panel = *window->readingPanel;
+    const ReadingPanel &panel = *window->findChild<ReadingPanel *>();
     speaker.clearLog();
     QVERIFY(press("F3"));
     const QFont easy = controlsOf(*window).problemText->font();
@@ -317,7 +317,7 @@ void TestKeyboard::readAloudAndEasyReading()
     QCOMPARE(panel.geometry().topLeft(), place.topLeft());
     QVERIFY(panel.geometry().right() < controlsOf(*window).formulaPanel->x());
     QVERIFY(panel.height() > 3 * place.height());
-    QCOMPARE(window->hintAnnouncer->text(), text);
+    QCOMPARE(window->findChild<Announcer *>(QStringLiteral("hintAnnouncer"))->text(), text);
     QVERIFY2(speaker.log().value(0).startsWith("Un quadrato ABCD"),
              qPrintable(speaker.log().value(0)));
     QVERIFY(press("Esc")); // closes the panel, easy reading stays

@@ -405,8 +405,8 @@ void TestWorkWindow::speechNotice()
     auto window = open(mode);
     window->setReadAloud(&readAloud);
     QStringList told;
-    connect(window->hintAnnouncer, &Announcer::announced, this,
-            [&told](const QString &text) { told << text; });
+    connect(window->findChild<Announcer *>(QStringLiteral("hintAnnouncer")), &Announcer::announced,
+            this, [&told](const QString &text) { told << text; });
     speaker.breakDown("Niente voce per questa volta.");
     readAloud.formulaFocused("A uguale b per h");
     readAloud.formulaFocused("A uguale l al quadrato");
@@ -436,8 +436,8 @@ void TestWorkWindow::dialogClosed()
     QFETCH(bool, popupOpen);
     auto window = open(WorkMode::Solving);
     QStringList told;
-    connect(window->hintAnnouncer, &Announcer::announced, this,
-            [&told](const QString &text) { told << text; });
+    connect(window->findChild<Announcer *>(QStringLiteral("hintAnnouncer")), &Announcer::announced,
+            this, [&told](const QString &text) { told << text; });
     QDialog dialog(window.get());
     dialog.setModal(true);
     dialog.show();
