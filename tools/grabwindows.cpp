@@ -1,10 +1,15 @@
 // Draws the program's windows to PNG files, for looking at them:
-//   grab_windows <out-dir>
-// writes start.png, about.png, work-editor.png and work-solving.png. Run it
-// with QT_SCALE_FACTOR set to see the windows at another size.
+//   grab_windows <out-dir> [problem.znv]
+// writes start.png, about.png, work-editor.png and work-solving.png; with a
+// problem, also the problem opened in each mode (editor-problem.png,
+// solving-problem.png) and shown for easy reading (editor-easy.png,
+// solving-easy.png). Run it with QT_SCALE_FACTOR set to see the windows at
+// another size.
 #include "aboutwindow.h"
 #include "accessibility.h"
+#include "editorhandler.h"
 #include "fonts.h"
+#include "solverhandler.h"
 #include "startwindow.h"
 #include "workwindow.h"
 
@@ -31,6 +36,18 @@ int main(int argc, char **argv)
     for (WorkMode mode : {WorkMode::Editor, WorkMode::Solving}) {
         std::unique_ptr<WorkWindow> work(WorkWindow::load(mode, {}));
         save(*work, mode == WorkMode::Editor ? "work-editor.png" : "work-solving.png");
+    }
+    if (argc > 2) {
+        const QString problem = QString::fromLocal8Bit(argv[2]);
+        for (WorkMode mode : {WorkMode::Editor, WorkMode::Solving}) {
+            std::unique_ptr<WorkWindow> work(
+                WorkWindow::load(mode, {makeEditorHandler, makeSolverHandler}));
+            work->show();
+            work->openFile(problem);
+            save(*work, mode == WorkMode::Editor ? "editor-problem.png" : "solving-problem.png");
+            work->setEasyReading(true);
+            save(*work, mode == WorkMode::Editor ? "editor-easy.png" : "solving-easy.png");
+        }
     }
     return 0;
 }

@@ -43,21 +43,6 @@ void mark(QLineEdit *box, const QString &flaw, bool &marked)
 
 } // namespace
 
-void EditingScreen::showProblemFile(const QString &path)
-{
-    m_window.showProblemFile(path);
-}
-
-QWidget *EditingScreen::dialogParent()
-{
-    return &m_window;
-}
-
-QImage EditingScreen::figure() const
-{
-    return m_controls.figureBox->picture().toImage();
-}
-
 void EditingScreen::prepareTextForEditing()
 {
     new SingleLineText(m_controls.problemText);

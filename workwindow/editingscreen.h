@@ -1,24 +1,15 @@
 #pragma once
 
-#include "modeviews.h"
-
-class WorkWindow;
-struct WorkWindowControls;
+#include "modescreen.h"
 
 // The work window as editor mode sees it.
-class EditingScreen final : public EditorView {
+class EditingScreen final : public ModeScreen<EditorView> {
 public:
     EditingScreen(WorkWindow &window, const WorkWindowControls &controls, FileDialog &problemDialog,
                   FileDialog &figureDialog)
-        : m_window(window), m_controls(controls), m_problemDialog(problemDialog),
-          m_figureDialog(figureDialog)
+        : ModeScreen(window, controls, problemDialog), m_figureDialog(figureDialog)
     {
     }
-
-    void showProblemFile(const QString &path) override;
-    FileDialog &problemDialog() override { return m_problemDialog; }
-    QWidget *dialogParent() override;
-    QImage figure() const override;
 
     void prepareTextForEditing() override;
     void clear() override;
@@ -44,9 +35,6 @@ public:
     void removeHints(HintRow row) override;
 
 private:
-    WorkWindow &m_window;
-    const WorkWindowControls &m_controls;
-    FileDialog &m_problemDialog;
     FileDialog &m_figureDialog;
     std::array<bool, ProblemSlotCount> m_datumMarked{};
     std::array<bool, ProblemSlotCount> m_resultMarked{};

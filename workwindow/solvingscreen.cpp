@@ -15,21 +15,6 @@ namespace {
 const QString EmptySlotPicture = QStringLiteral("Vuoto.gif");
 }
 
-void SolvingScreen::showProblemFile(const QString &path)
-{
-    m_window.showProblemFile(path);
-}
-
-QWidget *SolvingScreen::dialogParent()
-{
-    return &m_window;
-}
-
-QImage SolvingScreen::figure() const
-{
-    return m_controls.figureBox->picture().toImage();
-}
-
 QString SolvingScreen::showProblem(const Problem &problem, const QString &problemPath)
 {
     // The text is there to be read: typing into it would only spoil it.
