@@ -1,5 +1,6 @@
-// Why a wrong answer is wrong, as the pupil reads it beside the verdict; the
-// near misses, which get no word (a wrong number is the pupil's to find); and,
+// Why a wrong answer is wrong, as the pupil reads it beside the verdict and as
+// the attempt records it; the near misses, which get no word (a wrong number
+// is the pupil's to find); and,
 // judging by value, which other forms are right and how they are written.
 #include "explanations.h"
 
@@ -17,11 +18,13 @@ private slots:
     void byValue();
 };
 
-// The typed entry, the expected one, the explanation ("" for none).
+// The kind of slip the attempt records, the typed entry, the expected one,
+// and the explanation ("" for none).
 void TestExplanations::entry_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("slip");
     QTest::addColumn<QString>("explanation");
     const QString squared = " Per scrivere «²» premi Ctrl+2.";
     const QString cm2 = "Il numero è giusto, ma l'unità di misura si scrive «cm²»." + squared;
@@ -29,49 +32,52 @@ void TestExplanations::entry_data()
     const QString comma = "Il numero è giusto, ma in italiano i decimali si scrivono con la "
                           "virgola: «7,5»";
     const QString area = "Il numero è giusto, ma un'area si misura in unità quadrate: ";
-    const QList<std::array<QString, 4>> rows = {
-        {"cmq", "60 cmq", "60 cm²", cm2},
-        {"cm2", "60 cm2", "60 cm²", cm2},
-        {"cm^2", "60 cm^2", "60 cm²", cm2},
-        {"capitals", "60 CM²", "60 cm²",
+    const QList<std::array<QString, 5>> rows = {
+        {"cmq", "unit", "60 cmq", "60 cm²", cm2},
+        {"cm2", "unit", "60 cm2", "60 cm²", cm2},
+        {"cm^2", "unit", "60 cm^2", "60 cm²", cm2},
+        {"capitals", "unit", "60 CM²", "60 cm²",
          "Il numero è giusto, ma l'unità di misura si scrive «cm²»."},
-        {"capitals, length", "12 Cm", "12 cm",
+        {"capitals, length", "unit", "12 Cm", "12 cm",
          "Il numero è giusto, ma l'unità di misura si scrive «cm»."},
-        {"no unit", "60", "60 cm²",
+        {"no unit", "unit", "60", "60 cm²",
          "Il numero è giusto, ma manca l'unità di misura: «cm²»." + squared},
-        {"a zero too many", "60,0 cm²", "60 cm²",
+        {"a zero too many", "zeros", "60,0 cm²", "60 cm²",
          "Il numero è giusto, ma va scritto «60», senza zeri in più."},
-        {"decimal zero", "7,50 cm", "7,5 cm",
+        {"decimal zero", "zeros", "7,50 cm", "7,5 cm",
          "Il numero è giusto, ma va scritto «7,5», senza zeri in più."},
-        {"decimal point", "7.5 cm", "7,5 cm", comma + "."},
-        {"point and unit", "7.5 CM", "7,5 cm", comma + " e l'unità di misura si scrive «cm»."},
-        {"a blank too many", "60 cm² ", "60 cm²", blanks},
-        {"no blank before the unit", "60cm²", "60 cm²", blanks},
-        {"a length for an area", "54 cm", "54 cm²", area + "«54 cm²»." + squared},
-        {"a length for an area written mq", "54 m", "54 mq", area + "«54 mq»."},
-        {"an area for a length", "15 cmq", "15 cm",
+        {"decimal point", "decimal", "7.5 cm", "7,5 cm", comma + "."},
+        {"point and unit", "decimal", "7.5 CM", "7,5 cm",
+         comma + " e l'unità di misura si scrive «cm»."},
+        {"a blank too many", "blanks", "60 cm² ", "60 cm²", blanks},
+        {"no blank before the unit", "blanks", "60cm²", "60 cm²", blanks},
+        {"a length for an area", "dimension", "54 cm", "54 cm²", area + "«54 cm²»." + squared},
+        {"a length for an area written mq", "dimension", "54 m", "54 mq", area + "«54 mq»."},
+        {"an area for a length", "dimension", "15 cmq", "15 cm",
          "Il numero è giusto, ma una lunghezza si misura in unità lineari: «15 "
          "cm»."},
-        {"right", "60 cm²", "60 cm²", ""},
-        {"another number", "6 cm²", "60 cm²", ""},
-        {"comma in the wrong place", "75", "7,5", ""},
-        {"another unit", "60 m", "60 cm", ""},
-        {"a length of another unit for an area", "60 m", "60 cm²", ""},
-        {"a square of something else", "60 x", "60 x²", ""},
-        {"a unit where none is asked", "12 cm", "12", ""},
-        {"not a number", "dodici", "a", ""},
-        {"expected not a number", "12", "dodici", ""},
+        {"right", "", "60 cm²", "60 cm²", ""},
+        {"another number", "number", "6 cm²", "60 cm²", ""},
+        {"comma in the wrong place", "number", "75", "7,5", ""},
+        {"another unit", "number", "60 m", "60 cm", ""},
+        {"a length of another unit for an area", "number", "60 m", "60 cm²", ""},
+        {"a square of something else", "dimension", "60 x", "60 x²", ""},
+        {"a unit where none is asked", "number", "12 cm", "12", ""},
+        {"not a number", "number", "dodici", "a", ""},
+        {"expected not a number", "number", "12", "dodici", ""},
     };
     for (const auto &row : rows)
-        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
+        QTest::newRow(qPrintable(row[0])) << row[2] << row[3] << row[1] << row[4];
 }
 
 void TestExplanations::entry()
 {
     QFETCH(QString, typed);
     QFETCH(QString, expected);
+    QFETCH(QString, slip);
     QFETCH(QString, explanation);
     QCOMPARE(Explanations::forEntry(typed, expected), explanation);
+    QCOMPARE(AttemptJson::slipName(Explanations::slipOf(typed, expected)), slip);
 }
 
 // The typed entry, the expected one, and what is said beside its "Bravo"

@@ -104,19 +104,6 @@ void TestSolvingSession::session_data()
                R"(invio dato 1 -> Bravo | dato 1 | spento | dato 1 | d01 f01 r01)",
                R"(invio dato 0 -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d01 f01 r01)",
            };
-    // Judging by value: another form is right, with how it is written.
-    QTest::newRow("rettangolo per valore")
-        << true << true
-        << QStringList{
-               R"(apri rettangolo -> Inserisci i dati | dato 0 | spento | dato 0 | d0 f- r-)",
-               R"(dato 0 "8,0 cm" -> Bravo: Si scrive «8 cm». | dato 1 | spento | dato 1 | d01 f- r-)",
-               R"(dato 1 "6 cm" -> Bravo. Scegli la formula | formula 0 | acceso | formula 0 | d01 f0 r-)",
-               R"(formula 9 -> Bravo | risultato 0 | acceso | risultato 0 | d01 f0 r0)",
-               R"(risultato 0 "28 cm" -> Bravo. Scegli la formula | formula 1 | acceso | formula 1 | d01 f01 r01)",
-               R"(formula 6 -> Bravo | risultato 1 | acceso | risultato 1 | d01 f01 r01)",
-               R"(risultato 1 "48 cm" -> Errato: Il numero è giusto, ma un'area si misura in unità quadrate: «48 cm²». Per scrivere «²» premi Ctrl+2. | risultato 1 | acceso | risultato 1 | d01 f01 r01)",
-               R"(risultato 1 "48 cmq" -> Bravo. Hai finito.: Si scrive «48 cm²». Per scrivere «²» premi Ctrl+2. Risposte sbagliate almeno una volta: nessun dato, nessuna formula, 1 risultato su 2. | finito | spento | Apri | d01 f01 r01)",
-           };
     // For a class test: the verdicts alone, no summary, by value too.
     QTest::newRow("rettangolo, verifica in classe")
         << false << true
