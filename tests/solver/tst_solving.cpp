@@ -367,7 +367,7 @@ void TestSolving::refused_data()
                                        << "Inserisci i dati" << 2;
 }
 
-// A record that cannot be written: no file is left, not even part of one; the
+// A record that cannot be written: no file is left, not even a piece of one; the
 // pupil is told once, beside the next hint and to the screen reader, with no
 // box, and solves on.
 void TestSolving::refused()
