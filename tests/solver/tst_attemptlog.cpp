@@ -1,6 +1,6 @@
 // What an attempt keeps of a pupil's work, with no window: the end summary in
-// its Italian, the kind of slip of a wrong entry, the acts with their times,
-// and the problem that comes next in a folder.
+// its Italian, the acts with their times and kinds of slip, and the problem
+// that comes next in a folder.
 #include "endsummary.h"
 #include "explanations.h"
 #include "nextproblem.h"
@@ -16,28 +16,25 @@ class TestAttemptLog : public QObject {
 private slots:
     void summary_data();
     void summary();
-    void slip_data();
-    void slip();
     void acts();
     void nextProblem();
 };
 
+// Wrong data of so many, wrong formulas, wrong results of so many steps.
 void TestAttemptLog::summary_data()
 {
-    // Wrong data, data; wrong formulas, wrong results, steps.
     QTest::addColumn<QList<int>>("counts");
     QTest::addColumn<QString>("text");
     const QString lead = "Risposte sbagliate almeno una volta: ";
-    QTest::newRow("nothing") << QList<int>{0, 3, 0, 0, 4}
-                             << "Non hai sbagliato niente: bravissimo!";
-    QTest::newRow("one of each") << QList<int>{1, 1, 1, 1, 1}
-                                 << lead + "1 dato su 1, 1 formula su 1, 1 risultato su 1.";
-    QTest::newRow("none, one, many")
-        << QList<int>{0, 3, 1, 2, 4} << lead + "nessun dato, 1 formula su 4, 2 risultati su 4.";
-    QTest::newRow("many, none, one")
-        << QList<int>{2, 3, 0, 1, 4} << lead + "2 dati su 3, nessuna formula, 1 risultato su 4.";
-    QTest::newRow("one, many, none")
-        << QList<int>{1, 3, 8, 0, 8} << lead + "1 dato su 3, 8 formule su 8, nessun risultato.";
+    const QList<std::pair<QList<int>, QString>> rows = {
+        {{0, 3, 0, 0, 4}, "Non hai sbagliato niente: bravissimo!"},
+        {{1, 1, 1, 1, 1}, lead + "1 dato su 1, 1 formula su 1, 1 risultato su 1."},
+        {{0, 3, 1, 2, 4}, lead + "nessun dato, 1 formula su 4, 2 risultati su 4."},
+        {{2, 3, 0, 1, 4}, lead + "2 dati su 3, nessuna formula, 1 risultato su 4."},
+        {{1, 3, 8, 0, 8}, lead + "1 dato su 3, 8 formule su 8, nessun risultato."},
+    };
+    for (const auto &[counts, text] : rows)
+        QTest::newRow(qPrintable(text.section(": ", -1))) << counts << text;
 }
 
 void TestAttemptLog::summary()
@@ -45,37 +42,6 @@ void TestAttemptLog::summary()
     QFETCH(QList<int>, counts);
     QFETCH(QString, text);
     QCOMPARE(EndSummary::text({counts[0], counts[1], counts[2], counts[4], counts[3]}), text);
-}
-
-void TestAttemptLog::slip_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("slip");
-    const char *rows[][4] = {
-        {"right", "60 cm²", "60 cm²", ""},
-        {"decimal point", "7.5 cm", "7,5 cm", "decimal"},
-        {"decimal point and capitals", "7.5 CM", "7,5 cm", "decimal"},
-        {"a zero too many", "60,0 cm²", "60 cm²", "zeros"},
-        {"cmq", "60 cmq", "60 cm²", "unit"},
-        {"no unit", "60", "60 cm²", "unit"},
-        {"blanks", "60cm²", "60 cm²", "blanks"},
-        {"a length for an area", "54 cm", "54 cm²", "dimension"},
-        {"an area for a length", "54 mq", "54 m", "dimension"},
-        {"another unit", "60 m", "60 cm", "number"},
-        {"another number", "6 cm²", "60 cm²", "number"},
-        {"not a number", "dodici", "12", "number"},
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
-}
-
-void TestAttemptLog::slip()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, expected);
-    QFETCH(QString, slip);
-    QCOMPARE(AttemptJson::slipName(Explanations::slipOf(typed, expected)), slip);
 }
 
 // Every act from the opening to the end, in order, each at its own second

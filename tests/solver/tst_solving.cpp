@@ -1,9 +1,13 @@
-// Solving problems in the work window, driven through the real widgets the way
-// a pupil would: clicking, typing and pressing Enter, only on what is offered,
-// and watching what shows: boxes, pictures, the focus, messages about files.
-// The rules themselves are tried in tst_solvingsession; these sessions show
-// that the window follows them.
-#include "formulacatalogue.h"
+// Solving in the work window, driven through the real widgets as a pupil
+// would. A session is a list of acts (apri NAME, chiudi, dato K "text",
+// formula N, risultato K "text"), each with what the window shows then: the
+// hint, the data boxes, the formula slots (a formula's number, v for
+// "Vuoto.gif", _ for a hidden slot, ! for an "=" apart from its slot), the
+// result boxes, the formula panel and the control with the focus. The rules
+// are tried in tst_solvingsession; here, what the window makes of them, of
+// the files opened, and the attempts it keeps in the results folder.
+#include "attemptfile.h"
+#include "attemptkeeper.h"
 #include "formulapanel.h"
 #include "messagebox.h"
 #include "problemfile.h"
@@ -14,87 +18,99 @@
 #include "windowcontrols.h"
 #include "workwindow.h"
 
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QCryptographicHash>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QWindow>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
-const QString sources = QStringLiteral(ZENUVIO_SOURCE_DIR "/");
-const QString testo = QStringLiteral("Problema di prova.");
-const QString hintCodes = QStringLiteral("CIBEASF");
-const QStringList hints = QStringLiteral("Ciao/Inserisci i dati/Bravo/Errato/Errata/"
-                                         "Bravo. Scegli la formula/Bravo. Hai finito.")
-                              .split('/');
+const QString Text = QStringLiteral("Problema di prova.");
 
-// A work window in solving mode, shown and active, with a scripted open dialog.
+// A work window in solving mode, shown and active, whose attempts go to the keeper.
 struct Pupil {
     ScriptedDialogs dialog;
-    WorkWindow *form = WorkWindow::load(WorkMode::Solving, ModeHandlers{{}, makeSolverHandler});
-    QStringList answers;
+    QPointer<WorkWindow> form;
+    QStringList told; // what the screen reader was given
 
-    Pupil()
+    explicit Pupil(AttemptKeeper *keeper = nullptr)
     {
+        form = WorkWindow::load(WorkMode::Solving,
+                                {{}, [keeper](WorkWindow &w) {
+                                     auto h = std::make_unique<SolverHandler>(w.solvingView());
+                                     h->setKeeper(keeper);
+                                     return std::unique_ptr<ModeHandler>(std::move(h));
+                                 }});
+        QObject::connect(announcerOf(*form), &Announcer::announced,
+                         [this](const QString &text) { told << text; });
         form->show();
         QApplication::setActiveWindow(form);
-        (void)QTest::qWaitForWindowActive(form); // the tests skip when it is not
+        (void)QTest::qWaitForWindowActive(form);
     }
     ~Pupil()
     {
-        form->close();
+        if (form)
+            form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    void open(const QString &path)
+    WorkWindowControls controls() const { return controlsOf(*form); }
+    void datum(int k, const QString &text) { PupilActs::enter(controls().dataBoxes[k], text); }
+    void result(int k, const QString &text) { PupilActs::enter(controls().resultBoxes[k], text); }
+    void formula(int number) { PupilActs::clickFormula(*form, number); }
+    // The rectangle with one slip at each kind of entry: 8 acts, and the last
+    // Enter, the 9th.
+    void solve(bool toTheEnd = true)
     {
-        answers << path;
-        dialog->answer(path);
-        QTest::mouseClick(controlsOf(*form).solvingOpenButton, Qt::LeftButton);
+        datum(0, "8 cm");
+        datum(1, "6");
+        datum(1, "6 cm");
+        formula(6);
+        formula(9);
+        result(0, "28 cm");
+        formula(6);
+        result(1, "48 cmq");
+        if (toTheEnd)
+            result(1, "48 cm²");
     }
-    void enter(QLineEdit *box, const QString &text) { PupilActs::enter(box, text); }
-    void clickFormula(int number) { PupilActs::clickFormula(*form, number); }
-    QString slotPicture(int step) const
-    {
-        const QPixmap &picture = controlsOf(*form).stepFormulaBoxes[step]->picture();
-        for (int n = 0; n < FormulaPanel::FormulaCount; ++n) {
-            if (picture.cacheKey() == formulaPictureOf(*form, n)->picture().cacheKey())
-                return QString::number(n);
-        }
-        const auto argb = [](const QImage &image) {
-            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        };
-        const QImage vuoto(ProgramFolder::file("Vuoto.gif"));
-        return !picture.isNull() && argb(picture.toImage()) == argb(vuoto) ? "v" : "?";
-    }
-    // What the window shows, as the scripts below write it.
+    QString hint() const { return controls().hintLabel->text(); }
+    QString explanation() const { return controls().explanationLabel->text(); }
+
+    // What the window shows, in the words of the sessions.
     QString seen() const
     {
-        QString dati, ris;
+        const WorkWindowControls c = controls();
+        const auto argb = [](const QPixmap &p) {
+            return p.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        const QImage empty = argb(QPixmap(ProgramFolder::file("Vuoto.gif")));
+        QString data, results;
         QStringList pictures;
         for (int i = 0; i < WorkWindow::SlotCount; ++i) {
-            const bool slot = controlsOf(*form).stepFormulaBoxes[i]->isVisible();
-            dati += controlsOf(*form).dataBoxes[i]->isVisible() ? QString::number(i) : "";
-            ris += controlsOf(*form).resultBoxes[i]->isVisible() ? QString::number(i) : "";
-            // "!": an "=" without its slot, or a slot without its "=".
-            pictures << (slot ? slotPicture(i) : "_") +
-                            (controlsOf(*form).equalsSigns[i]->isVisible() != slot ? "!" : "");
+            data += c.dataBoxes[i]->isVisible() ? QString::number(i) : "";
+            results += c.resultBoxes[i]->isVisible() ? QString::number(i) : "";
+            const PictureBox *slot = c.stepFormulaBoxes[i];
+            QString shown = slot->isVisible() ? "?" : "_";
+            for (int n = 0; slot->isVisible() && n < FormulaPanel::FormulaCount; ++n)
+                if (slot->picture().cacheKey() == formulaPictureOf(*form, n)->picture().cacheKey())
+                    shown = QString::number(n);
+            if (shown == "?" && !slot->picture().isNull() && argb(slot->picture()) == empty)
+                shown = "v";
+            pictures << shown + (c.equalsSigns[i]->isVisible() != slot->isVisible() ? "!" : "");
         }
         while (!pictures.isEmpty() && pictures.last() == "_")
             pictures.removeLast();
-        const QWidget *focus = QApplication::focusWidget();
-        QString focused = focus ? focus->objectName() : "-";
-        focused.replace("txtDati_", "d").replace("picFormRis_", "p").replace("txtRisultato_", "r");
-        focused.replace("cmdApri_Risoluzione", "A");
         const auto orDash = [](const QString &s) { return s.isEmpty() ? QString("-") : s; };
-        return QString("%1 d%2 s%3 r%4 %5 @%6")
-            .arg(controlsOf(*form).hintLabel->text(), orDash(dati), orDash(pictures.join(',')),
-                 orDash(ris),
-                 QString(controlsOf(*form).formulaPanel->isSwitchedOn() ? "on" : "off"), focused);
+        const QWidget *focus = QApplication::focusWidget();
+        return QStringList{
+            c.hintLabel->text(),
+            "d" + orDash(data) + " s" + orDash(pictures.join(',')) + " r" + orDash(results),
+            c.formulaPanel->isSwitchedOn() ? "acceso" : "spento", focus ? focus->objectName() : "-"}
+            .join(" | ");
     }
 };
 
@@ -105,135 +121,293 @@ class TestSolving : public QObject {
 
 private slots:
     void initTestCase();
+    void init();
     void session_data();
     void session();
+    void finishedThenNext();
+    void left_data();
+    void left();
+    void refused_data();
+    void refused();
 
 private:
+    QString problem(const QString &name) const { return m_problems.filePath(name); }
+    QStringList records() const
+    {
+        return QDir(m_keeper.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    AttemptRecord record(int i) const
+    {
+        const QString path = QDir(m_keeper.folder()).filePath(records().value(i));
+        return AttemptFile::read(path).record.value_or(AttemptRecord());
+    }
+
     QTemporaryDir m_programFolder;
     std::optional<ProgramFolder::Override> m_program;
     MessageBox::Recording m_boxes;
     QTemporaryDir m_problems;
-    QMap<QString, QString> m_paths;
-    // Files solving mode refuses: the editor refuses "inesistente" too, with
-    // the same words, but opens "bloccato".
-    const QStringList m_unreadable = {"inesistente", "bloccato"};
+    std::optional<QTemporaryDir> m_results;
+    AttemptKeeper m_keeper;
 };
 
-// The figure of "rettangolo" lies beside it; that of "mancante" nowhere.
+// The figure of "diagonali" lies beside it; that of "mancante" nowhere;
+// "bloccato" has no formula for its first step: no pupil could get past it.
 void TestSolving::initTestCase()
 {
     // The folder a dialog opens in is kept in the settings of the test, not the user's.
     QStandardPaths::setTestModeEnabled(true);
+    const QString sources = QStringLiteral(ZENUVIO_SOURCE_DIR "/");
     QVERIFY(
         QFile::copy(sources + "resources/beside/Vuoto.gif", m_programFolder.filePath("Vuoto.gif")));
-    QVERIFY(
-        QFile::copy(sources + "examples/Rettangolo.gif", m_problems.filePath("Rettangolo.gif")));
+    QVERIFY(QFile::copy(sources + "examples/Rettangolo.gif", problem("Rettangolo.gif")));
     m_program.emplace(m_programFolder.path());
-
-    for (const char *name : {"rettangolo", "mancante", "inesistente", "bloccato"})
-        m_paths[name] = m_problems.filePath(name);
-    for (const char *name : {"rettangolo", "mancante"}) {
-        const Problem p{testo,
-                        name == QString("mancante") ? "Trapezio.gif" : "Rettangolo.gif",
-                        {"8 cm", "6 cm"},
-                        {9, 6},
-                        {"28 cm", "48 cm²"}};
-        QCOMPARE(ProblemFile::write(m_paths[name], p), QString());
-    }
-    // "bloccato" has no formula for its first step: no pupil could get past it.
-    QFile file(m_paths["bloccato"]);
+    // Formula 138, the last of the panel, stands on its first tab with formula 0.
+    const Problem diagonali{Text, "Rettangolo.gif", {"8 cm"}, {0, 138}, {"64 cm²", "4 cm"}};
+    QCOMPARE(ProblemFile::write(problem("diagonali"), diagonali), QString());
+    Problem mancante = diagonali;
+    mancante.figureName = "Trapezio.gif";
+    QCOMPARE(ProblemFile::write(problem("mancante"), mancante), QString());
+    QFile file(problem("bloccato"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(testo.toLatin1() + "\r\n\r\n8 cm" + QByteArray(8, '\n') + "\n 9 " +
+    file.write(Text.toLatin1() + "\r\n\r\n8 cm" + QByteArray(8, '\n') + "\n 9 " +
                QByteArray(7, '\n') + "48 cm²\n28 cm" + QByteArray(7, '\n'));
+    const Problem rectangle{"Un rettangolo.", "", {"8 cm", "6 cm"}, {9, 6}, {"28 cm", "48 cm²"}};
+    for (const char *name : {"Primo.znv", "Secondo.znv"})
+        QCOMPARE(ProblemFile::write(problem(name), rectangle), QString());
+}
+
+void TestSolving::init()
+{
+    m_boxes.clear();
+    m_results.emplace();
+    m_keeper = AttemptKeeper();
+    m_keeper.setFolder(m_results->filePath("Risultati"));
+    m_keeper.setPupil("  Anna B. ");
 }
 
 void TestSolving::session_data()
 {
     QTest::addColumn<QStringList>("script");
-
-    // While the data are typed the formula panel is off, and after the end again.
-    QTest::newRow("dati, formule e risultati giusti e sbagliati") << QStringList{
-        "O rettangolo|I d0 s- r- off @d0", "D0 8 cm |E d0 s- r- off @d0",
-        "D0 8 cm|B d01 s- r- off @d1",     "F9|B d01 s- r- off @d1",
-        "D1 6 cm|S d01 sv r- on @p0",      "F6|A d01 sv r- on @p0",
-        "F9|B d01 s9 r0 on @r0",           "R0 28 cm|S d01 s9,v r01 on @p1",
-        "F6|B d01 s9,6 r01 on @r1",        "F7|A d01 s9,6 r01 on @p1",
-        "R1 48 cm²|F d01 s9,6 r01 off @A",
+    QTest::newRow("diagonali, fino alla formula 138") << QStringList{
+        R"(apri diagonali -> Inserisci i dati | d0 s- r- | spento | txtDati_0)",
+        R"(dato 0 "8 cm" -> Bravo. Scegli la formula | d0 sv r- | acceso | picFormRis_0)",
+        R"(formula 1 -> Errata | d0 sv r- | acceso | picFormRis_0)",
+        R"(formula 0 -> Bravo | d0 s0 r0 | acceso | txtRisultato_0)",
+        R"(risultato 0 "64 cm²" -> Bravo. Scegli la formula | d0 s0,v r01 | acceso | picFormRis_1)",
+        R"(formula 138 -> Bravo | d0 s0,138 r01 | acceso | txtRisultato_1)",
+        R"(risultato 1 "4 cm" -> Bravo. Hai finito. | d0 s0,138 r01 | spento | cmdApri_Risoluzione)",
     };
     // A missing figure is told, and the problem is solved without it.
     QTest::newRow("senza figura, illeggibili, nessun file") << QStringList{
-        "O mancante|I d0 s- r- off @d0",
-        "D0 8 cm|B d01 s- r- off @d1",
-        "O inesistente|C d- s- r- off @A",
-        "D0 8 cm|C d- s- r- off @A",
-        "O bloccato|C d- s- r- off @A",
-        "O rettangolo|I d0 s- r- off @d0",
-        "O|C d- s- r- off @A",
+        R"(apri mancante -> Inserisci i dati | d0 s- r- | spento | txtDati_0)",
+        R"(dato 0 "8 cm" -> Bravo. Scegli la formula | d0 sv r- | acceso | picFormRis_0)",
+        R"(apri inesistente -> Ciao | d- s- r- | spento | cmdApri_Risoluzione)",
+        R"(dato 0 "8 cm" -> Ciao | d- s- r- | spento | cmdApri_Risoluzione)",
+        R"(apri bloccato -> Ciao | d- s- r- | spento | cmdApri_Risoluzione)",
+        R"(apri diagonali -> Inserisci i dati | d0 s- r- | spento | txtDati_0)",
+        R"(chiudi -> Ciao | d- s- r- | spento | cmdApri_Risoluzione)",
     };
 }
 
-// Each step: "<act><n> <text>|<what the window shows then>". Acts: O opens the
-// problem named text (none: the dialog is left), D and R type text into data
-// or result box n and press Enter, F clicks formula n. What is shown: the hint
-// (its letter in hintCodes), the data boxes, the formula slots up to the last
-// one shown (a formula number, v for Vuoto.gif, _ for a hidden slot), the
-// result boxes, the formula panel and the focus (dN, pN, rN for the boxes and
-// slots, A for the open button).
 void TestSolving::session()
 {
     QFETCH(QStringList, script);
+    static const QRegularExpression act(
+        R"re(^(apri|chiudi|dato|formula|risultato)(?: (\S+))?(?: "(.*)")? -> (.*)$)re");
     Pupil pupil;
     if (!pupil.form->isActiveWindow())
         QSKIP("The work window cannot be made active here.");
-    for (const QString &step : script) {
-        const QString action = step.section('|', 0, 0), expected = step.section('|', 1);
-        const QString text = action.mid(1).section(' ', 1);
-        const int n = action.mid(1).section(' ', 0, 0).toInt();
-        const QChar act = action.at(0);
+    const WorkWindowControls c = pupil.controls();
+    QStringList opened;
+    for (const QString &line : script) {
+        const QRegularExpressionMatch m = act.match(line);
+        QVERIFY2(m.hasMatch(), qPrintable("cannot read: " + line));
+        const QString verb = m.captured(1), name = m.captured(2);
         m_boxes.clear();
-        if (act == 'O')
-            pupil.open(m_paths.value(text));
-        else if (act == 'F')
-            pupil.clickFormula(n);
-        else
-            pupil.enter((act == 'D' ? controlsOf(*pupil.form).dataBoxes
-                                    : controlsOf(*pupil.form).resultBoxes)[n],
-                        text);
-        const QString want = hints.value(hintCodes.indexOf(expected.at(0))) + expected.mid(1);
-        QVERIFY2(pupil.seen() == want, qPrintable(step + "\n   seen: " + pupil.seen()));
-        if (act != 'O') {
+        if (verb == "apri" || verb == "chiudi") {
+            opened << (name.isEmpty() ? QString() : problem(name));
+            pupil.dialog->answer(opened.last());
+            QTest::mouseClick(c.solvingOpenButton, Qt::LeftButton);
+        } else if (verb == "formula") {
+            pupil.formula(name.toInt());
+        } else {
+            (verb == "dato" ? pupil.datum(name.toInt(), m.captured(3))
+                            : pupil.result(name.toInt(), m.captured(3)));
+        }
+        QVERIFY2(pupil.seen() == m.captured(4), qPrintable(line + "\n   seen: " + pupil.seen()));
+        if (verb != "apri") {
             QVERIFY(m_boxes.shown().isEmpty());
             continue;
         }
-        // Opened: the problem's text and figure. Not opened: an empty window,
-        // and a warning with the editor's words.
-        const bool opened = !m_unreadable.contains(text) && !text.isEmpty();
-        QCOMPARE(controlsOf(*pupil.form).problemText->isEnabled(), opened);
-        QCOMPARE(controlsOf(*pupil.form).problemText->toPlainText(), opened ? testo : QString());
-        QCOMPARE(controlsOf(*pupil.form).figureBox->hasPicture(), text == "rettangolo");
-        // The panel stays on its first tab: the formulas' tab would tell the answer.
-        QCOMPARE(controlsOf(*pupil.form).formulaPanel->currentTab(), 0);
-        QCOMPARE(pupil.form->windowHandle()->title(),
-                 opened ? QFileInfo(m_paths[text]).fileName() + " - Zenuvio" : "Zenuvio");
-        QCOMPARE(int(m_boxes.shown().size()),
-                 int(m_unreadable.contains(text) || text == "mancante"));
+        // Opened: the problem's text, which the pupil cannot change, and its
+        // figure. Not opened: an empty window, and a warning with the editor's words.
+        const bool read = name == "diagonali" || name == "mancante";
+        QCOMPARE(c.problemText->isEnabled(), read);
+        if (read) {
+            c.problemText->setFocus();
+            QTest::keyClick(c.problemText, Qt::Key_X);
+            QTest::keyClick(c.problemText, Qt::Key_2, Qt::ControlModifier);
+        }
+        QCOMPARE(c.problemText->toPlainText(), read ? Text : QString());
+        QCOMPARE(c.figureBox->hasPicture(), name == "diagonali");
+        // The panel stays on its first tab: another would tell the answer.
+        QCOMPARE(c.formulaPanel->currentTab(), 0);
+        QCOMPARE(pupil.form->windowHandle()->title(), read ? name + " - Zenuvio" : "Zenuvio");
+        QCOMPARE(int(m_boxes.shown().size()), name == "diagonali" ? 0 : 1);
         for (const MessageBox::Shown &box : m_boxes.shown()) {
-            QCOMPARE(box.icon, opened ? MessageBox::Icon::Information : MessageBox::Icon::Warning);
-            const QString file =
-                opened ? "«Trapezio.gif»" : QDir::toNativeSeparators(m_paths[text]);
+            QCOMPARE(box.icon, read ? MessageBox::Icon::Information : MessageBox::Icon::Warning);
+            const QString file = read ? "«Trapezio.gif»" : QDir::toNativeSeparators(opened.last());
             QVERIFY2(box.text.contains(file), qPrintable(box.text));
-            if (text == "inesistente")
-                QCOMPARE(box.text, ProblemFile::read(m_paths[text]).error);
+            if (name == "inesistente")
+                QCOMPARE(box.text, ProblemFile::read(opened.last()).error);
         }
     }
-
     // The dialog proposes the path chosen at the previous open.
-    QCOMPARE(pupil.form->solvingView().problemDialog().filter(),
-             QStringLiteral("Zenuvio (*.znv)|*.znv"));
+    QCOMPARE(pupil.form->solvingView().problemDialog().filter(), ProblemFile::DialogFilter);
     QStringList proposed;
     for (const ScriptedFileDialog::Showing &showing : pupil.dialog->showings())
         proposed << (showing.forSaving ? "saving!" : showing.proposed);
-    QCOMPARE(proposed, QStringList(QString()) + pupil.answers.mid(0, pupil.answers.size() - 1));
+    opened.prepend(QString());
+    opened.removeLast();
+    QCOMPARE(proposed, opened);
+}
+
+// Finished: kept at once; Ctrl+N, which does nothing before the end, opens
+// the next problem with no dialog, and after the last one says so.
+void TestSolving::finishedThenNext()
+{
+    Pupil pupil(&m_keeper);
+    pupil.form->openFile(problem("Primo.znv"));
+    pupil.solve();
+    QCOMPARE(pupil.explanation(), "Risposte sbagliate almeno una volta: 1 dato su 2, 1 formula su "
+                                  "2, 1 risultato su 2. Premi Ctrl+N per il problema seguente.");
+    QCOMPARE(records().size(), 1);
+    const AttemptRecord first = record(0);
+    QFile file(problem("Primo.znv"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE((QStringList{first.pupil, first.problem, first.problemSha256}),
+             (QStringList{
+                 "Anna B.", "Primo.znv",
+                 QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex()}));
+    QCOMPARE((QList<int>{first.finished, int(first.acts.size())}), (QList<int>{1, 9}));
+
+    QTest::keyClick(pupil.form, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(pupil.form->windowTitle(), "Secondo.znv - Zenuvio");
+    QCOMPARE(pupil.dialog->showings().size(), 0);
+    QTest::keyClick(pupil.form, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(pupil.hint() + pupil.explanation(), "Inserisci i dati");
+    pupil.solve();
+    QVERIFY(pupil.explanation().endsWith("2. Era l'ultimo problema della cartella."));
+    QTest::keyClick(pupil.form, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(pupil.explanation(), "Non ci sono altri problemi: hai finito quelli della cartella.");
+    pupil.form->close();
+    QCOMPARE(records().size(), 2); // leaving after the end keeps nothing more
+}
+
+void TestSolving::left_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("name");
+    const char *rows[][3] = {
+        {"Apri, then no problem chosen", "apri", "Anna"},
+        {"Esci", "esci", "Anna"},
+        {"the window's frame", "chiudi", "Anna"},
+        {"the program ends", "fine", "Anna"},
+        {"another problem named", "file", "Anna"},
+        {"no name: nothing, not even the folder", "esci", "  "},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
+}
+
+// Left before the end: kept once, unfinished, with the acts so far.
+void TestSolving::left()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, name);
+    m_keeper.setPupil(name);
+    Pupil pupil(&m_keeper);
+    pupil.form->openFile(problem("Primo.znv"));
+    pupil.solve(false);
+    if (way == "apri") {
+        QTest::mouseClick(pupil.controls().solvingOpenButton, Qt::LeftButton);
+    } else if (way == "esci") {
+        QTest::mouseClick(pupil.controls().solvingExitButton, Qt::LeftButton);
+    } else if (way == "chiudi") {
+        QCloseEvent close;
+        QApplication::sendEvent(pupil.form, &close);
+    } else if (way == "fine") {
+        QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
+    } else {
+        pupil.form->openFile(problem("Secondo.znv"));
+    }
+    if (name.trimmed().isEmpty()) {
+        QVERIFY(!QFileInfo::exists(m_keeper.folder()));
+        return;
+    }
+    QCOMPARE(records().size(), 1);
+    const AttemptRecord r = record(0);
+    QCOMPARE((QList<int>{r.finished, int(r.acts.size())}), (QList<int>{0, 8}));
+    QCOMPARE(r.acts.last().slip, Slip::Unit);
+    if (pupil.form)
+        pupil.form->close();
+    QCOMPARE(records().size(), way == "file" ? 2 : 1);
+}
+
+void TestSolving::refused_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("hint"); // where the notice comes
+    QTest::addColumn<int>("records");  // once the disk has room again
+    QTest::newRow("the folder is a file") << "file"
+                                          << "Inserisci i dati" << 0;
+    QTest::newRow("disk full at the end") << "end"
+                                          << "Bravo. Hai finito." << 1;
+    QTest::newRow("disk full leaving") << "leave"
+                                       << "Inserisci i dati" << 2;
+}
+
+// A record that cannot be written: no file is left, not even a piece of one; the
+// pupil is told once, beside the next hint and to the screen reader, with no
+// box, and solves on.
+void TestSolving::refused()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, hint);
+    QFETCH(int, records);
+    if (fault == "file")
+        QVERIFY(QFile(m_keeper.folder()).open(QIODevice::WriteOnly));
+    Pupil pupil(&m_keeper);
+    pupil.form->openFile(problem("Primo.znv"));
+    if (fault != "file") {
+        pupil.solve(false);
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 200;
+        const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        if (fault == "end")
+            pupil.result(1, "48 cm²");
+        else
+            pupil.form->openFile(problem("Secondo.znv"));
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, previousHandler);
+    }
+    QCOMPARE(pupil.hint(), hint);
+    const QString cause = fault == "file" ? "non è una cartella" : "il disco è pieno.";
+    const QString notice = "Impossibile scrivere il risultato nella cartella «" +
+                           QDir::toNativeSeparators(m_keeper.folder()) + "»: ";
+    QVERIFY2(pupil.explanation().contains(notice) && pupil.explanation().contains(cause) &&
+                 pupil.explanation().endsWith("ma puoi continuare a risolvere."),
+             qPrintable(pupil.explanation()));
+    QCOMPARE(pupil.told.value(pupil.told.size() - 1), hint + " " + pupil.explanation());
+    QCOMPARE(m_boxes.shown().size(), 0);
+    pupil.form->openFile(problem("Secondo.znv"));
+    pupil.solve();
+    QCOMPARE(pupil.hint(), "Bravo. Hai finito.");
+    QVERIFY(!pupil.explanation().contains("Impossibile"));
+    QCOMPARE(this->records().size(), records);
 }
 
 QTEST_MAIN(TestSolving)

@@ -1,16 +1,9 @@
-// Reading aloud, with a speaker that records instead of speaking: whole
-// solving sessions, one act per line, each with what the pupil hears then.
-//
-// An act: apri (the problem is opened), dato K "text" and risultato K "text"
-// (typed into that box, then Enter), formula N (clicked in the panel), F2 (the
-// key that reads the problem text), fuoco N (formula picture N takes the
-// focus), fine voce (the voice comes to the end of what it was saying),
-// accendi and spegni (read-aloud switched on or off), guasto (the speech engine
-// is found missing). The hints and explanations come from the solving session,
-// the formula words from the catalogue, as the windows will show them. After
-// "->" comes what is heard, in order, separated by "|": the texts said,
-// "[stop]" for a speech cut short, "avviso: ..." for a notice to the user, "-"
-// for nothing.
+// Reading aloud, with a speaker that records instead of speaking: solving
+// sessions played on the rules, one act a line as in tst_solvingsession, and
+// F2 (the key that reads the problem text), fuoco N (formula N takes the
+// focus), fine voce (the voice ends what it says), accendi, spegni and guasto
+// (the engine found missing); after "->" what is heard: the texts said,
+// [stop] for a speech cut short, "avviso: ..." for a notice, "-" for nothing.
 #include "formulacatalogue.h"
 #include "formulawords.h"
 #include "readaloud.h"
@@ -46,16 +39,12 @@ void TestReadAloud::session_data()
     QTest::addColumn<bool>("on");
     QTest::addColumn<QStringList>("script");
 
-    // One act a line; "TESTO" stands for the problem text as it is read.
+    // "TESTO" stands for the problem text as it is read.
     const auto script = [](const char *lines) {
-        QStringList script;
-        for (const QString &line : QString::fromUtf8(lines).split('\n')) {
-            if (!line.trimmed().isEmpty())
-                script << line.trimmed().replace(
-                    "TESTO", "Un rettangolo ha la base lunga otto centimetri e l'altezza lunga "
-                             "sei centimetri.");
-        }
-        return script;
+        return QString::fromUtf8(lines)
+            .replace("TESTO", "Un rettangolo ha la base lunga otto centimetri e l'altezza lunga "
+                              "sei centimetri.")
+            .split(QRegularExpression(R"(\s*\n\s*)"), Qt::SkipEmptyParts);
     };
     QTest::newRow("acceso: verdetti, spiegazioni, formule e testo") << true << script(R"(
         apri -> Inserisci i dati

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessibility.h"
 #include "formulapanel.h"
 #include "workwindowcontrols.h"
 #include "workwindowlayout.h"
@@ -54,4 +55,10 @@ inline WorkWindowControls controlsOf(const QWidget &window)
 inline PictureBox *formulaPictureOf(const QWidget &window, int number)
 {
     return window.findChild<PictureBox *>(QStringLiteral("picFormula_%1").arg(number));
+}
+
+// The label that tells each hint to assistive technology.
+inline Announcer *announcerOf(const QWidget &window)
+{
+    return window.findChild<Announcer *>(QStringLiteral("hintAnnouncer"));
 }

@@ -1,28 +1,39 @@
-// The work window as a user sees it in each mode: which controls show and
-// where they stand against each other, what the formula panel offers after a
-// tab change, which actions reach the mode's handler, and leaving the window.
+// The work window as a user sees it in each mode: which controls show, what
+// the formula panel offers after a tab change, which actions reach the mode's
+// handler, drops, notices, the keyboard coming back after a dialog; and, with
+// the modes' own handlers, the keyboard alone: where the focus goes, Ctrl+P,
+// read-aloud and easy reading.
+#define QT_STATICPLUGIN
 #include "accessibility.h"
+#include "editorhandler.h"
 #include "formulacatalogue.h"
 #include "formulapanel.h"
+#include "messagebox.h"
 #include "programfolder.h"
 #include "readaloud.h"
+#include "readingpanel.h"
+#include "scriptedfiledialog.h"
+#include "solverhandler.h"
 #include "speaker.h"
+#include "temporarysettings.h"
 #include "windowcontrols.h"
+#include "worksheet.h"
 #include "workwindow.h"
 
+#include <QAccessibleBridgePlugin>
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
-#include <QPushButton>
+#include <QProcess>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextEdit>
+#include <QTextBlock>
 #include <QWindow>
 #include <QtTest>
 
-#include <cmath>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -42,47 +53,83 @@ struct Recorder : ModeHandler {
     QStringList &log;
 };
 
-// The WCAG contrast ratio of the lettering inside a grabbed widget: its
-// darkest pixel against its most common colour, the ground.
-double inkContrast(QWidget *widget)
+const QString Examples = QStringLiteral(ZENUVIO_SOURCE_DIR "/examples/");
+
+QWidget *focused()
 {
-    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QHash<QRgb, int> counts;
-    QColor darkest(Qt::white);
-    for (int y = 4; y < image.height() - 4; ++y) {
-        for (int x = 4; x < image.width() - 4; ++x) {
-            const QColor c = image.pixelColor(x, y);
-            ++counts[c.rgb()];
-            if (c.lightness() < darkest.lightness())
-                darkest = c;
-        }
-    }
-    QRgb ground = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > counts.value(ground))
-            ground = it.key();
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](double v) {
-            v /= 255.0;
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-    };
-    const double ink = luminance(darkest), back = luminance(QColor(ground));
-    return (std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05);
+    return QApplication::focusWidget();
 }
 
+QString focusName()
+{
+    return focused() ? focused()->objectName() : QStringLiteral("-");
+}
+
+// Presses keys on whatever has the focus: words typed ("type:12 cm") or a key
+// with its modifiers, as many times as asked ("Right*3", "Shift+Tab").
+void press(const QString &keys)
+{
+    if (keys.startsWith("type:"))
+        return QTest::keyClicks(focused(), keys.mid(5));
+    const QString name = keys.section('*', 0, 0);
+    const int times = keys.contains('*') ? keys.section('*', 1).toInt() : 1;
+    const QKeyCombination combination =
+        QKeySequence(name == "Enter" ? QStringLiteral("Return") : name)[0];
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(focused(), combination.key(), combination.keyboardModifiers());
+}
+
+// A work window of the mode with both modes' handlers, shown and active (or
+// none, when the platform cannot make it active).
+std::unique_ptr<WorkWindow> activeWindow(WorkMode mode, ReadAloud *readAloud = nullptr)
+{
+    std::unique_ptr<WorkWindow> window(
+        WorkWindow::load(mode, {makeEditorHandler, makeSolverHandler}));
+    window->setReadAloud(readAloud);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    return window;
+}
+
+// A bridge to assistive technology, as the desktop's would be, that notes the
+// windows it is told have become active.
+QList<QObject *> toldActive;
+bool bridged = false;
+struct ActivationBridge : QAccessibleBridge {
+    void setRootObject(QAccessibleInterface *) override {}
+    void notifyAccessibilityUpdate(QAccessibleEvent *event) override
+    {
+        if (event->type() == QAccessible::StateChanged &&
+            static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active)
+            toldActive << event->object();
+    }
+};
+
 } // namespace
+
+class ActivationBridgePlugin : public QAccessibleBridgePlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "activationbridge.json")
+
+public:
+    QAccessibleBridge *create(const QString &) override
+    {
+        bridged = true;
+        return new ActivationBridge;
+    }
+};
+Q_IMPORT_PLUGIN(ActivationBridgePlugin)
 
 class TestWorkWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void modes_data();
     void modes();
-    void controlsStandInTheirRowsAndColumns();
-    void longTextScrolls();
     void formulaPanel_data();
     void formulaPanel();
     void dropOpensOneFile_data();
@@ -91,6 +138,11 @@ private slots:
     void speechNotice();
     void dialogClosed_data();
     void dialogClosed();
+    void focus_data();
+    void focus();
+    void ctrlPPrintsTheWorksheet_data();
+    void ctrlPPrintsTheWorksheet();
+    void readAloudAndEasyReading();
 
 private:
     std::unique_ptr<WorkWindow> open(WorkMode mode);
@@ -98,17 +150,26 @@ private:
     QTemporaryDir m_folder;
     std::optional<ProgramFolder::Override> m_program;
     QStringList m_log;
+    QStringList m_told;
     QImage m_clicca;
 };
 
-void TestWorkWindow::init()
+void TestWorkWindow::initTestCase()
 {
-    m_log.clear();
+    Accessibility::install();
     m_clicca = QImage(20, 10, QImage::Format_ARGB32);
     m_clicca.fill(Qt::magenta);
     // The reader goes by the content, so a PNG under the GIF's name will do.
     QVERIFY(m_clicca.save(m_folder.filePath("Clicca.gif"), "PNG"));
+    QVERIFY(QFile::copy(ZENUVIO_SOURCE_DIR "/resources/beside/Vuoto.gif",
+                        m_folder.filePath("Vuoto.gif")));
     m_program.emplace(m_folder.path());
+}
+
+void TestWorkWindow::init()
+{
+    m_log.clear();
+    m_told.clear();
 }
 
 std::unique_ptr<WorkWindow> TestWorkWindow::open(WorkMode mode)
@@ -124,6 +185,8 @@ std::unique_ptr<WorkWindow> TestWorkWindow::open(WorkMode mode)
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("the work window was not exposed");
+    connect(announcerOf(*window), &Announcer::announced, this,
+            [this](const QString &text) { m_told << text; });
     return window;
 }
 
@@ -148,9 +211,9 @@ void TestWorkWindow::modes()
         bare.emplace(empty.path());
     const bool solving = mode == WorkMode::Solving;
     auto w = open(mode);
+    const WorkWindowControls c = controlsOf(*w);
     QCOMPARE(m_log.takeFirst(), solving ? "solver" : "editor");
     QCOMPARE(w->windowHandle()->title(), "Zenuvio");
-    QCOMPARE(QDir::currentPath(), QDir(ProgramFolder::path()).canonicalPath());
 
     // Each control shows in both modes but those of one mode only, and the
     // announcer, which only speaks, and the reading panel, which waits for F3;
@@ -162,26 +225,19 @@ void TestWorkWindow::modes()
                                      "cmdApri_Risoluzione", "cmdEsci_Risoluzione"};
     QList<QWidget *> shown;
     QStringList tips;
-    for (QWidget *c : w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        const QString kind = c->objectName().remove(QRegularExpression("_[0-7]$"));
-        QVERIFY2(c->isVisible() == (kind != "hintAnnouncer" && kind != "txtLetturaFacile" &&
-                                    !(solving ? editorOnly : solvingOnly).contains(kind)),
-                 qPrintable(c->objectName()));
-        if (c->isVisible())
-            shown << c;
-        if (!c->toolTip().isEmpty())
-            tips << kind + ": " + c->toolTip();
+    for (QWidget *widget : w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QString kind = widget->objectName().remove(QRegularExpression("_[0-7]$"));
+        QVERIFY2(widget->isVisible() == (kind != "hintAnnouncer" && kind != "txtLetturaFacile" &&
+                                         !(solving ? editorOnly : solvingOnly).contains(kind)),
+                 qPrintable(widget->objectName()));
+        if (widget->isVisible())
+            shown << widget;
+        if (!widget->toolTip().isEmpty())
+            tips << kind;
     }
-    // One hint for each kind of box of the editor, none while solving.
+    // A hint for each kind of box of the editor, none while solving.
     tips.removeDuplicates();
-    tips.sort();
-    const QStringList editorTips = {
-        "Picture1: Clicca e scegli dall'elenco la figura che vuoi inserire.",
-        "picFormRis: Clicca e poi scegli, dal pannello di destra, la formula che vuoi inserire.",
-        "txtDati: Clicca e digita il dato del problema.",
-        "txtRisultato: Clicca e digita il risultato e l'unità di misura.",
-        "txtTesto: Clicca e poi digita il testo del problema"};
-    QCOMPARE(tips, solving ? QStringList() : editorTips);
+    QCOMPARE(tips.size(), solving ? 0 : 5);
 
     // No two controls in view cover each other (a heading may touch its box
     // by one pixel; the explanation stands inside the hint's area), and each
@@ -190,8 +246,7 @@ void TestWorkWindow::modes()
         QVERIFY2(w->rect().contains(shown[i]->geometry()), qPrintable(shown[i]->objectName()));
         for (int j = i + 1; j < shown.size(); ++j) {
             const QRect both = shown[i]->geometry() & shown[j]->geometry();
-            const bool inTheHintArea = shown[i] == controlsOf(*w).hintLabel &&
-                                       shown[j] == controlsOf(*w).explanationLabel &&
+            const bool inTheHintArea = shown[i] == c.hintLabel && shown[j] == c.explanationLabel &&
                                        shown[i]->geometry().contains(shown[j]->geometry());
             QVERIFY2(both.width() <= 1 || both.height() <= 1 || inTheHintArea,
                      qPrintable(shown[i]->objectName() + " " + shown[j]->objectName()));
@@ -200,95 +255,34 @@ void TestWorkWindow::modes()
 
     // The editor shows "Clicca.gif" in the figure box, when there is one;
     // solving shows nothing there.
-    const QImage figure =
-        controlsOf(*w).figureBox->picture().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage figure = c.figureBox->picture().toImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(figure, solving || !clicca ? QImage() : m_clicca);
 
     // The problem text takes typing only in the editor; the formula panel
     // takes clicks only there too (solving switches it on when a formula is due).
-    QTest::keyClicks(controlsOf(*w).problemText, "abc");
-    QCOMPARE(controlsOf(*w).problemText->toPlainText(), solving ? "" : "abc");
+    QTest::keyClicks(c.problemText, "abc");
+    QCOMPARE(c.problemText->toPlainText(), solving ? "" : "abc");
     QTest::mouseClick(formulaPictureOf(*w, 1), Qt::LeftButton);
-    QTest::mouseClick(controlsOf(*w).figureBox, Qt::LeftButton);
-    QTest::mouseClick(controlsOf(*w).problemText->viewport(), Qt::LeftButton);
-    QTest::mouseClick(solving ? controlsOf(*w).solvingOpenButton : controlsOf(*w).editorOpenButton,
-                      Qt::LeftButton);
+    QTest::mouseClick(c.figureBox, Qt::LeftButton);
+    QTest::mouseClick(c.problemText->viewport(), Qt::LeftButton);
+    QTest::mouseClick(solving ? c.solvingOpenButton : c.editorOpenButton, Qt::LeftButton);
     if (!solving) {
-        QTest::mouseClick(controlsOf(*w).stepFormulaBoxes[2], Qt::LeftButton);
-        QTest::keyClick(controlsOf(*w).dataBoxes[4], Qt::Key_Return);
-        QTest::keyClick(controlsOf(*w).resultBoxes[6], Qt::Key_Enter);
-        QTest::mouseClick(controlsOf(*w).saveButton, Qt::LeftButton);
-        QTest::mouseClick(controlsOf(*w).newButton, Qt::LeftButton);
+        QTest::mouseClick(c.stepFormulaBoxes[2], Qt::LeftButton);
+        QTest::keyClick(c.dataBoxes[4], Qt::Key_Return);
+        QTest::keyClick(c.resultBoxes[6], Qt::Key_Enter);
+        QTest::mouseClick(c.saveButton, Qt::LeftButton);
+        QTest::mouseClick(c.newButton, Qt::LeftButton);
     }
     QCOMPARE(m_log.join(", "), solving ? "figura, testo, apri"
                                        : "formula 1, figura, testo, apri, passaggio 2, "
                                          "invio dato 4, invio risultato 6, salva, nuovo");
 
     const QPointer<WorkWindow> left = w.get();
-    QTest::mouseClick(solving ? controlsOf(*w).solvingExitButton : controlsOf(*w).editorExitButton,
-                      Qt::LeftButton);
+    QTest::mouseClick(solving ? c.solvingExitButton : c.editorExitButton, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (!left)
         (void)w.release();
     QVERIFY(!left);
-}
-
-// Each data box under the one before, in the column headed "Dati"; each step
-// row, under the headings "Formule" and "Risultati", reads left to right: the
-// option button, the formula box, "=", the result box.
-void TestWorkWindow::controlsStandInTheirRowsAndColumns()
-{
-    const auto w = open(WorkMode::Editor);
-    QCOMPARE(QStringList({controlsOf(*w).figureHeading->text(), controlsOf(*w).dataHeading->text(),
-                          controlsOf(*w).formulasHeading->text(),
-                          controlsOf(*w).resultsHeading->text()}),
-             QStringList({"Figura", "Dati", "Formule", "Risultati"}));
-    // "a ^ b": a above b (touching by one pixel at most); "a | b": the same
-    // left edge; "a < b": a left of b and level with it.
-    QStringList relations = {"txtTesto ^ Label5",       "Label5 ^ Picture1",
-                             "Picture1 ^ Label3",       "Picture1 < txtDati_0",
-                             "Label2 ^ txtDati_0",      "Label2 | txtDati_0",
-                             "Label3 ^ picFormRis_0",   "Label3 | picFormRis_0",
-                             "Label4 ^ txtRisultato_0", "Label4 | txtRisultato_0"};
-    for (int k = 0; k < WorkWindow::SlotCount; ++k) {
-        relations << QStringLiteral("Option1_%1 < picFormRis_%1").arg(k)
-                  << QStringLiteral("picFormRis_%1 < Label1_%1").arg(k)
-                  << QStringLiteral("Label1_%1 < txtRisultato_%1").arg(k);
-        if (k > 0)
-            relations << QStringLiteral("txtDati_%1 ^ txtDati_%2").arg(k - 1).arg(k)
-                      << QStringLiteral("txtDati_0 | txtDati_%1").arg(k)
-                      << QStringLiteral("picFormRis_%1 ^ picFormRis_%2").arg(k - 1).arg(k);
-    }
-    for (const QString &relation : relations) {
-        const QStringList part = relation.split(' ');
-        const QRect a = w->findChild<QWidget *>(part[0])->geometry();
-        const QRect b = w->findChild<QWidget *>(part[2])->geometry();
-        const bool level = a.top() <= b.bottom() && b.top() <= a.bottom();
-        QVERIFY2(part[1] == "^"   ? a.bottom() <= b.top()
-                 : part[1] == "|" ? a.left() == b.left()
-                                  : level && a.right() <= b.left(),
-                 qPrintable(relation));
-    }
-    // With its frame, the window fills the smallest screen the program accepts.
-    QCOMPARE(w->size(), QSize(792, 573));
-}
-
-// A text longer than its box gets a scroll bar, even while solving, where the
-// pupil reads it and cannot change it, and the end of it can be brought into view.
-void TestWorkWindow::longTextScrolls()
-{
-    const auto w = open(WorkMode::Solving);
-    QTextEdit *text = controlsOf(*w).problemText;
-    text->setEnabled(true); // as once a problem is open
-    text->setReadOnly(true);
-    text->setPlainText(QString("Un rombo ha le diagonali lunghe 8 cm e 6 cm. ").repeated(20) +
-                       "Calcola il perimetro.");
-    QScrollBar *bar = text->verticalScrollBar();
-    QTRY_VERIFY(bar->isVisible());
-    bar->setValue(bar->maximum());
-    QTextCursor end = text->textCursor();
-    end.movePosition(QTextCursor::End);
-    QVERIFY(text->viewport()->rect().contains(text->cursorRect(end).center()));
 }
 
 void TestWorkWindow::formulaPanel_data()
@@ -300,8 +294,7 @@ void TestWorkWindow::formulaPanel_data()
 
 // After the clicks on tab captions, each formula of the current tab is what a
 // click at its place reaches, inside the panel, and no other formula shows.
-// Switched off, the captions and the formulas look off (their ground is no
-// longer the same) but their lettering keeps a contrast of at least 4.5 : 1.
+// Switched off, the captions and the formulas look off.
 void TestWorkWindow::formulaPanel()
 {
     QFETCH(QList<int>, tabs);
@@ -334,10 +327,7 @@ void TestWorkWindow::formulaPanel()
         on << widget->grab().toImage();
     panel->setSwitchedOn(false);
     for (int i = 0; i < shown.size(); ++i) {
-        const QString name = shown[i]->objectName() + " " + shown[i]->accessibleName();
-        QVERIFY2(shown[i]->grab().toImage() != on[i], qPrintable(name));
-        const double ratio = inkContrast(shown[i]);
-        QVERIFY2(ratio >= 4.5, qPrintable(name + ": " + QString::number(ratio)));
+        QVERIFY2(shown[i]->grab().toImage() != on[i], qPrintable(shown[i]->objectName()));
     }
 }
 
@@ -349,14 +339,12 @@ void TestWorkWindow::dropOpensOneFile_data()
     QTest::addColumn<QString>("target");
     QTest::addColumn<QStringList>("urls");
     QTest::addColumn<bool>("taken");
-
     const QString file = QUrl::fromLocalFile(m_folder.filePath("Rombo.znv")).toString();
+    const QString folder = QUrl::fromLocalFile(m_folder.path()).toString();
     QTest::newRow("a file on a data box") << "txtDati_0" << QStringList{file} << true;
     QTest::newRow("a file on the problem text") << "txtTesto" << QStringList{file} << true;
     QTest::newRow("two files") << "Form2" << QStringList{file, file} << false;
-    QTest::newRow("a folder") << "Form2"
-                              << QStringList{QUrl::fromLocalFile(m_folder.path()).toString()}
-                              << false;
+    QTest::newRow("a folder") << "Form2" << QStringList{folder} << false;
 }
 
 void TestWorkWindow::dropOpensOneFile()
@@ -372,7 +360,6 @@ void TestWorkWindow::dropOpensOneFile()
     data.setUrls(QUrl::fromStringList(urls));
     data.setText(urls.join('\n'));
     m_log.clear();
-
     const QPoint at = on->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(on, &enter);
@@ -404,9 +391,6 @@ void TestWorkWindow::speechNotice()
     readAloud.setOnForThisRun(true);
     auto window = open(mode);
     window->setReadAloud(&readAloud);
-    QStringList told;
-    connect(window->findChild<Announcer *>(QStringLiteral("hintAnnouncer")), &Announcer::announced,
-            this, [&told](const QString &text) { told << text; });
     speaker.breakDown("Niente voce per questa volta.");
     readAloud.formulaFocused("A uguale b per h");
     readAloud.formulaFocused("A uguale l al quadrato");
@@ -414,30 +398,29 @@ void TestWorkWindow::speechNotice()
     QCOMPARE(controlsOf(*window).explanationLabel->text(),
              solving ? "Niente voce per questa volta." : "");
     QCOMPARE(controlsOf(*window).explanationLabel->isVisible(), solving);
-    QCOMPARE(told, QStringList{"Niente voce per questa volta."});
+    QCOMPARE(m_told, QStringList{"Niente voce per questa volta."});
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(readAloud.isOn());
 }
 
 void TestWorkWindow::dialogClosed_data()
 {
-    QTest::addColumn<bool>("popupOpen");
-    QTest::newRow("another window active") << false;
-    QTest::newRow("name completion open as the dialog closes") << true;
+    QTest::addColumn<QString>("popup");
+    QTest::newRow("another window active") << "none";
+    QTest::newRow("name completion open as the dialog closes") << "closed";
+    QTest::newRow("name completion still open") << "open";
 }
 
 // A verdict given while a dialog covers the window is held; once the dialog
-// closes the window is active again, with the keyboard in the box the
-// verdict names, and the verdict is told once: when another window took the
-// keyboard meanwhile, and when a popup of the dialog still held it as the
-// dialog closed (the toolkit then drops the activation the window gets).
+// closes the window is active again, with the keyboard in the box the verdict
+// names, and the verdict is told once: when another window took the keyboard
+// meanwhile, and when a popup of the dialog still held it as the dialog closed
+// (the toolkit then drops the activation the window gets). While the popup
+// stays, the window tells assistive technology itself that it is active.
 void TestWorkWindow::dialogClosed()
 {
-    QFETCH(bool, popupOpen);
+    QFETCH(QString, popup);
     auto window = open(WorkMode::Solving);
-    QStringList told;
-    connect(window->findChild<Announcer *>(QStringLiteral("hintAnnouncer")), &Announcer::announced,
-            this, [&told](const QString &text) { told << text; });
     QDialog dialog(window.get());
     dialog.setModal(true);
     dialog.show();
@@ -449,22 +432,226 @@ void TestWorkWindow::dialogClosed()
     controlsOf(*window).dataBoxes[0]->setVisible(true);
     controlsOf(*window).dataBoxes[0]->setFocus(Qt::OtherFocusReason);
     window->announce("Inserisci i dati");
-    QCOMPARE(told, QStringList{});
-    QWidget popup(&dialog, Qt::Popup);
-    if (popupOpen) {
-        popup.show();
+    QCOMPARE(m_told, QStringList{});
+    QWidget completion(&dialog, Qt::Popup);
+    if (popup != "none") {
+        completion.show();
         QVERIFY(QApplication::activePopupWidget());
     }
     dialog.hide();
     // The window system's answer to the window's request comes while the
     // popup is still open.
     QCoreApplication::processEvents();
-    popup.hide();
-    QTRY_COMPARE(told, QStringList{"Inserisci i dati"});
+    if (popup == "open") {
+        toldActive.clear(); // what the toolkit told on its own
+        QTRY_COMPARE(m_told, QStringList{"Inserisci i dati"});
+        if (!bridged)
+            QSKIP("This platform takes no bridge to assistive technology.");
+        QVERIFY(toldActive.contains(window.get()));
+        return;
+    }
+    completion.hide();
+    QTRY_COMPARE(m_told, QStringList{"Inserisci i dati"});
     QTRY_VERIFY(window->isActiveWindow());
     QCOMPARE(QApplication::focusWidget(), controlsOf(*window).dataBoxes[0]);
     QCoreApplication::processEvents();
-    QCOMPARE(told, QStringList{"Inserisci i dati"});
+    QCOMPARE(m_told, QStringList{"Inserisci i dati"});
+}
+
+// From the control named first (none: where the window puts the focus), the
+// keys, and then the control with the focus, with the text of a box. The
+// first formula tab reads 0 1 / 3 2 / 138 / 4 5, the second 6 7 / 8 / 9 11 /
+// 10 / 12 13 / 14. Solving opens the example rectangle, 12 cm by 5 cm.
+void TestWorkWindow::focus_data()
+{
+    QTest::addColumn<WorkMode>("mode");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("focus");
+    const auto solving = [](const char *tag, const char *keys, const char *focus) {
+        QTest::newRow(tag) << WorkMode::Solving << QString() << QString(keys) << QString(focus);
+    };
+    const auto editor = [](const char *tag, const char *from, const char *keys, const char *focus) {
+        QTest::newRow(tag) << WorkMode::Editor << QString(from) << QString(keys) << QString(focus);
+    };
+    solving("Enter on Apri", "Enter", "txtDati_0: ");
+    solving("Space on the step's slot", "Enter|type:12 cm|Enter|type:5 cm|Enter|Space",
+            "picFormula_0");
+    solving("a formula chosen on the second tab",
+            "Enter|type:12 cm|Enter|type:5 cm|Enter|Space|Ctrl+Tab|Right*3|Space",
+            "txtRisultato_0: ");
+    editor("Tab from the last datum", "txtDati_7", "Tab", "Option1_0");
+    editor("then the step's formula box", "txtDati_7", "Tab|Tab", "picFormRis_0");
+    editor("Tab to the next formula in reading order", "picFormula_1", "Tab", "picFormula_3");
+    editor("Shift+Tab back", "picFormula_3", "Shift+Tab", "picFormula_1");
+    editor("Ctrl+Tab to the next tab", "picFormula_0", "Ctrl+Tab", "picFormula_6");
+    editor("Ctrl+Shift+Tab back", "picFormula_0", "Ctrl+Tab|Ctrl+Shift+Tab", "picFormula_0");
+    editor("arrows in reading order", "picFormula_0", "Ctrl+Tab|Right*6|Left|Down",
+           "picFormula_12");
+    editor("Enter on a step's slot", "picFormRis_1", "Enter", "picFormula_0");
+    editor("Space on a formula fills the step", "picFormRis_1", "Space|Right*3|Space",
+           "txtRisultato_1: ");
+    editor("Ctrl+2 types the square", "txtDati_1", "type:A = 25 cm|Ctrl+2",
+           "txtDati_1: A = 25 cm²");
+}
+
+void TestWorkWindow::focus()
+{
+    QFETCH(WorkMode, mode);
+    QFETCH(QString, from);
+    QFETCH(QString, keys);
+    QFETCH(QString, focus);
+    ScriptedDialogs dialog;
+    dialog->answer(Examples + "Rettangolo.znv");
+    MessageBox::Recording boxes;
+    const std::unique_ptr<WorkWindow> window = activeWindow(mode);
+    if (!window)
+        QSKIP("The work window cannot be made active here.");
+    if (!from.isEmpty())
+        window->findChild<QWidget *>(from)->setFocus(Qt::TabFocusReason);
+    for (const QString &step : keys.split('|'))
+        press(step);
+    const auto *box = qobject_cast<QLineEdit *>(focused());
+    QCOMPARE(focusName() + (box ? ": " + box->text() : QString()), focus);
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestWorkWindow::ctrlPPrintsTheWorksheet_data()
+{
+    QTest::addColumn<WorkMode>("mode");
+    QTest::addColumn<int>("pages"); // the editor's sheet has its page of solutions
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("editor") << WorkMode::Editor << 2 << false;
+    QTest::newRow("solving") << WorkMode::Solving << 1 << false;
+    QTest::newRow("editor, full disk") << WorkMode::Editor << 2 << true;
+    QTest::newRow("solving, full disk") << WorkMode::Solving << 1 << true;
+}
+
+// Ctrl+P prints the sheet named after the problem; a disk that takes only
+// the first few kilobytes of a file leaves the sheet printed before, and a
+// box says why.
+void TestWorkWindow::ctrlPPrintsTheWorksheet()
+{
+    QFETCH(WorkMode, mode);
+    QFETCH(int, pages);
+    QFETCH(bool, fullDisk);
+    QTemporaryDir work;
+    const QString pdf = work.filePath("scheda.pdf");
+    ScriptedDialogs dialog;
+    MessageBox::Recording boxes;
+    Worksheet::ScriptedPrint printer(pdf);
+    const std::unique_ptr<WorkWindow> window = activeWindow(mode);
+    if (!window)
+        QSKIP("The work window cannot be made active here.");
+    // Nothing open yet: solving has no sheet, the editor an empty one.
+    QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(printer.showings(), mode == WorkMode::Editor ? 1 : 0);
+    const QByteArray before = "%PDF-1.4 la scheda di prima\n";
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    file.close();
+    window->openFile(Examples + "Quadrato.znv");
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full{4096, limit.rlim_max};
+    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    if (fullDisk)
+        setrlimit(RLIMIT_FSIZE, &full);
+    QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    signal(SIGXFSZ, previousHandler);
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files | QDir::Hidden), QStringList("scheda.pdf"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    if (fullDisk) {
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(int(boxes.shown().size()), 1);
+        QCOMPARE(boxes.shown().first().icon, MessageBox::Icon::Warning);
+        QCOMPARE(boxes.shown().first().text,
+                 "La scheda non è stata stampata: impossibile scrivere il file «" + pdf +
+                     "»: il disco è pieno.");
+        return;
+    }
+    QVERIFY(boxes.shown().isEmpty());
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    QVERIFY(info.waitForFinished());
+    const QString facts = info.readAllStandardOutput();
+    QVERIFY2(facts.contains("Title:           Quadrato\n") &&
+                 facts.contains(QStringLiteral("Pages:           %1\n").arg(pages)),
+             qPrintable(facts));
+}
+
+// With read-aloud on: the verdicts with their explanations, the problem text
+// on F2 (typing stops it), a formula in words as it takes the focus. F3 shows
+// the text for easy reading: upright, larger, wider lines, in the same place,
+// and the whole of it in the reading panel, told to a screen reader and read
+// aloud, until F3 or Esc closes it; the choice is kept for the next run.
+void TestWorkWindow::readAloudAndEasyReading()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    TemporarySettings temporary;
+    ScriptedDialogs dialog;
+    MessageBox::Recording boxes;
+    RecordingSpeaker speaker;
+    ReadAloud readAloud(speaker);
+    readAloud.setOnForThisRun(true);
+    const std::unique_ptr<WorkWindow> window = activeWindow(WorkMode::Solving, &readAloud);
+    if (!window)
+        QSKIP("The work window cannot be made active here.");
+    window->setSettings(&temporary.settings());
+    window->openFile(Examples + "Quadrato.znv");
+    speaker.clearLog();
+    for (const char *keys :
+         {"type:40", "Enter", "F2", "type:x", "Backspace", "type: cm", "Enter", "type:14.14 cm",
+          "Enter", "Backspace*8", "type:14,14 cm", "Enter", "Space"})
+        press(keys);
+    QStringList log = speaker.log();
+    QVERIFY2(log.value(1).startsWith("Un quadrato ABCD ha il perimetro di quaranta centimetri"),
+             qPrintable(log.value(1)));
+    log[1] = "TESTO";
+    QCOMPARE(log, (QStringList{"Errato. Il numero è giusto, ma manca l'unità di misura: «cm».",
+                               "TESTO", RecordingSpeaker::Stopped, "Bravo",
+                               "Errato. Il numero è giusto, ma in italiano i decimali si scrivono "
+                               "con la virgola: «quattordici virgola quattordici».",
+                               "Bravo. Scegli la formula", "A uguale l al quadrato"}));
+
+    QTextEdit *text = controlsOf(*window).problemText;
+    const auto lineHeight = [text] { return text->document()->begin().blockFormat().lineHeight(); };
+    const QRect place = text->geometry();
+    const QFont usual = text->font();
+    const auto *panel = window->findChild<ReadingPanel *>("txtLetturaFacile");
+    speaker.clearLog();
+    press("F3");
+    const QFont easy = text->font();
+    QVERIFY(!easy.italic() && easy.pointSizeF() > usual.pointSizeF() && easy.letterSpacing() > 100);
+    QCOMPARE(lineHeight(), 160.0);
+    QCOMPARE(text->geometry(), place);
+    QVERIFY(Settings::open(temporary.files()).value(Setting::EasyReading));
+    // The whole text at once, larger still, over the upper left of the window.
+    QVERIFY(panel->isVisible() && panel->hasFocus());
+    QCOMPARE(panel->toPlainText(), text->toPlainText());
+    QVERIFY(panel->font().pointSizeF() > easy.pointSizeF() && !panel->font().italic());
+    QCOMPARE(panel->geometry().topLeft(), place.topLeft());
+    QVERIFY(panel->geometry().right() < controlsOf(*window).formulaPanel->x());
+    QVERIFY(panel->height() > 3 * place.height());
+    QCOMPARE(announcerOf(*window)->text(), text->toPlainText());
+    QVERIFY(speaker.log().value(0).startsWith("Un quadrato ABCD"));
+    press("Esc"); // closes the panel, easy reading stays
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(text->font(), easy);
+    press("F3");                              // opens it again
+    window->openFile(Examples + "Rombo.znv"); // a new text keeps the wide lines
+    QCOMPARE(lineHeight(), 160.0);
+    QCOMPARE(panel->toPlainText(), text->toPlainText());
+    for (const QString &example : QDir(Examples).entryList({"*.znv"})) {
+        window->openFile(Examples + example);
+        QVERIFY2(panel->verticalScrollBar()->maximum() == 0, qPrintable(example));
+    }
+    press("F3");
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(text->font(), usual);
+    QCOMPARE(lineHeight(), 100.0);
+    QVERIFY(!Settings::open(temporary.files()).value(Setting::EasyReading));
 }
 
 QTEST_MAIN(TestWorkWindow)
