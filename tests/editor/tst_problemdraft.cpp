@@ -1,9 +1,7 @@
 // The problem a teacher composes, with no window: which step takes the next
-// formula, what "Nuovo" and "Apri" keep, whether anything changed since the
-// problem was opened, saved or started new, and what a pupil could never
-// reach or finish in it.
+// formula, what "Nuovo" and "Apri" keep, and whether anything changed since
+// the problem was opened, saved or started new.
 #include "problemdraft.h"
-#include "problemflaws.h"
 
 #include <QtTest>
 
@@ -64,49 +62,6 @@ private slots:
         seen << "|" << (step ? QString::number(*step) : "-")
              << (draft.isModified() ? "changed" : "same");
         QCOMPARE(seen.join(' '), script.section(" => ", 1));
-    }
-
-    // A problem as "data | steps": the data, then each step as formula=result
-    // (either may be left out). Expected: what a pupil could never reach or
-    // finish, "!" marking where he gets stuck.
-    void flaws_data()
-    {
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("finishable") << "8,6 | 9=28,6=48" << QStringList();
-        QTest::newRow("a result without formula")
-            << "8 | 9=28,=48" << QStringList{"il passaggio 2 ha il risultato ma non la formula"};
-        QTest::newRow("only a formula")
-            << "8 | 9=" << QStringList{"il passaggio 1 ha la formula ma non il risultato"};
-        QTest::newRow("no steps") << "8 |"
-                                  << QStringList{
-                                         "!il passaggio 1 non ha né la formula né il risultato"};
-        QTest::newRow("all at once")
-            << "8,,6,,2 | =28,6=,,0=1"
-            << QStringList{"il dato 3 viene dopo il dato 2, che è vuoto",
-                           "il dato 5 viene dopo il dato 2, che è vuoto",
-                           "!il passaggio 1 ha il risultato ma non la formula",
-                           "il passaggio 2 ha la formula ma non il risultato",
-                           "il passaggio 4 viene dopo il passaggio 2, che non ha il risultato"};
-    }
-    void flaws()
-    {
-        QFETCH(QString, problem);
-        QFETCH(QStringList, expected);
-        Problem p;
-        const QStringList data = problem.section(" |", 0, 0).split(',');
-        const QStringList steps = problem.section("| ", 1).split(',');
-        for (int i = 0; i < data.size(); ++i)
-            p.data[i] = data[i];
-        for (int i = 0; i < steps.size(); ++i) {
-            if (const QString formula = steps[i].section('=', 0, 0); !formula.isEmpty())
-                p.formulas[i] = formula.toInt();
-            p.results[i] = steps[i].section('=', 1);
-        }
-        QStringList found;
-        for (const ProblemFlaws::Flaw &flaw : ProblemFlaws::find(p))
-            found << (flaw.stopsThePupil ? "!" : "") + flaw.text;
-        QCOMPARE(found, expected);
     }
 };
 
