@@ -35,7 +35,7 @@ int MessageBox::ask(Icon icon, const QString &title, const QString &text,
 {
     const int last = int(buttons.size()) - 1;
     if (Recording *recording = Seam<Recording>::replacement()) {
-        recording->m_shown.append({icon, title, text, buttons});
+        recording->m_shown.append({icon, title, text, buttons, defaultButton});
         if (recording->m_answers.isEmpty())
             return last;
         const int chosen = int(buttons.indexOf(recording->m_answers.takeFirst()));

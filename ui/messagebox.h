@@ -23,7 +23,8 @@ public:
         Icon icon;
         QString title;
         QString text;
-        QStringList buttons; // empty for a notice
+        QStringList buttons;   // empty for a notice
+        int defaultButton = 0; // the one Enter would choose
     };
 
     static void show(Icon icon, const QString &title, const QString &text,

@@ -1,7 +1,6 @@
 // zenuvio --varianti N FILE FOLDER, read and carried out as the program does:
 // the exit status and, in the folder, exactly the files written (none at all
 // when something is wrong), every variant following and all of them different.
-
 #include "commandline.h"
 #include "keycheck.h"
 #include "problemfile.h"
@@ -14,18 +13,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
 // The pages of a PDF that Qt wrote.
-int pageCount(const QString &path)
+static int pageCount(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    return int(file.readAll().count("/Type /Page\n"));
+    return file.open(QIODevice::ReadOnly) ? int(file.readAll().count("/Type /Page\n")) : -1;
 }
-
-} // namespace
 
 class TestVariantFiles : public QObject {
     Q_OBJECT
@@ -35,47 +28,41 @@ private slots:
 
     void write_data()
     {
-        // N as typed, the problem ("-" for none, "decimals" for one with a
-        // decimal datum), whether the folder is a file; the exit status and
-        // the start of the error line, or how many variants are written.
+        // N as typed, the problem (an example, "-" for none, "decimals" for one
+        // with decimal data, "file" for a folder that is a file), the exit
+        // status and the start of the error line.
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("problem");
-        QTest::addColumn<bool>("folderIsFile");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("error");
+        const QString range = "zenuvio: il numero delle varianti va da 1 a 99.";
         QTest::newRow("N=0") << "0"
-                             << "Rombo" << false << 2
-                             << "zenuvio: il numero delle varianti va da 1 a 99.";
+                             << "Rombo" << 2 << range;
         QTest::newRow("N=1") << "1"
-                             << "Rombo" << false << 0 << "";
+                             << "Rombo" << 0 << "";
         QTest::newRow("N=99") << "99"
-                              << "decimals" << false << 0 << "";
+                              << "decimals" << 0 << "";
         QTest::newRow("N=100") << "100"
-                               << "decimals" << false << 2
-                               << "zenuvio: il numero delle varianti va da 1 a 99.";
+                               << "decimals" << 2 << range;
         QTest::newRow("N=x") << "x"
-                             << "Rombo" << false << 2
-                             << "zenuvio: il numero delle varianti va da 1 a 99.";
+                             << "Rombo" << 2 << range;
         QTest::newRow("unreadable file") << "3"
-                                         << "-" << false << 1 << "";
+                                         << "-" << 1 << "";
         QTest::newRow("folder that is a file")
             << "3"
-            << "Rombo" << true << 1 << "Impossibile scrivere le varianti in ";
-        QTest::newRow("more than the problem has")
-            << "40"
-            << "Rettangolo" << false << 1 << "Nessuna variante di ";
+            << "file" << 1 << "Impossibile scrivere le varianti in ";
+        QTest::newRow("more than the problem has") << "40"
+                                                   << "Rettangolo" << 1 << "Nessuna variante di ";
     }
     void write()
     {
         QFETCH(QString, count);
         QFETCH(QString, problem);
-        QFETCH(bool, folderIsFile);
         QFETCH(int, status);
         QFETCH(QString, error);
         QTemporaryDir dir;
-        QDir(dir.path()).mkdir("in");
-        QDir(dir.path()).mkdir("out");
-        QString file = dir.filePath("in/missing.znv");
+        QVERIFY(QDir(dir.path()).mkdir("out"));
+        QString file = dir.filePath("missing.znv");
         if (problem == "decimals") {
             Problem p;
             p.text = "Un rettangolo ha la base lunga 3,5 cm e l'altezza lunga 2,5 cm. "
@@ -83,13 +70,14 @@ private slots:
             p.data = {"3,5 cm", "2,5 cm"};
             p.formulas[0] = 6; // A = b × h
             p.results[0] = "8,75 cm²";
-            file = dir.filePath("in/Rettangolo.znv");
+            file = dir.filePath("Rettangolo.znv");
             QCOMPARE(ProblemFile::write(file, p), QString());
         } else if (problem != "-") {
-            file = QStringLiteral(ZENUVIO_SOURCE_DIR "/examples/") + problem + ".znv";
+            file =
+                ZENUVIO_SOURCE_DIR "/examples/" + (problem == "file" ? "Rombo" : problem) + ".znv";
         }
         QString folder = dir.filePath("out");
-        if (folderIsFile) {
+        if (problem == "file") {
             folder = dir.filePath("plain");
             QFile plain(folder);
             QVERIFY(plain.open(QIODevice::WriteOnly));
@@ -97,23 +85,21 @@ private slots:
 
         const CommandLine::Request request =
             CommandLine::parse({"zenuvio", "--varianti", count, file, folder});
-        QString errorText;
-        int exitCode = request.exitCode;
-        if (request.exits) {
-            errorText = request.output;
-        } else {
-            QTextStream errors(&errorText);
-            QRandomGenerator random(7);
-            exitCode = VariantFiles::write(request.variants, request.file, request.variantsFolder,
-                                           errors, random);
-        }
+        QString errorText = request.output;
+        QTextStream errors(&errorText);
+        QRandomGenerator random(7);
+        const int exitCode = request.exits
+                                 ? request.exitCode
+                                 : VariantFiles::write(request.variants, request.file,
+                                                       request.variantsFolder, errors, random);
+        errors.flush();
         QVERIFY2(exitCode == status, qPrintable(errorText));
         const QStringList written =
             QDir(dir.filePath("out"))
                 .entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
         if (status != 0) {
-            QVERIFY2(errorText.startsWith(error), qPrintable(errorText));
-            QCOMPARE(errorText.count('\n'), 1);
+            QVERIFY2(errorText.startsWith(error) && errorText.count('\n') == 1,
+                     qPrintable(errorText));
             QCOMPARE(written, QStringList());
             return;
         }

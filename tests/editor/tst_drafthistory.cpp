@@ -1,6 +1,7 @@
-// The editor's undo and redo with no window: which changes make one command,
-// what an undo and a redo put back, and whether the problem then differs from
-// the one last opened, saved or started new.
+// The editor's draft and its undo and redo with no window: which step takes
+// the next formula, what "Nuovo" and "Apri" keep, which changes make one
+// command, what an undo and a redo put back, and whether the problem then
+// differs from the one last opened, saved or started new.
 #include "drafthistory.h"
 
 #include <QtTest>
@@ -12,33 +13,47 @@ private slots:
     // Acts: "testo X", "dato K X", "risultato K X" (box K now holds X; X may
     // be empty), "figura X", "passaggio K", "svuota K" (a click on step K's
     // formula box), "formula N", "pausa" (the box lost the focus), "annulla",
-    // "ripeti", "salva", "nuovo". Then: text | figure | data 0 and 1 | formula
-    // of steps 0 and 1 | result 0 | changed or same | undos and redos left.
+    // "ripeti", "salva", "nuovo", "apri" (a problem with formula 40 in every
+    // step). Then: text | figure | data 0 and 1 | each step's formula, from
+    // the first to the last that has one, or "-" ("-,-" when none has) | the
+    // selected step | result 0 | changed or same | undos and redos left.
     void undoRedo_data()
     {
         QTest::addColumn<QString>("script");
         QTest::newRow("a burst of typing is one command")
-            << "testo U, testo Un, testo Uno, annulla => ||,|-,-||same|0/1";
+            << "testo U, testo Un, testo Uno, annulla => ||,|-,-|-||same|0/1";
         QTest::newRow("a pause ends the burst")
-            << "dato 0 5, pausa, dato 0 5 cm, annulla => ||5,|-,-||changed|1/1";
+            << "dato 0 5, pausa, dato 0 5 cm, annulla => ||5,|-,-|-||changed|1/1";
         QTest::newRow("another box ends the burst")
-            << "dato 0 5, dato 1 6, dato 0 57, annulla => ||5,6|-,-||changed|2/1";
+            << "dato 0 5, dato 1 6, dato 0 57, annulla => ||5,6|-,-|-||changed|2/1";
         QTest::newRow("typing after an undo is a command of its own")
-            << "risultato 0 a, dato 1 x, annulla, risultato 0 ab, annulla => ||,|-,-|a|changed|1/1";
+            << "risultato 0 a, dato 1 x, annulla, risultato 0 ab, annulla => "
+               "||,|-,-|-|a|changed|1/1";
         QTest::newRow("typed and taken back leaves nothing to undo")
-            << "dato 1 x, dato 1 => ||,|-,-||same|0/0";
+            << "dato 1 x, dato 1 => ||,|-,-|-||same|0/0";
         QTest::newRow("an emptied formula box comes back")
-            << "passaggio 1, formula 9, svuota 1, annulla => ||,|-,9||changed|1/1";
+            << "passaggio 1, formula 9, svuota 1, annulla => ||,|-,9|1||changed|1/1";
         QTest::newRow("the figure")
-            << "figura A.gif, dato 0 1, annulla, annulla, ripeti => |A.gif|,|-,-||changed|1/1";
+            << "figura A.gif, dato 0 1, annulla, annulla, ripeti => |A.gif|,|-,-|-||changed|1/1";
         QTest::newRow("back to the saved problem is unchanged")
-            << "dato 0 a, salva, dato 0 ab, annulla => ||a,|-,-||same|1/1";
+            << "dato 0 a, salva, dato 0 ab, annulla => ||a,|-,-|-||same|1/1";
         QTest::newRow("and forth again is changed")
-            << "dato 0 a, salva, dato 0 ab, annulla, ripeti => ||ab,|-,-||changed|2/0";
+            << "dato 0 a, salva, dato 0 ab, annulla, ripeti => ||ab,|-,-|-||changed|2/0";
         QTest::newRow("a new change drops what could be redone")
-            << "dato 0 a, pausa, dato 0 ab, annulla, dato 1 x, ripeti => ||a,x|-,-||changed|2/0";
+            << "dato 0 a, pausa, dato 0 ab, annulla, dato 1 x, ripeti => ||a,x|-,-|-||changed|2/0";
         QTest::newRow("nuovo starts the history afresh")
-            << "dato 0 a, formula 3, passaggio 0, formula 3, nuovo, annulla => ||,|-,-||same|0/0";
+            << "dato 0 a, formula 3, passaggio 0, formula 3, nuovo, annulla => ||,|-,-|0||same|0/0";
+        QTest::newRow("a click on a formula box forgets its formula")
+            << "svuota 1, formula 9, passaggio 2, formula 6, formula 5, svuota 1 => "
+               "||,|-,-,5|1||changed|4/0";
+        QTest::newRow("nuovo and apri keep the selected step")
+            << "svuota 0, formula 12, nuovo, apri, formula 2 => "
+               "||,|2,40,40,40,40,40,40,40|0||changed|1/0";
+        QTest::newRow("no such step")
+            << "svuota 8, passaggio -1, dato 8 x, formula 3 => ||,|-,-|-||same|0/0";
+        QTest::newRow("saved")
+            << "dato 2 5 cm, passaggio 1, formula 4, salva => ||,|-,4|1||same|2/0";
+        QTest::newRow("opened") << "dato 2 5 cm, apri => ||,|40,40,40,40,40,40,40,40|-||same|0/0";
     }
     void undoRedo()
     {
@@ -79,20 +94,28 @@ private slots:
             } else if (verb == "salva") {
                 draft.markSaved();
                 history.saved();
-            } else if (verb == "nuovo") {
-                draft.clear();
+            } else if (verb == "nuovo" || verb == "apri") {
+                Problem read;
+                read.formulas.fill(40);
+                verb == "nuovo" ? draft.clear() : draft.load(read);
                 history.startOver();
             }
-            if (verb != "annulla" && verb != "ripeti" && verb != "nuovo")
+            if (verb != "annulla" && verb != "ripeti" && verb != "nuovo" && verb != "apri")
                 history.record(before, {}, box, n);
         }
         const Problem &p = draft.problem();
-        auto formula = [&](int i) { return p.formulas[i] ? QString::number(*p.formulas[i]) : "-"; };
+        QStringList formulas;
+        for (const std::optional<int> &formula : p.formulas)
+            formulas << (formula ? QString::number(*formula) : "-");
+        while (formulas.size() > 2 && formulas.constLast() == "-")
+            formulas.removeLast();
+        const std::optional<int> step = draft.selectedStep();
         const QString seen =
             QStringList{p.text,
                         p.figureName,
                         p.data[0] + "," + p.data[1],
-                        formula(0) + "," + formula(1),
+                        formulas.join(','),
+                        step ? QString::number(*step) : "-",
                         p.results[0],
                         draft.isModified() ? "changed" : "same",
                         QString("%1/%2")

@@ -23,118 +23,105 @@ class TestAccessibility : public QObject {
 
 private slots:
     void initTestCase() { Accessibility::install(); }
-    void pictureBoxIsAButtonThatCanBePressed();
-    void tabCaptionsArePageTabs();
-    void everyHintIsAnnouncedRepeatsIncluded();
-    void announcementsAlsoTakeTheSystemChannel();
-    void rolesGivenToWindows_data();
-    void rolesGivenToWindows();
-};
 
-void TestAccessibility::pictureBoxIsAButtonThatCanBePressed()
-{
-    PictureBox box;
-    box.setAccessibleName("A = l²");
-    box.setAccessibleDescription("A uguale l al quadrato");
-    QSignalSpy clicks(&box, &PictureBox::clicked);
-    QAccessibleInterface *button = of(&box);
-    QCOMPARE(button->role(), QAccessible::PushButton);
-    QCOMPARE(button->text(QAccessible::Name), "A = l²");
-    QCOMPARE(button->text(QAccessible::Description), "A uguale l al quadrato");
-    QAccessibleActionInterface *actions = button->actionInterface();
-    QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    actions->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(clicks.count(), 0); // the caller has its answer first
-    QTRY_COMPARE(clicks.count(), 1);
+    void pictureBoxIsAButtonThatCanBePressed()
+    {
+        PictureBox box;
+        box.setAccessibleName("A = l²");
+        box.setAccessibleDescription("A uguale l al quadrato");
+        QSignalSpy clicks(&box, &PictureBox::clicked);
+        QAccessibleInterface *button = of(&box);
+        QCOMPARE(button->role(), QAccessible::PushButton);
+        QCOMPARE(button->text(QAccessible::Name), "A = l²");
+        QCOMPARE(button->text(QAccessible::Description), "A uguale l al quadrato");
+        QAccessibleActionInterface *actions = button->actionInterface();
+        QVERIFY(actions &&
+                actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks.count(), 0); // the caller has its answer first
+        QTRY_COMPARE(clicks.count(), 1);
 
-    // Space and Enter on the focused box are the same click.
-    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
-        QTest::keyClick(&box, key);
-    QTest::keyClick(&box, Qt::Key_Space, Qt::ControlModifier);
-    QCOMPARE(clicks.count(), 4);
-}
-
-void TestAccessibility::tabCaptionsArePageTabs()
-{
-    TabPanel panel(2, 20);
-    panel.resize(200, 200);
-    for (const char *caption : {"Quadrato", "Rettangolo", "Rombo"})
-        panel.addTab(caption);
-    QCOMPARE(of(&panel)->role(), QAccessible::PageTabList);
-    const QList<TabCaption *> captions = panel.findChildren<TabCaption *>();
-    QCOMPARE(of(captions[2])->role(), QAccessible::PageTab);
-    QCOMPARE(of(captions[2])->text(QAccessible::Name), "Rombo");
-    QVERIFY(of(captions[0])->state().selected && !of(captions[2])->state().selected);
-    of(captions[2])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(panel.currentTab(), 2);
-    QVERIFY(!of(captions[0])->state().selected && of(captions[2])->state().selected);
-}
-
-// A notification named by its text, for each text, the same one twice too.
-// (Whether a screen reader speaks it is tried with Orca in the end-to-end test.)
-void TestAccessibility::everyHintIsAnnouncedRepeatsIncluded()
-{
-    QWidget window;
-    Announcer announcer(&window);
-    QSignalSpy announced(&announcer, &Announcer::announced);
-    QCOMPARE(of(&announcer)->role(), QAccessible::Notification);
-    QStringList names;
-    for (const char *hint : {"Bravo", "Errato", "Errato", "Bravo. Hai finito."}) {
-        announcer.announce(hint);
-        names << of(&announcer)->text(QAccessible::Name);
+        // Space and Enter on the focused box are the same click.
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(&box, key);
+        QTest::keyClick(&box, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(clicks.count(), 4);
     }
-    QCOMPARE(names, QStringList({"Bravo", "Errato", "Errato", "Bravo. Hai finito."}));
-    QCOMPARE(announced.count(), 4);
-    QVERIFY(announcer.isHidden());
-}
 
-// Every text announced also goes, repeats included, through the system's own
-// channel (UI Automation on Windows), named with the announcer; Linux has none.
-void TestAccessibility::announcementsAlsoTakeTheSystemChannel()
-{
-    struct RecordingChannel : AnnouncementChannel {
-        QStringList said;
-        void announce(QWidget *announcer, const QString &text) override
-        {
-            said << announcer->window()->objectName() + ": " + text;
-        }
-    } channel;
+    void tabCaptionsArePageTabs()
+    {
+        TabPanel panel(2, 20);
+        panel.resize(200, 200);
+        for (const char *caption : {"Quadrato", "Rettangolo", "Rombo"})
+            panel.addTab(caption);
+        QCOMPARE(of(&panel)->role(), QAccessible::PageTabList);
+        const QList<TabCaption *> captions = panel.findChildren<TabCaption *>();
+        QCOMPARE(of(captions[2])->role(), QAccessible::PageTab);
+        QCOMPARE(of(captions[2])->text(QAccessible::Name), "Rombo");
+        QVERIFY(of(captions[0])->state().selected && !of(captions[2])->state().selected);
+        of(captions[2])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(panel.currentTab(), 2);
+        QVERIFY(!of(captions[0])->state().selected && of(captions[2])->state().selected);
+    }
+
+    // A notification named by its text, for each text, the same one twice too;
+    // each also goes through the system's own channel (UI Automation on Windows),
+    // named with the announcer's window; Linux has none. (Whether a screen reader
+    // speaks it is tried with Orca in the end-to-end test.)
+    void everyHintIsAnnouncedRepeatsIncluded()
+    {
+        struct RecordingChannel : AnnouncementChannel {
+            QStringList said;
+            void announce(QWidget *announcer, const QString &text) override
+            {
+                said << announcer->window()->objectName() + ": " + text;
+            }
+        } channel;
 #ifndef Q_OS_WIN
-    QCOMPARE(Accessibility::setAnnouncementChannel(nullptr), nullptr);
+        QCOMPARE(Accessibility::setAnnouncementChannel(nullptr), nullptr);
 #endif
-    QWidget window;
-    window.setObjectName("finestra");
-    QWidget panel(&window);
-    Announcer announcer(&panel);
-    AnnouncementChannel *const previous = Accessibility::setAnnouncementChannel(&channel);
-    for (const char *hint : {"Bravo", "Errato", "Errato", "Bravo. Hai finito."})
-        announcer.announce(hint);
-    QCOMPARE(Accessibility::setAnnouncementChannel(previous), &channel);
-    announcer.announce("Errato");
-    QCOMPARE(channel.said, QStringList({"finestra: Bravo", "finestra: Errato", "finestra: Errato",
-                                        "finestra: Bravo. Hai finito."}));
-}
+        QWidget window;
+        window.setObjectName("finestra");
+        QWidget panel(&window);
+        Announcer announcer(&panel);
+        QSignalSpy announced(&announcer, &Announcer::announced);
+        QCOMPARE(of(&announcer)->role(), QAccessible::Notification);
+        AnnouncementChannel *const previous = Accessibility::setAnnouncementChannel(&channel);
+        QStringList names;
+        for (const char *hint : {"Bravo", "Errato", "Errato", "Bravo. Hai finito."}) {
+            announcer.announce(hint);
+            names << of(&announcer)->text(QAccessible::Name);
+        }
+        QCOMPARE(Accessibility::setAnnouncementChannel(previous), &channel);
+        announcer.announce("Errato");
+        QCOMPARE(names, QStringList({"Bravo", "Errato", "Errato", "Bravo. Hai finito."}));
+        QCOMPARE(announced.count(), 5);
+        QVERIFY(announcer.isHidden());
+        QCOMPARE(channel.said, QStringList({"finestra: Bravo", "finestra: Errato",
+                                            "finestra: Errato", "finestra: Bravo. Hai finito."}));
+    }
 
-void TestAccessibility::rolesGivenToWindows_data()
-{
-    QTest::addColumn<int>("role");
-    QTest::newRow("frame") << int(QAccessible::Window);
-    QTest::newRow("document") << int(QAccessible::Document);
-}
+    void rolesGivenToWindows_data()
+    {
+        QTest::addColumn<int>("role");
+        QTest::newRow("frame") << int(QAccessible::Window);
+        QTest::newRow("document") << int(QAccessible::Document);
+    }
 
-void TestAccessibility::rolesGivenToWindows()
-{
-    QFETCH(int, role);
-    QTextBrowser window;
-    Accessibility::setRole(&window, QAccessible::Role(role));
-    window.setPlainText("Prima riga.\nSeconda riga.");
-    QCOMPARE(int(of(&window)->role()), role);
-    // A document keeps its text readable, line by line.
-    QAccessibleTextInterface *text = of(&window)->textInterface();
-    QCOMPARE(text != nullptr, role == QAccessible::Document);
-    if (text)
-        QCOMPARE(text->text(0, text->characterCount()), "Prima riga.\nSeconda riga.");
-}
+    void rolesGivenToWindows()
+    {
+        QFETCH(int, role);
+        QTextBrowser window;
+        Accessibility::setRole(&window, QAccessible::Role(role));
+        window.setPlainText("Prima riga.\nSeconda riga.");
+        QCOMPARE(int(of(&window)->role()), role);
+        // A document keeps its text readable, line by line.
+        QAccessibleTextInterface *text = of(&window)->textInterface();
+        QCOMPARE(text != nullptr, role == QAccessible::Document);
+        if (text)
+            QCOMPARE(text->text(0, text->characterCount()), "Prima riga.\nSeconda riga.");
+    }
+};
 
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -10,112 +10,101 @@ class TestWindowSize : public QObject {
     Q_OBJECT
 
 private slots:
-    void steps_data();
-    void steps();
-    void toStartAt_data();
-    void toStartAt();
-    void fitting_data();
-    void fitting();
+    void steps_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<QString>("listedLargerSmaller");
+        QTest::newRow("smallest") << 100 << "100 125 100";
+        QTest::newRow("between two, nearer the smaller") << 160 << "150 175 150";
+        QTest::newRow("half way") << 225 << "200 250 200";
+        QTest::newRow("largest") << 300 << "300 300 250";
+        QTest::newRow("below all") << 20 << "100 100 100";
+        QTest::newRow("above all") << 1000 << "300 300 300";
+        QTest::newRow("int minimum") << std::numeric_limits<int>::min() << "100 100 100";
+        QTest::newRow("int maximum") << std::numeric_limits<int>::max() << "300 300 300";
+    }
+
+    void steps()
+    {
+        QFETCH(int, percent);
+        QFETCH(QString, listedLargerSmaller);
+        QCOMPARE(QStringLiteral("%1 %2 %3")
+                     .arg(WindowSize::listed(percent))
+                     .arg(WindowSize::larger(percent))
+                     .arg(WindowSize::smaller(percent)),
+                 listedLargerSmaller);
+        QCOMPARE(WindowSize::text(150), "150 %");
+    }
+
+    void toStartAt_data()
+    {
+        // The size a restart passed on, the command line's, the settings' (0: none).
+        QTest::addColumn<int>("restarted");
+        QTest::addColumn<int>("commandLine");
+        QTest::addColumn<int>("saved");
+        QTest::addColumn<int>("size");
+        QTest::newRow("none") << 0 << 0 << 0 << 100;
+        QTest::newRow("saved") << 0 << 0 << 175 << 175;
+        QTest::newRow("command line over saved") << 0 << 250 << 175 << 250;
+        QTest::newRow("restart over both") << 150 << 250 << 175 << 150;
+        QTest::newRow("saved, int minimum") << 0 << 0 << std::numeric_limits<int>::min() << 100;
+        QTest::newRow("command line, int minimum")
+            << 0 << std::numeric_limits<int>::min() << 200 << 200;
+        QTest::newRow("saved above the list") << 0 << 0 << std::numeric_limits<int>::max() << 300;
+    }
+
+    void toStartAt()
+    {
+        QFETCH(int, restarted);
+        QFETCH(int, commandLine);
+        QFETCH(int, saved);
+        QFETCH(int, size);
+        QCOMPARE(WindowSize::toStartAt(restarted, commandLine, saved), size);
+    }
+
+    void fitting_data()
+    {
+        // A screen of `physical` pixels with `panel` pixels taken at the bottom, a
+        // desktop scale, the size the program runs at and the size wanted.
+        QTest::addColumn<QSize>("physical");
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<double>("desktop");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("wanted");
+        QTest::addColumn<int>("fits");
+        QTest::newRow("whiteboard 2560x1440, 300 %")
+            << QSize(2560, 1440) << 0 << 1.0 << 300 << 300 << 200;
+        QTest::newRow("laptop 1366x768, 150 %")
+            << QSize(1366, 768) << 0 << 1.0 << 150 << 150 << 125;
+        QTest::newRow("laptop with a panel, 150 %")
+            << QSize(1366, 768) << 32 << 1.0 << 150 << 150 << 100;
+        QTest::newRow("800x600 fits nothing larger")
+            << QSize(800, 600) << 0 << 1.0 << 125 << 125 << 100;
+        QTest::newRow("4K at desktop scale 2, 300 %")
+            << QSize(3840, 2160) << 0 << 2.0 << 300 << 300 << 175;
+        QTest::newRow("full HD with a panel, 175 %")
+            << QSize(1920, 1080) << 32 << 1.0 << 175 << 175 << 150;
+        QTest::newRow("a smaller size wanted")
+            << QSize(3840, 2160) << 0 << 1.0 << 300 << 125 << 125;
+    }
+
+    void fitting()
+    {
+        QFETCH(QSize, physical);
+        QFETCH(int, panel);
+        QFETCH(double, desktop);
+        QFETCH(int, current);
+        QFETCH(int, wanted);
+        QFETCH(int, fits);
+        // What the program sees at the size it runs at.
+        const double ratio = desktop * current / 100;
+        const QSize available(qFloor(physical.width() / ratio),
+                              qFloor((physical.height() - panel) / ratio));
+        QCOMPARE(
+            WindowSize::fitting(wanted, current, QSize(792, 573), QSize(16, 48), available, ratio),
+            fits);
+    }
 };
-
-void TestWindowSize::steps_data()
-{
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<QString>("listedLargerSmaller");
-    QTest::newRow("smallest") << 100 << "100 125 100";
-    QTest::newRow("125") << 125 << "125 150 100";
-    QTest::newRow("between two, nearer the smaller") << 160 << "150 175 150";
-    QTest::newRow("175") << 175 << "175 200 150";
-    QTest::newRow("half way") << 225 << "200 250 200";
-    QTest::newRow("largest") << 300 << "300 300 250";
-    QTest::newRow("below all") << 20 << "100 100 100";
-    QTest::newRow("above all") << 1000 << "300 300 300";
-    QTest::newRow("int minimum") << std::numeric_limits<int>::min() << "100 100 100";
-    QTest::newRow("int maximum") << std::numeric_limits<int>::max() << "300 300 300";
-}
-
-void TestWindowSize::steps()
-{
-    QFETCH(int, percent);
-    QFETCH(QString, listedLargerSmaller);
-    QCOMPARE(QStringLiteral("%1 %2 %3")
-                 .arg(WindowSize::listed(percent))
-                 .arg(WindowSize::larger(percent))
-                 .arg(WindowSize::smaller(percent)),
-             listedLargerSmaller);
-    QCOMPARE(WindowSize::text(150), "150 %");
-}
-
-void TestWindowSize::toStartAt_data()
-{
-    // The size a restart passed on, the command line's, the settings' (0: none).
-    QTest::addColumn<int>("restarted");
-    QTest::addColumn<int>("commandLine");
-    QTest::addColumn<int>("saved");
-    QTest::addColumn<int>("size");
-    QTest::newRow("none") << 0 << 0 << 0 << 100;
-    QTest::newRow("saved") << 0 << 0 << 175 << 175;
-    QTest::newRow("command line over saved") << 0 << 250 << 175 << 250;
-    QTest::newRow("restart over both") << 150 << 250 << 175 << 150;
-    QTest::newRow("saved, int minimum") << 0 << 0 << std::numeric_limits<int>::min() << 100;
-    QTest::newRow("command line, int minimum")
-        << 0 << std::numeric_limits<int>::min() << 200 << 200;
-    QTest::newRow("saved above the list") << 0 << 0 << std::numeric_limits<int>::max() << 300;
-}
-
-void TestWindowSize::toStartAt()
-{
-    QFETCH(int, restarted);
-    QFETCH(int, commandLine);
-    QFETCH(int, saved);
-    QFETCH(int, size);
-    QCOMPARE(WindowSize::toStartAt(restarted, commandLine, saved), size);
-}
-
-void TestWindowSize::fitting_data()
-{
-    // A screen of `physical` pixels with `panel` pixels taken at the bottom, a
-    // desktop scale, the size the program runs at and the size wanted.
-    QTest::addColumn<QSize>("physical");
-    QTest::addColumn<int>("panel");
-    QTest::addColumn<double>("desktop");
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("wanted");
-    QTest::addColumn<int>("fits");
-    QTest::newRow("whiteboard 2560x1440, 300 %")
-        << QSize(2560, 1440) << 0 << 1.0 << 300 << 300 << 200;
-    QTest::newRow("whiteboard 2560x1440, 200 %")
-        << QSize(2560, 1440) << 0 << 1.0 << 200 << 200 << 200;
-    QTest::newRow("laptop 1366x768, 150 %") << QSize(1366, 768) << 0 << 1.0 << 150 << 150 << 125;
-    QTest::newRow("laptop with a panel, 150 %")
-        << QSize(1366, 768) << 32 << 1.0 << 150 << 150 << 100;
-    QTest::newRow("800x600 fits nothing larger")
-        << QSize(800, 600) << 0 << 1.0 << 125 << 125 << 100;
-    QTest::newRow("4K at desktop scale 2, 150 %")
-        << QSize(3840, 2160) << 0 << 2.0 << 150 << 150 << 150;
-    QTest::newRow("4K at desktop scale 2, 300 %")
-        << QSize(3840, 2160) << 0 << 2.0 << 300 << 300 << 175;
-    QTest::newRow("full HD, 200 %") << QSize(1920, 1080) << 0 << 1.0 << 200 << 200 << 175;
-    QTest::newRow("full HD with a panel, 175 %")
-        << QSize(1920, 1080) << 32 << 1.0 << 175 << 175 << 150;
-    QTest::newRow("a smaller size wanted") << QSize(3840, 2160) << 0 << 1.0 << 300 << 125 << 125;
-}
-
-void TestWindowSize::fitting()
-{
-    QFETCH(QSize, physical);
-    QFETCH(int, panel);
-    QFETCH(double, desktop);
-    QFETCH(int, current);
-    QFETCH(int, wanted);
-    QFETCH(int, fits);
-    // What the program sees at the size it runs at.
-    const double ratio = desktop * current / 100;
-    const QSize available(qFloor(physical.width() / ratio),
-                          qFloor((physical.height() - panel) / ratio));
-    QCOMPARE(WindowSize::fitting(wanted, current, QSize(792, 573), QSize(16, 48), available, ratio),
-             fits);
-}
 
 QTEST_GUILESS_MAIN(TestWindowSize)
 #include "tst_windowsize.moc"
