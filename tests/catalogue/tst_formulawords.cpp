@@ -80,7 +80,6 @@ private slots:
             for (const QString &part : words.split(QLatin1Char(' ')))
                 QVERIFY2(word.match(part).hasMatch(), qPrintable(formula + " -> " + words));
             QVERIFY2(!words.endsWith(QLatin1Char(',')), qPrintable(words));
-            QCOMPARE(FormulaWords::spoken(formula), words);
             const QString earlier = formulaOfWords.value(words, formula);
             QVERIFY2(earlier == formula, qPrintable(earlier + " and " + formula + " -> " + words));
             formulaOfWords.insert(words, formula);
