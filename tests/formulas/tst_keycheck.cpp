@@ -46,41 +46,27 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("flaw");
-        QTest::newRow("first step, number") << "Parallelogramma"
-                                            << "0=7 cm"
-                                            << "Il passaggio 1 non torna: con «HB = √(BC² − CH²)» "
-                                               "e i dati, il risultato sarebbe «6 cm», non «7 cm».";
-        QTest::newRow("last step, number") << "TriangoloScaleno"
-                                           << "4=85 cm²"
-                                           << "Il passaggio 5 non torna";
-        QTest::newRow("last decimal") << "Quadrato"
-                                      << "2=7,08 cm"
-                                      << "Il passaggio 3 non torna: con «AO = AC / 2» e i dati, "
-                                         "il risultato sarebbe «7,07 cm», non «7,08 cm».";
-        QTest::newRow("area in a length unit")
-            << "Rettangolo"
-            << "1=60 cm"
-            << "Il risultato del passaggio 2 è un'area, ma «cm» misura "
-               "una lunghezza.";
-        QTest::newRow("length in an area unit")
-            << "Rombo"
-            << "4=50 cm²"
-            << "Il risultato del passaggio 5 è una lunghezza, ma «cm²» "
-               "misura un'area.";
-        QTest::newRow("no unit") << "TriangoloIsoscele"
-                                 << "2=60"
-                                 << "Il risultato del passaggio 3 non ha l'unità di "
-                                    "misura, ma i dati ce l'hanno.";
-        QTest::newRow("blank at the end") << "TrapezioRettangolo"
-                                          << "0=6 cm "
-                                          << "Il risultato del passaggio 1 ha uno spazio "
-                                             "all'inizio o alla fine";
-        QTest::newRow("blank at the start") << "TrapezioRettangolo"
-                                            << "2= 136 cm²"
-                                            << "Il risultato del passaggio 3 ha uno spazio";
-        QTest::newRow("two blanks") << "TrapezioScaleno"
-                                    << "1=10  cm"
-                                    << "Il risultato del passaggio 2 ha due spazi di seguito";
+        const auto row = [](const char *tag, const char *name, const char *change,
+                            const char *flaw) { QTest::newRow(tag) << name << change << flaw; };
+        row("first step, number", "Parallelogramma", "0=7 cm",
+            "Il passaggio 1 non torna: con «HB = √(BC² − CH²)» e i dati, il risultato sarebbe "
+            "«6 cm», non «7 cm».");
+        row("last step, number", "TriangoloScaleno", "4=85 cm²", "Il passaggio 5 non torna");
+        row("last decimal", "Quadrato", "2=7,08 cm",
+            "Il passaggio 3 non torna: con «AO = AC / 2» e i dati, il risultato sarebbe «7,07 cm», "
+            "non «7,08 cm».");
+        row("area in a length unit", "Rettangolo", "1=60 cm",
+            "Il risultato del passaggio 2 è un'area, ma «cm» misura una lunghezza.");
+        row("length in an area unit", "Rombo", "4=50 cm²",
+            "Il risultato del passaggio 5 è una lunghezza, ma «cm²» misura un'area.");
+        row("no unit", "TriangoloIsoscele", "2=60",
+            "Il risultato del passaggio 3 non ha l'unità di misura, ma i dati ce l'hanno.");
+        row("blank at the end", "TrapezioRettangolo", "0=6 cm ",
+            "Il risultato del passaggio 1 ha uno spazio all'inizio o alla fine");
+        row("blank at the start", "TrapezioRettangolo", "2= 136 cm²",
+            "Il risultato del passaggio 3 ha uno spazio");
+        row("two blanks", "TrapezioScaleno", "1=10  cm",
+            "Il risultato del passaggio 2 ha due spazi di seguito");
     }
     void examples()
     {
@@ -100,58 +86,38 @@ private slots:
         QTest::addColumn<QStringList>("data");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("flaws");
-        QTest::newRow("the issue's rectangle")
-            << QStringList{"12 cm", "5 cm"} << "6:54 cm²"
-            << "Il passaggio 1 non torna: con «A = b × h» e i dati, il risultato sarebbe «60 cm²», "
-               "non «54 cm²».";
-        QTest::newRow("datum with a trailing blank")
-            << QStringList{"9 cm ", "5 cm"} << "6:45 cm²"
-            << "Il dato 1 ha uno spazio all'inizio o alla fine, che l'alunno non vede.";
-        QTest::newRow("inputs not among the quantities")
-            << QStringList{"12 cm"} << "6:60 cm²"
-            << "Il passaggio 1 non torna: «A = b × h» chiede misure che non sono tra i dati e i "
-               "risultati precedenti.";
-        QTest::newRow("an area cannot feed a length")
-            << QStringList{"12 cm", "5 cm²"} << "6:60 cm²"
-            << "Il passaggio 1 non torna: «A = b × h» chiede misure che non sono tra i dati e i "
-               "risultati precedenti.";
-        QTest::newRow("an earlier result feeds a step")
-            << QStringList{"12 cm", "5 cm"} << "9:34 cm|11:12 cm"
-            << "";
-        QTest::newRow("a later result does not")
-            << QStringList{"60 cm²"} << "8:5 cm|7:12 cm"
-            << "Il passaggio 1 non torna: «h = A / b» chiede misure che non sono tra i dati e i "
-               "risultati precedenti.";
-        QTest::newRow("root rounded to the decimals written")
-            << QStringList{"50 cm²"} << "1:7,07 cm"
-            << "";
-        QTest::newRow("rounded to fewer decimals") << QStringList{"14,14 cm"} << "138:7,1 cm"
-                                                   << "";
-        QTest::newRow("root truncated")
-            << QStringList{"8 cm²"} << "1:2,82 cm"
-            << "Il passaggio 1 non torna: con «l = √A» e i dati, il risultato sarebbe «2,83 cm», "
-               "non «2,82 cm».";
-        QTest::newRow("whole result, value with two decimals")
-            << QStringList{"8 cm²"} << "1:4 cm"
-            << "Il passaggio 1 non torna: con «l = √A» e i dati, il risultato sarebbe «2,83 cm», "
-               "non «4 cm».";
-        QTest::newRow("one of two computations follows")
-            << QStringList{"12 cm", "5 cm", "3 cm"} << "6:15 cm²"
-            << "";
-        QTest::newRow("formula from another tab")
-            << QStringList{"12 cm", "5 cm"} << "6:60 cm²|9:34 cm|20:34 cm"
-            << "La formula del passaggio 3 è della scheda «Parallelogr.», le altre della scheda "
-               "«Rettangolo».";
-        QTest::newRow("tabs used equally: the first step's")
-            << QStringList{"12 cm", "5 cm"} << "6:60 cm²|20:34 cm"
-            << "La formula del passaggio 2 è della scheda «Parallelogr.», le altre della scheda "
-               "«Rettangolo».";
-        QTest::newRow("a datum with a unit, the last without")
-            << QStringList{"12 cm", "5 cm", "3"} << "6:60"
-            << "Il risultato del passaggio 1 non ha l'unità di misura, ma i dati ce l'hanno.";
-        QTest::newRow("result without a number")
-            << QStringList{"12 cm", "5 cm"} << "6:cm²"
-            << "Il risultato del passaggio 1 non comincia con un numero.";
+        const auto row = [](const char *tag, const QStringList &data, const char *steps,
+                            const QString &flaws) { QTest::newRow(tag) << data << steps << flaws; };
+        const QString slip = "Il passaggio 1 non torna: con «%1» e i dati, il risultato sarebbe "
+                             "«%2», non «%3».";
+        const QString unknown = "Il passaggio 1 non torna: «%1» chiede misure che non sono tra i "
+                                "dati e i risultati precedenti.";
+        const QString noUnit =
+            "Il risultato del passaggio 1 non ha l'unità di misura, ma i dati ce l'hanno.";
+        const QString otherTab = "La formula del passaggio %1 è della scheda «Parallelogr.», le "
+                                 "altre della scheda «Rettangolo».";
+        row("a wrong number", {"12 cm", "5 cm"}, "6:54 cm²",
+            slip.arg("A = b × h", "60 cm²", "54 cm²"));
+        row("datum with a trailing blank", {"9 cm ", "5 cm"}, "6:45 cm²",
+            "Il dato 1 ha uno spazio all'inizio o alla fine, che l'alunno non vede.");
+        row("inputs not among the quantities", {"12 cm"}, "6:60 cm²", unknown.arg("A = b × h"));
+        row("an area cannot feed a length", {"12 cm", "5 cm²"}, "6:60 cm²",
+            unknown.arg("A = b × h"));
+        row("an earlier result feeds a step", {"12 cm", "5 cm"}, "9:34 cm|11:12 cm", "");
+        row("a later result does not", {"60 cm²"}, "8:5 cm|7:12 cm", unknown.arg("h = A / b"));
+        row("root rounded to the decimals written", {"50 cm²"}, "1:7,07 cm", "");
+        row("rounded to fewer decimals", {"14,14 cm"}, "138:7,1 cm", "");
+        row("root truncated", {"8 cm²"}, "1:2,82 cm", slip.arg("l = √A", "2,83 cm", "2,82 cm"));
+        row("whole result, value with two decimals", {"8 cm²"}, "1:4 cm",
+            slip.arg("l = √A", "2,83 cm", "4 cm"));
+        row("one of two computations follows", {"12 cm", "5 cm", "3 cm"}, "6:15 cm²", "");
+        row("formula from another tab", {"12 cm", "5 cm"}, "6:60 cm²|9:34 cm|20:34 cm",
+            otherTab.arg(3));
+        row("tabs used equally: the first step's", {"12 cm", "5 cm"}, "6:60 cm²|20:34 cm",
+            otherTab.arg(2));
+        row("a datum with a unit, the last without", {"12 cm", "5 cm", "3"}, "6:60", noUnit);
+        row("result without a number", {"12 cm", "5 cm"}, "6:cm²",
+            "Il risultato del passaggio 1 non comincia con un numero.");
     }
     void madeUp()
     {
@@ -169,15 +135,15 @@ private slots:
         QTest::addColumn<QStringList>("data");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("values");
-        QTest::newRow("one, as a pupil writes it")
-            << QStringList{"7,5 cm"} << "0:" << QStringList{"56,25 cm²"};
-        QTest::newRow("inexact, two decimals")
-            << QStringList{"50 cm²"} << "1:" << QStringList{"7,07 cm"};
-        QTest::newRow("several") << QStringList{"12 cm", "5 cm", "3 cm"}
-                                 << "6:" << QStringList{"60 cm²", "36 cm²", "15 cm²"};
-        QTest::newRow("none") << QStringList{"12 cm"} << "6:" << QStringList{};
-        QTest::newRow("from an earlier result")
-            << QStringList{"12 cm"} << "0:144 cm²|1:" << QStringList{"12 cm"};
+        const auto row = [](const char *tag, const QStringList &data, const char *steps,
+                            const QStringList &values) {
+            QTest::newRow(tag) << data << steps << values;
+        };
+        row("one, as a pupil writes it", {"7,5 cm"}, "0:", {"56,25 cm²"});
+        row("inexact, two decimals", {"50 cm²"}, "1:", {"7,07 cm"});
+        row("several", {"12 cm", "5 cm", "3 cm"}, "6:", {"60 cm²", "36 cm²", "15 cm²"});
+        row("none", {"12 cm"}, "6:", {});
+        row("from an earlier result", {"12 cm"}, "0:144 cm²|1:", {"12 cm"});
     }
     void possibleResults()
     {

@@ -93,6 +93,26 @@ private slots:
         }
     }
 
+    // An area grows as the square of the lengths: its ratio to a length squared
+    // stays as it was.
+    void areasScaleAsSquares()
+    {
+        Problem problem;
+        problem.text = QStringLiteral("L'area è 60 cm² e la base 12 cm. Calcola l'altezza.");
+        problem.data[0] = QStringLiteral("60 cm²");
+        problem.data[1] = QStringLiteral("12 cm");
+        problem.formulas[0] = 8; // h = A / b
+        problem.results[0] = QStringLiteral("5 cm");
+        QRandomGenerator random(3);
+        const Variants::Outcome outcome = Variants::makeMany(problem, 5, random);
+        QVERIFY2(!outcome.variants.isEmpty(), qPrintable(outcome.refusal));
+        for (const Problem &variant : outcome.variants) {
+            const double base = numberOf(variant.data[1]);
+            QVERIFY2(qFuzzyCompare(numberOf(variant.data[0]) / (base * base), 60.0 / 144),
+                     qPrintable(variant.data[0] + " " + variant.data[1]));
+        }
+    }
+
     // What makes no variant: the refusal begins so.
     void refusals_data()
     {
