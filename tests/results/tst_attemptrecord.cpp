@@ -23,7 +23,7 @@ AttemptRecord sample()
     AttemptRecord record;
     record.pupil = QStringLiteral("Niccolò; \"3ª B\"");
     record.problem = QStringLiteral("Rettangolo.znv");
-    record.problemSha256 = QString(64, QLatin1Char('a')).replace(3, 2, "09");
+    record.problemSha256 = QString(60, QLatin1Char('b')) + "09af"; // both ends of both ranges
     record.started = at("2026-12-07T10:15:02.123+01:00");
     record.ended = at("2026-12-07T06:19:40.456-03:00");
     record.finished = true;
@@ -199,20 +199,16 @@ private slots:
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("name");
         const QString tail = "_0a1b2c3d-0000-4000-8000-00000000000f.json";
-        QTest::newRow("plain") << "Anna"
-                               << "Rettangolo.znv"
-                               << "Anna_Rettangolo" + tail;
-        QTest::newRow("kept") << "Niccolò-3_B"
-                              << "rombo.ZNV"
-                              << "Niccolò-3_B_rombo" + tail;
-        QTest::newRow("replaced") << "Maria Rosa/../;"
-                                  << "a.b c.znv"
-                                  << "Maria_Rosa______a_b_c" + tail;
-        QTest::newRow("empty") << ""
-                               << ".znv"
-                               << "x_x" + tail;
-        QTest::newRow("40") << QString(40, 'a') << "p" << QString(40, 'a') + "_p" + tail;
-        QTest::newRow("41") << QString(41, 'a') << "p" << QString(40, 'a') + "_p" + tail;
+        const auto row = [&](const char *tag, const QString &pupil, const char *problem,
+                             const QString &name) {
+            QTest::newRow(tag) << pupil << problem << name + tail;
+        };
+        row("plain", "Anna", "Rettangolo.znv", "Anna_Rettangolo");
+        row("kept", "Niccolò-3_B", "rombo.ZNV", "Niccolò-3_B_rombo");
+        row("replaced", "Maria Rosa/../;", "a.b c.znv", "Maria_Rosa______a_b_c");
+        row("empty", "", ".znv", "x_x");
+        row("40", QString(40, 'a'), "p", QString(40, 'a') + "_p");
+        row("41", QString(41, 'a'), "p", QString(40, 'a') + "_p");
     }
     void fileName()
     {

@@ -120,19 +120,10 @@ private slots:
                  "Rombo.znv\npassaggio 2:\nsbagliato da 1 alunno su 2");
     }
 
-    void unread_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("none") << 0 << "";
-        QTest::newRow("one") << 1 << "1 file non letto";
-        QTest::newRow("three") << 3 << "3 file non letti";
-    }
     void unread()
     {
-        QFETCH(int, count);
-        QFETCH(QString, text);
-        QCOMPARE(unreadText(count), text);
+        QCOMPARE((QStringList{unreadText(0), unreadText(1), unreadText(3)}),
+                 (QStringList{"", "1 file non letto", "3 file non letti"}));
     }
 
     // A datum wrong twice is one wrong datum; two attempts add their time and
@@ -144,28 +135,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("finished");
         QTest::addColumn<int>("sortKey");
-        QTest::newRow("finished with slips")
-            << "Anna"
-            << "Rettangolo.znv"
-            << "Finito\nSbagliati: 1 dato, 1 formula\nTempo: 4 min 30 s"
-            << "1 su 1" << 2;
-        QTest::newRow("unfinished") << "Bruno"
-                                    << "Rettangolo.znv"
-                                    << "Non finito\nSbagliati: 1 dato, 1 formula\nTempo: 30 s"
-                                    << "1 su 2" << 1002;
-        QTest::newRow("two attempts")
-            << "Bruno"
-            << "Rombo.znv"
-            << "Finito (2 tentativi)\nSbagliati: 1 formula, 1 risultato\nTempo: 10 min 59 s"
-            << "1 su 2" << 2;
-        QTest::newRow("no mistakes") << "Zoe; \"3B\""
-                                     << "Rombo.znv"
-                                     << "Finito\nNessun errore\nTempo: 1 min 0 s"
-                                     << "1 su 1" << 0;
-        QTest::newRow("never tried") << "Zoe; \"3B\""
-                                     << "Rettangolo.znv"
-                                     << ""
-                                     << "1 su 1" << 1000000;
+        const auto row = [](const char *tag, const char *pupil, const char *problem,
+                            const char *text, const char *finished, int sortKey) {
+            QTest::newRow(tag) << pupil << problem << text << finished << sortKey;
+        };
+        row("finished with slips", "Anna", "Rettangolo.znv",
+            "Finito\nSbagliati: 1 dato, 1 formula\nTempo: 4 min 30 s", "1 su 1", 2);
+        row("unfinished", "Bruno", "Rettangolo.znv",
+            "Non finito\nSbagliati: 1 dato, 1 formula\nTempo: 30 s", "1 su 2", 1002);
+        row("two attempts", "Bruno", "Rombo.znv",
+            "Finito (2 tentativi)\nSbagliati: 1 formula, 1 risultato\nTempo: 10 min 59 s", "1 su 2",
+            2);
+        row("no mistakes", "Zoe; \"3B\"", "Rombo.znv", "Finito\nNessun errore\nTempo: 1 min 0 s",
+            "1 su 1", 0);
+        row("never tried", "Zoe; \"3B\"", "Rettangolo.znv", "", "1 su 1", 1000000);
     }
     void cells()
     {
@@ -229,28 +212,20 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("field");
-        QTest::newRow("plain") << "Anna"
-                               << "Anna";
-        QTest::newRow("semicolon") << "Anna;B"
-                                   << "\"Anna;B\"";
-        QTest::newRow("quote") << "Anna \"B\""
-                               << "\"Anna \"\"B\"\"\"";
-        QTest::newRow("line end") << "Anna\nB"
-                                  << "\"Anna\nB\"";
-        QTest::newRow("=") << "=1+1"
-                           << "'=1+1";
-        QTest::newRow("+") << "+39 333"
-                           << "'+39 333";
-        QTest::newRow("-") << "-Luca"
-                           << "'-Luca";
-        QTest::newRow("@") << "@Anna"
-                           << "'@Anna";
-        QTest::newRow("= and semicolon") << "=A1;B"
-                                         << "\"'=A1;B\"";
-        QTest::newRow("= inside") << "Anna=B"
-                                  << "Anna=B";
-        QTest::newRow("empty") << ""
-                               << "";
+        const auto row = [](const char *tag, const char *name, const char *field) {
+            QTest::newRow(tag) << name << field;
+        };
+        row("plain", "Anna", "Anna");
+        row("semicolon", "Anna;B", "\"Anna;B\"");
+        row("quote", "Anna \"B\"", "\"Anna \"\"B\"\"\"");
+        row("line end", "Anna\nB", "\"Anna\nB\"");
+        row("=", "=1+1", "'=1+1");
+        row("+", "+39 333", "'+39 333");
+        row("-", "-Luca", "'-Luca");
+        row("@", "@Anna", "'@Anna");
+        row("= and semicolon", "=A1;B", "\"'=A1;B\"");
+        row("= inside", "Anna=B", "Anna=B");
+        row("empty", "", "");
     }
     void csvField()
     {
