@@ -51,30 +51,28 @@ QJsonObject sampleObject()
     return QJsonDocument::fromJson(AttemptJson::toJson(sample())).object();
 }
 
-// The sample's JSON with one field set (or taken away, for an undefined value).
-QByteArray edited(const QString &key, const QJsonValue &value)
+// An object with one field set (or taken away, for an undefined value).
+QJsonObject with(QJsonObject object, const QString &key, const QJsonValue &value)
 {
-    QJsonObject object = sampleObject();
     if (value.isUndefined())
         object.remove(key);
     else
         object.insert(key, value);
-    return QJsonDocument(object).toJson();
+    return object;
+}
+
+// The sample's JSON with one field changed.
+QByteArray edited(const QString &key, const QJsonValue &value)
+{
+    return QJsonDocument(with(sampleObject(), key, value)).toJson();
 }
 
 // The same for a field of the last act.
 QByteArray editedAct(const QString &key, const QJsonValue &value)
 {
-    QJsonObject object = sampleObject();
-    QJsonArray acts = object.value("acts").toArray();
-    QJsonObject act = acts.last().toObject();
-    if (value.isUndefined())
-        act.remove(key);
-    else
-        act.insert(key, value);
-    acts.replace(acts.size() - 1, act);
-    object.insert("acts", acts);
-    return QJsonDocument(object).toJson();
+    QJsonArray acts = sampleObject().value("acts").toArray();
+    acts.replace(acts.size() - 1, with(acts.last().toObject(), key, value));
+    return edited("acts", acts);
 }
 
 bool putBytes(const QString &path, const QByteArray &bytes)
