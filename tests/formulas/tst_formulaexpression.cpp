@@ -96,24 +96,6 @@ private slots:
         QVERIFY2(pairs > 200, qPrintable(QString::number(pairs)));
     }
 
-    void malformedFormulasAreRefused_data()
-    {
-        QTest::addColumn<QString>("formula");
-        QTest::newRow("no right side") << "A = ";
-        QTest::newRow("no output") << "= b × h";
-        QTest::newRow("open group") << "A = (b + h × 2";
-        QTest::newRow("open numerator") << "A = [b × h / 2";
-        QTest::newRow("dangling operator") << "A = b ×";
-        QTest::newRow("no equals sign") << "A b × h";
-        QTest::newRow("numbers only") << "A = 2 × 3";
-        QTest::newRow("trailing symbol") << "A = b h";
-    }
-    void malformedFormulasAreRefused()
-    {
-        QFETCH(QString, formula);
-        QVERIFY(!FormulaExpression::parse(formula));
-    }
-
     // Text read as a decimal and written back with so many decimals, rounded
     // half away from zero; "-" for text that is not a number.
     void decimalsReadAndRounded_data()
