@@ -117,14 +117,13 @@ private slots:
 
     void skipped_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("bytes"); // null: no file; "/": a folder; "|": a pipe
         QTest::addColumn<int>("reason");
         using R = AttemptJson::SkipReason;
         const QByteArray whole = AttemptJson::toJson(sample());
         QTest::newRow("whole") << whole << Read;
-        QTest::newRow("empty") << QByteArray() << int(R::Damaged);
+        QTest::newRow("empty") << QByteArray("") << int(R::Damaged);
         QTest::newRow("truncated") << whole.left(whole.size() - 3) << int(R::Damaged);
-        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << int(R::Damaged);
         QTest::newRow("array") << QByteArray("[1, 2]") << int(R::NotOurs);
         QTest::newRow("other format") << edited("format", "zenuvio-problem") << int(R::NotOurs);
         QTest::newRow("no format") << edited("format", {}) << int(R::NotOurs);
@@ -139,9 +138,7 @@ private slots:
         for (const char *key : {"at", "kind", "index", "entry", "verdict", "correct", "slip"})
             QTest::addRow("act without %s", key) << editedAct(key, {}) << int(R::MissingFields);
         QTest::newRow("pupil a number") << edited("pupil", 7) << int(R::MissingFields);
-        QTest::newRow("finished a text") << edited("finished", "true") << int(R::MissingFields);
         QTest::newRow("steps 0") << edited("steps", 0) << Read;
-        QTest::newRow("steps 8") << edited("steps", 8) << Read;
         QTest::newRow("steps 9") << edited("steps", 9) << int(R::MissingFields);
         QTest::newRow("data -1") << edited("data", -1) << int(R::MissingFields);
         QTest::newRow("data 2.5") << edited("data", 2.5) << int(R::MissingFields);
@@ -153,42 +150,33 @@ private slots:
             << edited("started", "2026-13-07T10:15:02.123+01:00") << int(R::MissingFields);
         QTest::newRow("started west, no ms")
             << edited("started", "2026-12-07T10:15:02-03:00") << Read;
-        QTest::newRow("started no time") << edited("started", "ieri") << int(R::MissingFields);
         QTest::newRow("no acts") << edited("acts", QJsonArray()) << Read;
         QTest::newRow("acts an object") << edited("acts", QJsonObject()) << int(R::MissingFields);
         QTest::newRow("act a number") << edited("acts", QJsonArray{1}) << int(R::MissingFields);
-        QTest::newRow("index 0") << editedAct("index", 0) << Read;
-        QTest::newRow("index 7") << editedAct("index", 7) << Read;
         QTest::newRow("index 8") << editedAct("index", 8) << int(R::MissingFields);
         QTest::newRow("index -1") << editedAct("index", -1) << int(R::MissingFields);
-        QTest::newRow("kind datum") << editedAct("kind", "datum") << Read;
-        QTest::newRow("kind result") << editedAct("kind", "result") << Read;
         QTest::newRow("kind other") << editedAct("kind", "step") << int(R::MissingFields);
         QTest::newRow("slip other") << editedAct("slip", "typo") << int(R::MissingFields);
         QTest::newRow("act at no time") << editedAct("at", "") << int(R::MissingFields);
         QTest::newRow("too big") << QByteArray(AttemptFile::MaxBytes + 1, ' ') << int(R::Damaged);
+        // A folder or a pipe named like a record is no record, and is never opened.
+        QTest::newRow("missing") << QByteArray() << int(R::Damaged);
+        QTest::newRow("a folder") << QByteArray("/") << int(R::Damaged);
+        QTest::newRow("a pipe") << QByteArray("|") << int(R::Damaged);
     }
     void skipped()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, reason);
-        QVERIFY(putBytes(path("a.json"), bytes));
+        if (bytes == "|")
+            QCOMPARE(mkfifo(QFile::encodeName(path("a.json")).constData(), 0600), 0);
+        else
+            QVERIFY(bytes.isNull() || (bytes == "/" ? QDir().mkdir(path("a.json"))
+                                                    : putBytes(path("a.json"), bytes)));
         const AttemptJson::ReadRecord read = AttemptFile::read(path("a.json"));
         QCOMPARE(read.record.has_value(), reason == Read);
         if (reason != Read)
             QCOMPARE(int(read.reason), reason);
-    }
-
-    // A folder or a pipe named like a record is no record, and is never opened.
-    void notAFile()
-    {
-        QVERIFY(QDir(dir->path()).mkdir("folder.json"));
-        QCOMPARE(mkfifo(QFile::encodeName(path("pipe.json")).constData(), 0600), 0);
-        for (const char *name : {"folder.json", "pipe.json", "missing.json"}) {
-            const AttemptJson::ReadRecord read = AttemptFile::read(path(name));
-            QVERIFY(!read.record);
-            QCOMPARE(read.reason, AttemptJson::SkipReason::Damaged);
-        }
     }
 
     void fileName_data()
