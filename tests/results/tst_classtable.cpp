@@ -105,14 +105,14 @@ private slots:
         QCOMPARE(table.attemptCount(), 5);
         QCOMPARE(table.pupils(), (QStringList{"Anna", "Bruno", "Zoe; \"3B\""}));
         QCOMPARE(table.problems(), (QStringList{"Rettangolo.znv", "Rombo.znv"}));
-        QStringList skipped;
-        for (const SkippedFile &file : table.skipped())
-            skipped << file.name + ":" + QString::number(int(file.reason));
         using R = AttemptJson::SkipReason;
-        QCOMPARE(skipped, (QStringList{"cut.json:" + QString::number(int(R::Damaged)),
-                                       "edited.json:" + QString::number(int(R::MissingFields)),
-                                       "later.json:" + QString::number(int(R::FutureVersion)),
-                                       "other.json:" + QString::number(int(R::NotOurs))}));
+        QList<std::pair<QString, R>> skipped;
+        for (const SkippedFile &file : table.skipped())
+            skipped.append({file.name, file.reason});
+        QCOMPARE(skipped, (QList<std::pair<QString, R>>{{"cut.json", R::Damaged},
+                                                        {"edited.json", R::MissingFields},
+                                                        {"later.json", R::FutureVersion},
+                                                        {"other.json", R::NotOurs}}));
         QCOMPARE(table.columnCount(), 4);
         QCOMPARE(table.headerData(2, Qt::Horizontal).toString(),
                  "Rettangolo.znv\npassaggio 3:\nsbagliato da 2 alunni su 2");
@@ -220,8 +220,6 @@ private slots:
         row("quote", "Anna \"B\"", "\"Anna \"\"B\"\"\"");
         row("line end", "Anna\nB", "\"Anna\nB\"");
         row("=", "=1+1", "'=1+1");
-        row("+", "+39 333", "'+39 333");
-        row("-", "-Luca", "'-Luca");
         row("@", "@Anna", "'@Anna");
         row("= and semicolon", "=A1;B", "\"'=A1;B\"");
         row("= inside", "Anna=B", "Anna=B");
