@@ -1,11 +1,11 @@
 // The example problems in examples/, one for each tab of the formula panel.
 // Each must open for solving, ask for data and results the way a pupil writes
-// them, use only formulas of its own tab whose segments the text names, have
-// results that the editor's key check finds following from the data, and a
-// figure of its own that fits the figure box.
+// them, use only formulas of its own tab whose segments the text names, and
+// have a figure of its own that fits the figure box. That the results follow
+// and that each datum stands once in the text, tst_variants checks when it
+// gives every example new numbers.
 
 #include "formulacatalogue.h"
-#include "keycheck.h"
 #include "problemfile.h"
 
 #include <QDir>
@@ -58,23 +58,17 @@ private slots:
         QVERIFY2(read.problem, qPrintable(read.error));
         const Problem &p = *read.problem;
 
-        // Data and results in pupil form; the data found in the text, in order.
+        // Data and results in pupil form, in one length unit.
         static const QRegularExpression pupilForm(
             "^(?:0|[1-9][0-9]*)(?:,[0-9]*[1-9])? ((?:mm|cm|dm|m|km)²?)$");
         const int dataCount = usedSlots(p.data);
         QVERIFY2(dataCount >= 2 && dataCount <= 5, qPrintable(QString::number(dataCount)));
         QString lengthUnit;
-        qsizetype from = 0;
         for (int i = 0; i < dataCount; ++i) {
             const QRegularExpressionMatch m = pupilForm.match(p.data[i]);
             QVERIFY2(m.hasMatch(), qPrintable(p.data[i]));
             if (lengthUnit.isEmpty() && !m.captured(1).endsWith(u'²'))
                 lengthUnit = m.captured(1);
-            const QRegularExpression inText("(?<![0-9,])" + QRegularExpression::escape(p.data[i]) +
-                                            "(?![0-9²])");
-            const QRegularExpressionMatch found = inText.match(p.text, from);
-            QVERIFY2(found.hasMatch(), qPrintable(p.data[i] + " is not in the text, in order"));
-            from = found.capturedEnd();
         }
         QVERIFY(!lengthUnit.isEmpty());
 
@@ -99,10 +93,6 @@ private slots:
             QVERIFY2(m.hasMatch(), qPrintable(p.results[i]));
             QCOMPARE(m.captured(1), lengthUnit + (text.startsWith("A =") ? "²" : ""));
         }
-
-        const KeyCheck::Report key = KeyCheck::check(p);
-        QCOMPARE(key.flaws, QStringList());
-        QCOMPARE(key.steps.size(), stepCount);
 
         // The figure: its own, beside the problem, a picture that fits the box.
         QCOMPARE(p.figureName, name + ".gif");
