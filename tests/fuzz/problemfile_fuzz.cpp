@@ -1,15 +1,7 @@
 // Feeds arbitrary bytes to both problem file readers, to the writer, and to
-// the text helpers they rely on. Besides crashes and sanitizer reports it
-// stops on any broken promise: every byte string survives the code page, a
-// reader gives a problem or a message but never both, solving mode refuses
-// what the editor refuses with the same message (and besides only a problem
-// whose pupil would be stuck), whatever the editor reader accepts is written
-// back unless the code page cannot hold it, and read again unchanged, and a
-// save either writes what it was given or leaves the old file alone.
-//
-// One allowance: a file without a byte-order mark whose bytes are UTF-8 is
-// read as UTF-8, so the rare text whose Windows-1252 bytes happen to be UTF-8
-// ("Ã¨") comes back as what those bytes say in UTF-8 ("è").
+// the text helpers they rely on, and stops on any broken promise besides
+// crashes and sanitizer reports. One allowance: a written file whose bytes
+// happen to be UTF-8 ("Ã¨") is read back as UTF-8 ("è").
 
 #include "cp1252.h"
 #include "problemfile.h"
@@ -54,8 +46,7 @@ QByteArray contents(const QString &path)
 void replaceContents(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    require(file.write(bytes) == bytes.size());
+    require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 // Applies change to each of the problem's 18 texts, in file order.
@@ -93,11 +84,14 @@ void fuzzTextHelpers(const QByteArray &bytes, const QString &wide)
                 c != QChar::ParagraphSeparator);
 }
 
+// Solving mode refuses what the editor does, and besides only a problem whose
+// pupil would be stuck; what the editor reads is written and read back alike.
 void fuzzReaders(const QByteArray &bytes)
 {
-    replaceContents(workFile(QStringLiteral("input.znv")), bytes);
-    const auto editor = ProblemFile::read(workFile(QStringLiteral("input.znv")));
-    const auto solving = ProblemFile::readForSolving(workFile(QStringLiteral("input.znv")));
+    const QString input = workFile(QStringLiteral("input.znv"));
+    replaceContents(input, bytes);
+    const auto editor = ProblemFile::read(input);
+    const auto solving = ProblemFile::readForSolving(input);
     require(editor.problem.has_value() == editor.error.isEmpty());
     require(solving.problem.has_value() == solving.error.isEmpty());
     if (!editor.problem) {
@@ -133,7 +127,8 @@ void fuzzReaders(const QByteArray &bytes)
 }
 
 // The texts are the pieces of the wide text between U+001F characters; the
-// formula numbers come from the first bytes.
+// formula numbers come from the first bytes. A save either writes what it was
+// given or leaves the old file alone.
 void fuzzWriter(const QByteArray &bytes, const QString &wide)
 {
     const QStringList pieces = wide.split(QChar(0x1F));
