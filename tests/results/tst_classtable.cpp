@@ -12,39 +12,21 @@
 
 namespace {
 
-// "d0- d0+ f2- r2+": datum 0 wrong then right, step 3's formula wrong, its result right.
-QList<AttemptAct> actsOf(const QString &codes, const QDateTime &start)
-{
-    QList<AttemptAct> acts;
-    for (const QString &code : codes.split(' ', Qt::SkipEmptyParts)) {
-        AttemptAct act;
-        act.at = start.addSecs(acts.size() + 1);
-        act.kind = code[0] == 'd'   ? AttemptAct::Kind::Datum
-                   : code[0] == 'f' ? AttemptAct::Kind::Formula
-                                    : AttemptAct::Kind::Result;
-        act.index = code[1].digitValue();
-        act.correct = code[2] == '+';
-        act.slip = act.correct ? Slip::None : Slip::Number;
-        act.entry = "5";
-        act.verdict = act.correct ? "Bravo" : "Errato";
-        acts.append(act);
-    }
-    return acts;
-}
-
+// Acts as "d0- d0+ f2- r2+": datum 0 wrong then right, step 3's formula wrong,
+// its result right.
 AttemptRecord record(const QString &pupil, const QString &problem, const char *started, int seconds,
-                     bool finished, const QString &codes)
+                     bool finished, const QString &acts)
 {
-    AttemptRecord record;
-    record.pupil = pupil;
-    record.problem = problem;
-    record.problemSha256 = QString(64, '0');
-    record.started = QDateTime::fromString(QLatin1String(started), Qt::ISODate);
-    record.ended = record.started.addSecs(seconds);
-    record.finished = finished;
-    record.data = 2;
-    record.steps = 3;
-    record.acts = actsOf(codes, record.started);
+    const QDateTime start = QDateTime::fromString(QLatin1String(started), Qt::ISODate);
+    AttemptRecord record{
+        pupil, problem, QString(64, '0'), start, start.addSecs(seconds), finished, 2, 3, {}};
+    for (const QString &act : acts.split(' ', Qt::SkipEmptyParts)) {
+        const bool correct = act[2] == '+';
+        record.acts.append({start.addSecs(record.acts.size() + 1),
+                            AttemptAct::Kind(QString("dfr").indexOf(act[0])), act[1].digitValue(),
+                            "5", correct ? "Bravo" : "Errato", correct,
+                            correct ? Slip::None : Slip::Number});
+    }
     return record;
 }
 
