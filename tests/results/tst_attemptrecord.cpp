@@ -20,29 +20,18 @@ QDateTime at(const char *text)
 // Every field differs from its default, and every kind and slip occurs once.
 AttemptRecord sample()
 {
-    AttemptRecord record;
-    record.pupil = QStringLiteral("Niccolò; \"3ª B\"");
-    record.problem = QStringLiteral("Rettangolo.znv");
-    record.problemSha256 = QString(60, QLatin1Char('b')) + "09af"; // both ends of both ranges
-    record.started = at("2026-12-07T10:15:02.123+01:00");
-    record.ended = at("2026-12-07T06:19:40.456-03:00");
-    record.finished = true;
-    record.data = 3;
-    record.steps = 8;
+    const QDateTime started = at("2026-12-07T10:15:02.123+01:00");
+    const QDateTime ended = at("2026-12-07T06:19:40.456-03:00");
+    const QString hash = QString(60, 'b') + "09af"; // both ends of both digit ranges
+    AttemptRecord record{
+        "Niccolò; \"3ª B\"", "Rettangolo.znv", hash, started, ended, true, 3, 8, {}};
     const Slip slips[] = {Slip::None,   Slip::Unit, Slip::Decimal,   Slip::Zeros,
                           Slip::Blanks, Slip::Tab,  Slip::Dimension, Slip::Number};
-    int n = 0;
-    for (const Slip slip : slips) {
-        AttemptAct act;
-        act.at = record.started.addMSecs(1001 * ++n);
-        act.kind = AttemptAct::Kind(n % 3);
-        act.index = n - 1;
-        act.entry = QStringLiteral("%1,5 cm²").arg(n);
-        act.verdict = QStringLiteral("Attenzione: «%1»\n").arg(n);
-        act.correct = slip == Slip::None;
-        act.slip = slip;
-        record.acts.append(act);
-    }
+    for (int n = 1; n <= 8; ++n)
+        record.acts.append({started.addMSecs(1001 * n), AttemptAct::Kind(n % 3), n - 1,
+                            QStringLiteral("%1,5 cm²").arg(n),
+                            QStringLiteral("Attenzione: «%1»\n").arg(n), slips[n - 1] == Slip::None,
+                            slips[n - 1]});
     return record;
 }
 
@@ -184,17 +173,20 @@ private slots:
         QTest::addColumn<QString>("pupil");
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("name");
-        const QString tail = "_0a1b2c3d-0000-4000-8000-00000000000f.json";
-        const auto row = [&](const char *tag, const QString &pupil, const char *problem,
-                             const QString &name) {
-            QTest::newRow(tag) << pupil << problem << name + tail;
-        };
-        row("plain", "Anna", "Rettangolo.znv", "Anna_Rettangolo");
-        row("kept", "Niccolò-3_B", "rombo.ZNV", "Niccolò-3_B_rombo");
-        row("replaced", "Maria Rosa/../;", "a.b c.znv", "Maria_Rosa______a_b_c");
-        row("empty", "", ".znv", "x_x");
-        row("40", QString(40, 'a'), "p", QString(40, 'a') + "_p");
-        row("41", QString(41, 'a'), "p", QString(40, 'a') + "_p");
+        QTest::newRow("plain") << "Anna"
+                               << "Rettangolo.znv"
+                               << "Anna_Rettangolo";
+        QTest::newRow("kept") << "Niccolò-3_B"
+                              << "rombo.ZNV"
+                              << "Niccolò-3_B_rombo";
+        QTest::newRow("replaced") << "Maria Rosa/../;"
+                                  << "a.b c.znv"
+                                  << "Maria_Rosa______a_b_c";
+        QTest::newRow("empty") << ""
+                               << ".znv"
+                               << "x_x";
+        QTest::newRow("40") << QString(40, 'a') << "p" << QString(40, 'a') + "_p";
+        QTest::newRow("41") << QString(41, 'a') << "p" << QString(40, 'a') + "_p";
     }
     void fileName()
     {
@@ -206,7 +198,8 @@ private slots:
         record.problem = problem;
         const QUuid uuid("{0a1b2c3d-0000-4000-8000-00000000000f}");
         const QString started = record.started.toLocalTime().toString("yyyyMMdd-HHmmss_");
-        QCOMPARE(AttemptFile::fileName(record, uuid), started + name);
+        QCOMPARE(AttemptFile::fileName(record, uuid),
+                 started + name + "_0a1b2c3d-0000-4000-8000-00000000000f.json");
     }
 
     // Nothing is left in the folder but what was there; the message says why.
