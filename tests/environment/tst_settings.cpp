@@ -1,10 +1,8 @@
 // The settings: what a value in either file reads as, a settings file that
-// is not a regular file, what is kept, and the README and the help naming
-// exactly the keys of the table.
+// is not a regular file, and what is kept.
 #include "settings.h"
 #include "temporarysettings.h"
 
-#include <QRegularExpression>
 #include <QtTest>
 
 #ifndef Q_OS_WIN
@@ -22,22 +20,6 @@ QByteArray fileText(const QString &line)
     return QStringLiteral("[%1]\n%2=%3\n")
         .arg(key.section('/', 0, 0), key.section('/', 1), line.section('=', 1))
         .toUtf8();
-}
-
-// The keys named in a part of a text: from the heading to the next one.
-QSet<QString> keysIn(const QString &path, const QString &heading, const QString &keyPattern)
-{
-    QFile file(path);
-    const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
-    const int start = text.indexOf(heading);
-    if (start < 0)
-        return {};
-    const int end = text.indexOf(QRegularExpression("\n(## |<h[12])"), start + heading.size());
-    QSet<QString> keys;
-    auto found = QRegularExpression(keyPattern).globalMatch(text.mid(start, end - start));
-    while (found.hasNext())
-        keys << found.next().captured(1);
-    return keys;
 }
 
 } // namespace
@@ -138,29 +120,6 @@ private slots:
         const Settings next = Settings::open(temporary.files());
         QCOMPARE(next.value(Setting::LastFolder), "/scuola/3A,B");
         QCOMPARE(next.value(Setting::SpeechRate), -0.5);
-    }
-
-    void readmeAndHelpListTheTable_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QString>("keyPattern");
-        QTest::newRow("README") << ZENUVIO_SOURCE_DIR "/README.md"
-                                << "## Settings"
-                                << "\\| `([a-z]+/[A-Za-z]+)` \\|";
-        QTest::newRow("help") << ZENUVIO_SOURCE_DIR "/resources/beside/Aiuto.HLP"
-                              << "name=\"impostazioni\""
-                              << "<td><tt>([a-z]+/[A-Za-z]+)</tt></td>";
-    }
-    void readmeAndHelpListTheTable()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, heading);
-        QFETCH(QString, keyPattern);
-        QSet<QString> table;
-        for (const SettingRow &row : SettingsTable::rows())
-            table << row.key;
-        QCOMPARE(keysIn(path, heading, keyPattern), table);
     }
 };
 
