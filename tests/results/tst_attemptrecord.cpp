@@ -35,33 +35,20 @@ AttemptRecord sample()
     return record;
 }
 
-QJsonObject sampleObject()
+// The sample's JSON with one field of the record, or of its last act, set (or
+// taken away, for an undefined value).
+QByteArray edited(const QString &key, const QJsonValue &value, bool ofLastAct = false)
 {
-    return QJsonDocument::fromJson(AttemptJson::toJson(sample())).object();
-}
-
-// An object with one field set (or taken away, for an undefined value).
-QJsonObject with(QJsonObject object, const QString &key, const QJsonValue &value)
-{
+    QJsonObject record = QJsonDocument::fromJson(AttemptJson::toJson(sample())).object();
+    QJsonArray acts = record.value("acts").toArray();
+    QJsonObject object = ofLastAct ? acts.last().toObject() : record;
     if (value.isUndefined())
         object.remove(key);
     else
         object.insert(key, value);
-    return object;
-}
-
-// The sample's JSON with one field changed.
-QByteArray edited(const QString &key, const QJsonValue &value)
-{
-    return QJsonDocument(with(sampleObject(), key, value)).toJson();
-}
-
-// The same for a field of the last act.
-QByteArray editedAct(const QString &key, const QJsonValue &value)
-{
-    QJsonArray acts = sampleObject().value("acts").toArray();
-    acts.replace(acts.size() - 1, with(acts.last().toObject(), key, value));
-    return edited("acts", acts);
+    acts.replace(acts.size() - 1, object);
+    record.insert("acts", acts);
+    return QJsonDocument(ofLastAct ? record : object).toJson();
 }
 
 bool putBytes(const QString &path, const QByteArray &bytes)
@@ -125,7 +112,7 @@ private slots:
             QTest::addRow("no %s", key) << edited(key, {}) << int(R::MissingFields);
         }
         for (const char *key : {"at", "kind", "index", "entry", "verdict", "correct", "slip"})
-            QTest::addRow("act without %s", key) << editedAct(key, {}) << int(R::MissingFields);
+            QTest::addRow("act without %s", key) << edited(key, {}, true) << int(R::MissingFields);
         QTest::newRow("pupil a number") << edited("pupil", 7) << int(R::MissingFields);
         QTest::newRow("steps 0") << edited("steps", 0) << Read;
         QTest::newRow("steps 9") << edited("steps", 9) << int(R::MissingFields);
@@ -142,11 +129,11 @@ private slots:
         QTest::newRow("no acts") << edited("acts", QJsonArray()) << Read;
         QTest::newRow("acts an object") << edited("acts", QJsonObject()) << int(R::MissingFields);
         QTest::newRow("act a number") << edited("acts", QJsonArray{1}) << int(R::MissingFields);
-        QTest::newRow("index 8") << editedAct("index", 8) << int(R::MissingFields);
-        QTest::newRow("index -1") << editedAct("index", -1) << int(R::MissingFields);
-        QTest::newRow("kind other") << editedAct("kind", "step") << int(R::MissingFields);
-        QTest::newRow("slip other") << editedAct("slip", "typo") << int(R::MissingFields);
-        QTest::newRow("act at no time") << editedAct("at", "") << int(R::MissingFields);
+        QTest::newRow("index 8") << edited("index", 8, true) << int(R::MissingFields);
+        QTest::newRow("index -1") << edited("index", -1, true) << int(R::MissingFields);
+        QTest::newRow("kind other") << edited("kind", "step", true) << int(R::MissingFields);
+        QTest::newRow("slip other") << edited("slip", "typo", true) << int(R::MissingFields);
+        QTest::newRow("act at no time") << edited("at", "", true) << int(R::MissingFields);
         QTest::newRow("too big") << QByteArray(AttemptFile::MaxBytes + 1, ' ') << int(R::Damaged);
         // A folder or a pipe named like a record is no record, and is never opened.
         QTest::newRow("missing") << QByteArray() << int(R::Damaged);
@@ -173,20 +160,16 @@ private slots:
         QTest::addColumn<QString>("pupil");
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("name");
-        QTest::newRow("plain") << "Anna"
-                               << "Rettangolo.znv"
-                               << "Anna_Rettangolo";
-        QTest::newRow("kept") << "Niccolò-3_B"
-                              << "rombo.ZNV"
-                              << "Niccolò-3_B_rombo";
-        QTest::newRow("replaced") << "Maria Rosa/../;"
-                                  << "a.b c.znv"
-                                  << "Maria_Rosa______a_b_c";
-        QTest::newRow("empty") << ""
-                               << ".znv"
-                               << "x_x";
-        QTest::newRow("40") << QString(40, 'a') << "p" << QString(40, 'a') + "_p";
-        QTest::newRow("41") << QString(41, 'a') << "p" << QString(40, 'a') + "_p";
+        const auto row = [](const char *tag, const QString &pupil, const char *problem,
+                            const QString &name) {
+            QTest::newRow(tag) << pupil << problem << name;
+        };
+        row("plain", "Anna", "Rettangolo.znv", "Anna_Rettangolo");
+        row("kept", "Niccolò-3_B", "rombo.ZNV", "Niccolò-3_B_rombo");
+        row("replaced", "Maria Rosa/../;", "a.b c.znv", "Maria_Rosa______a_b_c");
+        row("empty", "", ".znv", "x_x");
+        row("40", QString(40, 'a'), "p", QString(40, 'a') + "_p");
+        row("41", QString(41, 'a'), "p", QString(40, 'a') + "_p");
     }
     void fileName()
     {
@@ -207,12 +190,10 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("disk full") << "full"
-                                   << "il disco è pieno.";
-        QTest::newRow("no permission") << "locked"
-                                       << "non hai il permesso di farlo.";
-        QTest::newRow("folder is a file") << "file"
-                                          << "una parte del percorso non è una cartella.";
+        QTest::newRow("disk full") << QString("full") << "il disco è pieno.";
+        QTest::newRow("no permission") << QString("locked") << "non hai il permesso di farlo.";
+        QTest::newRow("folder is a file")
+            << QString("file") << "una parte del percorso non è una cartella.";
     }
     void writeRefused()
     {
