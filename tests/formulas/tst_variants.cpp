@@ -119,22 +119,19 @@ private slots:
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("datum not in the text")
-            << "Un rettangolo ha la base di 12 cm e un'altezza. Calcola l'area."
-            << "60 cm²"
-            << "Il numero del dato 2 (5) non compare nel testo";
-        QTest::newRow("datum twice in the text")
-            << "Base 12 cm, altezza 5 cm; 5 rettangoli così. Calcola l'area."
-            << "60 cm²"
-            << "Il numero del dato 2 (5) compare più volte nel testo";
-        QTest::newRow("part of another number is not the datum")
-            << "Base 12 cm, altezza 15 cm. Calcola l'area."
-            << "60 cm²"
-            << "Il numero del dato 2 (5) non compare nel testo";
-        QTest::newRow("a step that does not follow")
-            << "Base 12 cm, altezza 5 cm. Calcola l'area."
-            << "54 cm²"
-            << "Nuovi numeri solo quando ogni passaggio torna: il passaggio 1 non torna.";
+        const auto row = [](const char *tag, const char *text, const char *result,
+                            const char *refusal) {
+            QTest::newRow(tag) << text << result << refusal;
+        };
+        const char *notInText = "Il numero del dato 2 (5) non compare nel testo";
+        row("datum not in the text", "Un rettangolo ha la base di 12 cm e un'altezza.", "60 cm²",
+            notInText);
+        row("datum twice in the text", "Base 12 cm, altezza 5 cm; 5 rettangoli così.", "60 cm²",
+            "Il numero del dato 2 (5) compare più volte nel testo");
+        row("part of another number is not the datum", "Base 12 cm, altezza 15 cm.", "60 cm²",
+            notInText);
+        row("a step that does not follow", "Base 12 cm, altezza 5 cm.", "54 cm²",
+            "Nuovi numeri solo quando ogni passaggio torna: il passaggio 1 non torna.");
     }
     void refusals()
     {
