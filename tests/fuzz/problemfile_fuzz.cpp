@@ -84,8 +84,39 @@ void fuzzTextHelpers(const QByteArray &bytes, const QString &wide)
                 c != QChar::ParagraphSeparator);
 }
 
+// A save is refused exactly when the problem cannot be written, and then leaves
+// the old file alone; what is saved reads back as it was given, made one line,
+// and saves again to the same bytes.
+void saveAndReadBack(const Problem &problem)
+{
+    bool writable = std::all_of(problem.formulas.begin(), problem.formulas.end(), [](auto f) {
+        return !f || (*f >= 0 && *f <= HighestFormulaNumber);
+    });
+    Problem expected = problem;
+    forEachText(expected, [&](QString &text) {
+        text = ProblemFile::toSingleLine(text);
+        writable = writable && Cp1252::unencodable(text).isEmpty() &&
+                   std::none_of(text.begin(), text.end(), isControl) &&
+                   text.size() <= ProblemMaxLineLength;
+    });
+    const QString target = workFile(QStringLiteral("target.znv"));
+    replaceContents(target, "old problem");
+    require(ProblemFile::write(target, problem).isEmpty() == writable);
+    const QByteArray written = contents(target);
+    if (!writable) {
+        require(written == "old problem");
+        return;
+    }
+    const auto read = ProblemFile::read(target);
+    if (!(read.problem == expected)) {
+        require(read.problem && readAsUtf8(written));
+        return;
+    }
+    require(ProblemFile::write(target, *read.problem).isEmpty() && contents(target) == written);
+}
+
 // Solving mode refuses what the editor does, and besides only a problem whose
-// pupil would be stuck; what the editor reads is written and read back alike.
+// pupil would be stuck; no text read holds a control character.
 void fuzzReaders(const QByteArray &bytes)
 {
     const QString input = workFile(QStringLiteral("input.znv"));
@@ -103,62 +134,27 @@ void fuzzReaders(const QByteArray &bytes)
         stuck = stuck || flaw.stopsThePupil;
     require(solving.problem.has_value() == !stuck);
     require(!solving.problem || solving.problem->text == editor.problem->text);
-
+    Problem read = *editor.problem;
+    forEachText(read,
+                [](QString &text) { require(std::none_of(text.begin(), text.end(), isControl)); });
     // Read from UTF-8 or UTF-16, a text may hold what the code page cannot.
-    bool encodable = true;
-    Problem expected = *editor.problem;
-    forEachText(expected, [&](QString &text) {
-        for (const QChar c : text)
-            require(!isControl(c));
-        text = ProblemFile::toSingleLine(text);
-        encodable = encodable && Cp1252::unencodable(text).isEmpty();
-    });
-    const QString copy = workFile(QStringLiteral("copy.znv"));
-    require(ProblemFile::write(copy, *editor.problem).isEmpty() == encodable);
-    if (!encodable)
-        return;
-    const QByteArray written = contents(copy);
-    const auto reread = ProblemFile::read(copy);
-    if (!(reread.problem == expected)) {
-        require(reread.problem && readAsUtf8(written));
-        return;
-    }
-    require(ProblemFile::write(copy, *reread.problem).isEmpty() && contents(copy) == written);
+    saveAndReadBack(*editor.problem);
 }
 
 // The texts are the pieces of the wide text between U+001F characters; the
-// formula numbers come from the first bytes. A save either writes what it was
-// given or leaves the old file alone.
+// formula numbers come from the first bytes.
 void fuzzWriter(const QByteArray &bytes, const QString &wide)
 {
     const QStringList pieces = wide.split(QChar(0x1F));
     Problem problem;
     int index = 0;
     forEachText(problem, [&](QString &text) { text = pieces.value(index++); });
-    bool writable = true;
     for (int i = 0; i < ProblemSlotCount && i < bytes.size(); ++i) {
         const int number = static_cast<unsigned char>(bytes.at(i)) - 50; // -50: no formula
         if (number != -50)
             problem.formulas[i] = number;
-        writable = writable && (number == -50 || (number >= 0 && number <= HighestFormulaNumber));
     }
-    Problem expected = problem;
-    forEachText(expected, [&](QString &text) {
-        text = ProblemFile::toSingleLine(text);
-        writable = writable && Cp1252::unencodable(text).isEmpty() &&
-                   std::none_of(text.begin(), text.end(), isControl) &&
-                   text.size() <= ProblemMaxLineLength;
-    });
-
-    const QString target = workFile(QStringLiteral("target.znv"));
-    replaceContents(target, "old problem");
-    require(ProblemFile::write(target, problem).isEmpty() == writable);
-    if (!writable) {
-        require(contents(target) == "old problem");
-        return;
-    }
-    const auto read = ProblemFile::read(target);
-    require(read.problem == expected || (read.problem && readAsUtf8(contents(target))));
+    saveAndReadBack(problem);
 }
 
 } // namespace
