@@ -1,5 +1,5 @@
-// The spoken formulas: the tricky constructs checked word for word, and the
-// whole catalogue checked for leftovers of the notation.
+// The spoken formulas: the catalogue's tricky constructs checked word for
+// word, and the whole catalogue checked for leftovers of the notation.
 
 #include "formulacatalogue.h"
 #include "formulawords.h"
@@ -20,40 +20,19 @@ private slots:
         auto row = [](const char *tag, const char *formula, const char *words) {
             QTest::newRow(tag) << QString::fromUtf8(formula) << QString::fromUtf8(words);
         };
-        row("square", "A = l²", "A uguale l al quadrato");
         row("names as written", "l1 = 2p − b − l2", "l1 uguale 2p meno b meno l2");
-        row("dot", "2p = B + b + 2 · l", "2p uguale B più b più 2 per l");
         row("digit before segment", "AB = KH + 2HB", "AB uguale KH più 2 per HB");
+        row("dot", "2p = B + b + 2 · l", "2p uguale B più b più 2 per l");
         row("group times number", "2p = (b + h) × 2", "2p uguale b più h, il tutto per 2");
-        row("group squared", "c = (a + b)²", "c uguale a più b, il tutto al quadrato");
-        row("single term in parentheses", "A = (b) × h", "A uguale b per h");
         row("bracketed numerator", "A = [b × h] / 2", "A uguale b per h, il tutto fratto 2");
-        row("difference over number", "HB = [AB − KH] / 2",
-            "HB uguale AB meno KH, il tutto fratto 2");
         row("group inside numerator", "A = [(B + b) × h] / 2",
             "A uguale B più b, il tutto per h, il tutto fratto 2");
         row("fraction then minus", "B = [A × 2] / h − b",
             "B uguale A per 2, il tutto fratto h, meno b");
         row("single-term fraction", "l = 2p / 4", "l uguale 2p fratto 4");
-        row("single-term fraction then minus", "h = 2p / 2 − b", "h uguale 2p fratto 2 meno b");
-        row("squared numerator", "x = AB² / 2", "x uguale AB al quadrato fratto 2");
         row("root of a term", "l = √A", "l uguale radice quadrata di A");
         row("root of a sum", "BD = √(AB² + DA²)",
             "BD uguale radice quadrata di AB al quadrato più DA al quadrato");
-        row("root then times", "x = √(a + b) × 2",
-            "x uguale radice quadrata di a più b, il tutto per 2");
-        row("root of one term then times", "x = √A × 2", "x uguale radice quadrata di A per 2");
-        row("bracket without bar", "x = [a + b]", "x uguale a più b");
-        row("blanks ignored", "  A=l²  ", "A uguale l al quadrato");
-        // Malformed text is spoken as written.
-        row("empty", "", "");
-        row("unclosed bracket", "A = [b × h / 2", "A uguale [ b per h fratto 2");
-        row("stray closer", "A = b ) + c", "A uguale b ) più c");
-        row("crossed pairs", "A = [b (+ c] )", "A uguale [ b più c ]");
-        row("bar without numerator", "/ 2", "/ 2");
-        row("bar at the end", "a /", "a /");
-        row("root of nothing", "l = √", "l uguale √");
-        row("unknown symbol", "a ≈ b", "a ≈ b");
     }
 
     void words()
@@ -80,7 +59,6 @@ private slots:
             for (const QString &part : words.split(QLatin1Char(' ')))
                 QVERIFY2(word.match(part).hasMatch(), qPrintable(formula + " -> " + words));
             QVERIFY2(!words.endsWith(QLatin1Char(',')), qPrintable(words));
-            QCOMPARE(FormulaWords::spoken(formula), words);
             const QString earlier = formulaOfWords.value(words, formula);
             QVERIFY2(earlier == formula, qPrintable(earlier + " and " + formula + " -> " + words));
             formulaOfWords.insert(words, formula);

@@ -3,7 +3,7 @@
 // record, Ctrl+E to a CSV and Ctrl+P to a PDF, all from the keyboard.
 #include "attemptfile.h"
 #include "classresultswindow.h"
-#include "filedialog.h"
+#include "scriptedfiledialog.h"
 #include "worksheet.h"
 
 #include <QDateEdit>
@@ -14,27 +14,13 @@
 
 namespace {
 
-AttemptRecord record(const QString &pupil, bool finished, const QDate &day)
+void writeRecord(const QString &folder, const QString &pupil, bool finished, const QDate &day)
 {
-    AttemptRecord record;
-    record.pupil = pupil;
-    record.problem = "Rombo.znv";
-    record.problemSha256 = QString(64, 'e');
-    record.started = QDateTime(day, QTime(10, 0));
-    record.ended = record.started.addSecs(90);
-    record.finished = finished;
-    record.steps = 2;
-    return record;
+    const QDateTime started(day, QTime(10, 0));
+    const AttemptRecord record{
+        pupil, "Rombo.znv", QString(64, 'e'), started, started.addSecs(90), finished, 0, 2, {}};
+    QVERIFY(AttemptFile::write(folder, record).error.isEmpty());
 }
-
-class ScriptedFile : public FileDialogBackend {
-public:
-    explicit ScriptedFile(QString path) : m_path(std::move(path)) {}
-    QString ask(QWidget *, const FileDialogRequest &) override { return m_path; }
-
-private:
-    QString m_path;
-};
 
 QByteArray fileBytes(const QString &path)
 {
@@ -51,9 +37,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QDate day(2026, 12, 7);
-        QVERIFY(AttemptFile::write(dir.path(), record("Zeno", true, day)).error.isEmpty());
-        QVERIFY(
-            AttemptFile::write(dir.path(), record("Anna", false, day.addDays(-1))).error.isEmpty());
+        writeRecord(dir.path(), "Zeno", true, day);
+        writeRecord(dir.path(), "Anna", false, day.addDays(-1));
         QFile foreign(dir.filePath("rotto.json"));
         QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("{") == 1);
         foreign.close();
@@ -83,11 +68,12 @@ private slots:
         window->findChild<QDateEdit *>("dtDal")->setDate(QDate(2000, 1, 1));
         QCOMPARE(view->model()->rowCount(), 2);
 
-        QVERIFY(AttemptFile::write(dir.path(), record("Bice", true, day)).error.isEmpty());
+        writeRecord(dir.path(), "Bice", true, day);
         QTest::keyClick(view, Qt::Key_F5);
         QCOMPARE(view->model()->rowCount(), 3);
 
-        FileDialog::BackendOverride files(std::make_shared<ScriptedFile>(dir.filePath("classe")));
+        ScriptedDialogs files;
+        files->answer(dir.filePath("classe"));
         QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
         QVERIFY(fileBytes(dir.filePath("classe.csv"))
                     .startsWith("\xEF\xBB\xBF"

@@ -93,28 +93,45 @@ private slots:
         }
     }
 
+    // An area grows as the square of the lengths: its ratio to a length squared
+    // stays as it was.
+    void areasScaleAsSquares()
+    {
+        Problem problem;
+        problem.text = QStringLiteral("L'area è 60 cm² e la base 12 cm. Calcola l'altezza.");
+        problem.data[0] = QStringLiteral("60 cm²");
+        problem.data[1] = QStringLiteral("12 cm");
+        problem.formulas[0] = 8; // h = A / b
+        problem.results[0] = QStringLiteral("5 cm");
+        QRandomGenerator random(3);
+        const Variants::Outcome outcome = Variants::makeMany(problem, 5, random);
+        QVERIFY2(!outcome.variants.isEmpty(), qPrintable(outcome.refusal));
+        for (const Problem &variant : outcome.variants) {
+            const double base = numberOf(variant.data[1]);
+            QVERIFY2(qFuzzyCompare(numberOf(variant.data[0]) / (base * base), 60.0 / 144),
+                     qPrintable(variant.data[0] + " " + variant.data[1]));
+        }
+    }
+
     // What makes no variant: the refusal begins so.
     void refusals_data()
     {
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("datum not in the text")
-            << "Un rettangolo ha la base di 12 cm e un'altezza. Calcola l'area."
-            << "60 cm²"
-            << "Il numero del dato 2 (5) non compare nel testo";
-        QTest::newRow("datum twice in the text")
-            << "Base 12 cm, altezza 5 cm; 5 rettangoli così. Calcola l'area."
-            << "60 cm²"
-            << "Il numero del dato 2 (5) compare più volte nel testo";
-        QTest::newRow("part of another number is not the datum")
-            << "Base 12 cm, altezza 15 cm. Calcola l'area."
-            << "60 cm²"
-            << "Il numero del dato 2 (5) non compare nel testo";
-        QTest::newRow("a step that does not follow")
-            << "Base 12 cm, altezza 5 cm. Calcola l'area."
-            << "54 cm²"
-            << "Nuovi numeri solo quando ogni passaggio torna: il passaggio 1 non torna.";
+        const auto row = [](const char *tag, const char *text, const char *result,
+                            const char *refusal) {
+            QTest::newRow(tag) << text << result << refusal;
+        };
+        const char *notInText = "Il numero del dato 2 (5) non compare nel testo";
+        row("datum not in the text", "Un rettangolo ha la base di 12 cm e un'altezza.", "60 cm²",
+            notInText);
+        row("datum twice in the text", "Base 12 cm, altezza 5 cm; 5 rettangoli così.", "60 cm²",
+            "Il numero del dato 2 (5) compare più volte nel testo");
+        row("part of another number is not the datum", "Base 12 cm, altezza 15 cm.", "60 cm²",
+            notInText);
+        row("a step that does not follow", "Base 12 cm, altezza 5 cm.", "54 cm²",
+            "Nuovi numeri solo quando ogni passaggio torna: il passaggio 1 non torna.");
     }
     void refusals()
     {

@@ -1,15 +1,7 @@
 // Feeds arbitrary bytes to both problem file readers, to the writer, and to
-// the text helpers they rely on. Besides crashes and sanitizer reports it
-// stops on any broken promise: every byte string survives the code page, a
-// reader gives a problem or a message but never both, solving mode refuses
-// what the editor refuses with the same message (and besides only a problem
-// whose pupil would be stuck), whatever the editor reader accepts is written
-// back unless the code page cannot hold it, and read again unchanged, and a
-// save either writes what it was given or leaves the old file alone.
-//
-// One allowance: a file without a byte-order mark whose bytes are UTF-8 is
-// read as UTF-8, so the rare text whose Windows-1252 bytes happen to be UTF-8
-// ("Ã¨") comes back as what those bytes say in UTF-8 ("è").
+// the text helpers they rely on, and stops on any broken promise besides
+// crashes and sanitizer reports. One allowance: a written file whose bytes
+// happen to be UTF-8 ("Ã¨") is read back as UTF-8 ("è").
 
 #include "cp1252.h"
 #include "problemfile.h"
@@ -54,8 +46,7 @@ QByteArray contents(const QString &path)
 void replaceContents(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    require(file.write(bytes) == bytes.size());
+    require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 // Applies change to each of the problem's 18 texts, in file order.
@@ -93,11 +84,45 @@ void fuzzTextHelpers(const QByteArray &bytes, const QString &wide)
                 c != QChar::ParagraphSeparator);
 }
 
+// A save is refused exactly when the problem cannot be written, and then leaves
+// the old file alone; what is saved reads back as it was given, made one line,
+// and saves again to the same bytes.
+void saveAndReadBack(const Problem &problem)
+{
+    bool writable = std::all_of(problem.formulas.begin(), problem.formulas.end(), [](auto f) {
+        return !f || (*f >= 0 && *f <= HighestFormulaNumber);
+    });
+    Problem expected = problem;
+    forEachText(expected, [&](QString &text) {
+        text = ProblemFile::toSingleLine(text);
+        writable = writable && Cp1252::unencodable(text).isEmpty() &&
+                   std::none_of(text.begin(), text.end(), isControl) &&
+                   text.size() <= ProblemMaxLineLength;
+    });
+    const QString target = workFile(QStringLiteral("target.znv"));
+    replaceContents(target, "old problem");
+    require(ProblemFile::write(target, problem).isEmpty() == writable);
+    const QByteArray written = contents(target);
+    if (!writable) {
+        require(written == "old problem");
+        return;
+    }
+    const auto read = ProblemFile::read(target);
+    if (!(read.problem == expected)) {
+        require(read.problem && readAsUtf8(written));
+        return;
+    }
+    require(ProblemFile::write(target, *read.problem).isEmpty() && contents(target) == written);
+}
+
+// Solving mode refuses what the editor does, and besides only a problem whose
+// pupil would be stuck; no text read holds a control character.
 void fuzzReaders(const QByteArray &bytes)
 {
-    replaceContents(workFile(QStringLiteral("input.znv")), bytes);
-    const auto editor = ProblemFile::read(workFile(QStringLiteral("input.znv")));
-    const auto solving = ProblemFile::readForSolving(workFile(QStringLiteral("input.znv")));
+    const QString input = workFile(QStringLiteral("input.znv"));
+    replaceContents(input, bytes);
+    const auto editor = ProblemFile::read(input);
+    const auto solving = ProblemFile::readForSolving(input);
     require(editor.problem.has_value() == editor.error.isEmpty());
     require(solving.problem.has_value() == solving.error.isEmpty());
     if (!editor.problem) {
@@ -109,27 +134,11 @@ void fuzzReaders(const QByteArray &bytes)
         stuck = stuck || flaw.stopsThePupil;
     require(solving.problem.has_value() == !stuck);
     require(!solving.problem || solving.problem->text == editor.problem->text);
-
+    Problem read = *editor.problem;
+    forEachText(read,
+                [](QString &text) { require(std::none_of(text.begin(), text.end(), isControl)); });
     // Read from UTF-8 or UTF-16, a text may hold what the code page cannot.
-    bool encodable = true;
-    Problem expected = *editor.problem;
-    forEachText(expected, [&](QString &text) {
-        for (const QChar c : text)
-            require(!isControl(c));
-        text = ProblemFile::toSingleLine(text);
-        encodable = encodable && Cp1252::unencodable(text).isEmpty();
-    });
-    const QString copy = workFile(QStringLiteral("copy.znv"));
-    require(ProblemFile::write(copy, *editor.problem).isEmpty() == encodable);
-    if (!encodable)
-        return;
-    const QByteArray written = contents(copy);
-    const auto reread = ProblemFile::read(copy);
-    if (!(reread.problem == expected)) {
-        require(reread.problem && readAsUtf8(written));
-        return;
-    }
-    require(ProblemFile::write(copy, *reread.problem).isEmpty() && contents(copy) == written);
+    saveAndReadBack(*editor.problem);
 }
 
 // The texts are the pieces of the wide text between U+001F characters; the
@@ -140,30 +149,12 @@ void fuzzWriter(const QByteArray &bytes, const QString &wide)
     Problem problem;
     int index = 0;
     forEachText(problem, [&](QString &text) { text = pieces.value(index++); });
-    bool writable = true;
     for (int i = 0; i < ProblemSlotCount && i < bytes.size(); ++i) {
         const int number = static_cast<unsigned char>(bytes.at(i)) - 50; // -50: no formula
         if (number != -50)
             problem.formulas[i] = number;
-        writable = writable && (number == -50 || (number >= 0 && number <= HighestFormulaNumber));
     }
-    Problem expected = problem;
-    forEachText(expected, [&](QString &text) {
-        text = ProblemFile::toSingleLine(text);
-        writable = writable && Cp1252::unencodable(text).isEmpty() &&
-                   std::none_of(text.begin(), text.end(), isControl) &&
-                   text.size() <= ProblemMaxLineLength;
-    });
-
-    const QString target = workFile(QStringLiteral("target.znv"));
-    replaceContents(target, "old problem");
-    require(ProblemFile::write(target, problem).isEmpty() == writable);
-    if (!writable) {
-        require(contents(target) == "old problem");
-        return;
-    }
-    const auto read = ProblemFile::read(target);
-    require(read.problem == expected || (read.problem && readAsUtf8(contents(target))));
+    saveAndReadBack(problem);
 }
 
 } // namespace

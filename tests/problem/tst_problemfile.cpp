@@ -1,9 +1,11 @@
 // The problem file with no window: the code page, what both readers make of a
-// file, what the writer writes or refuses, and where the figure it names is
-// found and how its picture follows the problem.
+// file, what the writer writes or refuses, what a pupil could never reach or
+// finish in a problem, and where the figure it names is found and how its
+// picture follows the problem.
 #include "cp1252.h"
 #include "figurelocator.h"
 #include "problemfile.h"
+#include "problemflaws.h"
 #include "programfolder.h"
 
 #include <QtTest>
@@ -277,6 +279,62 @@ private slots:
                  (QStringList{"old.znv", "pipe"}));
         QVERIFY(QDir(path("locked")).isEmpty());
 #endif
+    }
+
+    // A problem as "data | steps": the data, then each step as formula=result
+    // (either may be left out). Expected: every sentence saying what a pupil
+    // could never reach or finish, "!" where he gets stuck for good.
+    void flaws_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QStringList>("expected");
+        const QString after = "il passaggio %1 viene dopo il passaggio %2, che non ha il risultato";
+        QTest::newRow("every slot filled")
+            << "1,2,3,4,5,6,7,8 | 1=a,2=b,3=c,4=d,5=e,6=f,7=g,8=h" << QStringList();
+        QTest::newRow("datum after an empty one")
+            << "8,,6 | 9=28" << QStringList{"il dato 3 viene dopo il dato 2, che è vuoto"};
+        QTest::newRow("last datum, first empty")
+            << ",,,,,,,8 | 9=28" << QStringList{"il dato 8 viene dopo il dato 1, che è vuoto"};
+        QTest::newRow("first result without formula")
+            << "8 | =28" << QStringList{"!il passaggio 1 ha il risultato ma non la formula"};
+        QTest::newRow("later result without formula")
+            << "8 | 9=28,=48" << QStringList{"il passaggio 2 ha il risultato ma non la formula"};
+        QTest::newRow("first formula without result")
+            << "8 | 9=" << QStringList{"il passaggio 1 ha la formula ma non il risultato"};
+        QTest::newRow("eighth formula without result")
+            << "8 | 1=a,2=b,3=c,4=d,5=e,6=f,7=g,8="
+            << QStringList{"il passaggio 8 ha la formula ma non il risultato"};
+        QTest::newRow("no steps") << "8 |"
+                                  << QStringList{
+                                         "!il passaggio 1 non ha né la formula né il risultato"};
+        QTest::newRow("steps after an empty step")
+            << "8 | 9=28,,3=,=4" << QStringList{after.arg(3).arg(2), after.arg(4).arg(2)};
+        QTest::newRow("eighth step after a gap")
+            << "8 | 1=a,2=b,3=c,4=d,5=e,6=f,,8=h" << QStringList{after.arg(8).arg(7)};
+        QTest::newRow("data first, then steps")
+            << "8,,6 | =28,6=,,0=1"
+            << QStringList{"il dato 3 viene dopo il dato 2, che è vuoto",
+                           "!il passaggio 1 ha il risultato ma non la formula",
+                           "il passaggio 2 ha la formula ma non il risultato", after.arg(4).arg(2)};
+    }
+    void flaws()
+    {
+        QFETCH(QString, problem);
+        QFETCH(QStringList, expected);
+        Problem p;
+        const QStringList data = problem.section(" |", 0, 0).split(',');
+        const QStringList steps = problem.section("| ", 1).split(',');
+        for (int i = 0; i < data.size(); ++i)
+            p.data[i] = data[i];
+        for (int i = 0; i < steps.size(); ++i) {
+            if (const QString formula = steps[i].section('=', 0, 0); !formula.isEmpty())
+                p.formulas[i] = formula.toInt();
+            p.results[i] = steps[i].section('=', 1);
+        }
+        QStringList found;
+        for (const ProblemFlaws::Flaw &flaw : ProblemFlaws::find(p))
+            found << (flaw.stopsThePupil ? "!" : "") + flaw.text;
+        QCOMPARE(found, expected);
     }
 
     // A name typed without an extension gets ".znv"; any other extension is kept.

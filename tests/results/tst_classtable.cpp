@@ -12,39 +12,21 @@
 
 namespace {
 
-// "d0- d0+ f2- r2+": datum 0 wrong then right, step 3's formula wrong, its result right.
-QList<AttemptAct> actsOf(const QString &codes, const QDateTime &start)
-{
-    QList<AttemptAct> acts;
-    for (const QString &code : codes.split(' ', Qt::SkipEmptyParts)) {
-        AttemptAct act;
-        act.at = start.addSecs(acts.size() + 1);
-        act.kind = code[0] == 'd'   ? AttemptAct::Kind::Datum
-                   : code[0] == 'f' ? AttemptAct::Kind::Formula
-                                    : AttemptAct::Kind::Result;
-        act.index = code[1].digitValue();
-        act.correct = code[2] == '+';
-        act.slip = act.correct ? Slip::None : Slip::Number;
-        act.entry = "5";
-        act.verdict = act.correct ? "Bravo" : "Errato";
-        acts.append(act);
-    }
-    return acts;
-}
-
+// Acts as "d0- d0+ f2- r2+": datum 0 wrong then right, step 3's formula wrong,
+// its result right.
 AttemptRecord record(const QString &pupil, const QString &problem, const char *started, int seconds,
-                     bool finished, const QString &codes)
+                     bool finished, const QString &acts)
 {
-    AttemptRecord record;
-    record.pupil = pupil;
-    record.problem = problem;
-    record.problemSha256 = QString(64, '0');
-    record.started = QDateTime::fromString(QLatin1String(started), Qt::ISODate);
-    record.ended = record.started.addSecs(seconds);
-    record.finished = finished;
-    record.data = 2;
-    record.steps = 3;
-    record.acts = actsOf(codes, record.started);
+    const QDateTime start = QDateTime::fromString(QLatin1String(started), Qt::ISODate);
+    AttemptRecord record{
+        pupil, problem, QString(64, '0'), start, start.addSecs(seconds), finished, 2, 3, {}};
+    for (const QString &act : acts.split(' ', Qt::SkipEmptyParts)) {
+        const bool correct = act[2] == '+';
+        record.acts.append({start.addSecs(record.acts.size() + 1),
+                            AttemptAct::Kind(QString("dfr").indexOf(act[0])), act[1].digitValue(),
+                            "5", correct ? "Bravo" : "Errato", correct,
+                            correct ? Slip::None : Slip::Number});
+    }
     return record;
 }
 
@@ -105,14 +87,14 @@ private slots:
         QCOMPARE(table.attemptCount(), 5);
         QCOMPARE(table.pupils(), (QStringList{"Anna", "Bruno", "Zoe; \"3B\""}));
         QCOMPARE(table.problems(), (QStringList{"Rettangolo.znv", "Rombo.znv"}));
-        QStringList skipped;
-        for (const SkippedFile &file : table.skipped())
-            skipped << file.name + ":" + QString::number(int(file.reason));
         using R = AttemptJson::SkipReason;
-        QCOMPARE(skipped, (QStringList{"cut.json:" + QString::number(int(R::Damaged)),
-                                       "edited.json:" + QString::number(int(R::MissingFields)),
-                                       "later.json:" + QString::number(int(R::FutureVersion)),
-                                       "other.json:" + QString::number(int(R::NotOurs))}));
+        QList<std::pair<QString, R>> skipped;
+        for (const SkippedFile &file : table.skipped())
+            skipped.append({file.name, file.reason});
+        QCOMPARE(skipped, (QList<std::pair<QString, R>>{{"cut.json", R::Damaged},
+                                                        {"edited.json", R::MissingFields},
+                                                        {"later.json", R::FutureVersion},
+                                                        {"other.json", R::NotOurs}}));
         QCOMPARE(table.columnCount(), 4);
         QCOMPARE(table.headerData(2, Qt::Horizontal).toString(),
                  "Rettangolo.znv\npassaggio 3:\nsbagliato da 2 alunni su 2");
@@ -120,19 +102,10 @@ private slots:
                  "Rombo.znv\npassaggio 2:\nsbagliato da 1 alunno su 2");
     }
 
-    void unread_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("none") << 0 << "";
-        QTest::newRow("one") << 1 << "1 file non letto";
-        QTest::newRow("three") << 3 << "3 file non letti";
-    }
     void unread()
     {
-        QFETCH(int, count);
-        QFETCH(QString, text);
-        QCOMPARE(unreadText(count), text);
+        QCOMPARE((QStringList{unreadText(0), unreadText(1), unreadText(3)}),
+                 (QStringList{"", "1 file non letto", "3 file non letti"}));
     }
 
     // A datum wrong twice is one wrong datum; two attempts add their time and
@@ -144,28 +117,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("finished");
         QTest::addColumn<int>("sortKey");
-        QTest::newRow("finished with slips")
-            << "Anna"
-            << "Rettangolo.znv"
-            << "Finito\nSbagliati: 1 dato, 1 formula\nTempo: 4 min 30 s"
-            << "1 su 1" << 2;
-        QTest::newRow("unfinished") << "Bruno"
-                                    << "Rettangolo.znv"
-                                    << "Non finito\nSbagliati: 1 dato, 1 formula\nTempo: 30 s"
-                                    << "1 su 2" << 1002;
-        QTest::newRow("two attempts")
-            << "Bruno"
-            << "Rombo.znv"
-            << "Finito (2 tentativi)\nSbagliati: 1 formula, 1 risultato\nTempo: 10 min 59 s"
-            << "1 su 2" << 2;
-        QTest::newRow("no mistakes") << "Zoe; \"3B\""
-                                     << "Rombo.znv"
-                                     << "Finito\nNessun errore\nTempo: 1 min 0 s"
-                                     << "1 su 1" << 0;
-        QTest::newRow("never tried") << "Zoe; \"3B\""
-                                     << "Rettangolo.znv"
-                                     << ""
-                                     << "1 su 1" << 1000000;
+        const auto row = [](const char *tag, const char *pupil, const char *problem,
+                            const char *text, const char *finished, int sortKey) {
+            QTest::newRow(tag) << pupil << problem << text << finished << sortKey;
+        };
+        row("finished with slips", "Anna", "Rettangolo.znv",
+            "Finito\nSbagliati: 1 dato, 1 formula\nTempo: 4 min 30 s", "1 su 1", 2);
+        row("unfinished", "Bruno", "Rettangolo.znv",
+            "Non finito\nSbagliati: 1 dato, 1 formula\nTempo: 30 s", "1 su 2", 1002);
+        row("two attempts", "Bruno", "Rombo.znv",
+            "Finito (2 tentativi)\nSbagliati: 1 formula, 1 risultato\nTempo: 10 min 59 s", "1 su 2",
+            2);
+        row("no mistakes", "Zoe; \"3B\"", "Rombo.znv", "Finito\nNessun errore\nTempo: 1 min 0 s",
+            "1 su 1", 0);
+        row("never tried", "Zoe; \"3B\"", "Rettangolo.znv", "", "1 su 1", 1000000);
     }
     void cells()
     {
@@ -224,33 +189,19 @@ private slots:
         QCOMPARE(ClassCsv::bytes(table), expected);
     }
 
-    // Names as fields: quoted where they hold a separator, never taken for a formula.
+    // Names never taken for a formula (the class's CSV shows the quoting).
     void csvField_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("field");
-        QTest::newRow("plain") << "Anna"
-                               << "Anna";
-        QTest::newRow("semicolon") << "Anna;B"
-                                   << "\"Anna;B\"";
-        QTest::newRow("quote") << "Anna \"B\""
-                               << "\"Anna \"\"B\"\"\"";
-        QTest::newRow("line end") << "Anna\nB"
-                                  << "\"Anna\nB\"";
-        QTest::newRow("=") << "=1+1"
-                           << "'=1+1";
-        QTest::newRow("+") << "+39 333"
-                           << "'+39 333";
-        QTest::newRow("-") << "-Luca"
-                           << "'-Luca";
-        QTest::newRow("@") << "@Anna"
-                           << "'@Anna";
-        QTest::newRow("= and semicolon") << "=A1;B"
-                                         << "\"'=A1;B\"";
-        QTest::newRow("= inside") << "Anna=B"
-                                  << "Anna=B";
-        QTest::newRow("empty") << ""
-                               << "";
+        const auto row = [](const char *tag, const char *name, const char *field) {
+            QTest::newRow(tag) << name << field;
+        };
+        row("=", "=1+1", "'=1+1");
+        row("@", "@Anna", "'@Anna");
+        row("= and semicolon", "=A1;B", "\"'=A1;B\"");
+        row("= inside", "Anna=B", "Anna=B");
+        row("empty", "", "");
     }
     void csvField()
     {
