@@ -1,6 +1,8 @@
 // The settings: what a value in either file reads as, a settings file that
-// is not a regular file, and what is kept.
+// is not a regular file, what is kept, and the README and the help naming
+// exactly the keys of the table.
 #include "settings.h"
+#include "settingstable.h"
 #include "temporarysettings.h"
 
 #include <QtTest>
@@ -10,6 +12,22 @@
 #endif
 
 namespace {
+
+// The keys a document lists in its section that starts at `heading`.
+QSet<QString> keysIn(const QString &path, const QString &heading, const QString &keyPattern)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    const int start = text.indexOf(heading);
+    const int end = text.indexOf(QRegularExpression("\n(## |<h[12])"), start + heading.size());
+    QSet<QString> keys;
+    auto found = QRegularExpression(keyPattern).globalMatch(text.mid(start, end - start));
+    while (start >= 0 && found.hasNext())
+        keys << found.next().captured(1);
+    return keys;
+}
 
 // "section/name=value" as a settings file; a key alone, no file.
 QByteArray fileText(const QString &line)
@@ -120,6 +138,29 @@ private slots:
         const Settings next = Settings::open(temporary.files());
         QCOMPARE(next.value(Setting::LastFolder), "/scuola/3A,B");
         QCOMPARE(next.value(Setting::SpeechRate), -0.5);
+    }
+
+    void documentsListTheTable_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("keyPattern");
+        QTest::newRow("README") << ZENUVIO_SOURCE_DIR "/README.md"
+                                << "## Settings"
+                                << "\\| `([a-z]+/[A-Za-z]+)` \\|";
+        QTest::newRow("help") << ZENUVIO_SOURCE_DIR "/resources/beside/Aiuto.HLP"
+                              << "name=\"impostazioni\""
+                              << "<td><tt>([a-z]+/[A-Za-z]+)</tt></td>";
+    }
+    void documentsListTheTable()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, heading);
+        QFETCH(QString, keyPattern);
+        QSet<QString> table;
+        for (const SettingRow &row : SettingsTable::rows())
+            table << row.key;
+        QCOMPARE(keysIn(path, heading, keyPattern), table);
     }
 };
 
