@@ -51,8 +51,6 @@ private slots:
                "||,|2,40,40,40,40,40,40,40|0||changed|1/0";
         QTest::newRow("no such step")
             << "svuota 8, passaggio -1, dato 8 x, formula 3 => ||,|-,-|-||same|0/0";
-        QTest::newRow("saved")
-            << "dato 2 5 cm, passaggio 1, formula 4, salva => ||,|-,4|1||same|2/0";
         QTest::newRow("opened") << "dato 2 5 cm, apri => ||,|40,40,40,40,40,40,40,40|-||same|0/0";
     }
     void undoRedo()
