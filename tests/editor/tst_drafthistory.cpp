@@ -22,8 +22,6 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::newRow("a burst of typing is one command")
             << "testo U, testo Un, testo Uno, annulla => ||,|-,-|-||same|0/1";
-        QTest::newRow("a pause ends the burst")
-            << "dato 0 5, pausa, dato 0 5 cm, annulla => ||5,|-,-|-||changed|1/1";
         QTest::newRow("another box ends the burst")
             << "dato 0 5, dato 1 6, dato 0 57, annulla => ||5,6|-,-|-||changed|2/1";
         QTest::newRow("typing after an undo is a command of its own")
@@ -31,8 +29,6 @@ private slots:
                "||,|-,-|-|a|changed|1/1";
         QTest::newRow("typed and taken back leaves nothing to undo")
             << "dato 1 x, dato 1 => ||,|-,-|-||same|0/0";
-        QTest::newRow("an emptied formula box comes back")
-            << "passaggio 1, formula 9, svuota 1, annulla => ||,|-,9|1||changed|1/1";
         QTest::newRow("the figure")
             << "figura A.gif, dato 0 1, annulla, annulla, ripeti => |A.gif|,|-,-|-||changed|1/1";
         QTest::newRow("back to the saved problem is unchanged")
