@@ -5,14 +5,12 @@
 #include "filedialog.h"
 #include "messagebox.h"
 #include "picturebox.h"
-#include "qtitalian.h"
 #include "scriptedfiledialog.h"
 #include "tabpanel.h"
 #include "temporarysettings.h"
 
 #include <QFileDialog>
 #include <QPainter>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -79,12 +77,10 @@ private slots:
         QCOMPARE(showings[1].proposed, problems.filePath("Problema uno.znv"));
     }
 
-    // Qt's own texts in the file dialog are Italian; the dialog opens where it is
-    // asked to, offers the examples in its side bar, and leaves the question
-    // about replacing a file to the program.
-    void qtFileDialogSpeaksItalianAndOffersTheExamples()
+    // The dialog opens where it is asked to, offers the examples in its side
+    // bar, and leaves the question about replacing a file to the program.
+    void qtFileDialogOffersTheExamples()
     {
-        QVERIFY(QtItalian::install(*qApp));
         QTemporaryDir start, examples;
         QFileDialog dialog;
         FileDialog::setUp(dialog, {true,
@@ -96,11 +92,6 @@ private slots:
                  QFileInfo(start.path()).canonicalFilePath());
         QVERIFY(dialog.sidebarUrls().contains(QUrl::fromLocalFile(examples.path())));
         QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-        QStringList texts;
-        for (QPushButton *button : dialog.findChildren<QPushButton *>())
-            texts << button->text();
-        QVERIFY2(texts.contains("Annulla") && texts.contains("&Salva"),
-                 qPrintable(texts.join('|')));
     }
 
     // Enter on a real question chooses the button its caller asks for, the
