@@ -46,8 +46,8 @@ QString described(const CommandLine::Request &r)
     return words.join(' ');
 }
 
-// The arguments, the request in words or the start of the one line of a
-// mistake (or, for the exit status 0, text the output contains), and the
+// The arguments, the request in words or the one line of a mistake after
+// "zenuvio: " (or, for the exit status 0, text the output contains), and the
 // settings file's hideEditor.
 void row(const char *tag, const QStringList &arguments, const QString &request,
          bool settingHidesEditor = false)
@@ -74,16 +74,15 @@ private slots:
         row("--senza-editor", {"--senza-editor"}, "inizio senza-editor");
         row("pupil's machine by the settings file", {}, "inizio senza-editor", true);
         row("--editor on a pupil's machine", {"--editor"},
-            "zenuvio: su questo computer l'editor non è disponibile.", true);
+            "su questo computer l'editor non è disponibile.", true);
         row("--editor --risoluzione", {"--editor", "--risoluzione"},
-            "zenuvio: --editor e --risoluzione non vanno insieme.");
-        row("two files", {"Rombo.znv", "Quadrato.znv"},
-            "zenuvio: si apre un problema alla volta, non 2.");
-        row("empty file name", {""}, "zenuvio: il nome del problema è vuoto.");
+            "--editor e --risoluzione non vanno insieme.");
+        row("two files", {"Rombo.znv", "Quadrato.znv"}, "si apre un problema alla volta, non 2.");
+        row("empty file name", {""}, "il nome del problema è vuoto.");
         row("a size with =, a file", {"--dimensione=150", "Rombo.znv"},
             "risoluzione Rombo.znv dimensione 150");
         row("a size not offered", {"--dimensione", "180"},
-            "zenuvio: la dimensione può essere 100, 125, 150, 175, 200, 250 o "
+            "la dimensione può essere 100, 125, 150, 175, 200, 250 o "
             "300.");
         row("a class test, read aloud, a size",
             {"--senza-spiegazioni", "--leggi-ad-alta-voce", "--dimensione", "200"},
@@ -93,41 +92,40 @@ private slots:
         row("a worksheet with solutions", {"--pdf", "Rombo.znv", "Rombo.pdf", "--soluzioni"},
             "inizio Rombo.znv soluzioni pdf Rombo.pdf");
         row("a worksheet without its PDF", {"--pdf", "Rombo.znv"},
-            "zenuvio: --pdf vuole il problema e il file PDF da scrivere.");
+            "--pdf vuole il problema e il file PDF da scrivere.");
         row("key check of two files", {"--controlla", "Rombo.znv", "Quadrato.znv"},
             "inizio controlla Rombo.znv Quadrato.znv");
-        row("key check of no file", {"--controlla"},
-            "zenuvio: --controlla vuole uno o più problemi.");
+        row("key check of no file", {"--controlla"}, "--controlla vuole uno o più problemi.");
         row("key check and a window", {"--controlla", "--editor", "a"},
-            "zenuvio: --controlla non apre finestre.");
+            "--controlla non apre finestre.");
         row("variants", {"--varianti", "25", "Rombo.znv", "verifica"},
             "inizio Rombo.znv varianti 25 Rombo.znv verifica");
         row("variants without folder", {"--varianti", "3", "Rombo.znv"},
-            "zenuvio: --varianti vuole il numero, il problema e la cartella.");
+            "--varianti vuole il numero, il problema e la cartella.");
         row("variants and a window", {"--varianti", "3", "--editor", "a", "b"},
-            "zenuvio: --varianti non apre finestre.");
+            "--varianti non apre finestre.");
         row("a worksheet and a window", {"--pdf", "--editor", "a", "b"},
-            "zenuvio: --pdf non apre finestre.");
+            "--pdf non apre finestre.");
         row("class results", {"--risultati", "classe"}, "inizio risultati classe");
         row("class results, no folder", {"--risultati"}, "inizio risultati ");
         row("class results, two folders", {"--risultati", "a", "b"},
-            "zenuvio: --risultati vuole al più una cartella.");
+            "--risultati vuole al più una cartella.");
         row("summary", {"--riepilogo", "classe", "classe.csv"},
             "inizio riepilogo classe classe.csv");
         row("summary without the file", {"--riepilogo", "classe"},
-            "zenuvio: --riepilogo vuole la cartella dei risultati e il file CSV.");
+            "--riepilogo vuole la cartella dei risultati e il file CSV.");
         row("summary and a window", {"--riepilogo", "--editor", "a", "b"},
-            "zenuvio: --risultati e --riepilogo vanno da soli.");
-        row("solutions alone", {"--soluzioni"}, "zenuvio: --soluzioni vale solo con --pdf.");
+            "--risultati e --riepilogo vanno da soli.");
+        row("solutions alone", {"--soluzioni"}, "--soluzioni vale solo con --pdf.");
         row("a pupil and a results folder",
             {"--alunno", "Anna B.", "--registro=Risultati", "Rombo.znv"},
             "risoluzione Rombo.znv alunno «Anna B.» registro Risultati");
         row("an empty name", {"--alunno", ""}, "inizio alunno «»");
         row("a results folder without a name", {"--registro", ""},
-            "zenuvio: --registro vuole il nome di una cartella.");
+            "--registro vuole il nome di una cartella.");
         // Qt's own texts, from Qt's Italian translation.
-        row("a pupil's name missing", {"--alunno"}, "zenuvio: Valore mancante dopo '--alunno'.");
-        row("unknown option", {"--pippo"}, "zenuvio: Opzione sconosciuta 'pippo'.");
+        row("a pupil's name missing", {"--alunno"}, "Valore mancante dopo '--alunno'.");
+        row("unknown option", {"--pippo"}, "Opzione sconosciuta 'pippo'.");
         row("-h with a mode", {"--editor", "-h"}, "Utilizzo:");
         row("--version", {"--version"}, "Zenuvio " + programVersionText() + "\n");
     }
@@ -164,7 +162,7 @@ private slots:
         } else if (r.exits) {
             // One line on stderr, ending with the way to the help.
             QCOMPARE(r.exitCode, CommandLine::UsageError);
-            QCOMPARE(r.output, request + " Per l'aiuto: zenuvio --help\n");
+            QCOMPARE(r.output, "zenuvio: " + request + " Per l'aiuto: zenuvio --help\n");
         } else {
             QCOMPARE(described(r), request);
             // Made absolute now: the work window changes the current folder.
