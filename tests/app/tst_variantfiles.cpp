@@ -68,12 +68,9 @@ private slots:
             file =
                 ZENUVIO_SOURCE_DIR "/examples/" + (problem == "file" ? "Rombo" : problem) + ".znv";
         }
-        QString folder = dir.filePath("out");
-        if (problem == "file") {
-            folder = dir.filePath("plain");
-            QFile plain(folder);
-            QVERIFY(plain.open(QIODevice::WriteOnly));
-        }
+        const QString folder = dir.filePath(problem == "file" ? "plain" : "out");
+        QFile plain(dir.filePath("plain"));
+        QVERIFY(problem != "file" || plain.open(QIODevice::WriteOnly));
 
         const CommandLine::Request request =
             CommandLine::parse({"zenuvio", "--varianti", QString::number(count), file, folder});
@@ -95,10 +92,9 @@ private slots:
             QCOMPARE(written, QStringList());
             return;
         }
-        const int n = count;
         const QString name = QFileInfo(file).completeBaseName();
         QStringList expected;
-        for (int i = 1; i <= n; ++i)
+        for (int i = 1; i <= count; ++i)
             expected << QString("%1-%2.znv").arg(name).arg(i, 2, 10, QLatin1Char('0'));
         expected << name + "-schede.pdf" << name + "-soluzioni.pdf";
         if (problem == "Rombo")
@@ -106,15 +102,15 @@ private slots:
         expected.sort();
         QCOMPARE(written, expected);
         QSet<QString> data;
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < count; ++i) {
             const Problem variant =
                 ProblemFile::read(dir.filePath("out/" + expected[i])).problem.value();
             QVERIFY(KeyCheck::check(variant).flaws.isEmpty());
             data.insert(variant.data[0] + '|' + variant.data[1]);
         }
-        QCOMPARE(data.size(), n);
-        QCOMPARE(pageCount(dir.filePath("out/" + name + "-schede.pdf")), n);
-        QCOMPARE(pageCount(dir.filePath("out/" + name + "-soluzioni.pdf")), n);
+        QCOMPARE(data.size(), count);
+        QCOMPARE(pageCount(dir.filePath("out/" + name + "-schede.pdf")), count);
+        QCOMPARE(pageCount(dir.filePath("out/" + name + "-soluzioni.pdf")), count);
     }
 };
 
