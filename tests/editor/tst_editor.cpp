@@ -244,17 +244,8 @@ private slots:
     // wherever the focus is, text boxes included; an emptied formula box comes
     // back, and back at the problem as opened the caption has no mark of
     // unsaved changes. A box that loses the focus ends its burst of typing.
-    void undoWhereverTheFocusIs_data()
-    {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QKeySequence>("redo");
-        QTest::newRow("the text") << "txtTesto" << QKeySequence(Qt::CTRL | Qt::Key_Y);
-        QTest::newRow("a button") << "cmdSalva" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-    }
     void undoWhereverTheFocusIs()
     {
-        QFETCH(QString, focus);
-        QFETCH(QKeySequence, redo);
         putBytes(work("mio.znv"), problemFile("Mio", "", {"a"}, {" 29 "}, {"b"}));
         click(c.editorOpenButton, work("mio.znv"));
         const QStringList opened = state();
@@ -264,20 +255,24 @@ private slots:
         click(c.stepFormulaBoxes[0]);
         const QStringList changed = state();
         QCOMPARE(changed.mid(2, 3), (QStringList{"abc", "b", ""}));
-        f->findChild<QWidget *>(focus)->setFocus();
         const auto press = [](const QKeySequence &keys, int times) {
             for (int i = 0; i < times; ++i)
                 QTest::keySequence(QApplication::focusWidget(), keys);
         };
-        press(QKeySequence::Undo, 2);
-        QCOMPARE(state().mid(2, 3) + QStringList{title()},
-                 (QStringList{"ab", "b", "29=", "mio.znv* - Zenuvio"}));
-        press(QKeySequence::Undo, 2); // the last one finds nothing before the opened problem
-        QCOMPARE(state(), opened);
-        QCOMPARE(title(), "mio.znv - Zenuvio");
-        press(redo, 3);
-        QCOMPARE(state(), changed);
-        QCOMPARE(title(), "mio.znv* - Zenuvio");
+        for (const auto &[focus, redo] :
+             {std::pair{"txtTesto", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+              std::pair{"cmdSalva", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}}) {
+            f->findChild<QWidget *>(focus)->setFocus();
+            press(QKeySequence::Undo, 2);
+            QCOMPARE(state().mid(2, 3) + QStringList{title()},
+                     (QStringList{"ab", "b", "29=", "mio.znv* - Zenuvio"}));
+            press(QKeySequence::Undo, 2); // the last one finds nothing before the opened problem
+            QCOMPARE(state(), opened);
+            QCOMPARE(title(), "mio.znv - Zenuvio");
+            press(redo, 3);
+            QCOMPARE(state(), changed);
+            QCOMPARE(title(), "mio.znv* - Zenuvio");
+        }
     }
 
     // Ctrl+P prints the sheet titled with the problem's name, and its page of
