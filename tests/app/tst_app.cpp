@@ -20,17 +20,12 @@
 #include <QTest>
 
 namespace {
-// Screen metrics a test chooses, counting how often the height is read.
+// Screen metrics a test chooses.
 struct FakeScreen : ScreenMetrics {
     FakeScreen(QSizeF twips) : twips(twips) {}
     float widthTwips() const override { return float(twips.width()); }
-    float heightTwips() const override
-    {
-        ++heightReads;
-        return float(twips.height());
-    }
+    float heightTwips() const override { return float(twips.height()); }
     QSizeF twips;
-    mutable int heightReads = 0;
 };
 
 void click(QWidget *window, const char *button)
@@ -56,25 +51,23 @@ private slots:
     {
         QTest::addColumn<QSizeF>("screen"); // twips: pixels x 1440 / logical dpi
         QTest::addColumn<bool>("refused");
-        QTest::addColumn<int>("heightReads");
-        QTest::newRow("640x480 at 96 dpi") << QSizeF(9600, 7200) << true << 1;
-        QTest::newRow("640x480 at 120 dpi") << QSizeF(7680, 5760) << false << 0;
-        QTest::newRow("640 wide, 400 high") << QSizeF(9600, 6000) << false << 1;
-        QTest::newRow("a width a little less") << QSizeF(9599.999f, 7200) << false << 0;
+        QTest::newRow("640x480 at 96 dpi") << QSizeF(9600, 7200) << true;
+        QTest::newRow("640x480 at 120 dpi") << QSizeF(7680, 5760) << false;
+        QTest::newRow("640 wide, 400 high") << QSizeF(9600, 6000) << false;
+        QTest::newRow("a width a little less") << QSizeF(9599.999f, 7200) << false;
     }
     // Starting writes the version and registers the help file; only a screen of
-    // exactly 640 x 480 pixels at 15 twips to the pixel is refused, with a notice.
+    // exactly 640 x 480 pixels at 15 twips to the pixel is refused, with a
+    // notice.
     void startUp()
     {
         QFETCH(QSizeF, screen);
         QFETCH(bool, refused);
-        QFETCH(int, heightReads);
         const FakeScreen metrics(screen);
         const ScreenMetrics::Override measured(metrics);
         MessageBox::Recording boxes;
         StartWindow form(nullptr);
         QCOMPARE(form.startUp(), !refused);
-        QCOMPARE(metrics.heightReads, heightReads);
         QCOMPARE(form.findChild<QLabel *>("Label4")->text(), programVersionText());
         QCOMPARE(HelpFile::registeredFile(), ProgramFolder::path() + "\\Aiuto.HLP");
         QStringList said;
@@ -87,10 +80,14 @@ private slots:
     }
 
     // The captions; with everything a start window can offer, no control
-    // covers another and each lies wholly in the window. A pupil's machine
-    // offers no "Editor"; a status line shows under the version.
-    void arrangement()
+    // covers another and each lies wholly in the window, and a status line
+    // shows under the version. Ctrl++ and Ctrl+- step through the sizes, the
+    // list offers them all; the pupil's name is reached with Alt+N, and every
+    // change is passed on. A pupil's machine offers no "Editor".
+    void arrangementAndKeyboard()
     {
+        QList<int> chosen;
+        QStringList names;
         StartWindow form(nullptr);
         QCOMPARE(form.windowTitle(), "Start");
         QStringList captions;
@@ -101,11 +98,12 @@ private slots:
                  QStringList({"Zenuvio di geometria piana",
                               "( Perimetro - Area - Teorema di Pitagora )", "Risoluzione", "Editor",
                               "Info", "ventalbo@example.org", "Esci", "Versione"}));
-        form.offerName(QString(), [](const QString &) {});
+        form.offerName("Luca", [&names](const QString &name) { names << name; });
         form.offerReadAloud(false, [](bool) {});
         form.offerClassResults([] {});
-        form.offerSizes(100, [](int) {});
-        form.show();
+        form.offerSizes(150, [&chosen](int percent) { chosen << percent; });
+        if (!activate(form))
+            QSKIP("The start window cannot be made active here.");
         form.showStatus("Niente voce per questa volta.");
         QList<QWidget *> shown;
         for (QWidget *child : form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
@@ -118,27 +116,37 @@ private slots:
                 QVERIFY2(one == other || !one->geometry().intersects(other->geometry()),
                          qPrintable(one->objectName() + " covers " + other->objectName()));
         }
-        const auto at = [&form](const char *name) {
-            return form.findChild<QWidget *>(name)->geometry();
-        };
-        QVERIFY(at("Label3").bottom() < at("lblStato").top());
+        QVERIFY(form.findChild<QWidget *>("Label3")->geometry().bottom() <
+                form.findChild<QWidget *>("lblStato")->geometry().top());
+
+        QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(&form, Qt::Key_Minus, Qt::ControlModifier);
+        auto *sizes = form.findChild<QComboBox *>("cmbDimensione");
+        QCOMPARE(sizes->currentText() + " " + QString::number(sizes->count()), "150 % 7");
+        sizes->setFocus();
+        QTest::keyClick(sizes, Qt::Key_End);
+        QCOMPARE(chosen, (QList<int>{175, 125, 300}));
+        auto *box = form.findChild<QLineEdit *>("txtNome");
+        QCOMPARE(box->text() + "|" + box->accessibleName(), "Luca|Nome");
+        QTest::keyClick(&form, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), box);
+        box->selectAll();
+        QTest::keyClicks(box, "Anna");
+        QCOMPARE(names.last(), "Anna");
         form.setEditorHidden(true);
         QVERIFY(!form.findChild<QWidget *>("cmdEditor")->isVisible());
         QVERIFY(form.findChild<QWidget *>("cmdRisoluzione")->isVisible());
     }
 
-    void modeButtons_data()
+    // Each mode button builds the work window for its mode with the busy
+    // pointer on, and the window puts the pointer back; closed through its
+    // frame, it brings the start window back, and the about window stays.
+    // "Info" shows one about window however often it is pressed. F1 there
+    // tells where the help file should be; once it is there, F1 there and in
+    // the viewer shows it in the one viewer. "Esci" closes every window.
+    void modesAboutHelpAndEsci()
     {
-        QTest::addColumn<WorkMode>("mode");
-        QTest::newRow("cmdEditor") << WorkMode::Editor;
-        QTest::newRow("cmdRisoluzione") << WorkMode::Solving;
-    }
-    // The work window is built for the button's mode with the busy pointer on,
-    // and it puts the pointer back; closed through its frame, it brings the
-    // start window back. The about window stays.
-    void modeButtons()
-    {
-        QFETCH(WorkMode, mode);
+        WorkMode mode = WorkMode::Editor;
         bool ready = false;
         QPointer<QWidget> work;
         StartWindow form([&](WorkMode asked) -> QWidget * {
@@ -151,31 +159,21 @@ private slots:
         });
         form.show();
         click(&form, "cmdInfo");
-        QPointer<AboutWindow> about = form.aboutWindow();
-        for (int visit = 0; visit < 2; ++visit) {
-            click(&form, QTest::currentDataTag());
-            QVERIFY2(ready, "mode and busy pointer set before the work window is built");
-            QVERIFY(work && work->isVisible() && !form.isVisible() && about && about->isVisible());
-            work->close();
-            QTRY_VERIFY(form.isVisible());
-        }
-    }
-
-    // "Info" shows one about window however often it is pressed. F1 there
-    // tells where the help file should be; once it is there, F1 there and in
-    // the viewer shows it in the one viewer. "Esci" closes every window.
-    void aboutWindowHelpAndEsci()
-    {
-        StartWindow form(nullptr);
-        form.show();
-        click(&form, "cmdInfo");
         QPointer<AboutWindow> first = form.aboutWindow();
         click(first, "cmdOK");
         click(&form, "cmdInfo");
         click(&form, "cmdInfo");
         QTRY_VERIFY(!first);
-        QCOMPARE(QApplication::topLevelWidgets().size(), 2); // the start and the about window
         QPointer<AboutWindow> about = form.aboutWindow();
+        for (const char *button : {"cmdEditor", "cmdRisoluzione"}) {
+            click(&form, button);
+            QVERIFY2(ready, button);
+            QVERIFY(work && work->isVisible() && !form.isVisible() && about && about->isVisible());
+            work->close();
+            QTRY_VERIFY(form.isVisible());
+            mode = WorkMode::Solving;
+        }
+        QCOMPARE(QApplication::topLevelWidgets().size(), 2); // the start and the about window
         auto *text = about->findChild<TextBox *>("Text1");
         QCOMPARE(text->text(), "Premi il tasto F1 se vuoi visualizzare la guida\r\n"
                                "-----------------------------------------------\r\n"
@@ -204,33 +202,6 @@ private slots:
         click(&form, "cmdEsci");
         QVERIFY(!form.isVisible());
         QTRY_VERIFY(!about && !viewer);
-    }
-
-    // Ctrl++ and Ctrl+- step through the sizes, the list offers them all; the
-    // pupil's name is reached with Alt+N, and every change is passed on.
-    void sizesAndNameFromTheKeyboard()
-    {
-        QList<int> chosen;
-        QStringList names;
-        StartWindow form(nullptr);
-        form.offerSizes(150, [&chosen](int percent) { chosen << percent; });
-        form.offerName("Luca", [&names](const QString &name) { names << name; });
-        if (!activate(form))
-            QSKIP("The start window cannot be made active here.");
-        QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
-        QTest::keyClick(&form, Qt::Key_Minus, Qt::ControlModifier);
-        auto *sizes = form.findChild<QComboBox *>("cmbDimensione");
-        QCOMPARE(sizes->currentText() + " " + QString::number(sizes->count()), "150 % 7");
-        sizes->setFocus();
-        QTest::keyClick(sizes, Qt::Key_End);
-        QCOMPARE(chosen, (QList<int>{175, 125, 300}));
-        auto *box = form.findChild<QLineEdit *>("txtNome");
-        QCOMPARE(box->text() + "|" + box->accessibleName(), "Luca|Nome");
-        QTest::keyClick(&form, Qt::Key_N, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), box);
-        box->selectAll();
-        QTest::keyClicks(box, "Anna");
-        QCOMPARE(names.last(), "Anna");
     }
 
     void sizeInQtsScaleFactor_data()

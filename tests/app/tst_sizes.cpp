@@ -14,61 +14,47 @@
 #include <QWindow>
 #include <QtTest>
 
-namespace {
-int testSize()
+static int testSize()
 {
     return qEnvironmentVariableIntValue("ZENUVIO_TEST_SIZE");
 }
-} // namespace
 
 class TestSizes : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void windowsGrowAndStayOnScreen_data();
-    void windowsGrowAndStayOnScreen();
-};
-
-void TestSizes::initTestCase()
-{
-    QVERIFY(testSize() > 0);
-    QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), testSize() / 100.0);
-}
-
-void TestSizes::windowsGrowAndStayOnScreen_data()
-{
-    QTest::addColumn<QString>("window");
-    for (const char *window : {"start", "about", "editor", "solving"})
-        QTest::newRow(window) << QString(window);
-}
-
-void TestSizes::windowsGrowAndStayOnScreen()
-{
-    QFETCH(QString, window);
-    std::unique_ptr<QWidget> shown;
-    if (window == "start")
-        shown = std::make_unique<StartWindow>(nullptr);
-    else if (window == "about")
-        shown = std::make_unique<AboutWindow>();
-    else
-        shown.reset(
-            WorkWindow::load(window == "editor" ? WorkMode::Editor : WorkMode::Solving, {}));
-    shown->show();
-    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
-    const qreal ratio = testSize() / 100.0;
-    QCOMPARE(shown->windowHandle()->devicePixelRatio(), ratio);
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY2(screen.contains(shown->frameGeometry()), qPrintable(window));
-    // The picture on screen is as many physical pixels larger as the size says.
-    const QSize drawn = shown->grab().size() / shown->grab().devicePixelRatio() * ratio;
-    QCOMPARE(drawn, shown->size() * ratio);
-    if (auto *work = qobject_cast<WorkWindow *>(shown.get())) {
-        const QPixmap formula = formulaPictureOf(*work, 0)->picture();
-        QCOMPARE(formula.devicePixelRatio(), ratio);
-        QVERIFY(formula.width() >= qRound(30 * ratio)); // drawn with all its pixels
+    void windowsGrowAndStayOnScreen_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"start", "about", "editor", "solving"})
+            QTest::newRow(window) << QString(window);
     }
-}
+    void windowsGrowAndStayOnScreen()
+    {
+        QFETCH(QString, window);
+        const qreal ratio = testSize() / 100.0;
+        QVERIFY(ratio > 0);
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), ratio);
+        std::unique_ptr<QWidget> shown;
+        if (window == "start")
+            shown = std::make_unique<StartWindow>(nullptr);
+        else if (window == "about")
+            shown = std::make_unique<AboutWindow>();
+        else
+            shown.reset(
+                WorkWindow::load(window == "editor" ? WorkMode::Editor : WorkMode::Solving, {}));
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        QCOMPARE(shown->windowHandle()->devicePixelRatio(), ratio);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(screen.contains(shown->frameGeometry()), qPrintable(window));
+        if (auto *work = qobject_cast<WorkWindow *>(shown.get())) {
+            const QPixmap formula = formulaPictureOf(*work, 0)->picture();
+            QCOMPARE(formula.devicePixelRatio(), ratio);
+            QVERIFY(formula.width() >= qRound(30 * ratio)); // drawn with all its pixels
+        }
+    }
+};
 
 int main(int argc, char **argv)
 {

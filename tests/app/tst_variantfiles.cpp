@@ -31,32 +31,24 @@ private slots:
         // N as typed, the problem (an example, "-" for none, "decimals" for one
         // with decimal data, "file" for a folder that is a file), the exit
         // status and the start of the error line.
-        QTest::addColumn<QString>("count");
+        QTest::addColumn<int>("count");
         QTest::addColumn<QString>("problem");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("error");
         const QString range = "zenuvio: il numero delle varianti va da 1 a 99.";
-        QTest::newRow("N=0") << "0"
-                             << "Rombo" << 2 << range;
-        QTest::newRow("N=1") << "1"
-                             << "Rombo" << 0 << "";
-        QTest::newRow("N=99") << "99"
-                              << "decimals" << 0 << "";
-        QTest::newRow("N=100") << "100"
-                               << "decimals" << 2 << range;
-        QTest::newRow("N=x") << "x"
-                             << "Rombo" << 2 << range;
-        QTest::newRow("unreadable file") << "3"
-                                         << "-" << 1 << "";
+        QTest::newRow("N=0") << 0 << "Rombo" << 2 << range;
+        QTest::newRow("N=1") << 1 << "Rombo" << 0 << "";
+        QTest::newRow("N=99") << 99 << "decimals" << 0 << "";
+        QTest::newRow("N=100") << 100 << "decimals" << 2 << range;
+        QTest::newRow("unreadable file") << 3 << "-" << 1 << "";
         QTest::newRow("folder that is a file")
-            << "3"
-            << "file" << 1 << "Impossibile scrivere le varianti in ";
-        QTest::newRow("more than the problem has") << "40"
-                                                   << "Rettangolo" << 1 << "Nessuna variante di ";
+            << 3 << "file" << 1 << "Impossibile scrivere le varianti in ";
+        QTest::newRow("more than the problem has")
+            << 40 << "Rettangolo" << 1 << "Nessuna variante di ";
     }
     void write()
     {
-        QFETCH(QString, count);
+        QFETCH(int, count);
         QFETCH(QString, problem);
         QFETCH(int, status);
         QFETCH(QString, error);
@@ -76,15 +68,12 @@ private slots:
             file =
                 ZENUVIO_SOURCE_DIR "/examples/" + (problem == "file" ? "Rombo" : problem) + ".znv";
         }
-        QString folder = dir.filePath("out");
-        if (problem == "file") {
-            folder = dir.filePath("plain");
-            QFile plain(folder);
-            QVERIFY(plain.open(QIODevice::WriteOnly));
-        }
+        const QString folder = dir.filePath(problem == "file" ? "plain" : "out");
+        QFile plain(dir.filePath("plain"));
+        QVERIFY(problem != "file" || plain.open(QIODevice::WriteOnly));
 
         const CommandLine::Request request =
-            CommandLine::parse({"zenuvio", "--varianti", count, file, folder});
+            CommandLine::parse({"zenuvio", "--varianti", QString::number(count), file, folder});
         QString errorText = request.output;
         QTextStream errors(&errorText);
         QRandomGenerator random(7);
@@ -103,10 +92,9 @@ private slots:
             QCOMPARE(written, QStringList());
             return;
         }
-        const int n = count.toInt();
         const QString name = QFileInfo(file).completeBaseName();
         QStringList expected;
-        for (int i = 1; i <= n; ++i)
+        for (int i = 1; i <= count; ++i)
             expected << QString("%1-%2.znv").arg(name).arg(i, 2, 10, QLatin1Char('0'));
         expected << name + "-schede.pdf" << name + "-soluzioni.pdf";
         if (problem == "Rombo")
@@ -114,15 +102,15 @@ private slots:
         expected.sort();
         QCOMPARE(written, expected);
         QSet<QString> data;
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < count; ++i) {
             const Problem variant =
                 ProblemFile::read(dir.filePath("out/" + expected[i])).problem.value();
             QVERIFY(KeyCheck::check(variant).flaws.isEmpty());
             data.insert(variant.data[0] + '|' + variant.data[1]);
         }
-        QCOMPARE(data.size(), n);
-        QCOMPARE(pageCount(dir.filePath("out/" + name + "-schede.pdf")), n);
-        QCOMPARE(pageCount(dir.filePath("out/" + name + "-soluzioni.pdf")), n);
+        QCOMPARE(data.size(), count);
+        QCOMPARE(pageCount(dir.filePath("out/" + name + "-schede.pdf")), count);
+        QCOMPARE(pageCount(dir.filePath("out/" + name + "-soluzioni.pdf")), count);
     }
 };
 

@@ -14,25 +14,20 @@ private slots:
     void portableSettingsFolder_data()
     {
         QTest::addColumn<QString>("marker"); // what lies in the folder under the marker's name
-        QTest::addColumn<bool>("portable");
-        QTest::newRow("marker file") << "file" << true;
-        QTest::newRow("no marker: installed") << "" << false;
-        QTest::newRow("a folder of that name") << "folder" << false;
+        QTest::newRow("marker file") << "file";
+        QTest::newRow("no marker: installed") << "";
+        QTest::newRow("a folder of that name") << "folder";
     }
     void portableSettingsFolder()
     {
         QFETCH(QString, marker);
-        QFETCH(bool, portable);
         QTemporaryDir dir;
         const QString path = QDir(dir.path()).filePath(WindowsStart::PortableMarker);
-        if (marker == "file") {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        } else if (marker == "folder") {
-            QVERIFY(QDir().mkdir(path));
-        }
-        const QString folder = WindowsStart::portableSettingsFolder(dir.path());
-        QCOMPARE(folder, portable ? QDir::cleanPath(dir.path()) : QString());
+        QFile file(path);
+        QVERIFY(marker != "file" || file.open(QIODevice::WriteOnly));
+        QVERIFY(marker != "folder" || QDir().mkdir(path));
+        QCOMPARE(WindowsStart::portableSettingsFolder(dir.path()),
+                 marker == "file" ? QDir::cleanPath(dir.path()) : QString());
         // Trying whether the folder can be written leaves nothing behind.
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
                  marker.isEmpty() ? 0 : 1);

