@@ -37,13 +37,10 @@ private slots:
             QTest::newRow(tag) << number << QString(values) << QString(expected);
         };
         row("square side, root rounded not truncated", 1, "A=8", "2,83");
-        row("rectangle leg by Pythagoras", 13, "BD=13;AB=12", "5");
-        row("isosceles trapezium base from area", 36, "A=176;h=8;b=16", "28");
         row("sum of bases as output", 38, "A=176;h=8", "44");
         row("2HB is twice HB", 116, "KH=16;HB=6", "28");
         row("names with digits", 63, "B=24;b=10;l1=13;l2=15", "62");
         row("hypotenuse named ip", 112, "2p=48;b=16;h=12", "20");
-        row("scalene trapezium leg", 67, "2p=62;B=24;b=10;l1=13", "15");
     }
     void handWorked()
     {
@@ -68,7 +65,6 @@ private slots:
         QTest::newRow("half goes up") << "2,345" << 2 << "2,35";
         QTest::newRow("below half goes down") << "2,3449" << 2 << "2,34";
         QTest::newRow("point as separator") << "7.5" << 1 << "7,5";
-        QTest::newRow("padded with zeros") << "7,5" << 2 << "7,50";
         QTest::newRow("smallest half") << "0,005" << 2 << "0,01";
         QTest::newRow("twelve decimals") << "0,000000000001" << 12 << "0,000000000001";
         QTest::newRow("thirteen decimals") << "0,0000000000001" << 0 << "-";

@@ -138,7 +138,6 @@ private slots:
         QTest::newRow("27th line not read") << numberedLines(26) + QByteArray(1, '\0') + "\r\n"
                                             << five;
         QTest::newRow("ends at comma") << formula("  7 ,8") << read.arg("7");
-        QTest::newRow("leading zeros") << formula(" 06 ") << read.arg("6");
         QTest::newRow("no formula")
             << formula("")
             << read.arg("-") + " | Il problema del file «%1» non si può risolvere "
