@@ -33,16 +33,6 @@ template <class Field> int usedSlots(const std::array<Field, ProblemSlotCount> &
 class TestExamples : public QObject {
     Q_OBJECT
 private slots:
-    void oneExampleForEachTab()
-    {
-        QCOMPARE(ByTab.size(), FormulaCatalogue::TabCount);
-        QStringList files;
-        for (const QString &name : ByTab)
-            files << name + ".znv";
-        files.sort();
-        QCOMPARE(QDir(ZENUVIO_EXAMPLES_DIR).entryList({"*.znv"}, QDir::Files, QDir::Name), files);
-    }
-
     void example_data()
     {
         QTest::addColumn<QString>("name");
