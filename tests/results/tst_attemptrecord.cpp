@@ -129,7 +129,6 @@ private slots:
         QTest::newRow("index 8") << edited("index", 8, true) << int(R::MissingFields);
         QTest::newRow("index -1") << edited("index", -1, true) << int(R::MissingFields);
         QTest::newRow("kind other") << edited("kind", "step", true) << int(R::MissingFields);
-        QTest::newRow("slip other") << edited("slip", "typo", true) << int(R::MissingFields);
         QTest::newRow("too big") << QByteArray(AttemptFile::MaxBytes + 1, ' ') << int(R::Damaged);
         // A folder or a pipe named like a record is no record, and is never opened.
         QTest::newRow("missing") << QByteArray() << int(R::Damaged);
