@@ -28,7 +28,7 @@ ASAN_OPTIONS=halt_on_error=1:detect_leaks=0:abort_on_error=1 \
 # runs under Wine the tests that Wine can run (the README lists the others
 # and why); "scripts/build-windows.sh test" runs every check under Wine.
 cache=${ZENUVIO_WIN_CACHE:-/var/cache/zenuvio-windows}
-windows_tests=(tst_problemdraft tst_explanations tst_italianreading tst_enginespeaker
+windows_tests=(tst_explanations tst_italianreading tst_enginespeaker
     tst_accessibility tst_windowsize tst_catalogue tst_formulawords tst_windowsstart
     tst_examples)
 if [[ -f $cache/qt-6.4.2-mingw64/.built ]]; then
