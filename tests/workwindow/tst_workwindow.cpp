@@ -61,11 +61,6 @@ QWidget *focused()
     return QApplication::focusWidget();
 }
 
-QString focusName()
-{
-    return focused() ? focused()->objectName() : QStringLiteral("-");
-}
-
 // Presses keys on whatever has the focus: words typed ("type:12 cm") or a key
 // with its modifiers, as many times as asked ("Right*3", "Shift+Tab").
 void press(const QString &keys)
@@ -463,8 +458,9 @@ void TestWorkWindow::focus()
         window->findChild<QWidget *>(from)->setFocus(Qt::TabFocusReason);
     for (const QString &step : keys.split('|'))
         press(step);
+    QVERIFY(focused());
     const auto *box = qobject_cast<QLineEdit *>(focused());
-    QCOMPARE(focusName() + (box ? ": " + box->text() : QString()), focus);
+    QCOMPARE(focused()->objectName() + (box ? ": " + box->text() : QString()), focus);
     QVERIFY(boxes.shown().isEmpty());
 }
 
