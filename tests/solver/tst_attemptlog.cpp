@@ -28,7 +28,6 @@ void TestAttemptLog::summary_data()
     const QString lead = "Risposte sbagliate almeno una volta: ";
     const QList<std::pair<QList<int>, QString>> rows = {
         {{0, 3, 0, 0, 4}, "Non hai sbagliato niente: bravissimo!"},
-        {{1, 1, 1, 1, 1}, lead + "1 dato su 1, 1 formula su 1, 1 risultato su 1."},
         {{0, 3, 1, 2, 4}, lead + "nessun dato, 1 formula su 4, 2 risultati su 4."},
         {{2, 3, 0, 1, 4}, lead + "2 dati su 3, nessuna formula, 1 risultato su 4."},
         {{1, 3, 8, 0, 8}, lead + "1 dato su 3, 8 formule su 8, nessun risultato."},

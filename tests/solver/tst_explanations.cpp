@@ -34,23 +34,16 @@ void TestExplanations::entry_data()
     const QString area = "Il numero è giusto, ma un'area si misura in unità quadrate: ";
     const QList<std::array<QString, 5>> rows = {
         {"cmq", "unit", "60 cmq", "60 cm²", cm2},
-        {"cm2", "unit", "60 cm2", "60 cm²", cm2},
-        {"cm^2", "unit", "60 cm^2", "60 cm²", cm2},
         {"capitals", "unit", "60 CM²", "60 cm²",
          "Il numero è giusto, ma l'unità di misura si scrive «cm²»."},
-        {"capitals, length", "unit", "12 Cm", "12 cm",
-         "Il numero è giusto, ma l'unità di misura si scrive «cm»."},
         {"no unit", "unit", "60", "60 cm²",
          "Il numero è giusto, ma manca l'unità di misura: «cm²»." + squared},
         {"a zero too many", "zeros", "60,0 cm²", "60 cm²",
          "Il numero è giusto, ma va scritto «60», senza zeri in più."},
-        {"decimal zero", "zeros", "7,50 cm", "7,5 cm",
-         "Il numero è giusto, ma va scritto «7,5», senza zeri in più."},
         {"decimal point", "decimal", "7.5 cm", "7,5 cm", comma + "."},
         {"point and unit", "decimal", "7.5 CM", "7,5 cm",
          comma + " e l'unità di misura si scrive «cm»."},
         {"a blank too many", "blanks", "60 cm² ", "60 cm²", blanks},
-        {"no blank before the unit", "blanks", "60cm²", "60 cm²", blanks},
         {"a length for an area", "dimension", "54 cm", "54 cm²", area + "«54 cm²»." + squared},
         {"a length for an area written mq", "dimension", "54 m", "54 mq", area + "«54 mq»."},
         {"an area for a length", "dimension", "15 cmq", "15 cm",
@@ -58,13 +51,10 @@ void TestExplanations::entry_data()
          "cm»."},
         {"right", "", "60 cm²", "60 cm²", ""},
         {"another number", "number", "6 cm²", "60 cm²", ""},
-        {"comma in the wrong place", "number", "75", "7,5", ""},
         {"another unit", "number", "60 m", "60 cm", ""},
-        {"a length of another unit for an area", "number", "60 m", "60 cm²", ""},
         {"a square of something else", "dimension", "60 x", "60 x²", ""},
         {"a unit where none is asked", "number", "12 cm", "12", ""},
         {"not a number", "number", "dodici", "a", ""},
-        {"expected not a number", "number", "12", "dodici", ""},
     };
     for (const auto &row : rows)
         QTest::newRow(qPrintable(row[0])) << row[2] << row[3] << row[1] << row[4];
@@ -91,24 +81,16 @@ void TestExplanations::byValue_data()
     const QList<std::array<QString, 4>> rows = {
         {"as written", "15 cm", "15 cm", ""},
         {"a zero too many", "15,0 cm", "15 cm", "Si scrive «15 cm»."},
-        {"zeros in front and behind", "015,50 cm", "15,5 cm", "Si scrive «15,5 cm»."},
         {"no blank", "15cm", "15 cm", "Si scrive «15 cm»."},
-        {"blanks around", " 15 cm ", "15 cm", "Si scrive «15 cm»."},
-        {"capitals", "15 CM", "15 cm", "Si scrive «15 cm»."},
         {"cmq", "60 cmq", "60 cm²", cm2},
-        {"cm2", "60 cm2", "60 cm²", cm2},
         {"cm² for the teacher's cmq", "60 cm²", "60 cmq", "Si scrive «60 cmq»."},
         {"no unit asked, a zero too many", "12,0", "12", "Si scrive «12»."},
         {"another number", "16 cm", "15 cm", "-"},
-        {"a digit more after the comma", "15,01 cm", "15 cm", "-"},
         {"another unit", "15 m", "15 cm", "-"},
         {"a length for an area", "60 cm", "60 cm²", "-"},
-        {"an area for a length", "15 cm²", "15 cm", "-"},
         {"no unit", "15", "15 cm", "-"},
-        {"a unit where none is asked", "12 cm", "12", "-"},
         {"a point, which may be a thousand", "1.000 cm", "1 cm", "-"},
         {"not a number", "quindici cm", "15 cm", "-"},
-        {"expected not a number", "r0 ", "r0", "-"},
     };
     for (const auto &row : rows)
         QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
