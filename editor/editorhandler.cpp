@@ -135,7 +135,7 @@ void EditorHandler::showFormulaTab(int step)
     if (step < 0 || step >= ProblemSlotCount)
         return;
     const std::optional<int> formula = m_draft.problem().formulas[step];
-    if (formula && *formula >= 0 && *formula <= HighestFormulaNumber)
+    if (formula && isFormulaNumber(*formula))
         m_view.showFormulaTab(FormulaCatalogue::entry(*formula).tab);
 }
 

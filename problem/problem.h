@@ -7,6 +7,10 @@
 
 constexpr int ProblemSlotCount = 8;
 constexpr int HighestFormulaNumber = 138;
+constexpr bool isFormulaNumber(int number)
+{
+    return number >= 0 && number <= HighestFormulaNumber;
+}
 
 // One problem, as the teacher composes it, the file holds it and the pupil
 // solves it: the text, the figure's bare file name (empty for none), eight

@@ -82,8 +82,7 @@ void EasyReadingSwitch::showPanel()
     const QString text = m_text.toPlainText();
     if (text.trimmed().isEmpty())
         return;
-    if (!m_usualFont)
-        m_usualFont = m_text.font();
+    // Easy reading is on by now, so the usual font is known.
     m_panel->showOver(m_panelArea(), text, *m_usualFont);
     m_closePanel->setEnabled(true);
     emit panelShown(text);

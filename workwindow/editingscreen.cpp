@@ -18,7 +18,7 @@ namespace {
 
 bool knownFormula(const std::optional<int> &formula)
 {
-    return formula && *formula >= 0 && *formula <= HighestFormulaNumber;
+    return formula && isFormulaNumber(*formula);
 }
 
 // A box with a flaw gets a pale red background, the flaw as its tooltip and

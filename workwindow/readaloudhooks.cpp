@@ -15,17 +15,15 @@ ReadAloudHooks::ReadAloudHooks(ReadAloud &readAloud, QWidget &window, const QTex
             [this, &problemText] { m_readAloud.readProblemText(problemText.toPlainText()); });
     for (QWidget *box : typingBoxes)
         box->installEventFilter(this);
-    m_focusWatch =
-        connect(qApp, &QApplication::focusChanged, this, [this, &window](QWidget *, QWidget *now) {
-            if (now && now->parent() && window.isAncestorOf(now) &&
-                now->objectName().startsWith(QLatin1String("picFormula_")))
-                m_readAloud.formulaFocused(now->accessibleDescription());
-        });
+    connect(qApp, &QApplication::focusChanged, this, [this, &window](QWidget *, QWidget *now) {
+        if (now && now->parent() && window.isAncestorOf(now) &&
+            now->objectName().startsWith(QLatin1String("picFormula_")))
+            m_readAloud.formulaFocused(now->accessibleDescription());
+    });
 }
 
 ReadAloudHooks::~ReadAloudHooks()
 {
-    disconnect(m_focusWatch);
     delete m_readText;
 }
 

@@ -28,5 +28,4 @@ protected:
 private:
     ReadAloud &m_readAloud;
     QShortcut *m_readText;
-    QMetaObject::Connection m_focusWatch;
 };

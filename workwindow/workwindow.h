@@ -17,7 +17,6 @@ class ReadAloud;
 class ReadAloudHooks;
 class Settings;
 class SolvingScreen;
-class QShortcut;
 class QTimer;
 
 // The work window, in which a teacher composes a problem (editor mode) and a
@@ -27,10 +26,10 @@ class QTimer;
 // then sets the window up for the mode the start window chose and picks that
 // mode's handler. From then on the window only routes each user action to the
 // handler, and the handler shows what comes of it through its mode's view
-// (solvingView, editorView): the controls stay the window's own. Leaving the window (either "Esci"
-// or its frame) asks the handler first, which may keep it open (unsaved work); once closed it is
-// deleted, so the next time the work window is wanted a new one is built from the design-time state
-// again.
+// (solvingView, editorView): the controls stay the window's own. Leaving the
+// window (either "Esci" or its frame) asks the handler first, which may keep
+// it open (unsaved work); once closed it is deleted, so the next time the work
+// window is wanted a new one is built from the design-time state again.
 //
 // One file dropped on the window (from a file manager) is opened as "Apri"
 // opens the chosen one, also when it is dropped on a text box, which would
