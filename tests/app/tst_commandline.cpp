@@ -5,9 +5,7 @@
 #include "versiontext.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -202,31 +200,6 @@ private slots:
             return ("zenuvio " + line).split(' ', Qt::SkipEmptyParts);
         };
         QCOMPARE(CommandLine::forRestart(words(first)), words(restart));
-    }
-
-    // Every option the program lists in its --help, those added later included,
-    // is told in the help file and in both manual pages (where a dash is "\-"),
-    // as the whole option, not the start of a longer one.
-    void everyOptionIsDocumented()
-    {
-        const QString help = CommandLine::parse({"zenuvio", "--help"}, false).output;
-        QStringList options, missing;
-        for (auto it = QRegularExpression("--[a-z][a-z-]*").globalMatch(help); it.hasNext();)
-            options << it.next().captured();
-        options.removeDuplicates();
-        QVERIFY2(options.size() >= 10, qPrintable(options.join(' ')));
-        for (const char *document :
-             {"resources/beside/Aiuto.HLP", "packaging/zenuvio.1", "packaging/zenuvio.it.1"}) {
-            QFile file(ZENUVIO_SOURCE_DIR "/" + QString(document));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString text = QString::fromUtf8(file.readAll());
-            const QString dash = QString(document).endsWith(".1") ? "\\\\-" : "-";
-            for (const QString &option : options)
-                if (!text.contains(QRegularExpression(QString(option).replace("-", dash) +
-                                                      "(?![a-z]|\\\\?-[a-z])")))
-                    missing << QString(document) + " " + option;
-        }
-        QCOMPARE(missing, QStringList());
     }
 };
 
