@@ -1,5 +1,6 @@
 // What assistive technology is told about the program's own widgets: their
-// roles, names and actions, and the hints announced as notifications.
+// roles, names and actions, and the channel hints take besides Qt's own; and
+// the tab panel, which shows one page at a time and can be switched off.
 #include "accessibility.h"
 #include "picturebox.h"
 #include "tabpanel.h"
@@ -24,51 +25,46 @@ class TestAccessibility : public QObject {
 private slots:
     void initTestCase() { Accessibility::install(); }
 
-    void pictureBoxIsAButtonThatCanBePressed()
-    {
-        PictureBox box;
-        box.setAccessibleName("A = l²");
-        box.setAccessibleDescription("A uguale l al quadrato");
-        QSignalSpy clicks(&box, &PictureBox::clicked);
-        QAccessibleInterface *button = of(&box);
-        QCOMPARE(button->role(), QAccessible::PushButton);
-        QCOMPARE(button->text(QAccessible::Name), "A = l²");
-        QCOMPARE(button->text(QAccessible::Description), "A uguale l al quadrato");
-        QAccessibleActionInterface *actions = button->actionInterface();
-        QVERIFY(actions &&
-                actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-        actions->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(clicks.count(), 0); // the caller has its answer first
-        QTRY_COMPARE(clicks.count(), 1);
-
-        // Space and Enter on the focused box are the same click.
-        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
-            QTest::keyClick(&box, key);
-        QTest::keyClick(&box, Qt::Key_Space, Qt::ControlModifier);
-        QCOMPARE(clicks.count(), 4);
-    }
-
-    void tabCaptionsArePageTabs()
+    // Twelve tabs, as the formula panel has them, told as page tabs: a click on
+    // a caption or its accessible press shows that page alone. Switched off, the
+    // panel takes no click and keeps its tab.
+    void tabPanel()
     {
         TabPanel panel(2, 20);
-        panel.resize(200, 200);
-        for (const char *caption : {"Quadrato", "Rettangolo", "Rombo"})
-            panel.addTab(caption);
-        QCOMPARE(of(&panel)->role(), QAccessible::PageTabList);
+        QList<PictureBox *> boxes;
+        for (int i = 0; i < 12; ++i) {
+            panel.addTab(QStringLiteral("Scheda %1").arg(i));
+            boxes << new PictureBox;
+            panel.placeOnPage(i, boxes.last(), QRect(8, 136, 113, 41));
+        }
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
         const QList<TabCaption *> captions = panel.findChildren<TabCaption *>();
-        QCOMPARE(of(captions[2])->role(), QAccessible::PageTab);
-        QCOMPARE(of(captions[2])->text(QAccessible::Name), "Rombo");
-        QVERIFY(of(captions[0])->state().selected && !of(captions[2])->state().selected);
-        of(captions[2])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(panel.currentTab(), 2);
-        QVERIFY(!of(captions[0])->state().selected && of(captions[2])->state().selected);
+        QCOMPARE(of(&panel)->role(), QAccessible::PageTabList);
+        QCOMPARE(of(captions[11])->role(), QAccessible::PageTab);
+        QCOMPARE(of(captions[11])->text(QAccessible::Name), "Scheda 11");
+        QTest::mouseClick(captions[7], Qt::LeftButton);
+        QCOMPARE(panel.currentTab(), 7);
+        QVERIFY(of(captions[7])->state().selected && !of(captions[11])->state().selected);
+        of(captions[11])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(panel.currentTab(), 11);
+        QVERIFY(!of(captions[7])->state().selected && of(captions[11])->state().selected);
+        for (int i = 0; i < boxes.size(); ++i)
+            QCOMPARE(boxes[i]->isVisible(), i == 11);
+        QSignalSpy clicks(boxes[11], &PictureBox::clicked);
+        panel.setSwitchedOn(false);
+        QTest::mouseClick(boxes[11], Qt::LeftButton);
+        QTest::mouseClick(captions[1], Qt::LeftButton);
+        panel.setSwitchedOn(true);
+        QCOMPARE(panel.currentTab(), 11);
+        QTest::mouseClick(boxes[11], Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
     }
 
-    // A notification named by its text, for each text, the same one twice too;
-    // each also goes through the system's own channel (UI Automation on Windows),
-    // named with the announcer's window; Linux has none. (Whether a screen reader
-    // speaks it is tried with Orca in the end-to-end test.)
-    void everyHintIsAnnouncedRepeatsIncluded()
+    // Each hint, the same one twice too, also goes through the system's own
+    // channel (UI Automation on Windows), named with the announcer's window;
+    // Linux has none. What a screen reader speaks is tried with Orca end to end.
+    void everyHintGoesThroughTheChannel()
     {
         struct RecordingChannel : AnnouncementChannel {
             QStringList said;
@@ -77,39 +73,23 @@ private slots:
                 said << announcer->window()->objectName() + ": " + text;
             }
         } channel;
-#ifndef Q_OS_WIN
-        QCOMPARE(Accessibility::setAnnouncementChannel(nullptr), nullptr);
-#endif
         QWidget window;
         window.setObjectName("finestra");
-        QWidget panel(&window);
-        Announcer announcer(&panel);
-        QSignalSpy announced(&announcer, &Announcer::announced);
-        QCOMPARE(of(&announcer)->role(), QAccessible::Notification);
+        Announcer announcer(new QWidget(&window));
         AnnouncementChannel *const previous = Accessibility::setAnnouncementChannel(&channel);
-        QStringList names;
-        for (const char *hint : {"Bravo", "Errato", "Errato", "Bravo. Hai finito."}) {
+        for (const char *hint : {"Errato", "Errato"})
             announcer.announce(hint);
-            names << of(&announcer)->text(QAccessible::Name);
-        }
         QCOMPARE(Accessibility::setAnnouncementChannel(previous), &channel);
-        announcer.announce("Errato");
-        QCOMPARE(names, QStringList({"Bravo", "Errato", "Errato", "Bravo. Hai finito."}));
-        QCOMPARE(announced.count(), 5);
-        QVERIFY(announcer.isHidden());
-        QCOMPARE(channel.said, QStringList({"finestra: Bravo", "finestra: Errato",
-                                            "finestra: Errato", "finestra: Bravo. Hai finito."}));
+        announcer.announce("Bravo");
+        QCOMPARE(channel.said, QStringList({"finestra: Errato", "finestra: Errato"}));
     }
 
-    // A frame is a window; a document keeps its text readable, line by line.
-    void rolesGivenToWindows()
+    // A document given its role keeps its text readable, line by line.
+    void documentKeepsItsText()
     {
-        QTextBrowser frame, document;
-        Accessibility::setRole(&frame, QAccessible::Window);
+        QTextBrowser document;
         Accessibility::setRole(&document, QAccessible::Document);
         document.setPlainText("Prima riga.\nSeconda riga.");
-        QCOMPARE(of(&frame)->role(), QAccessible::Window);
-        QCOMPARE(of(&frame)->textInterface(), nullptr);
         QCOMPARE(of(&document)->role(), QAccessible::Document);
         QAccessibleTextInterface *text = of(&document)->textInterface();
         QVERIFY(text);
