@@ -35,9 +35,9 @@ static QByteArray problemFile(const QByteArray &text = {}, const QByteArray &fig
                               const QByteArrayList &results = {})
 {
     QByteArray all = text + "\r\n" + figure + "\r\n";
-    for (const QByteArrayList *part : {&data, &formulas, &results})
+    for (const QByteArrayList *lines : {&data, &formulas, &results})
         for (int i = 0; i < WorkWindow::SlotCount; ++i)
-            all += part->value(i) + "\r\n";
+            all += lines->value(i) + "\r\n";
     return all;
 }
 
@@ -260,9 +260,9 @@ private slots:
         QCOMPARE(title(), "Zenuvio*");
         boxes->answer("Annulla");
         click(c.saveButton);
-        const QStringList parts = said().value(0).split("\n\n");
-        QCOMPARE(parts.size(), 5);
-        QCOMPARE(parts[0] + parts[2] + parts[4],
+        const QStringList paragraphs = said().value(0).split("\n\n");
+        QCOMPARE(paragraphs.size(), 5);
+        QCOMPARE(paragraphs[0] + paragraphs[2] + paragraphs[4],
                  "Salva lo stesso/[Annulla]: Un alunno non potrebbe arrivare in fondo a questo "
                  "problema:Nella soluzione qualcosa non torna, e un alunno che risponde giusto "
                  "sarebbe giudicato «Errato»:Vuoi salvarlo lo stesso?");
