@@ -22,8 +22,6 @@ private slots:
         row("names as written", "l1 = 2p − b − l2", "l1 uguale 2p meno b meno l2");
         row("digit before segment", "AB = KH + 2HB", "AB uguale KH più 2 per HB");
         row("dot", "2p = B + b + 2 · l", "2p uguale B più b più 2 per l");
-        row("group times number", "2p = (b + h) × 2", "2p uguale b più h, il tutto per 2");
-        row("bracketed numerator", "A = [b × h] / 2", "A uguale b per h, il tutto fratto 2");
         row("group inside numerator", "A = [(B + b) × h] / 2",
             "A uguale B più b, il tutto per h, il tutto fratto 2");
         row("fraction then minus", "B = [A × 2] / h − b",
