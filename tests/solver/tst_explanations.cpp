@@ -54,7 +54,6 @@ void TestExplanations::entry_data()
         {"another unit", "number", "60 m", "60 cm", ""},
         {"a square of something else", "dimension", "60 x", "60 x²", ""},
         {"a unit where none is asked", "number", "12 cm", "12", ""},
-        {"not a number", "number", "dodici", "a", ""},
     };
     for (const auto &row : rows)
         QTest::newRow(qPrintable(row[0])) << row[2] << row[3] << row[1] << row[4];
@@ -81,14 +80,10 @@ void TestExplanations::byValue_data()
     const QList<std::array<QString, 4>> rows = {
         {"as written", "15 cm", "15 cm", ""},
         {"a zero too many", "15,0 cm", "15 cm", "Si scrive «15 cm»."},
-        {"no blank", "15cm", "15 cm", "Si scrive «15 cm»."},
         {"cmq", "60 cmq", "60 cm²", cm2},
         {"cm² for the teacher's cmq", "60 cm²", "60 cmq", "Si scrive «60 cmq»."},
-        {"no unit asked, a zero too many", "12,0", "12", "Si scrive «12»."},
         {"another number", "16 cm", "15 cm", "-"},
-        {"another unit", "15 m", "15 cm", "-"},
         {"a length for an area", "60 cm", "60 cm²", "-"},
-        {"no unit", "15", "15 cm", "-"},
         {"a point, which may be a thousand", "1.000 cm", "1 cm", "-"},
         {"not a number", "quindici cm", "15 cm", "-"},
     };
