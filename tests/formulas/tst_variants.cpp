@@ -1,6 +1,5 @@
-// Variants with new numbers: twenty of every example all follow, change every
-// datum and take the old numbers out of the text; a
-// problem whose numbers cannot be found in its text gets no variant.
+// Variants with new numbers: twenty of every example follow, change every datum
+// and its number in the text; areas scale as squares; what makes no variant.
 
 #include "keycheck.h"
 #include "problemfile.h"
