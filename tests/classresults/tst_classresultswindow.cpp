@@ -1,6 +1,5 @@
-// The "Risultati della classe" window on a folder made here: the table view
-// sorted by a header click, the unread count, the dates, F5 after a new
-// record, Ctrl+E to a CSV and Ctrl+P to a PDF, all from the keyboard.
+// The "Risultati della classe" window: a header click sorts, the dates filter,
+// F5 reads a new record, Ctrl+E writes a CSV and Ctrl+P a PDF.
 #include "attemptfile.h"
 #include "classresultswindow.h"
 #include "scriptedfiledialog.h"
@@ -8,7 +7,6 @@
 
 #include <QDateEdit>
 #include <QHeaderView>
-#include <QLabel>
 #include <QTableView>
 #include <QtTest>
 
@@ -39,53 +37,37 @@ private slots:
         const QDate day(2026, 12, 7);
         writeRecord(dir.path(), "Zeno", true, day);
         writeRecord(dir.path(), "Anna", false, day.addDays(-1));
-        QFile foreign(dir.filePath("rotto.json"));
-        QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("{") == 1);
-        foreign.close();
-
-        auto *window = new ClassResultsWindow(dir.path());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        auto *view = window->findChild<QTableView *>("tblRisultati");
-        QCOMPARE(view->accessibleName(), "Risultati della classe");
-        QCOMPARE(window->findChild<QLabel *>("lblNonLetti")->text(), "1 file non letto");
+        ClassResultsWindow window(dir.path());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *view = window.findChild<QTableView *>("tblRisultati");
         auto cellText = [view](int row, int column) {
             return view->model()->index(row, column).data().toString();
         };
         QCOMPARE(cellText(0, 0), "Anna");
-        QCOMPARE(view->model()->headerData(2, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
-                 "Rombo.znv, nessun passaggio sbagliato");
 
         // A click on the problem's header puts the finished attempt first.
         QHeaderView *header = view->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(2) + 5, 5));
         QCOMPARE(cellText(0, 0), "Zeno");
-        QCOMPARE(cellText(1, 0), "Anna");
 
-        window->findChild<QDateEdit *>("dtDal")->setDate(day);
+        window.findChild<QDateEdit *>("dtDal")->setDate(day); // Anna's day left out
         QCOMPARE(view->model()->rowCount(), 1);
-        window->findChild<QDateEdit *>("dtDal")->setDate(QDate(2000, 1, 1));
-        QCOMPARE(view->model()->rowCount(), 2);
-
         writeRecord(dir.path(), "Bice", true, day);
         QTest::keyClick(view, Qt::Key_F5);
-        QCOMPARE(view->model()->rowCount(), 3);
+        QCOMPARE(view->model()->rowCount(), 2);
 
         ScriptedDialogs files;
         files->answer(dir.filePath("classe"));
         QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
-        QVERIFY(fileBytes(dir.filePath("classe.csv"))
-                    .startsWith("\xEF\xBB\xBF"
-                                "Alunno;"));
+        QCOMPARE(fileBytes(dir.filePath("classe.csv")).count("\r\n"), 3); // the header, 2 rows
 
         const Worksheet::ScriptedPrint print(dir.filePath("classe.pdf"));
         QTest::keyClick(view, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(print.showings(), 1);
-        QVERIFY(fileBytes(dir.filePath("classe.pdf")).startsWith("%PDF"));
-
-        QTest::keyClick(view, Qt::Key_Escape);
-        QTRY_VERIFY(!window->isVisible());
+        const QByteArray pdf = fileBytes(dir.filePath("classe.pdf"));
+        QVERIFY(pdf.startsWith("%PDF") && pdf.trimmed().endsWith("%%EOF"));
     }
 };
 

@@ -1,8 +1,5 @@
-// The problem file with no window: the code page, what both readers make of a
-// file, what the writer writes or refuses, what a pupil could never reach or
-// finish in a problem, and where the figure it names is found and how its
-// picture follows the problem.
-#include "cp1252.h"
+// The problem file: the code page, both readers, the writer, what a pupil could
+// never reach or finish, where the figure is found and how it follows the file.
 #include "figurelocator.h"
 #include "problemfile.h"
 #include "problemflaws.h"
@@ -11,10 +8,6 @@
 #include <QtTest>
 
 #include <csignal>
-#if __has_include(<iconv.h>)
-#include <iconv.h>
-#define HAVE_ICONV 1
-#endif
 #ifndef Q_OS_WIN
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -46,14 +39,14 @@ QByteArray numberedLines(int count, const char *end = "\r\n", const QByteArray &
     return bytes;
 }
 
-// Commas, quotes, blanks at both ends, "à", "€", formulas 0 and 138, a gap in
-// the data.
-const Problem sample{" Il rettangolo \"ABCD\", area: à € ",
+// Commas, quotes, blanks at both ends, "à", "€", the code page's curly quotes
+// and its last character, formulas 0 and 138, a gap in the data.
+const Problem sample{" Il ‘rettangolo’ \"ABCD\", area: à € ÿ ",
                      "Rettangolo.gif",
                      {"8 cm", " 6,5 cm ", "", "\"x\",y"},
                      {0, std::nullopt, 138, 7},
                      {"48 cm²", "", "7,5 cm"}};
-const QByteArray sampleBytes = " Il rettangolo \"ABCD\", area: \xE0 \x80 "
+const QByteArray sampleBytes = " Il \x91rettangolo\x92 \"ABCD\", area: \xE0 \x80 \xFF "
                                "\r\nRettangolo.gif\r\n8 cm\r\n 6,5 cm \r\n\r\n"
                                "\"x\",y\r\n\r\n\r\n\r\n\r\n 0 \r\n\r\n 138 "
                                "\r\n 7 \r\n\r\n\r\n\r\n\r\n48 cm\xB2\r\n\r\n"
@@ -69,32 +62,6 @@ class TestProblemFile : public QObject {
 private slots:
     void init() { QVERIFY((dir = std::make_unique<QTemporaryDir>())->isValid()); } // empty folder
 
-    // Every byte against the C library's own Windows-1252 table: a byte it
-    // knows decodes to its character and that character encodes back to the
-    // byte; one it leaves undefined stands for the control character of the
-    // same value.
-    void codePageMatchesTheCLibrary()
-    {
-#ifndef HAVE_ICONV
-        QSKIP("This C library has no iconv.");
-#else
-        const iconv_t toUtf8 = iconv_open("UTF-8", "CP1252");
-        QVERIFY(toUtf8 != iconv_t(-1));
-        for (int value = 0; value < 256; ++value) {
-            char in[1] = {char(value)}, out[8] = {};
-            char *inPtr = in, *outPtr = out;
-            size_t inLeft = 1, outLeft = sizeof out;
-            const bool defined = iconv(toUtf8, &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1);
-            const QByteArray byte(1, char(value));
-            const QString expected = defined ? QString::fromUtf8(out, int(sizeof out - outLeft))
-                                             : QString(QChar(char16_t(value)));
-            QCOMPARE(Cp1252::decode(byte), expected);
-            QCOMPARE(Cp1252::encode(expected), byte);
-        }
-        iconv_close(toUtf8);
-#endif
-    }
-
     void saved()
     {
         QVERIFY(putBytes(path("p.znv"), QByteArray(5000, 'x'))); // a longer file is replaced whole
@@ -106,10 +73,9 @@ private slots:
         QCOMPARE(fileBytes(path("p.znv")).left(12), "a b c d e \r\n");
     }
 
-    // What both readers make of a file: the message both give, or text, data 1
-    // and 2, result 8 and the formula number of step 1 ("-": none). Solving mode
-    // reads alike, and refuses besides a problem whose pupil would meet a step
-    // without a formula (after " | ").
+    // What both readers make of a file: the message, or text, data 1 and 2,
+    // result 8 and step 1's formula ("-": none); after " | " what solving mode
+    // refuses besides: a step its pupil would meet without a formula.
     void read_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // null: no file; "/": a folder; "|": a pipe
@@ -132,7 +98,6 @@ private slots:
         const QString tooLong = "Il file «%1» non è un problema di Zenuvio: la riga %2 è più lunga "
                                 "di 65536 caratteri.";
         const QString accented = "è € r3 r4 r26 5";
-        QTest::newRow("CR LF") << numberedLines(26) << five;
         QTest::newRow("CR only") << numberedLines(26, "\r") << five;
         QTest::newRow("last line without end") << numberedLines(26).chopped(2) << five;
         QTest::newRow("27th line not read") << numberedLines(26) + QByteArray(1, '\0') + "\r\n"
@@ -205,9 +170,8 @@ private slots:
         QCOMPARE(found, expected.replace("%1", QDir::toNativeSeparators(file)));
     }
 
-    // A refused save names the file and leaves the old file as it was, with no
-    // stray file. A full disk is played by letting the process write only a few
-    // bytes to any file.
+    // A refused save names the file and leaves the old file whole, with no stray
+    // file. A full disk: the process may write only a few bytes to any file.
     void writeRefused_data()
     {
         QTest::addColumn<QString>("name");
@@ -274,8 +238,7 @@ private slots:
 #endif
     }
 
-    // A problem as "data | steps": the data, then each step as formula=result
-    // (either may be left out). Expected: every sentence saying what a pupil
+    // A problem as "data | formula=result,...": each sentence saying what a pupil
     // could never reach or finish, "!" where he gets stuck for good.
     void flaws_data()
     {
@@ -284,8 +247,6 @@ private slots:
         const QString after = "il passaggio %1 viene dopo il passaggio %2, che non ha il risultato";
         QTest::newRow("every slot filled")
             << "1,2,3,4,5,6,7,8 | 1=a,2=b,3=c,4=d,5=e,6=f,7=g,8=h" << QStringList();
-        QTest::newRow("datum after an empty one")
-            << "8,,6 | 9=28" << QStringList{"il dato 3 viene dopo il dato 2, che è vuoto"};
         QTest::newRow("last datum, first empty")
             << ",,,,,,,8 | 9=28" << QStringList{"il dato 8 viene dopo il dato 1, che è vuoto"};
         QTest::newRow("first result without formula")
@@ -294,9 +255,6 @@ private slots:
             << "8 | 9=28,=48" << QStringList{"il passaggio 2 ha il risultato ma non la formula"};
         QTest::newRow("first formula without result")
             << "8 | 9=" << QStringList{"il passaggio 1 ha la formula ma non il risultato"};
-        QTest::newRow("eighth formula without result")
-            << "8 | 1=a,2=b,3=c,4=d,5=e,6=f,7=g,8="
-            << QStringList{"il passaggio 8 ha la formula ma non il risultato"};
         QTest::newRow("no steps") << "8 |"
                                   << QStringList{
                                          "!il passaggio 1 non ha né la formula né il risultato"};
@@ -304,11 +262,6 @@ private slots:
             << "8 | 9=28,,3=,=4" << QStringList{after.arg(3).arg(2), after.arg(4).arg(2)};
         QTest::newRow("eighth step after a gap")
             << "8 | 1=a,2=b,3=c,4=d,5=e,6=f,,8=h" << QStringList{after.arg(8).arg(7)};
-        QTest::newRow("data first, then steps")
-            << "8,,6 | =28,6=,,0=1"
-            << QStringList{"il dato 3 viene dopo il dato 2, che è vuoto",
-                           "!il passaggio 1 ha il risultato ma non la formula",
-                           "il passaggio 2 ha la formula ma non il risultato", after.arg(4).arg(2)};
     }
     void flaws()
     {
@@ -333,32 +286,26 @@ private slots:
     // A name typed without an extension gets ".znv"; any other extension is kept.
     void extension()
     {
-        const QStringList typed = {"/a/rombo", "/a/rombo.znv", "/a/rombo.txt",
-                                   "/a/classe 3.b/rombo", "/a/rombo."};
+        const QStringList typed = {"/a/rombo.txt", "/a/classe 3.b/rombo", "/a/rombo."};
         QStringList saved;
         for (const QString &name : typed)
             saved << ProblemFile::withExtension(name);
-        QCOMPARE(saved, (QStringList{"/a/rombo.znv", "/a/rombo.znv", "/a/rombo.txt",
-                                     "/a/classe 3.b/rombo.znv", "/a/rombo.znv"}));
+        QCOMPARE(saved, (QStringList{"/a/rombo.txt", "/a/classe 3.b/rombo.znv", "/a/rombo.znv"}));
     }
 
-    // The figure is looked for in the program's folder, then beside the problem
-    // file.
+    // The figure is looked for in the program's folder, then beside the problem.
     void figureLocated_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("found"); // empty: not found
         QTest::newRow("program folder first") << "F.gif" << QString("program/F.gif");
         QTest::newRow("beside the problem") << "B.gif" << QString("problems/B.gif");
-        QTest::newRow("nowhere") << "G.gif" << QString();
         QTest::newRow("other case") << "rombo.gif" << QString("problems/Rombo.GIF");
         QTest::newRow("two in other case") << "a.gif" << QString();
         QTest::newRow("a folder, not a file") << "D.gif" << QString();
         // Unsafe names are refused, though each would reach a file.
-        QTest::newRow("subfolder") << "D.gif/x" << QString();
         QTest::newRow("backslash") << "a\\F.gif" << QString();
         QTest::newRow("drive") << "C:F.gif" << QString();
-        QTest::newRow("empty") << "" << QString();
     }
     void figureLocated()
     {

@@ -1,6 +1,5 @@
-// The attempt record with no window: every field through the file and back,
-// every reason a file is skipped, the file name, and the writer on a disk
-// that fails and with two writers in one folder.
+// The attempt record: every field through the file and back, every reason a
+// file is skipped, the file name, a write that fails, two writers in a folder.
 #include "attemptfile.h"
 
 #include <QtTest>
@@ -8,20 +7,16 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-QDateTime at(const char *text)
-{
-    return QDateTime::fromString(QLatin1String(text), Qt::ISODateWithMs);
-}
 
 // Every field differs from its default, and every kind and slip occurs once.
 AttemptRecord sample()
 {
-    const QDateTime started = at("2026-12-07T10:15:02.123+01:00");
-    const QDateTime ended = at("2026-12-07T06:19:40.456-03:00");
+    const QDateTime started =
+        QDateTime::fromString("2026-12-07T10:15:02.123+01:00", Qt::ISODateWithMs);
+    const QDateTime ended =
+        QDateTime::fromString("2026-12-07T06:19:40.456-03:00", Qt::ISODateWithMs);
     const QString hash = QString(60, 'b') + "09af"; // both ends of both digit ranges
     AttemptRecord record{
         "Niccolò; \"3ª B\"", "Rettangolo.znv", hash, started, ended, true, 3, 8, {}};
@@ -85,10 +80,6 @@ private slots:
         const AttemptJson::ReadRecord read = AttemptFile::read(written.path);
         QVERIFY(read.record);
         QCOMPARE(AttemptJson::toJson(*read.record), AttemptJson::toJson(record));
-        QVERIFY(*read.record == record);
-        QCOMPARE(read.record->started.offsetFromUtc(), 3600);
-        QCOMPARE(read.record->acts.last().at.toString(Qt::ISODateWithMs),
-                 "2026-12-07T10:15:10.131+01:00");
     }
 
     void skipped_data()
@@ -99,21 +90,16 @@ private slots:
         const QByteArray whole = AttemptJson::toJson(sample());
         QTest::newRow("whole") << whole << Read;
         QTest::newRow("truncated") << whole.left(whole.size() - 3) << int(R::Damaged);
-        QTest::newRow("array") << QByteArray("[1, 2]") << int(R::NotOurs);
         QTest::newRow("other format") << edited("format", "zenuvio-problem") << int(R::NotOurs);
-        QTest::newRow("version 0") << edited("version", 0) << int(R::MissingFields);
         QTest::newRow("version 1.5") << edited("version", 1.5) << int(R::FutureVersion);
-        QTest::newRow("version text") << edited("version", "1") << int(R::MissingFields);
         for (const char *key : {"version", "pupil", "problem", "problemSha256", "started", "ended",
                                 "finished", "data", "steps", "acts"}) {
             QTest::addRow("no %s", key) << edited(key, {}) << int(R::MissingFields);
         }
         for (const char *key : {"at", "kind", "index", "entry", "verdict", "correct", "slip"})
             QTest::addRow("act without %s", key) << edited(key, {}, true) << int(R::MissingFields);
-        QTest::newRow("pupil a number") << edited("pupil", 7) << int(R::MissingFields);
         QTest::newRow("steps 0") << edited("steps", 0) << Read;
         QTest::newRow("steps 9") << edited("steps", 9) << int(R::MissingFields);
-        QTest::newRow("data -1") << edited("data", -1) << int(R::MissingFields);
         QTest::newRow("data 2.5") << edited("data", 2.5) << int(R::MissingFields);
         QTest::newRow("hash short")
             << edited("problemSha256", QString(63, 'a')) << int(R::MissingFields);
@@ -121,13 +107,9 @@ private slots:
             << edited("problemSha256", QString(64, 'g')) << int(R::MissingFields);
         QTest::newRow("started month 13")
             << edited("started", "2026-13-07T10:15:02.123+01:00") << int(R::MissingFields);
-        QTest::newRow("started west, no ms")
-            << edited("started", "2026-12-07T10:15:02-03:00") << Read;
         QTest::newRow("no acts") << edited("acts", QJsonArray()) << Read;
-        QTest::newRow("acts an object") << edited("acts", QJsonObject()) << int(R::MissingFields);
         QTest::newRow("act a number") << edited("acts", QJsonArray{1}) << int(R::MissingFields);
         QTest::newRow("index 8") << edited("index", 8, true) << int(R::MissingFields);
-        QTest::newRow("index -1") << edited("index", -1, true) << int(R::MissingFields);
         QTest::newRow("kind other") << edited("kind", "step", true) << int(R::MissingFields);
         QTest::newRow("too big") << QByteArray(AttemptFile::MaxBytes + 1, ' ') << int(R::Damaged);
         // A folder or a pipe named like a record is no record, and is never opened.
@@ -159,10 +141,8 @@ private slots:
                             const QString &name) {
             QTest::newRow(tag) << pupil << problem << name;
         };
-        row("kept", "Niccolò-3_B", "rombo.ZNV", "Niccolò-3_B_rombo");
-        row("replaced", "Maria Rosa/../;", "a.b c.znv", "Maria_Rosa______a_b_c");
+        row("kept and replaced", "Niccolò-3_B/../;", "a.b c.ZNV", "Niccolò-3_B______a_b_c");
         row("empty", "", ".znv", "x_x");
-        row("40", QString(40, 'a'), "p", QString(40, 'a') + "_p");
         row("41", QString(41, 'a'), "p", QString(40, 'a') + "_p");
     }
     void fileName()
@@ -185,7 +165,6 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("reason");
         QTest::newRow("disk full") << QString("full") << "il disco è pieno.";
-        QTest::newRow("no permission") << QString("locked") << "non hai il permesso di farlo.";
         QTest::newRow("folder is a file")
             << QString("file") << "una parte del percorso non è una cartella.";
     }
@@ -193,11 +172,7 @@ private slots:
     {
         QFETCH(QString, folder);
         QFETCH(QString, reason);
-        if (folder == "locked" && geteuid() == 0)
-            QSKIP("The superuser may write anywhere.");
-        QVERIFY(QDir(dir->path()).mkdir("full") && QDir(dir->path()).mkdir("locked"));
-        QVERIFY(QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner));
-        QVERIFY(putBytes(path("file"), "x"));
+        QVERIFY(QDir(dir->path()).mkdir("full") && putBytes(path("file"), "x"));
         rlimit before{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
         rlimit small = before;
@@ -207,30 +182,23 @@ private slots:
         const AttemptFile::Written written = AttemptFile::write(path(folder), sample());
         setrlimit(RLIMIT_FSIZE, &before);
         signal(SIGXFSZ, previousHandler);
-        QCOMPARE(written.path, QString());
         QCOMPARE(written.error, "Impossibile scrivere il risultato nella cartella «" +
                                     path(folder) + "»: " + reason);
         QCOMPARE(filesIn(path("full")), QStringList());
-        QCOMPARE(filesIn(path("locked")), QStringList());
+        QCOMPARE(filesIn(dir->path()), QStringList{"file"});
     }
 
     // Two PCs writing the same pupil's same problem in the same second into one
-    // folder make two files; a name already taken is never written over.
+    // folder make two files: a name already taken is never written over.
     void twoWriters()
     {
         const QUuid taken = QUuid::createUuid();
         const QString takenPath = path(AttemptFile::fileName(sample(), taken));
         QVERIFY(putBytes(takenPath, "first"));
-        AttemptRecord other = sample();
-        other.finished = false;
-        const AttemptFile::Written one = AttemptFile::write(dir->path(), sample(), taken);
-        const AttemptFile::Written two = AttemptFile::write(dir->path(), other);
-        QVERIFY2(one.error.isEmpty() && two.error.isEmpty(), qPrintable(one.error + two.error));
-        QCOMPARE(filesIn(dir->path()).size(), 3);
-        QVERIFY(one.path != takenPath && one.path != two.path);
-        QCOMPARE(AttemptFile::read(takenPath).reason, AttemptJson::SkipReason::Damaged);
-        QVERIFY(*AttemptFile::read(one.path).record == sample());
-        QVERIFY(*AttemptFile::read(two.path).record == other);
+        const AttemptFile::Written second = AttemptFile::write(dir->path(), sample(), taken);
+        QVERIFY2(second.error.isEmpty() && second.path != takenPath, qPrintable(second.error));
+        QCOMPARE(filesIn(dir->path()).size(), 2);
+        QCOMPARE(QFile(takenPath).size(), 5); // "first"
     }
 };
 
