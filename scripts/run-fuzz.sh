@@ -28,7 +28,7 @@ for length in 65536 65537; do
     } >"$build/fuzz-seeds/line-$length.znv"
 done
 # Lines may be up to 64 KiB long; inputs twice as long reach the long-line
-# refusal both as bytes and, taken as UTF-16, as texts given to the writer.
+# refusal whether read as UTF-8 or as UTF-16.
 # -len_control=0 lets every run use that whole length from the start.
 log="$build/fuzz.log"
 "$build/bin/problemfile_fuzz" \

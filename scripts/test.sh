@@ -30,7 +30,7 @@ ASAN_OPTIONS=halt_on_error=1:detect_leaks=0:abort_on_error=1 \
 cache=${ZENUVIO_WIN_CACHE:-/var/cache/zenuvio-windows}
 windows_tests=(tst_explanations tst_italianreading tst_enginespeaker
     tst_accessibility tst_windowsize tst_catalogue tst_formulawords tst_windowsstart
-    tst_examples)
+    tst_variants)
 if [[ -f $cache/qt-6.4.2-mingw64/.built ]]; then
     started=$SECONDS
     ZENUVIO_WIN_TARGETS="zenuvio ${windows_tests[*]}" scripts/build-windows.sh all

@@ -56,7 +56,6 @@ private slots:
         const auto row = [](const char *tag, const char *user, const char *machine,
                             const char *value) { QTest::newRow(tag) << user << machine << value; };
         row("no file: bool default", "solving/explanations", "", "true");
-        row("bool written", "classroom/hideEditor=true", "", "true");
         row("bool garbage", "classroom/hideEditor=sì", "", "false");
         row("machine's file", "classroom/hideEditor", "classroom/hideEditor=true", "true");
         row("user's file wins", "solving/equivalentForms=false", "solving/equivalentForms=true",
@@ -73,7 +72,6 @@ private slots:
         row("rate below", "speech/rate=-1.01", "", "0");
         row("volume at the high limit", "speech/volume=1", "", "1");
         row("volume not a number", "speech/volume=nan", "", "1");
-        row("folder with a comma", "dialogs/lastFolder=/scuola/3A,B", "", "/scuola/3A,B");
     }
     void values()
     {

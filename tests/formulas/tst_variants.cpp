@@ -1,21 +1,20 @@
-// Variants with new numbers: twenty of every example follow, change every datum
-// and its number in the text; areas scale as squares; what makes no variant.
+// The examples and their variants with new numbers. Each example opens for
+// solving, in the form a pupil writes, with formulas of its own tab and a
+// figure of its own that fits the figure box; twenty variants of it follow and
+// change every datum and its number in the text. Areas scale as squares; what
+// makes no variant.
 
+#include "formulacatalogue.h"
 #include "keycheck.h"
 #include "problemfile.h"
 #include "variants.h"
 
 #include <QDir>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTest>
 
 namespace {
-
-Problem example(const QString &name)
-{
-    return ProblemFile::read(QStringLiteral(ZENUVIO_EXAMPLES_DIR "/") + name + ".znv")
-        .problem.value();
-}
 
 double numberOf(const QString &text)
 {
@@ -38,14 +37,45 @@ private slots:
     void examples_data()
     {
         QTest::addColumn<QString>("name");
-        for (const QString &file :
-             QDir(QStringLiteral(ZENUVIO_EXAMPLES_DIR)).entryList({QStringLiteral("*.znv")}))
-            QTest::newRow(qPrintable(file)) << file.chopped(4);
+        QTest::addColumn<int>("tab");
+        const QStringList byTab = {"Quadrato",
+                                   "Rettangolo",
+                                   "Parallelogramma",
+                                   "Rombo",
+                                   "TrapezioIsoscele",
+                                   "TrapezioRettangolo",
+                                   "TrapezioScaleno",
+                                   "TrapezioPitagora",
+                                   "TriangoloIsoscele",
+                                   "TriangoloScaleno",
+                                   "TriangoloRettangolo",
+                                   "TriangoloEquilatero"};
+        for (int tab = 0; tab < byTab.size(); ++tab)
+            QTest::newRow(qPrintable(byTab[tab])) << byTab[tab] << tab;
     }
     void examples()
     {
         QFETCH(QString, name);
-        const Problem original = example(name);
+        QFETCH(int, tab);
+        const QDir folder(QStringLiteral(ZENUVIO_EXAMPLES_DIR));
+        const auto read = ProblemFile::readForSolving(folder.filePath(name + ".znv"));
+        QVERIFY2(read.problem, qPrintable(read.error));
+        const Problem &original = *read.problem;
+        static const QRegularExpression pupilForm(
+            "^(?:0|[1-9][0-9]*)(?:,[0-9]*[1-9])? (?:mm|cm|dm|m|km)²?$");
+        for (int i = 0; i < ProblemSlotCount; ++i) {
+            const QString &result = original.results[i];
+            QVERIFY2(original.data[i].isEmpty() || pupilForm.match(original.data[i]).hasMatch(),
+                     qPrintable(original.data[i]));
+            QVERIFY2(result.isEmpty() ||
+                         (pupilForm.match(result).hasMatch() &&
+                          FormulaCatalogue::entry(*original.formulas[i]).tab == tab),
+                     qPrintable(result));
+        }
+        QCOMPARE(original.figureName, name + ".gif");
+        const QImage figure(folder.filePath(original.figureName));
+        QVERIFY(!figure.isNull() && figure.size().boundedTo(QSize(237, 101)) == figure.size());
+
         QRandomGenerator random(18);
         const Variants::Outcome outcome = Variants::makeMany(original, 20, random);
         QVERIFY2(outcome.refusal.isEmpty(), qPrintable(outcome.refusal));

@@ -29,9 +29,3 @@ TemporarySettings::TemporarySettings(const QByteArray &userText, const QByteArra
     write(m_files.system, machineText);
     m_settings = Settings::open(m_files);
 }
-
-QByteArray TemporarySettings::userText() const
-{
-    QFile file(m_files.user);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}

@@ -16,8 +16,6 @@ public:
     // The settings opened on the two files, as the program opens its own.
     Settings &settings() { return m_settings; }
     const Settings::Files &files() const { return m_files; }
-    // What the user's file holds now.
-    QByteArray userText() const;
 
 private:
     QTemporaryDir m_folder;

@@ -478,6 +478,20 @@ void TestWorkWindow::readAloudAndEasyReading()
     QVERIFY(!panel->isVisible());
     QCOMPARE(text->font(), usual);
     QVERIFY(!Settings::open(temporary.files()).value(Setting::EasyReading));
+
+    // The voice found missing is told once, in the explanation line, with no
+    // box; the switch stays on. The start window's switch is kept for the
+    // next run, the one for this run only is not.
+    QSignalSpy told(announcerOf(*window), &Announcer::announced);
+    speaker.breakDown("Niente voce per questa volta.");
+    readAloud.formulaFocused("A uguale b per h");
+    readAloud.formulaFocused("A uguale l al quadrato");
+    QCOMPARE(controlsOf(*window).explanationLabel->text(), "Niente voce per questa volta.");
+    QCOMPARE(told.count(), 1);
+    QVERIFY(!QApplication::activeModalWidget() && readAloud.isOn());
+    QVERIFY(!ReadAloud(speaker, &temporary.settings()).isOn());
+    ReadAloud(speaker, &temporary.settings()).setOn(true);
+    QVERIFY(Settings::open(temporary.files()).value(Setting::ReadAloud));
 }
 
 QTEST_MAIN(TestWorkWindow)
