@@ -72,6 +72,7 @@ private slots:
         row("rate below", "speech/rate=-1.01", "", "0");
         row("volume at the high limit", "speech/volume=1", "", "1");
         row("volume not a number", "speech/volume=nan", "", "1");
+        row("folder with a comma", "dialogs/lastFolder=/scuola/3A,B", "", "/scuola/3A,B");
     }
     void values()
     {
