@@ -65,6 +65,7 @@ private slots:
             "^(?:0|[1-9][0-9]*)(?:,[0-9]*[1-9])? (?:mm|cm|dm|m|km)²?$");
         for (int i = 0; i < ProblemSlotCount; ++i) {
             const QString &result = original.results[i];
+            QCOMPARE(original.formulas[i].has_value(), !result.isEmpty());
             QVERIFY2(original.data[i].isEmpty() || pupilForm.match(original.data[i]).hasMatch(),
                      qPrintable(original.data[i]));
             QVERIFY2(result.isEmpty() ||
@@ -115,7 +116,7 @@ private slots:
     // What makes no variant: the refusal begins so.
     void refusals_data()
     {
-        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("refusal");
         const auto row = [](const char *tag, const char *text, const char *result,
@@ -131,10 +132,10 @@ private slots:
     }
     void refusals()
     {
-        QFETCH(QString, testo);
+        QFETCH(QString, text);
         QFETCH(QString, result);
         QFETCH(QString, refusal);
-        const Problem problem{testo, "", {"12 cm", "5 cm"}, {6}, {result}}; // A = b × h
+        const Problem problem{text, "", {"12 cm", "5 cm"}, {6}, {result}}; // A = b × h
         QRandomGenerator random(1);
         const Variants::Outcome outcome = Variants::make(problem, random);
         QVERIFY(outcome.variants.isEmpty());

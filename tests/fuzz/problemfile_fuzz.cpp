@@ -53,10 +53,10 @@ template <class Change> void forEachText(Problem &problem, Change change)
 {
     change(problem.text);
     change(problem.figureName);
-    for (QString &dato : problem.data)
-        change(dato);
-    for (QString &risultato : problem.results)
-        change(risultato);
+    for (QString &datum : problem.data)
+        change(datum);
+    for (QString &result : problem.results)
+        change(result);
 }
 
 // The written file is UTF-8 beyond ASCII, and so read as UTF-8.
